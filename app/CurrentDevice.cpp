@@ -1,0 +1,71 @@
+#include "app/CurrentDevice.h"
+
+#include <cstdio>
+#include <cstring>
+
+SELECTED_DEVICE g_CurrentDevice {};
+SELECTED_DEVICE g_DialUpDevice {};
+std::string g_strDevicePassword;
+int32_t g_nRecorderModel = 0;
+uint16_t g_nDeviceRevision = 0;
+
+namespace {
+
+template <size_t N> void CopyText(char (&dst)[N], const char (&src)[N])
+{
+    std::memcpy(dst, src, N - 1);
+    dst[N - 1] = '\0';
+}
+
+} // namespace
+
+void FormatMacText(const uint8_t mac[6], char* dst, size_t dstSize)
+{
+    std::snprintf(dst, dstSize, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+}
+
+void SetCurrentDevice(const SELECTED_DEVICE& d)
+{
+    SELECTED_DEVICE& c = g_CurrentDevice;
+    CopyText(c.szName, d.szName);
+    c.wTreeWord = d.wTreeWord;
+    CopyText(c.szModel, d.szModel);
+    CopyText(c.szVersion1, d.szVersion1);
+    CopyText(c.szVersion2, d.szVersion2);
+    CopyText(c.szSerial, d.szSerial);
+    c.dwIpAddress = d.dwIpAddress;
+    std::memcpy(c.byMac, d.byMac, sizeof c.byMac);
+    CopyText(c.szInfo, d.szInfo);
+    std::memcpy(c.byPassword, d.byPassword, sizeof c.byPassword);
+    c.bPasswordSaved = d.bPasswordSaved;
+    c.dwStreamPort = d.dwStreamPort;
+    c.dwHttpPort = d.dwHttpPort;
+    c.dwConfigPort = d.dwConfigPort;
+    c.bMacText = d.bMacText;
+    c.bLookup = d.bLookup;
+    if (d.bLookup) {
+        CopyText(c.szLookupHost, d.szLookupHost);
+        std::memcpy(c.dwLookup, d.dwLookup, sizeof c.dwLookup);
+        CopyText(c.szAddress, d.szAddress);
+        if (d.bMacText)
+            FormatMacText(d.byMac, c.szKey, sizeof c.szKey);
+        else
+            CopyText(c.szKey, d.szKey);
+    }
+    c.dwFamily = d.dwFamily;
+}
+
+void ClearCurrentDevice()
+{
+    SELECTED_DEVICE& c = g_CurrentDevice;
+    std::memset(c.szModel, 0, sizeof c.szModel);
+    std::memset(c.szVersion1, 0, sizeof c.szVersion1);
+    std::memset(c.szVersion2, 0, sizeof c.szVersion2);
+    std::memset(c.szSerial, 0, sizeof c.szSerial);
+    c.dwIpAddress = 0;
+    std::memset(c.byMac, 0, sizeof c.byMac);
+    std::memset(c.szInfo, 0, sizeof c.szInfo);
+    std::memset(c.byPassword, 0, sizeof c.byPassword);
+    c.bPasswordSaved = 0;
+    c.bMacText = 0;
+}
