@@ -8,7 +8,7 @@ suite_install_deps || { echo "run.sh: installing packages failed" >&2; exit 1; }
 suite_configure_build build/release -DCMAKE_BUILD_TYPE=Release -DSUITE_TESTS=OFF || exit 1
 bin=build/release/bin
 if [ "${1:-}" = "demo" ]; then
-  if [ ! -x "$bin/devsim" ]; then
+  if [ ! -x scripts/demo.sh ] || [ ! -x "$bin/devsim" ]; then
     echo "run.sh: the simulated devices are not part of this build yet" >&2
     exit 1
   fi
