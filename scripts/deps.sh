@@ -3,7 +3,7 @@
 # Sourced by run.sh, test.sh, bench.sh and fuzz.sh.
 suite_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libxvidcore-dev
+  qt6-base-dev libxvidcore-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   iproute2 util-linux

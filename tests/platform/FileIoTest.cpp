@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace {
+namespace
+{
 
-class FileIo : public ::testing::Test {
+class FileIo : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -1,0 +1,84 @@
+// Pens, brushes, fonts and bitmaps. Each object owns a handle; a handle can
+// travel in a message (WM_SETFONT) or be attached to another object.
+#pragma once
+
+#include "platform/ui/GdiTypes.h"
+#include "platform/ui/UiExport.h"
+
+struct GdiObjectData;
+typedef GdiObjectData* HGDIOBJ;
+typedef HGDIOBJ HPEN;
+typedef HGDIOBJ HBRUSH;
+typedef HGDIOBJ HFONT;
+typedef HGDIOBJ HBITMAP;
+
+class CDC;
+
+// A stock object is shared and never deleted.
+PLATFORM_UI_API HGDIOBJ GetStockObject(int index);
+PLATFORM_UI_API BOOL DeleteObject(HGDIOBJ object);
+
+class PLATFORM_UI_API CGdiObject
+{
+public:
+    CGdiObject() = default;
+    virtual ~CGdiObject();
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    BOOL Attach(HGDIOBJ object);
+    HGDIOBJ Detach();
+    BOOL DeleteObject();
+    BOOL CreateStockObject(int index);
+
+    HGDIOBJ m_hObject = nullptr;
+};
+
+class PLATFORM_UI_API CPen : public CGdiObject
+{
+public:
+    CPen() = default;
+    CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
+    BOOL CreatePen(int style, int width, COLORREF color);
+    operator HPEN() const { return m_hObject; }
+};
+
+class PLATFORM_UI_API CBrush : public CGdiObject
+{
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
+    BOOL CreateSolidBrush(COLORREF color);
+    operator HBRUSH() const { return m_hObject; }
+};
+
+class PLATFORM_UI_API CFont : public CGdiObject
+{
+public:
+    // The height is the character cell height in pixels when positive and
+    // the character height when negative, as the platform reads it.
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+        BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
+        BYTE pitchAndFamily, LPCTSTR faceName);
+    BOOL CreateFontIndirect(const LOGFONT* font);
+    // Size in tenths of a point at 96 dpi.
+    BOOL CreatePointFont(int pointSize, LPCTSTR faceName, CDC* dc = nullptr);
+    int GetLogFont(LOGFONT* font) const;
+    operator HFONT() const { return m_hObject; }
+};
+
+class PLATFORM_UI_API CBitmap : public CGdiObject
+{
+public:
+    // A bitmap of the given size in the colour depth of the screen (32 bits),
+    // black at first.
+    BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
+    // From the resource module, or from a named module.
+    BOOL LoadBitmap(UINT id);
+    int GetBitmap(BITMAP* info) const;
+    operator HBITMAP() const { return m_hObject; }
+};
+
+// Loads bitmap `id` of a module; null when it is absent or not an image.
+PLATFORM_UI_API HBITMAP LoadBitmap(HINSTANCE module, UINT id);

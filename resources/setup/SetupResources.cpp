@@ -1,0 +1,12 @@
+#include "resources/setup/SetupResources.h"
+
+HINSTANCE SetupResourceModule()
+{
+    static const ResourceTables tables {
+        .moduleName = "Setup",
+        .dialogs = SetupDialogs(),
+        .strings = SetupStrings(),
+    };
+    static HINSTANCE module = RegisterResourceModule(&tables);
+    return module;
+}

@@ -1,0 +1,11 @@
+// The program's own resource module.
+#pragma once
+
+#include "platform/ui/ResourceModule.h"
+
+// The module's tables, registered on first use.
+HINSTANCE SetupResourceModule();
+
+// The module's parts, one file each.
+std::span<const StringEntry> SetupStrings();
+std::span<const DialogTemplate> SetupDialogs();

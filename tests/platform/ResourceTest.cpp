@@ -1,0 +1,117 @@
+#include "platform/ui/GdiInternal.h"
+#include "platform/ui/LanguagePack.h"
+#include "platform/ui/ResourceModule.h"
+#include "resources/setup/SetupResources.h"
+
+#include <gtest/gtest.h>
+
+extern const uint8_t test_fixture_icons_bmp[];
+extern const size_t test_fixture_icons_bmp_size;
+
+namespace
+{
+
+const StringEntry kLibraryStrings[] = { { 61592, "library text" }, { 7, "seven" } };
+const ResourceTables kLibrary { .moduleName = "TestLibrary", .strings = kLibraryStrings };
+
+class Resources : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_setup = SetupResourceModule();
+        AfxSetInstanceHandle(m_setup);
+        AfxSetResourceHandle(m_setup);
+    }
+    HINSTANCE m_setup = nullptr;
+};
+
+TEST_F(Resources, LookupIsPerModuleBecauseLibrariesReuseIds)
+{
+    HINSTANCE library = RegisterResourceModule(&kLibrary);
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(RegisterResourceModule(&kLibrary), library);
+    EXPECT_EQ(FindResourceModule("TestLibrary"), library);
+
+    EXPECT_STREQ(FindStringResource(m_setup, 61592), "Do you like to confirm the new configuration?");
+    EXPECT_STREQ(FindStringResource(library, 61592), "library text");
+    EXPECT_EQ(FindStringResource(m_setup, 7), nullptr);
+    EXPECT_EQ(LoadResourceString(7), "");
+    {
+        CResourceScope scope(library);
+        EXPECT_EQ(LoadResourceString(7), "seven");
+    }
+    EXPECT_EQ(AfxGetResourceHandle(), m_setup);
+}
+
+TEST_F(Resources, LoadStringCutsToTheBuffer)
+{
+    char buffer[11];
+    EXPECT_EQ(LoadString(m_setup, 61457, buffer, sizeof buffer), 10);
+    EXPECT_STREQ(buffer, "Connection");
+    EXPECT_EQ(LoadString(m_setup, 1, buffer, sizeof buffer), 0);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(LoadString(m_setup, 61457, buffer, 0), 0);
+}
+
+TEST_F(Resources, DialogUnitsConvertWithTheFixedBaseUnit)
+{
+    struct Case {
+        int x, y, cx, cy;
+        RECT pixels;
+    } cases[] = {
+        { 0, 0, 4, 8, { 0, 0, 6, 13 } },
+        { 178, 7, 50, 14, { 267, 11, 342, 34 } },
+        { 1, 1, 1, 1, { 2, 2, 3, 3 } }, // 1.5 and 1.625 round up; 3 and 3.25 stay
+        { -4, -8, 4, 8, { -6, -13, 0, 0 } },
+    };
+    for (const Case& c : cases) {
+        RECT r {};
+        MapDialogUnits(c.x, c.y, c.cx, c.cy, &r);
+        EXPECT_EQ(r.left, c.pixels.left) << c.x;
+        EXPECT_EQ(r.top, c.pixels.top) << c.y;
+        EXPECT_EQ(r.right, c.pixels.right) << c.x;
+        EXPECT_EQ(r.bottom, c.pixels.bottom) << c.y;
+    }
+}
+
+TEST_F(Resources, LanguagePackReplacesWhatItCarries)
+{
+    EXPECT_EQ(LoadLanguagePack(TEST_LANGUAGE_PACK_DIR "/missing", "OstraCFGRes"), nullptr);
+    EXPECT_EQ(LoadLanguagePack(TEST_LANGUAGE_PACK_DIR, "NoSuchPack"), nullptr);
+
+    HINSTANCE pack = LoadLanguagePack(TEST_LANGUAGE_PACK_DIR, "OstraCFGRes");
+    ASSERT_NE(pack, nullptr);
+    AfxSetResourceHandle(pack);
+
+    EXPECT_EQ(LoadResourceString(61592), "Neue Konfiguration bestätigen?");
+    EXPECT_EQ(LoadResourceString(61457), "Connection failed.");
+    const DialogTemplate* about = FindDialogResource(AfxGetResourceHandle(), 328);
+    ASSERT_NE(about, nullptr);
+    EXPECT_STREQ(about->caption, "Info zu Pellmoor Tarnwick");
+    EXPECT_NE(FindDialogResource(AfxGetResourceHandle(), 9001), nullptr);
+    // The program's own module is untouched.
+    EXPECT_STREQ(FindDialogResource(m_setup, 328)->caption, "About Pellmoor Tarnwick");
+    EXPECT_EQ(FindDialogResource(m_setup, 9001), nullptr);
+    AfxSetResourceHandle(m_setup);
+}
+
+TEST_F(Resources, BitmapsComeFromTheirModule)
+{
+    const BitmapEntry bitmaps[] = { { 147, { test_fixture_icons_bmp, test_fixture_icons_bmp_size } } };
+    const uint8_t junk[] = { 1, 2, 3 };
+    const BitmapEntry broken[] = { { 147, junk } };
+    static const ResourceTables good { .moduleName = "Icons", .bitmaps = bitmaps };
+    static const ResourceTables bad { .moduleName = "Broken", .bitmaps = broken };
+    HBITMAP bitmap = LoadBitmap(RegisterResourceModule(&good), 147);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->image.size(), QSize(32, 16));
+    // Rows are stored bottom-up in the file; the red square is at the top left.
+    EXPECT_EQ(FromQRgb(bitmap->image.pixel(5, 5)), RGB(255, 0, 0));
+    EXPECT_EQ(FromQRgb(bitmap->image.pixel(21, 5)), RGB(0, 0, 255));
+    DeleteObject(bitmap);
+    EXPECT_EQ(LoadBitmap(RegisterResourceModule(&bad), 147), nullptr);
+    EXPECT_EQ(LoadBitmap(m_setup, 147), nullptr);
+}
+
+} // namespace
