@@ -1,0 +1,302 @@
+#include "devtree/TreeFile.h"
+
+#include "link/ByteOrder.h"
+#include "platform/base/FileIo.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+bool ReadTreeFileBytes(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    // Sized at once: a large tree is not copied over and over as it grows.
+    std::error_code error;
+    uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size < SIZE_MAX)
+        bytes.reserve(static_cast<size_t>(size) + 1);
+    return ReadWholeFile(path, bytes);
+}
+
+namespace
+{
+
+// A tree file read whole, with its records located. The header's counts
+// are bounded by the bytes that are there; the last record of each kind may
+// be short (its missing bytes read as zero).
+class TreeFileImage
+{
+public:
+    // False when the file cannot be read or has no whole header.
+    bool Read(const std::string& path)
+    {
+        std::vector<uint8_t> bytes;
+        return ReadTreeFileBytes(path, bytes) && Assign(std::move(bytes));
+    }
+
+    bool Assign(std::vector<uint8_t> bytes)
+    {
+        m_bytes = std::move(bytes);
+        if (m_bytes.size() < TREE_FILE_HEADER_SIZE)
+            return false;
+        DecodeTreeFileHeader(m_bytes.data(), m_bytes.size(), &m_header);
+        m_nodeCount
+            = std::min<size_t>(m_header.dwNodeCount, RecordsFrom(TREE_FILE_HEADER_SIZE, FILE_NODE_SIZE));
+        m_yemOffset = std::min(m_bytes.size(), TREE_FILE_HEADER_SIZE + m_nodeCount * FILE_NODE_SIZE);
+        m_yemCount = std::min<size_t>(m_header.dwYemNodeCount, RecordsFrom(m_yemOffset, FILE_YEM_NODE_SIZE));
+        return true;
+    }
+
+    const TREE_FILE_HEADER& Header() const { return m_header; }
+    size_t NodeCount() const { return m_nodeCount; }
+    size_t YemNodeCount() const { return m_yemCount; }
+    uint8_t* Node(size_t i) { return m_bytes.data() + NodeOffset(i); }
+    size_t NodeBytes(size_t i) const
+    {
+        return std::min<size_t>(FILE_NODE_SIZE, m_bytes.size() - NodeOffset(i));
+    }
+    const uint8_t* YemNode(size_t i) const { return m_bytes.data() + YemOffset(i); }
+    size_t YemNodeBytes(size_t i) const
+    {
+        return std::min<size_t>(FILE_YEM_NODE_SIZE, m_bytes.size() - YemOffset(i));
+    }
+    bool IsFolder(size_t i) const
+    {
+        return NodeBytes(i) > TreeFileOffset::Folder && m_bytes[NodeOffset(i) + TreeFileOffset::Folder] != 0;
+    }
+
+    // The first device record matching the key, or -1.
+    int64_t FindDevice(const CAM_SERIAL_MAC_INFO& key)
+    {
+        for (size_t i = 0; i < m_nodeCount; ++i) {
+            if (IsFolder(i) || !CompareDVR(DecodeFileItemType(Node(i), NodeBytes(i)), key))
+                continue;
+            WireReader in(Node(i), NodeBytes(i), WireReader::Host);
+            return in.U32();
+        }
+        return -1;
+    }
+
+    uint8_t* HeaderBytes() { return m_bytes.data(); }
+    bool Write(const std::string& path) const
+    {
+        return WriteFileAtomic(path, m_bytes.data(), m_bytes.size());
+    }
+
+private:
+    size_t RecordsFrom(size_t offset, size_t recordSize) const
+    {
+        size_t left = offset < m_bytes.size() ? m_bytes.size() - offset : 0;
+        return (left + recordSize - 1) / recordSize;
+    }
+    size_t NodeOffset(size_t i) const { return TREE_FILE_HEADER_SIZE + i * FILE_NODE_SIZE; }
+    size_t YemOffset(size_t i) const { return m_yemOffset + i * FILE_YEM_NODE_SIZE; }
+
+    std::vector<uint8_t> m_bytes;
+    TREE_FILE_HEADER m_header {};
+    size_t m_nodeCount = 0;
+    size_t m_yemOffset = 0;
+    size_t m_yemCount = 0;
+};
+
+// The header of an existing file without reading its records. False when
+// the file cannot be opened; a file without a whole header gives a new one.
+bool ReadTreeFileHeader(const std::string& path, TREE_FILE_HEADER* header)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    uint8_t bytes[TREE_FILE_HEADER_SIZE];
+    in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
+    if (static_cast<size_t>(in.gcount()) < sizeof bytes)
+        *header = NewTreeFileHeader();
+    else
+        DecodeTreeFileHeader(bytes, sizeof bytes, header);
+    return true;
+}
+
+// Applies `patch` to every whole device record that matches the tree item
+// and rewrites the file when any did.
+template <class Patch> int PatchDeviceRecords(const std::string& path, const TreeItemKey& key, Patch patch)
+{
+    TreeFileImage image;
+    if (!image.Read(path))
+        return -1;
+    int changed = 0;
+    for (size_t i = 0; i < image.NodeCount(); ++i) {
+        if (image.NodeBytes(i) < FILE_NODE_SIZE || image.IsFolder(i))
+            continue;
+        char address[128];
+        FileItemType item = DecodeFileItemType(image.Node(i), FILE_NODE_SIZE, &address);
+        if (!CompareDVR(item, address, key))
+            continue;
+        patch(image.Node(i));
+        ++changed;
+    }
+    if (changed && !image.Write(path))
+        return -1;
+    return changed;
+}
+
+void PutU32At(uint8_t* record, uint32_t offset, uint32_t value)
+{
+    DirPutU32(record, &offset, value);
+}
+
+} // namespace
+
+bool ResetFileIfNoFileIs(const std::string& path)
+{
+    if (FileExists(path))
+        return true;
+    uint8_t bytes[TREE_FILE_HEADER_SIZE];
+    EncodeTreeFileHeader(NewTreeFileHeader(), bytes);
+    return WriteFileAtomic(path, bytes, sizeof bytes);
+}
+
+TreeLoadResult ReadTreeFileAndConsistLlist(const std::string& path, CTreeFileLists& lists)
+{
+    std::vector<uint8_t> bytes;
+    if (!ReadTreeFileBytes(path, bytes)) {
+        lists.DeleteLlist();
+        return TreeLoadResult::NoFile;
+    }
+    return ConsistLlistFromBytes(std::move(bytes), lists);
+}
+
+TreeLoadResult ConsistLlistFromBytes(std::vector<uint8_t> bytes, CTreeFileLists& lists)
+{
+    lists.DeleteLlist();
+    TreeFileImage image;
+    if (!image.Assign(std::move(bytes)))
+        return TreeLoadResult::NoFile;
+    for (size_t i = 0; i < image.NodeCount(); ++i) {
+        FILE_NODE node;
+        DecodeFileNode(image.Node(i), image.NodeBytes(i), &node);
+        if (node.bFolder && !node.szName[0])
+            continue;
+        if (!lists.AllocLlist(node))
+            return TreeLoadResult::OutOfMemory;
+    }
+    for (size_t i = 0; i < image.YemNodeCount(); ++i) {
+        FILE_YEM_NODE node;
+        DecodeFileYemNode(image.YemNode(i), image.YemNodeBytes(i), &node);
+        if (!lists.AllocYemLlist(node))
+            return TreeLoadResult::OutOfMemory;
+    }
+    return TreeLoadResult::Loaded;
+}
+
+bool ReadLlistAndUpdateFile(const std::string& path, const CTreeFileLists& lists, bool hasServerBranch)
+{
+    TREE_FILE_HEADER old;
+    if (!ReadTreeFileHeader(path, &old))
+        return false;
+    // The records are written in the current layout whatever the old header
+    // said; only its last-device entries carry over.
+    TREE_FILE_HEADER header = NewTreeFileHeader();
+    std::copy(std::begin(old.lastCam), std::end(old.lastCam), header.lastCam);
+
+    size_t nodes = 0, yemNodes = 0;
+    for (const tagLinkedListNode* p = lists.m_pHead; p; p = p->pNext)
+        ++nodes;
+    for (const tagLinkedYemListNode* p = lists.m_pYemHead; p && hasServerBranch; p = p->pNext)
+        ++yemNodes;
+    std::vector<uint8_t> bytes(
+        TREE_FILE_HEADER_SIZE + nodes * FILE_NODE_SIZE + yemNodes * FILE_YEM_NODE_SIZE);
+    uint8_t* out = bytes.data() + TREE_FILE_HEADER_SIZE;
+    bool moved[LAST_CAM_SLOTS] = {};
+    for (const tagLinkedListNode* p = lists.m_pHead; p; p = p->pNext, out += FILE_NODE_SIZE) {
+        const FILE_NODE& node = p->node;
+        EncodeFileNode(node, out);
+        if (node.bFolder)
+            continue;
+        for (int slot = 0; slot < LAST_CAM_SLOTS; ++slot) {
+            if (!moved[slot] && CompareCAM(node.item, header.lastCam[slot])) {
+                header.lastCam[slot].dwId = node.dwId;
+                moved[slot] = true;
+            }
+        }
+    }
+    for (const tagLinkedYemListNode* p = lists.m_pYemHead; p && hasServerBranch; p = p->pNext) {
+        EncodeFileYemNode(p->node, out);
+        out += FILE_YEM_NODE_SIZE;
+    }
+    header.dwNodeCount = static_cast<uint32_t>(nodes);
+    header.dwYemNodeCount = static_cast<uint32_t>(yemNodes);
+    EncodeTreeFileHeader(header, bytes.data());
+    return WriteFileAtomic(path, bytes.data(), bytes.size());
+}
+
+int UpdateDevicePortsInFile(const std::string& path, const TreeItemKey& item, uint32_t httpPort,
+    uint32_t streamPort, uint32_t configPort)
+{
+    return PatchDeviceRecords(path, item, [&](uint8_t* record) {
+        PutU32At(record, TreeFileOffset::HttpPort, httpPort);
+        PutU32At(record, TreeFileOffset::StreamPort, streamPort);
+        PutU32At(record, TreeFileOffset::ConfigPort, configPort);
+    });
+}
+
+int UpdateDeviceIpInFile(const std::string& path, const TreeItemKey& item, uint32_t ipAddress)
+{
+    return PatchDeviceRecords(
+        path, item, [&](uint8_t* record) { PutU32At(record, TreeFileOffset::IpAddress, ipAddress); });
+}
+
+int UpdateLookupSettingsInFile(const std::string& path, const TreeItemKey& item, const uint32_t lookup[4])
+{
+    return PatchDeviceRecords(path, item, [&](uint8_t* record) {
+        for (uint32_t i = 0; i < 4; ++i)
+            PutU32At(record, TreeFileOffset::Lookup + 4 * i, lookup[i]);
+    });
+}
+
+int64_t ReadTreeFileAndFindNoOfMacAndSerial(const std::string& path, const CAM_SERIAL_MAC_INFO& key)
+{
+    TreeFileImage image;
+    if (!image.Read(path))
+        return -1;
+    return image.FindDevice(key);
+}
+
+bool SetLastCam(const std::string& path, int slot, const CAM_SERIAL_MAC_INFO& key)
+{
+    TreeFileImage image;
+    if (slot < 0 || slot >= LAST_CAM_SLOTS || !image.Read(path))
+        return false;
+    int64_t id = image.FindDevice(key);
+    if (id < 0)
+        return false;
+    LastCamInfo entry {};
+    entry.dwId = static_cast<uint32_t>(id);
+    CopyFixedText(entry.szSerial, sizeof entry.szSerial, key.szSerial, sizeof key.szSerial);
+    std::memcpy(entry.byMac, key.byMac, 6);
+    EncodeLastCamInfo(
+        entry, image.HeaderBytes() + TreeFileOffset::LastCam + slot * TreeFileOffset::LastCamSize);
+    return image.Write(path);
+}
+
+bool GetLastCam(const std::string& path, int slot, CAM_SERIAL_MAC_INFO* found)
+{
+    TreeFileImage image;
+    if (slot < 0 || slot >= LAST_CAM_SLOTS || !image.Read(path))
+        return false;
+    // An unset entry names no device, not the first device without a MAC.
+    const uint8_t* mac = image.Header().lastCam[slot].byMac;
+    if (!IsMacAddressSet(mac))
+        return false;
+    for (size_t i = 0; i < image.NodeCount(); ++i) {
+        if (image.IsFolder(i))
+            continue;
+        FileItemType item = DecodeFileItemType(image.Node(i), image.NodeBytes(i));
+        if (std::memcmp(item.byMac, mac, 6) != 0)
+            continue;
+        *found = {};
+        std::memcpy(found->szSerial, item.szSerial, sizeof found->szSerial);
+        std::memcpy(found->byMac, item.byMac, 6);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,87 @@
+// The two lists through which a tree passes on its way to and from its file:
+// device nodes ("My DVR" folders and devices) and server nodes (registration
+// servers and group ids), in file order, passwords in clear. They live only
+// during a load or a save; the tree items are the lasting state.
+#pragma once
+
+#include "devtree/TreeFileRecords.h"
+
+struct tagLinkedListNode {
+    FILE_NODE node;
+    tagLinkedListNode* pNext;
+};
+
+struct tagLinkedYemListNode {
+    FILE_YEM_NODE node;
+    tagLinkedYemListNode* pNext;
+};
+
+class CTreeFileLists
+{
+public:
+    CTreeFileLists() = default;
+    CTreeFileLists(const CTreeFileLists&) = delete;
+    CTreeFileLists& operator=(const CTreeFileLists&) = delete;
+    ~CTreeFileLists() { DeleteLlist(); }
+
+    // Append a copy of a record; false when memory runs out (the caller
+    // tells the user and asks the application to quit).
+    bool AllocLlist(const FILE_NODE& node);
+    bool AllocYemLlist(const FILE_YEM_NODE& node);
+    // Frees both lists and sets their "empty" flags.
+    void DeleteLlist();
+
+    tagLinkedListNode* m_pHead = nullptr;
+    tagLinkedListNode* m_pTail = nullptr;
+    bool m_bFirstNode = true;
+    tagLinkedYemListNode* m_pYemHead = nullptr;
+    tagLinkedYemListNode* m_pYemTail = nullptr;
+    bool m_bFirstYemNode = true;
+};
+
+// The save walk (ConsistLlist / ConsistYemLlist): depth first, each item
+// before its children, children in display order, numbered 1, 2, 3, ... in
+// walk order; a node's parent id is its parent's number, 0 under the root.
+//
+// `children(item)` gives an item's children in display order (a range of
+// items); `fill(item, FILE_NODE&)` fills everything but the two ids. With
+// `stopAt(item)` true the walk of that level ends there: that item, its
+// children and the later items of its level are not saved.
+template <class Item, class Children, class Fill, class Node, class Stop>
+bool ConsistTreeLlist(const Item& root, Children children, Fill fill, Stop stopAt,
+    bool (CTreeFileLists::*alloc)(const Node&), CTreeFileLists& lists)
+{
+    uint32_t counter = 0;
+    auto walk = [&](auto& self, const Item& parent, uint32_t parentId) -> bool {
+        for (const auto& child : children(parent)) {
+            if (stopAt(child))
+                return true;
+            Node node {};
+            fill(child, node);
+            node.dwId = ++counter;
+            node.dwParentId = parentId;
+            if (!(lists.*alloc)(node) || !self(self, child, node.dwId))
+                return false;
+        }
+        return true;
+    };
+    return walk(walk, root, 0);
+}
+
+// The "My DVR" branch into the device list; false when memory runs out.
+template <class Item, class Children, class Fill>
+bool ConsistLlist(const Item& root, Children children, Fill fill, CTreeFileLists& lists)
+{
+    return ConsistTreeLlist<Item, Children, Fill, FILE_NODE>(
+        root, children, fill, [](const auto&) { return false; }, &CTreeFileLists::AllocLlist, lists);
+}
+
+// The registration-server branch into the server list, ending each level at
+// its first transient item; false when memory runs out.
+template <class Item, class Children, class Fill, class Transient>
+bool ConsistYemLlist(
+    const Item& root, Children children, Fill fill, Transient isTransient, CTreeFileLists& lists)
+{
+    return ConsistTreeLlist<Item, Children, Fill, FILE_YEM_NODE>(
+        root, children, fill, isTransient, &CTreeFileLists::AllocYemLlist, lists);
+}
