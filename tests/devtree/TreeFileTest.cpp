@@ -313,4 +313,33 @@ TEST_F(TreeFile, HostileHeadersReadOnlyWhatTheFileHolds)
     }
 }
 
+// Names longer than a field are cut so that the field keeps its
+// terminator; a file whose field has none loads cut the same way.
+TEST_F(TreeFile, TextFieldsAreCutToKeepTheirTerminator)
+{
+    ASSERT_TRUE(ResetFileIfNoFileIs(m_path));
+    Device longName = Gate();
+    longName.id = 1;
+    longName.parent = 0;
+    longName.name = std::string(60, 'n');
+    longName.address = std::string(200, 'a');
+    DeviceItem root;
+    root.children.push_back({ ToNode(longName), false, {} });
+    std::memset(root.children[0].node.szName, 'n', sizeof root.children[0].node.szName); // no terminator
+    ASSERT_TRUE(SaveTree(m_path, root, nullptr));
+
+    longName.name.resize(47);
+    longName.address.resize(127);
+    std::vector<uint8_t> expected = Join({ Header(0x01000003, 1052, 1, 164, 0), Version3Record(longName) });
+    EXPECT_EQ(ReadBytes(m_path), expected);
+
+    // The same record with a full, unterminated name field.
+    std::fill(expected.begin() + 132 + 8, expected.begin() + 132 + 56, 'n');
+    WriteBytes(m_path, expected);
+    CTreeFileLists lists;
+    ASSERT_EQ(ReadTreeFileAndConsistLlist(m_path, lists), TreeLoadResult::Loaded);
+    ASSERT_NE(lists.m_pHead, nullptr);
+    EXPECT_EQ(std::string(lists.m_pHead->node.szName), std::string(47, 'n'));
+}
+
 } // namespace
