@@ -95,6 +95,7 @@ void ThreadState::ReleaseCurrent()
 
 void ThreadState::Shutdown()
 {
+    KillTimersOfThread(this);
     std::deque<SentItem*> pending;
     QueueObject* queue = nullptr;
     {
@@ -115,8 +116,14 @@ void ThreadState::Shutdown()
 QueueObject* ThreadState::Queue()
 {
     std::lock_guard<std::mutex> lock(mutex);
-    if (!m_queue && m_alive)
+    if (!m_queue && m_alive) {
+        // A thread not started by Qt gets its event dispatcher here, so
+        // that timers and socket notifiers work on it before its loop runs.
+        if (QCoreApplication::instance()) {
+            QEventLoop ensureDispatcher;
+        }
         m_queue = new QueueObject(this);
+    }
     return m_queue;
 }
 

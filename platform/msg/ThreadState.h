@@ -136,6 +136,8 @@ CWndBase* ObjectOnThisThread(HWND hWnd);
 void DeliverPosted(MSG& msg);
 // Called when a handle goes away; timers of the handle are killed.
 void KillTimersOf(HWND hWnd);
+// Called when a thread's state ends: its timers go with its queue.
+void KillTimersOfThread(const ThreadState* state);
 // Timer events delivered to the queue object.
 void DeliverTimerEvent(QEvent* e);
 

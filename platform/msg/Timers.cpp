@@ -100,6 +100,16 @@ void KillTimersOf(HWND hWnd)
         DropTimer(it++);
 }
 
+void KillTimersOfThread(const ThreadState* state)
+{
+    std::lock_guard<std::mutex> lock(g_timerMutex);
+    for (auto it = g_timers.begin(); it != g_timers.end();)
+        if (it->second.owner.get() == state)
+            DropTimer(it++);
+        else
+            ++it;
+}
+
 } // namespace msgcore
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse, void*)

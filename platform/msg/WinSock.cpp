@@ -1,5 +1,7 @@
 #include "platform/msg/WinSock.h"
 
+#include "platform/msg/WinSockInternal.h"
+
 #include "platform/base/Services.h"
 
 #include <cerrno>
@@ -557,3 +559,25 @@ int NativeHandle(SOCKET s)
 }
 
 } // namespace ws
+
+namespace ws_internal
+{
+
+bool Pin(SOCKET s, Pinned& out)
+{
+    auto rec = Find(s);
+    if (!rec)
+        return false;
+    out.fd = rec->fd;
+    out.wakeFd = rec->wakeFd;
+    out.keep = rec;
+    return true;
+}
+
+bool IsNonBlocking(SOCKET s)
+{
+    auto rec = Find(s);
+    return rec && rec->nonBlocking;
+}
+
+} // namespace ws_internal
