@@ -7,7 +7,27 @@ namespace
 const StringEntry kStrings[] = {
     { 104, "Windows ?? ???? ???????." },
     { 61457, "Connection failed." },
+    { 61459, "No channel is enabled." },
+    { 61460, "HDD is disabled." },
+    { 61461, "HDD is enabled." },
+    { 61462, "IP Address is filtered." },
+    { 61463, "IP Address is not filtered." },
+    { 61519, "No HDD available" },
+    { 61533, "Time Error!" },
+    { 61534, "No User" },
+    { 61535, "Internal CH1" },
+    { 61536, "External CH1" },
+    { 61537, "CH1" },
+    { 61538, "CH2" },
+    { 61539, "CH3" },
+    { 61540, "CH4" },
     { 61592, "Do you like to confirm the new configuration?" },
+    { 61598, "Information" },
+    { 61599, "Content" },
+    { 61619, "DST" },
+    { 61620, "No Content" },
+    { 61626, "Video" },
+    { 61627, "Audio" },
 };
 
 } // namespace
