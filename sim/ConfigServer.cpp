@@ -1,0 +1,215 @@
+#include "sim/ConfigServer.h"
+
+#include "link/ByteOrder.h"
+#include "link/Md4.h"
+
+#include <chrono>
+#include <cstring>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
+namespace sim
+{
+
+namespace
+{
+
+constexpr uint16_t kDiscovery = 0x0101;
+constexpr uint16_t kAuthorizationFailed = 0xF301;
+constexpr uint16_t kInvalidValue = 0xF309;
+constexpr size_t kHeader = 8, kCredentials = 32;
+constexpr size_t kLargestRequest = 65536;
+
+void Digest(const std::string& text, uint8_t out[16])
+{
+    uint8_t field[16] = {};
+    std::memcpy(field, text.data(), std::min<size_t>(text.size(), 16));
+    MD4Digest(field, sizeof field, out);
+}
+
+Bytes Header(uint16_t id, uint16_t status, uint32_t length)
+{
+    Bytes h(kHeader);
+    uint32_t o = 0;
+    NetPutU16(h.data(), &o, id);
+    NetPutU16(h.data(), &o, status);
+    NetPutU32(h.data(), &o, length);
+    return h;
+}
+
+} // namespace
+
+ConfigServer::ConfigServer(const DeviceProfile& profile)
+    : m_store(profile)
+{
+    InitNetByteOrder();
+}
+
+ConfigServer::~ConfigServer()
+{
+    Stop();
+}
+
+bool ConfigServer::Start(const std::string& address, uint16_t port)
+{
+    Stop();
+    m_listen = ListenTcp(address, port, &m_port);
+    if (m_listen < 0)
+        return false;
+    m_address = address;
+    m_stop.Reset();
+    m_thread = std::thread([this] { Run(); });
+    return true;
+}
+
+void ConfigServer::Stop()
+{
+    if (m_thread.joinable()) {
+        m_stop.Raise();
+        m_thread.join();
+    }
+    CloseSocket(m_listen);
+    m_listen = -1;
+}
+
+void ConfigServer::SetFault(uint16_t command, const Fault& fault)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_faults[command] = fault;
+}
+
+void ConfigServer::ClearFaults()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_faults.clear();
+}
+
+std::vector<Exchange> ConfigServer::Log() const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_log;
+}
+
+void ConfigServer::ClearLog()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_log.clear();
+}
+
+void ConfigServer::Run()
+{
+    while (WaitReadable(m_listen, m_stop.Fd())) {
+        int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0)
+            continue;
+        int one = 1;
+        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        Serve(fd);
+        CloseSocket(fd);
+    }
+}
+
+Bytes ConfigServer::Reply(const uint8_t* request, size_t size, Exchange* ex)
+{
+    WireReader in(request, size);
+    ex->command = in.U16();
+    ex->secondWord = in.U16();
+    ex->length = in.U32();
+    uint16_t replyId = static_cast<uint16_t>(ex->command + 0x1000);
+    SimReply reply;
+    if (ex->command == kDiscovery) {
+        ex->authorized = true;
+        reply.body = m_store.DiscoveryBody(false);
+    } else if (ex->length < kCredentials) {
+        reply.status = kAuthorizationFailed;
+    } else {
+        uint8_t user[16], password[16], expectUser[16], expectPassword[16];
+        in.Bytes(user, 16);
+        in.Bytes(password, 16);
+        Digest("admin", expectUser);
+        Digest(m_store.AdminPassword(), expectPassword);
+        ex->params.assign(request + kHeader + kCredentials, request + size);
+        ex->authorized
+            = std::memcmp(user, expectUser, 16) == 0 && std::memcmp(password, expectPassword, 16) == 0;
+        if (!ex->authorized)
+            reply.status = kAuthorizationFailed;
+        else if (!m_store.Answer(ex->command, ex->params, &reply))
+            reply.status = kInvalidValue;
+    }
+    ex->status = reply.status;
+    Bytes out = Header(replyId, reply.status, static_cast<uint32_t>(reply.body.size()));
+    out.insert(out.end(), reply.body.begin(), reply.body.end());
+    ex->replyBytes = out.size();
+    return out;
+}
+
+void ConfigServer::Serve(int fd)
+{
+    uint8_t head[kHeader];
+    if (!ReadFull(fd, head, sizeof head, m_stop.Fd()))
+        return;
+    WireReader h(head, sizeof head);
+    h.Skip(4);
+    uint32_t length = h.U32();
+    if (length > kLargestRequest)
+        return;
+    Bytes request(head, head + kHeader);
+    request.resize(kHeader + length);
+    if (!ReadFull(fd, request.data() + kHeader, length, m_stop.Fd()))
+        return;
+
+    Exchange ex;
+    Bytes reply = Reply(request.data(), request.size(), &ex);
+    Fault fault;
+    bool faulty = false;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        auto it = m_faults.find(ex.command);
+        if (it != m_faults.end()) {
+            fault = it->second;
+            faulty = true;
+        }
+    }
+    if (faulty && fault.status) {
+        reply = Header(static_cast<uint16_t>(ex.command + 0x1000), fault.status, 0);
+        ex.status = fault.status;
+    }
+    if (faulty && fault.announcedLength >= 0) {
+        uint32_t o = 4;
+        NetPutU32(reply.data(), &o, static_cast<uint32_t>(fault.announcedLength));
+    }
+    ex.replyBytes = reply.size();
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_log.push_back(ex);
+    }
+    if (faulty && fault.delayMs > 0)
+        WaitReadable(m_stop.Fd(), -1, fault.delayMs);
+    if (faulty && fault.closeWithoutReply)
+        return;
+    if (faulty && fault.silence) {
+        // Hold the connection until the client gives up.
+        uint8_t sink[256];
+        while (WaitReadable(fd, m_stop.Fd()) && recv(fd, sink, sizeof sink, 0) > 0) { }
+        return;
+    }
+    size_t sent = 0;
+    if (faulty) {
+        for (size_t piece : fault.pieces) {
+            piece = std::min(piece, reply.size() - sent);
+            if (!SendAll(fd, reply.data() + sent, piece))
+                return;
+            sent += piece;
+            // Let each piece arrive on its own.
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    SendAll(fd, reply.data() + sent, reply.size() - sent);
+    // Let the client read everything before the close.
+    shutdown(fd, SHUT_WR);
+    uint8_t sink[64];
+    while (WaitReadable(fd, m_stop.Fd(), 2000) && recv(fd, sink, sizeof sink, 0) > 0) { }
+}
+
+} // namespace sim

@@ -1,0 +1,113 @@
+// devsim: runs simulated devices for people, beside the Setup program.
+#include "sim/ConfigServer.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void OnSignal(int)
+{
+    g_stop = 1;
+}
+
+void Usage()
+{
+    std::puts("Usage: devsim [options]\n"
+              "Runs simulated devices that answer the configuration protocol.\n"
+              "\n"
+              "  --address A      bind address of the first device (default 127.0.0.1)\n"
+              "  --port P         configuration port (default 8405; 0 picks a free one)\n"
+              "  --family F       device family 0 to 4 (default 4, a recorder)\n"
+              "  --class C        recorder class 0 to 4 for family 4 (default 2)\n"
+              "  --password W     admin password the device starts with (default admin)\n"
+              "  --count N        run N devices on consecutive addresses A, A+1, ...\n"
+              "  --help           show this text\n"
+              "\n"
+              "Each device prints its address and port and runs until interrupted.\n"
+              "Example: devsim --address 127.0.0.2 --family 4 --password 1234");
+}
+
+std::string NextAddress(const std::string& address, int step)
+{
+    unsigned a, b, c, d;
+    if (std::sscanf(address.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d) != 4)
+        return address;
+    return std::to_string(a) + "." + std::to_string(b) + "." + std::to_string(c) + "."
+        + std::to_string(d + step);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string address = "127.0.0.1", password = "admin";
+    int port = 8405, family = 4, recorderClass = 2, count = 1;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&]() -> const char* {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "devsim: %s needs a value\n", arg.c_str());
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            Usage();
+            return 0;
+        } else if (arg == "--address") {
+            address = value();
+        } else if (arg == "--port") {
+            port = std::atoi(value());
+        } else if (arg == "--family") {
+            family = std::atoi(value());
+        } else if (arg == "--class") {
+            recorderClass = std::atoi(value());
+        } else if (arg == "--password") {
+            password = value();
+        } else if (arg == "--count") {
+            count = std::atoi(value());
+        } else {
+            std::fprintf(stderr, "devsim: unknown option %s (see --help)\n", arg.c_str());
+            return 2;
+        }
+    }
+    if (family < 0 || family > 4 || port < 0 || port > 65535 || count < 1 || count > 64) {
+        std::fprintf(stderr, "devsim: a value is out of range (see --help)\n");
+        return 2;
+    }
+
+    std::vector<std::unique_ptr<sim::ConfigServer>> devices;
+    for (int i = 0; i < count; ++i) {
+        sim::DeviceProfile profile = sim::MakeProfile(static_cast<uint32_t>(family), recorderClass);
+        profile.password = password;
+        std::string at = NextAddress(address, i);
+        unsigned a, b, c, d;
+        if (std::sscanf(at.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d) == 4)
+            profile.address = (a << 24) | (b << 16) | (c << 8) | d;
+        profile.configPort = static_cast<uint32_t>(port);
+        auto device = std::make_unique<sim::ConfigServer>(profile);
+        if (!device->Start(at, static_cast<uint16_t>(port))) {
+            std::fprintf(stderr, "devsim: cannot listen on %s:%d\n", at.c_str(), port);
+            return 1;
+        }
+        std::printf("device %s (%s, family %d) at %s:%u\n", profile.model.c_str(), profile.serial.c_str(),
+            family, at.c_str(), device->Port());
+        devices.push_back(std::move(device));
+    }
+    std::fflush(stdout);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    while (!g_stop)
+        pause();
+    return 0;
+}
