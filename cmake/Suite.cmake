@@ -11,6 +11,10 @@ function(suite_add_test)
   target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR})
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set(env "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0" "UBSAN_OPTIONS=print_stacktrace=1")
+  # Settings and install folder of a test stay under the build folder, never
+  # in the user's own configuration.
+  list(APPEND env "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/${T_NAME}/config"
+    "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/${T_NAME}/data")
   if(T_QT)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()

@@ -4,6 +4,7 @@
 // that plays any sequence of states.
 #pragma once
 
+#include "platform/base/Errors.h"
 #include "platform/base/Services.h"
 
 #include <map>
@@ -23,7 +24,6 @@ constexpr int RASCS_Disconnected = 0x2001;
 
 // The error of every dial on a system without dial-up networking.
 constexpr DWORD ERROR_DIALUP_NOT_AVAILABLE = 0x20000001;
-constexpr DWORD ERROR_INVALID_HANDLE = 6;
 
 struct RASCONNSTATUS {
     DWORD dwSize = 160;
