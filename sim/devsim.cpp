@@ -1,5 +1,7 @@
 // devsim: runs simulated devices for people, beside the Setup program.
 #include "sim/ConfigServer.h"
+#include "sim/DiscoveryResponder.h"
+#include "sim/RegServerUdp.h"
 
 #include <csignal>
 #include <cstdio>
@@ -23,7 +25,7 @@ void OnSignal(int)
 void Usage()
 {
     std::puts("Usage: devsim [options]\n"
-              "Runs simulated devices that answer the configuration protocol.\n"
+              "Runs simulated devices that answer the configuration protocol and discovery.\n"
               "\n"
               "  --address A      bind address of the first device (default 127.0.0.1)\n"
               "  --port P         configuration port (default 8405; 0 picks a free one)\n"
@@ -31,6 +33,10 @@ void Usage()
               "  --class C        recorder class 0 to 4 for family 4 (default 2)\n"
               "  --password W     admin password the device starts with (default admin)\n"
               "  --count N        run N devices on consecutive addresses A, A+1, ...\n"
+              "  --discovery-form F  discovery reply 1111 (with the port, default) or 1101\n"
+              "  --no-discovery   the devices do not answer discovery on UDP port 8404\n"
+              "  --regserver R    also run a registration server's UDP role on address R\n"
+              "  --regserver-devices N  devices it lists under the login \"demo\" (default 25)\n"
               "  --help           show this text\n"
               "\n"
               "Each device prints its address and port and runs until interrupted.\n"
@@ -52,6 +58,9 @@ int main(int argc, char** argv)
 {
     std::string address = "127.0.0.1", password = "admin";
     int port = 8405, family = 4, recorderClass = 2, count = 1;
+    int discoveryForm = 0x1111, regServerDevices = 25;
+    bool discovery = true;
+    std::string regServer;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&]() -> const char* {
@@ -74,6 +83,14 @@ int main(int argc, char** argv)
             recorderClass = std::atoi(value());
         } else if (arg == "--password") {
             password = value();
+        } else if (arg == "--discovery-form") {
+            discoveryForm = std::string(value()) == "1101" ? 0x1101 : 0x1111;
+        } else if (arg == "--no-discovery") {
+            discovery = false;
+        } else if (arg == "--regserver") {
+            regServer = value();
+        } else if (arg == "--regserver-devices") {
+            regServerDevices = std::atoi(value());
         } else if (arg == "--count") {
             count = std::atoi(value());
         } else {
@@ -87,6 +104,7 @@ int main(int argc, char** argv)
     }
 
     std::vector<std::unique_ptr<sim::ConfigServer>> devices;
+    sim::DiscoveryResponder responder;
     for (int i = 0; i < count; ++i) {
         sim::DeviceProfile profile = sim::MakeProfile(static_cast<uint32_t>(family), recorderClass);
         profile.password = password;
@@ -95,6 +113,10 @@ int main(int argc, char** argv)
         if (std::sscanf(at.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d) == 4)
             profile.address = (a << 24) | (b << 16) | (c << 8) | d;
         profile.configPort = static_cast<uint32_t>(port);
+        // Each device its own identity, so that a device list tells them apart.
+        profile.mac[5] = static_cast<uint8_t>(profile.mac[5] + i);
+        if (i > 0)
+            profile.serial += "-" + std::to_string(i);
         auto device = std::make_unique<sim::ConfigServer>(profile);
         if (!device->Start(at, static_cast<uint16_t>(port))) {
             std::fprintf(stderr, "devsim: cannot listen on %s:%d\n", at.c_str(), port);
@@ -103,6 +125,30 @@ int main(int argc, char** argv)
         std::printf("device %s (%s, family %d) at %s:%u\n", profile.model.c_str(), profile.serial.c_str(),
             family, at.c_str(), device->Port());
         devices.push_back(std::move(device));
+        sim::DiscoveryDevice answering;
+        answering.profile = profile;
+        answering.profile.configPort = devices.back()->Port();
+        answering.replyCommand = static_cast<uint16_t>(discoveryForm);
+        responder.AddDevice(answering);
+    }
+    if (discovery && !responder.Start()) {
+        std::fprintf(stderr, "devsim: cannot bind UDP port %u for discovery\n", sim::kDiscoveryPort);
+        return 1;
+    }
+    if (discovery)
+        std::printf(
+            "discovery on UDP port %u (reply 0x%04X)\n", sim::kDiscoveryPort, unsigned(discoveryForm));
+    sim::RegServerUdp registration;
+    if (!regServer.empty()) {
+        for (int i = 0; i < regServerDevices; ++i)
+            registration.AddDevice(sim::MakeRegisteredDevice("demo", i));
+        if (!registration.Start(regServer)) {
+            std::fprintf(stderr, "devsim: cannot bind %s:%u for the registration server\n", regServer.c_str(),
+                sim::kRegServerUdpPort);
+            return 1;
+        }
+        std::printf("registration server on %s UDP port %u, %d devices under \"demo\"\n", regServer.c_str(),
+            registration.Port(), regServerDevices);
     }
     std::fflush(stdout);
     std::signal(SIGINT, OnSignal);
