@@ -47,9 +47,9 @@ std::string GetText(WireReader& reader, size_t width)
 
 } // namespace
 
-RegisteredDevice MakeRegisteredDevice(const std::string& login, int index)
+ListedDevice MakeListedDevice(const std::string& login, int index)
 {
-    RegisteredDevice d;
+    ListedDevice d;
     char buf[64];
     d.login = login;
     std::snprintf(buf, sizeof buf, "shop-%04d", index);
@@ -115,7 +115,7 @@ void RegServerUdp::Stop()
     m_fd = -1;
 }
 
-void RegServerUdp::AddDevice(const RegisteredDevice& device)
+void RegServerUdp::AddDevice(const ListedDevice& device)
 {
     std::lock_guard lock(m_lock);
     m_devices.push_back(device);
@@ -172,7 +172,7 @@ std::vector<uint8_t> RegServerUdp::Header(uint8_t key, uint32_t total, uint32_t 
     return out;
 }
 
-std::vector<uint8_t> RegServerUdp::Record(uint8_t key, const RegisteredDevice& d)
+std::vector<uint8_t> RegServerUdp::Record(uint8_t key, const ListedDevice& d)
 {
     std::vector<uint8_t> out(kRecordSize);
     uint32_t pos = 0;
@@ -257,9 +257,9 @@ void RegServerUdp::Serve()
 std::vector<std::vector<uint8_t>> RegServerUdp::Answer(const RegServerRequest& request)
 {
     std::lock_guard lock(m_lock);
-    std::vector<const RegisteredDevice*> matches;
+    std::vector<const ListedDevice*> matches;
     bool list = request.flags == kFlagName;
-    for (const RegisteredDevice& d : m_devices) {
+    for (const ListedDevice& d : m_devices) {
         bool match = list ? d.login == request.name
                           : (request.name.empty() || d.name == request.name)
                 && (request.key.empty() || d.key == request.key)

@@ -16,7 +16,7 @@ namespace sim
 constexpr uint16_t kRegServerUdpPort = 6839;
 
 // One device as the registration server knows it.
-struct RegisteredDevice {
+struct ListedDevice {
     std::string login; // the list login it is listed under
     std::string name; // registration name (68-byte field)
     std::string model; // 16
@@ -31,7 +31,7 @@ struct RegisteredDevice {
 };
 
 // A realistic device record; `index` makes name, MAC and address unique.
-RegisteredDevice MakeRegisteredDevice(const std::string& login, int index);
+ListedDevice MakeListedDevice(const std::string& login, int index);
 
 struct RegServerRequest {
     uint8_t kind = 0;
@@ -58,7 +58,7 @@ public:
     void Stop();
     uint16_t Port() const { return m_port; }
 
-    void AddDevice(const RegisteredDevice& device);
+    void AddDevice(const ListedDevice& device);
     void SetSplit(Split split);
     // Before the next page, send a header with a wrong sequence number.
     void SendStaleHeaderOnce();
@@ -70,7 +70,7 @@ public:
 
     // The wire form of the server's messages (its own encoder).
     static std::vector<uint8_t> Header(uint8_t key, uint32_t total, uint32_t sequence, uint32_t count);
-    static std::vector<uint8_t> Record(uint8_t key, const RegisteredDevice& device);
+    static std::vector<uint8_t> Record(uint8_t key, const ListedDevice& device);
 
 private:
     void Run();
@@ -78,7 +78,7 @@ private:
     std::vector<std::vector<uint8_t>> Answer(const RegServerRequest& request);
 
     mutable std::mutex m_lock;
-    std::vector<RegisteredDevice> m_devices;
+    std::vector<ListedDevice> m_devices;
     std::vector<RegServerRequest> m_requests;
     Split m_split = Split::UnitPerDatagram;
     bool m_staleOnce = false;
