@@ -133,14 +133,14 @@ bool ThreadState::HasQueue()
     return m_queue != nullptr;
 }
 
-bool ThreadState::Post(QEvent* event)
+bool ThreadState::Post(QEvent* event, int priority)
 {
     std::lock_guard<std::mutex> lock(mutex);
     if (!m_alive || !m_queue) {
         delete event;
         return false;
     }
-    QCoreApplication::postEvent(m_queue, event);
+    QCoreApplication::postEvent(m_queue, event, priority);
     return true;
 }
 
@@ -152,7 +152,8 @@ bool ThreadState::EnqueueSend(SentItem* item)
             return false;
         m_incoming.push_back(item);
         if (m_queue)
-            QCoreApplication::postEvent(m_queue, new WakeEvent);
+            // Sent messages go ahead of posted ones, as the caller waits.
+            QCoreApplication::postEvent(m_queue, new WakeEvent, Qt::HighEventPriority);
     }
     cv.notify_all();
     return true;

@@ -78,7 +78,7 @@ public:
     QueueObject* Queue();
     // Queues a Qt event to this thread; false when the thread has no queue
     // or has ended. Takes ownership of the event.
-    bool Post(QEvent* event);
+    bool Post(QEvent* event, int priority = Qt::NormalEventPriority);
     bool HasQueue();
 
     // Called from another thread: hands over a send; false when this

@@ -70,7 +70,8 @@ void OnClockAdvanced()
             continue;
         while (IsDue(t.due, now))
             t.due += t.elapse;
-        if (!t.pending && t.owner->Post(new TimerEvent(key, t.generation)))
+        // WM_TIMER comes after the messages already posted.
+        if (!t.pending && t.owner->Post(new TimerEvent(key, t.generation), Qt::LowEventPriority))
             t.pending = true;
     }
 }

@@ -366,7 +366,7 @@ int sendto(SOCKET s, const char* buf, int len, int flags, const sockaddr* to, in
         return sendOne(to, socklen_t(tolen));
     if (!rec->broadcast)
         return Fail(WSAEACCES);
-    int result = SOCKET_ERROR;
+    int result = Fail(WSAENETUNREACH);
     bool first = true;
     for (uint32_t target : Service<INetworkEnvironment>().BroadcastTargets(INADDR_BROADCAST)) {
         sockaddr_in dest = *reinterpret_cast<const sockaddr_in*>(to);

@@ -55,6 +55,9 @@ HANDLE StartThread(bool suspended, std::function<DWORD()> body, const std::funct
             handle->gateCv.wait(lock, [handle] { return !handle->suspended; });
         }
         DWORD code = body();
+        // Windows the thread leaves behind end with it.
+        for (HWND h : GetThreadWindows())
+            ::DestroyWindow(h);
         ThreadState::ReleaseCurrent();
         {
             std::lock_guard<std::mutex> lock(handle->gateMutex);

@@ -127,6 +127,77 @@ ON_NOTIFY(NM_CLICK, IDC_LIST, OnClick)
 ON_NOTIFY(NM_DBLCLK, IDC_LIST, OnDblClk)
 END_MESSAGE_MAP()
 
+// Standard handlers with their parameters cracked from wParam and lParam.
+class CInputWnd : public CWndBase
+{
+public:
+    std::vector<CString> log;
+    int createResult = 0;
+
+private:
+    int OnCreate(LPCREATESTRUCT cs)
+    {
+        CString s;
+        s.Format("create %d", int(reinterpret_cast<uintptr_t>(cs->hMenu)));
+        log.push_back(s);
+        return createResult;
+    }
+    void OnDestroy() { log.push_back("destroy"); }
+    void OnSize(UINT type, int cx, int cy) { Add("size", int(type), cx, cy); }
+    void OnMove(int x, int y) { Add("move", x, y, 0); }
+    void OnLButtonDown(UINT flags, CPoint pt) { Add("lbutton", int(flags), pt.x, pt.y); }
+    void OnMouseMove(UINT flags, CPoint pt) { Add("mousemove", int(flags), pt.x, pt.y); }
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint pt)
+    {
+        Add("wheel", int(flags), delta, pt.x);
+        return TRUE;
+    }
+    void OnKeyDown(UINT ch, UINT repeat, UINT flags) { Add("keydown", int(ch), int(repeat), int(flags)); }
+    void OnGetMinMaxInfo(MINMAXINFO* info) { info->ptMinTrackSize = { 800, 634 }; }
+    void OnCommandRange(UINT id) { Add("range", int(id), 0, 0); }
+    void OnNotifyRange(UINT id, NMHDR* hdr, LRESULT* result)
+    {
+        Add("notify", int(id), int(hdr->code == NM_RCLICK), 0);
+        *result = 5;
+    }
+    void Add(const char* what, int a, int b, int c)
+    {
+        CString s;
+        s.Format("%s %d %d %d", what, a, b, c);
+        log.push_back(s);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CInputWnd, CWndBase)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_WM_MOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_MOUSEWHEEL()
+ON_WM_KEYDOWN()
+ON_WM_GETMINMAXINFO()
+ON_COMMAND_RANGE(2000, 2004, OnCommandRange)
+ON_NOTIFY_RANGE(NM_RCLICK, 3000, 3009, OnNotifyRange)
+END_MESSAGE_MAP()
+
+// A button that handles its own clicks.
+class CReflectingButton : public CWndBase
+{
+public:
+    int clicks = 0;
+
+private:
+    void OnClicked() { ++clicks; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectingButton, CWndBase)
+ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
+END_MESSAGE_MAP()
+
 std::vector<CString> Texts(std::initializer_list<const char*> list)
 {
     return { list.begin(), list.end() };
@@ -246,6 +317,69 @@ TEST(Messages, NotificationsAreReflectedToTheControlFirst)
     EXPECT_FALSE(IsWindow(list.m_hWnd));
 }
 
+TEST(Messages, StandardHandlersGetTheirParameters)
+{
+    CInputWnd wnd;
+    ASSERT_TRUE(wnd.CreateMessageWindow(nullptr, 17));
+    wnd.SendMessage(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(800, 634));
+    wnd.SendMessage(WM_MOVE, 0, MAKELPARAM(WORD(-17), 40));
+    wnd.SendMessage(WM_LBUTTONDOWN, 1, MAKELPARAM(WORD(-3), 250));
+    wnd.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 20));
+    EXPECT_EQ(wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-120)), MAKELPARAM(5, 6)), TRUE);
+    wnd.SendMessage(WM_KEYDOWN, 0x28, MAKELPARAM(1, 0x50));
+    MINMAXINFO info {};
+    wnd.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 800);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(2004, 0), 0);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(2005, 0), 0);
+    NMHDR hdr { nullptr, 3003, NM_RCLICK };
+    EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 3003, reinterpret_cast<LPARAM>(&hdr)), 5);
+    wnd.DestroyWindow();
+    EXPECT_EQ(wnd.log,
+        Texts({ "create 17", "size 2 800 634", "move -17 40 0", "lbutton 1 -3 250", "mousemove 0 10 20",
+            "wheel 0 -120 5", "keydown 40 1 80", "range 2004 0 0", "notify 3003 1 0", "destroy" }));
+}
+
+TEST(Messages, CreateFailsWhenOnCreateSaysSo)
+{
+    CInputWnd wnd;
+    wnd.createResult = -1;
+    EXPECT_FALSE(wnd.CreateMessageWindow());
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(wnd.log, Texts({ "create 0", "destroy" }));
+}
+
+TEST(Messages, CommandNotificationsAreReflectedToo)
+{
+    CDerivedWnd parent;
+    ASSERT_TRUE(parent.CreateMessageWindow());
+    CReflectingButton button;
+    ASSERT_TRUE(button.CreateMessageWindow(parent.m_hWnd, IDC_APPLY));
+    parent.SendMessage(
+        WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED), reinterpret_cast<LPARAM>(button.m_hWnd));
+    EXPECT_EQ(button.clicks, 1);
+    EXPECT_TRUE(parent.log.empty()); // the button kept it
+    // Without the control's handle there is nothing to reflect to.
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED), 0);
+    EXPECT_EQ(parent.log, Texts({ "apply" }));
+    parent.DestroyWindow();
+}
+
+TEST(Messages, SentMessagesGoAheadOfPostedOnes)
+{
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.CreateMessageWindow());
+    HWND h = wnd.m_hWnd;
+    ::PostMessage(h, WM_TEST_B, 1);
+    std::thread sender([h] { ::SendMessage(h, WM_TEST_A, 2); });
+    // Wait until the send is queued, then let the loop run once.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    PumpMessagesUntil([&] { return wnd.log.size() == 2; }, 5000);
+    sender.join();
+    EXPECT_EQ(wnd.log, Texts({ "A 2", "B 1" }));
+    wnd.DestroyWindow();
+}
+
 TEST(Timers, FireWithTheirIdsAndStopOnKillTimer)
 {
     ManualClock clock;
@@ -276,6 +410,30 @@ TEST(Timers, FireWithTheirIdsAndStopOnKillTimer)
     clock.Advance(1000);
     PumpWaitingMessages();
     EXPECT_EQ(wnd.timers.size(), 4u);
+}
+
+TEST(Timers, TimerMessagesComeAfterPostedMessages)
+{
+    ManualClock clock;
+    ScopedService<IClock> useClock(&clock);
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.CreateMessageWindow());
+    wnd.SetTimer(9, 100);
+    clock.Advance(100);
+    wnd.PostMessage(WM_TEST_B, 1);
+    PumpWaitingMessages();
+    EXPECT_EQ(wnd.log, Texts({ "B 1" }));
+    EXPECT_EQ(wnd.timers, (std::vector<UINT_PTR> { 9 }));
+    // Setting a timer again with its id restarts it.
+    clock.Advance(50);
+    wnd.SetTimer(9, 100);
+    clock.Advance(60);
+    PumpWaitingMessages();
+    EXPECT_EQ(wnd.timers.size(), 1u);
+    clock.Advance(40);
+    PumpWaitingMessages();
+    EXPECT_EQ(wnd.timers.size(), 2u);
+    wnd.DestroyWindow();
 }
 
 TEST(Timers, RealTimerDeliversThroughTheLoop)

@@ -208,3 +208,60 @@ TEST(Sync, AWaitingThreadStillAnswersSendsToItsWindows)
 }
 
 } // namespace
+
+namespace
+{
+
+constexpr UINT WM_ASK_BACK = WM_USER + 6;
+
+// On the worker: asks the main thread's window while the main thread is
+// itself waiting for this answer.
+class CAskBackWnd : public CWndBase
+{
+public:
+    HWND mainWnd = nullptr;
+
+private:
+    LRESULT OnAskBack(WPARAM w, LPARAM) { return ::SendMessage(mainWnd, WM_RECORD, w) + 1; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CAskBackWnd, CWndBase)
+ON_MESSAGE(WM_ASK_BACK, OnAskBack)
+END_MESSAGE_MAP()
+
+class CAskBackThread : public CWinThread
+{
+public:
+    CAskBackWnd wnd;
+    CEvent ready { FALSE, TRUE };
+    BOOL InitInstance() override
+    {
+        wnd.CreateMessageWindow();
+        ready.SetEvent();
+        return TRUE;
+    }
+};
+
+TEST(WinThread, TwoThreadsSendingToEachOtherDoNotLockUp)
+{
+    CReceiverWnd receiver;
+    ASSERT_TRUE(receiver.CreateMessageWindow());
+    auto* thread = new CAskBackThread;
+    thread->m_bAutoDelete = FALSE;
+    thread->wnd.mainWnd = receiver.m_hWnd;
+    ASSERT_TRUE(thread->CreateThread());
+    ASSERT_EQ(WaitForSingleObject(thread->ready, 5000), WAIT_OBJECT_0);
+    HWND workerWnd = thread->wnd.m_hWnd;
+    EXPECT_EQ(::SendMessage(workerWnd, WM_ASK_BACK, 41), 1);
+    EXPECT_EQ(receiver.records, (std::vector<WPARAM> { 41 }));
+    EXPECT_EQ(receiver.threads, (std::vector<DWORD> { GetCurrentThreadId() }));
+    thread->PostThreadMessage(WM_QUIT, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(thread->m_hThread, 5000), WAIT_OBJECT_0);
+    // The window the thread left behind ended with it.
+    EXPECT_FALSE(IsWindow(workerWnd));
+    delete thread;
+    receiver.DestroyWindow();
+}
+
+} // namespace
