@@ -122,7 +122,8 @@ template <typename T> void Store(uint8_t* frame, const T& value)
 void DecodeRules(uint8_t* frame, WireReader& in)
 {
     CFG_DST_RULES rules {};
-    rules.count = static_cast<uint32_t>(std::min<size_t>(in.U32(), in.RecordsLeft(64 + 15)));
+    uint32_t count = in.U32();
+    rules.count = static_cast<uint32_t>(std::min<size_t>(count, in.RecordsLeft(64 + 15)));
     rules.names = ReadList(in, rules.count, 64);
     rules.rules = ReadList(in, rules.count, 15);
     Store(frame, rules);
@@ -133,7 +134,8 @@ void DecodeNameLists(uint8_t* frame, WireReader& in)
     CFG_NAME_LISTS lists {};
     for (int i = 0; i < 4; ++i) {
         size_t recordSize = i == 3 ? 16 + 3 : 16;
-        lists.list[i].count = static_cast<uint8_t>(std::min<size_t>(in.U8(), in.RecordsLeft(recordSize)));
+        uint8_t count = in.U8();
+        lists.list[i].count = static_cast<uint8_t>(std::min<size_t>(count, in.RecordsLeft(recordSize)));
         lists.list[i].items = ReadList(in, lists.list[i].count, 16);
     }
     lists.extra = ReadList(in, lists.list[3].count, 3);
@@ -156,7 +158,8 @@ void DecodeStatusText(uint8_t* frame, WireReader& in)
 {
     CFG_STATUS_TEXT status {};
     status.value = in.U32();
-    status.size = static_cast<uint32_t>(std::min<size_t>(in.U32(), in.Remaining()));
+    uint32_t size = in.U32();
+    status.size = static_cast<uint32_t>(std::min<size_t>(size, in.Remaining()));
     status.text = static_cast<char*>(std::calloc(status.size + 1, 1));
     if (status.text)
         in.Bytes(status.text, status.size);
@@ -169,7 +172,8 @@ void DecodeStreamList(uint8_t* frame, WireReader& in)
 {
     constexpr uint32_t kSkipped = 0xFFFFFFFF;
     CFG_STREAM_LIST list {};
-    size_t n = std::min<size_t>(in.U32(), in.RecordsLeft(16));
+    uint32_t count = in.U32();
+    size_t n = std::min<size_t>(count, in.RecordsLeft(16));
     list.entries = reinterpret_cast<CFG_STREAM_ENTRY*>(AllocateList(n, sizeof(CFG_STREAM_ENTRY)));
     if (!list.entries)
         n = 0;

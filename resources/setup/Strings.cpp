@@ -7,11 +7,13 @@ namespace
 const StringEntry kStrings[] = {
     { 104, "Windows ?? ???? ???????." },
     { 61457, "Connection failed." },
+    { 61458, "Authorization failed." },
     { 61459, "No channel is enabled." },
     { 61460, "HDD is disabled." },
     { 61461, "HDD is enabled." },
     { 61462, "IP Address is filtered." },
     { 61463, "IP Address is not filtered." },
+    { 61473, "The port is already used!" },
     { 61519, "No HDD available" },
     { 61533, "Time Error!" },
     { 61534, "No User" },
@@ -21,6 +23,7 @@ const StringEntry kStrings[] = {
     { 61538, "CH2" },
     { 61539, "CH3" },
     { 61540, "CH4" },
+    { 61550, "Invalid value" },
     { 61592, "Do you like to confirm the new configuration?" },
     { 61598, "Information" },
     { 61599, "Content" },
@@ -28,6 +31,10 @@ const StringEntry kStrings[] = {
     { 61620, "No Content" },
     { 61626, "Video" },
     { 61627, "Audio" },
+    { 61655, "Internal error!" },
+    { 61656, "The console setup program is activated." },
+    { 61657, "Your command is not allowed in remote setup." },
+    { 61696, "Version Mismatch! Please upgrade your DVR or Manager software." },
 };
 
 } // namespace

@@ -1,0 +1,465 @@
+#include "link/ConfigSession.h"
+
+#include "app/CurrentDevice.h"
+#include "link/ByteOrder.h"
+#include "link/ConfigCodec.h"
+#include "link/FtpClient.h"
+#include "platform/base/Services.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace
+{
+
+constexpr uint32_t kNormalTimeout = 180;
+constexpr uint32_t kLongTimeout = 600;
+constexpr int kReceiveBuffer = 524388;
+constexpr size_t kAddressRoom = 24;
+constexpr size_t kTransactBuffer = 10240;
+constexpr size_t kLargeTransactBuffer = 16384;
+constexpr size_t kStreamServerBuffer = 3072;
+constexpr size_t kStatusTextBuffer = 10240;
+constexpr uint16_t kStreamList = 0x0E07;
+constexpr int kLookupPort = 21;
+constexpr char kLookupUser[] = "zq";
+constexpr char kLookupPassword[] = "qv";
+constexpr UINT kConnectionFailed = 61457;
+
+struct StatusMessage {
+    uint16_t status;
+    UINT stringId;
+};
+const StatusMessage kStatusMessages[] = {
+    { 0xF301, 61458 }, // "Authorization failed."
+    { 0xF309, 61550 }, // "Invalid value"
+    { 0xF30C, 61655 }, // "Internal error!"
+    { 0xF30E, 61473 }, // "The port is already used!"
+    { 0xF310, 61656 }, // "The console setup program is activated."
+    { 0xF311, 61657 }, // "Your command is not allowed in remote setup."
+    { 0xF313, 61696 }, // "Version Mismatch! Please upgrade your DVR or Manager software."
+};
+
+} // namespace
+
+// One exchange: the request, where its reply goes, and how it is run.
+struct CConfigSession::Exchange {
+    ConfigRequest* request;
+    uint8_t* reply; // a record of CONFIG_RECORD_SIZE bytes; may be the request
+    size_t bufferSize;
+    BOOL lookupAllowed;
+    bool reportConnectFailure;
+    bool longTimeout;
+};
+
+uint32_t RegServerModelNumber()
+{
+    switch (g_CurrentDevice.dwFamily) {
+    case DEVICE_FAMILY_STREAM_SERVER:
+        return 0x0202;
+    case DEVICE_FAMILY_DVR:
+        return 0x0502;
+    default:
+        return 0x0501;
+    }
+}
+
+CConfigSession::CConfigSession() = default;
+
+CConfigSession::~CConfigSession()
+{
+    Close();
+}
+
+void CConfigSession::SetNormalTimeout()
+{
+    m_nTimeout = kNormalTimeout;
+}
+
+void CConfigSession::SetLongTimeout()
+{
+    m_nTimeout = kLongTimeout;
+}
+
+void CConfigSession::Close()
+{
+    if (m_socket) {
+        ws::closesocket(m_socket);
+        m_socket = 0;
+    }
+}
+
+void CConfigSession::ParseStoredAddress()
+{
+    char text[sizeof g_CurrentDevice.szAddress + 1];
+    CopyFixedText(text, sizeof text, g_CurrentDevice.szAddress, sizeof g_CurrentDevice.szAddress);
+    // Missing parts read as 0.
+    uint32_t address = 0;
+    const char* p = text;
+    for (int part = 0; part < 4; ++part) {
+        address = (address << 8) | (static_cast<uint32_t>(std::atoi(p)) & 0xFF);
+        const char* dot = std::strchr(p, '.');
+        p = dot ? dot + 1 : "";
+    }
+    g_CurrentDevice.dwIpAddress = address;
+}
+
+void CConfigSession::ResolveDeviceAddress(char address[24], BOOL lookupAllowed)
+{
+    uint32_t ip = g_CurrentDevice.dwIpAddress;
+    std::snprintf(
+        address, kAddressRoom, "%u.%u.%u.%u", ip >> 24, (ip >> 16) & 0xFF, (ip >> 8) & 0xFF, ip & 0xFF);
+    if (!g_CurrentDevice.bLookup)
+        return;
+    if (lookupAllowed) {
+        char host[sizeof g_CurrentDevice.szLookupHost + 1];
+        CopyFixedText(host, sizeof host, g_CurrentDevice.szLookupHost, sizeof g_CurrentDevice.szLookupHost);
+        CFtpClient ftp;
+        if (!ftp.Connect(host, kLookupPort, kLookupUser, kLookupPassword))
+            return;
+        char name[sizeof g_CurrentDevice.szKey + 1], serial[sizeof g_CurrentDevice.szSerial + 1];
+        CopyFixedText(name, sizeof name, g_CurrentDevice.szKey, sizeof g_CurrentDevice.szKey);
+        CopyFixedText(serial, sizeof serial, g_CurrentDevice.szSerial, sizeof g_CurrentDevice.szSerial);
+        char* found = ftp.QueryDeviceAddress(RegServerModelNumber(), name, serial, nullptr);
+        if (found)
+            CopyFixedText(address, kAddressRoom, found, std::strlen(found));
+        else
+            CopyFixedText(address, kAddressRoom, g_CurrentDevice.szAddress, kAddressRoom);
+        std::free(found);
+        ftp.Close();
+    }
+    std::memset(g_CurrentDevice.szAddress, 0, sizeof g_CurrentDevice.szAddress);
+    CopyFixedText(g_CurrentDevice.szAddress, kAddressRoom, address, kAddressRoom);
+    ParseStoredAddress();
+}
+
+BOOL CConfigSession::Connect(const char* address, uint32_t port)
+{
+    m_socket = ws::socket(AF_INET, SOCK_STREAM, 0);
+    if (m_socket == INVALID_SOCKET) {
+        m_socket = 0;
+        return FALSE;
+    }
+    sockaddr_in local {};
+    local.sin_family = AF_INET;
+    if (ws::bind(m_socket, reinterpret_cast<sockaddr*>(&local), sizeof local) == SOCKET_ERROR)
+        return FALSE;
+    int size = kReceiveBuffer;
+    if (ws::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, &size, sizeof size) == SOCKET_ERROR)
+        return FALSE;
+    DWORD timeout = m_nTimeout * 1000;
+    ws::setsockopt(m_socket, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    ws::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    sockaddr_in remote {};
+    remote.sin_family = AF_INET;
+    remote.sin_addr.s_addr = inet_addr(address);
+    remote.sin_port = htons(static_cast<uint16_t>(port));
+    if (ws::connect(m_socket, reinterpret_cast<sockaddr*>(&remote), sizeof remote) == 0)
+        return TRUE;
+    return WSAGetLastError() == WSAEWOULDBLOCK;
+}
+
+int CConfigSession::Send(const uint8_t* buf, int length)
+{
+    int sent = ws::send(m_socket, reinterpret_cast<const char*>(buf), length, 0);
+    return sent == length ? 1 : -1;
+}
+
+int CConfigSession::ReceiveReply(uint8_t* buf, int headerSize, size_t capacity)
+{
+    m_bFirstHeader = true;
+    size_t expected = static_cast<size_t>(headerSize);
+    size_t got = 0;
+    if (expected > capacity)
+        return -1;
+    while (got < expected) {
+        int n = ws::recv(m_socket, reinterpret_cast<char*>(buf + got), static_cast<int>(expected - got), 0);
+        if (n <= 0) {
+            WSAGetLastError();
+            return -1;
+        }
+        got += static_cast<size_t>(n);
+        if (m_bFirstHeader && got >= NET_MSG_HEADER_SIZE) {
+            m_bFirstHeader = false;
+            // Only the low half of the length counts.
+            uint32_t length = 0;
+            NetPeekU16(buf, 6, &length);
+            expected += length;
+            // A reply the buffer cannot hold is refused, not cut.
+            if (expected > capacity)
+                return -1;
+        }
+    }
+    return 1;
+}
+
+BOOL CConfigSession::CheckStatus(uint32_t status)
+{
+    uint16_t code = static_cast<uint16_t>(status);
+    if (code == 0)
+        return TRUE;
+    for (const StatusMessage& m : kStatusMessages) {
+        if (m.status == code) {
+            m_strMessage.LoadString(m.stringId);
+            AfxMessageBox(m_strMessage, MB_OK);
+            break;
+        }
+    }
+    return FALSE;
+}
+
+BOOL CConfigSession::Run(const Exchange& ex)
+{
+    std::unique_ptr<uint8_t[]> buffer(new (std::nothrow) uint8_t[ex.bufferSize]);
+    if (!buffer)
+        return FALSE;
+    std::memset(buffer.get(), 0, ex.bufferSize);
+    m_bFirstHeader = true;
+    Close();
+    char address[kAddressRoom];
+    ResolveDeviceAddress(address, ex.lookupAllowed);
+    if (ex.longTimeout)
+        SetLongTimeout();
+    else
+        SetNormalTimeout();
+    BOOL ok = Connect(address, g_CurrentDevice.dwConfigPort);
+    if (!ok) {
+        Close();
+        if (ex.reportConnectFailure) {
+            m_strMessage.LoadString(kConnectionFailed);
+            AfxMessageBox(m_strMessage, MB_OK);
+        }
+    }
+    uint32_t pos = 0;
+    uint32_t n = ok ? EncodeConfigRequest(buffer.get(), ex.bufferSize, &pos, ex.request) : 0;
+    ok = ok && n && Send(buffer.get(), static_cast<int>(n)) == 1
+        && ReceiveReply(buffer.get(), NET_MSG_HEADER_SIZE, ex.bufferSize) == 1;
+    if (!ok) {
+        Close();
+        SetNormalTimeout();
+        return FALSE;
+    }
+    // The decoder sees what arrived: the header and the low half of its length.
+    uint32_t bodyLength = 0;
+    NetPeekU16(buffer.get(), 6, &bodyLength);
+    pos = 0;
+    auto* record = reinterpret_cast<ConfigReply*>(ex.reply);
+    DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, record);
+    Close();
+    SetNormalTimeout();
+    BOOL result = CheckStatus(record->status);
+    // Lists of a failed reply would have no owner.
+    if (!result)
+        FreeConfigReplyLists(record);
+    return result;
+}
+
+BOOL CConfigSession::Transact(ConfigRequest* request, ConfigReply* reply, BOOL lookupAllowed)
+{
+    size_t size = request->command == kStreamList ? kLargeTransactBuffer : kTransactBuffer;
+    return Run({ request, reinterpret_cast<uint8_t*>(reply), size, lookupAllowed, false, false });
+}
+
+BOOL CConfigSession::Get(uint16_t command, uint32_t length, const void* param, size_t paramSize,
+    ConfigReply* reply, size_t bufferSize)
+{
+    auto request = std::make_unique<ConfigRequest>();
+    PrepareConfigRequest(request.get(), command, length, g_strDevicePassword.c_str());
+    if (paramSize)
+        std::memcpy(request->params, param, paramSize);
+    // The reboot and format requests take no record: a scratch one holds the reply.
+    std::unique_ptr<ConfigReply> scratch;
+    if (!reply) {
+        scratch = std::make_unique<ConfigReply>();
+        reply = scratch.get();
+    }
+    Exchange ex { request.get(), reinterpret_cast<uint8_t*>(reply), bufferSize, TRUE, command == 0x0104,
+        command == 0x0803 };
+    return Run(ex);
+}
+
+BOOL CConfigSession::Set(ConfigRequest* record, size_t bufferSize)
+{
+    return Run({ record, reinterpret_cast<uint8_t*>(record), bufferSize, TRUE, false, false });
+}
+
+BOOL CConfigSession::GetDeviceInfo(ConfigReply* reply)
+{
+    return Get(0x0104, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::Reboot()
+{
+    return Get(0x0103, 32, nullptr, 0, nullptr);
+}
+BOOL CConfigSession::GetTimeZone(ConfigReply* reply)
+{
+    return Get(0x0108, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetUserList(ConfigReply* reply)
+{
+    return Get(0x0201, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetIpConfig(ConfigReply* reply)
+{
+    return Get(0x0301, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetXdslAccount(ConfigReply* reply)
+{
+    return Get(0x0303, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetDhcp(ConfigReply* reply)
+{
+    return Get(0x0305, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetChannelConfig(ConfigReply* reply)
+{
+    return Get(0x0401, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetSecurity(ConfigReply* reply)
+{
+    return Get(0x0501, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetScreenAdjust(uint8_t source, ConfigReply* reply)
+{
+    return Get(0x0601, 33, &source, 1, reply);
+}
+BOOL CConfigSession::GetSchedule(uint32_t slot, ConfigReply* reply)
+{
+    return Get(0x0701, 36, &slot, 4, reply);
+}
+BOOL CConfigSession::GetSchedule0703(ConfigReply* reply)
+{
+    return Get(0x0703, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetHddInfo(ConfigReply* reply)
+{
+    return Get(0x0801, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::FormatHdd()
+{
+    return Get(0x0803, 32, nullptr, 0, nullptr);
+}
+BOOL CConfigSession::ResetFlash(ConfigReply* reply)
+{
+    return Get(0x0901, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetServerPorts(ConfigReply* reply)
+{
+    return Get(0x0A01, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetAltPort(ConfigReply* reply)
+{
+    return Get(0x0A03, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::Get0B01(ConfigReply* reply)
+{
+    return Get(0x0B01, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetStreamServer(ConfigReply* reply)
+{
+    return Get(0x0D03, 32, nullptr, 0, reply, kStreamServerBuffer);
+}
+BOOL CConfigSession::GetDaylightSaving(ConfigReply* reply)
+{
+    return Get(0x0D05, 32, nullptr, 0, reply);
+}
+// The length says 36 though only the source byte and three zero bytes follow.
+BOOL CConfigSession::GetAudioGain(uint8_t source, ConfigReply* reply)
+{
+    return Get(0x0E01, 36, &source, 1, reply);
+}
+BOOL CConfigSession::Get0E03(ConfigReply* reply)
+{
+    return Get(0x0E03, 32, nullptr, 0, reply);
+}
+BOOL CConfigSession::GetStreamStatus(ConfigReply* reply)
+{
+    uint32_t zero = 0;
+    return Get(0x0E05, 36, &zero, 4, reply, kStatusTextBuffer);
+}
+
+BOOL CConfigSession::Send0106(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetTimeZone(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::Send0202(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetIpConfig(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetXdslAccount(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetDhcp(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetChannelConfig(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetSecurity(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetScreenAdjust(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetSchedule(ConfigRequest* record)
+{
+    // The caller's record keeps what it sent.
+    auto scratch = std::make_unique<ConfigReply>();
+    return Run({ record, reinterpret_cast<uint8_t*>(scratch.get()), 1024, TRUE, false, false });
+}
+BOOL CConfigSession::Send0704(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetHddConfig(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetServerPorts(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetAltPort(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::GetChannelInfo(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetStreamServer(ConfigRequest* record)
+{
+    return Set(record, kStreamServerBuffer);
+}
+BOOL CConfigSession::SetDaylightSaving(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::SetAudioGain(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::Send0E04(ConfigRequest* record)
+{
+    return Set(record);
+}
+BOOL CConfigSession::Send0E06(ConfigRequest* record)
+{
+    return Set(record);
+}

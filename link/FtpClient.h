@@ -1,0 +1,55 @@
+// A minimal blocking FTP client through which Setup queries the registration
+// server: login, a passive data connection, and a RETR whose "file name" is
+// the Base64 text of a scrambled query record.
+#pragma once
+
+#include "link/RegServerRecords.h"
+#include "platform/msg/WinSock.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class CFtpClient
+{
+public:
+    using ReplyObserver = void (*)(void* userData, const char* line);
+
+    CFtpClient();
+    virtual ~CFtpClient();
+    CFtpClient(const CFtpClient&) = delete;
+    CFtpClient& operator=(const CFtpClient&) = delete;
+
+    // Logs in: the greeting, USER (331 needed), PASS (230 needed).
+    bool Connect(const char* host, int port, const char* user, const char* password);
+    bool SendCommand(const char* text);
+    // Gives the code of the last line of a (multi-line) reply, 0 on failure.
+    // A line longer than the buffer is cut and read on to its line feed.
+    int ReadReply(char* buffer, int size);
+    bool OpenPassive();
+    // Receives at most `count` records into `records` (the rest of what the
+    // server sends is read and dropped); gives the number stored or -1.
+    int RetrieveRecords(uint32_t protocol, const RegServerRecord& query, uint32_t start, uint32_t count,
+        RegServerRecord* records, uint32_t* total);
+    // The address text of the first record matching the keys (each may be
+    // null), as a new[]-free heap copy (free()), or null.
+    char* QueryDeviceAddress(uint32_t protocol, const char* mac, const char* key32, const char* key16);
+    void Close();
+
+    static int SendAll(SOCKET s, const char* bytes, int count);
+    static int RecvAll(SOCKET s, char* buffer, int count);
+    static bool ConnectWithTimeout(SOCKET s, const sockaddr_in& address, int seconds);
+
+    ReplyObserver m_pfnObserver = nullptr;
+    void* m_pObserverData = nullptr;
+
+private:
+    void CloseControl();
+    void CloseData();
+
+    SOCKET m_control = 0;
+    SOCKET m_data = 0;
+    char* m_pszUser = nullptr;
+    char* m_pszPassword = nullptr;
+    sockaddr_in m_controlAddress {};
+    sockaddr_in m_dataAddress {};
+};

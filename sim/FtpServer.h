@@ -1,0 +1,66 @@
+// The registration server's FTP role: a login, passive data connections and
+// RETR of a Base64 query, answered with the matching device records.
+#pragma once
+
+#include "sim/SimSocket.h"
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace sim
+{
+
+struct RegisteredDevice {
+    std::string name;
+    std::string model;
+    std::string key32; // e.g. the serial number
+    std::string mac; // "00:1b:9e:..."
+    std::string address; // dotted
+    std::string text16;
+    uint32_t numbers[4] = {};
+};
+
+class FtpServer
+{
+public:
+    FtpServer() = default;
+    ~FtpServer();
+    FtpServer(const FtpServer&) = delete;
+    FtpServer& operator=(const FtpServer&) = delete;
+
+    bool Start(const std::string& address, uint16_t port);
+    void Stop();
+    uint16_t Port() const { return m_port; }
+
+    void AddDevice(const RegisteredDevice& device);
+    // Commands received, in order (RETR with its argument).
+    std::vector<std::string> Commands() const;
+    // Queries received: the MAC text each asked for.
+    std::vector<std::string> QueriedMacs() const;
+
+    // Behaviour a test may change before Start.
+    std::string greeting = "220-Registration server\r\n220 Ready\r\n";
+    std::string passiveHost = "10.9.8.7"; // the host the 227 reply names
+    bool userWithoutPassword = false; // answer USER with 230
+    bool sendEveryMatch = false; // ignore the count asked for
+
+private:
+    void Run();
+    void Serve(int fd);
+    bool Retrieve(int control, int dataListen, const std::string& argument);
+
+    StopSignal m_stop;
+    std::thread m_thread;
+    int m_listen = -1;
+    uint16_t m_port = 0;
+    std::string m_address;
+    mutable std::mutex m_lock;
+    std::vector<RegisteredDevice> m_devices;
+    std::vector<std::string> m_commands;
+    std::vector<std::string> m_macs;
+};
+
+} // namespace sim
