@@ -76,6 +76,10 @@ CSuperGridCtrl::CTreeItem* CSuperGridCtrl::InsertNode(CTreeItem* pParent, CItemI
     // A name is never used twice under one parent.
     if (lpInfo && ChildByText(pParent, lpInfo->GetItemText()))
         return nullptr;
+    // A parent whose children are shown gets the new row too, so that rows
+    // and nodes stay in step.
+    if (!bUpdate && !pParent->m_listChild.empty() && !pParent->m_bHideChildren && RowOfNode(pParent) >= 0)
+        bUpdate = TRUE;
     auto* node = new CTreeItem;
     node->m_lpNodeInfo = lpInfo ? lpInfo : new CItemInfo;
     node->m_nIndent = pParent->m_nIndent + 1;

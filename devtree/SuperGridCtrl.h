@@ -117,6 +117,17 @@ public:
 
     // Input (mouse, keys, label edit, drag and drop).
     void StartLabelEdit(UINT nFlags, CPoint point, LVHITTESTINFO& ht);
+    // The hit area of a row's plus/minus box.
+    CRect BoxRect(int nRow) const;
+    // 0 when the click opened or closed a node (or toggled a check box).
+    int ClickOnBox(CPoint point, LVHITTESTINFO& ht);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnTimer(UINT_PTR nIDEvent);
+    // The keys the control takes before the list sees them; TRUE when taken.
+    BOOL PreTranslateKey(UINT message, WPARAM wParam);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A drop of the dragged row on the target row, as the mouse would do
     // it; for tests and for the button-up handler.
     void DropOnRow(int nDragRow, int nTargetRow);
@@ -160,6 +171,22 @@ public:
         return FALSE;
     }
     virtual void ShowAlreadyExists() { }
+    // A click on a device whose address a registration server knows: the
+    // owner probes its address.
+    virtual void ProbeLookedUpDevice(CItemInfo* lpInfo) { (void)lpInfo; }
+    // Opens the rename edit over the label; false when it could not.
+    virtual BOOL OpenLabelEditor(int nRow, const CRect& rect);
+    // The drag picture and the capture, which a visible window has. The
+    // picture's image list is the callee's to delete.
+    virtual void BeginDragImage(CImageList* pImage, CPoint point)
+    {
+        (void)pImage;
+        (void)point;
+    }
+    virtual void MoveDragImage(CPoint point) { (void)point; }
+    virtual void EndDragImage() { }
+    virtual BOOL HasDragCapture() { return TRUE; }
+    virtual BOOL IsEscapeDown() { return FALSE; }
     // Whether a device is in the password tables: selector 0, the saved
     // login of the device's file record.
     virtual BOOL GetSavedPassword(const CItemInfo* lpInfo, uint8_t password[16])
@@ -214,6 +241,19 @@ protected:
     BOOL DropAllowed(const CTreeItem* pSource, CTreeItem* pSourceRoot, CTreeItem* pTargetRoot) const;
     BOOL MergeLookupDevice(CTreeItem* pTargetRoot, CItemInfo* lpSource);
     void FinishStructuralChange();
+    BOOL ToggleNode(CTreeItem* node, int nRow);
+    void SendClickedDevice(CItemInfo* info);
+    void WriteServerSelection(const CTreeItem* node);
+    void OnDblclk(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnKeydown(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnEndLabelEditNotify(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
+    void EndDrag();
+    void OnDragTimer();
+
+    CPoint m_ptLastMove { 0, 0 };
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     std::vector<CTreeItem*> m_RootItems;

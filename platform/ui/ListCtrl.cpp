@@ -1,6 +1,7 @@
 #include "platform/ui/ListCtrl.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 int CListCtrl::InsertColumn(int nCol, const LVCOLUMN* pColumn)
@@ -490,13 +491,73 @@ LRESULT CListCtrl::NotifyParent(UINT code, NMHDR* hdr)
     return result;
 }
 
-LRESULT CListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+void CListCtrl::ListLButtonDown(UINT, CPoint point)
 {
-    if (message == WM_SETREDRAW) {
-        LRESULT result = 0;
-        if (!OnWndMsg(message, wParam, lParam, &result))
-            SetRedraw(BOOL(wParam));
-        return result;
+    const int row = HitTest(point);
+    m_nPressRow = row;
+    m_ptPress = point;
+    if (row >= 0)
+        SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void CListCtrl::ListMouseMove(UINT nFlags, CPoint point)
+{
+    constexpr UINT kLeftButton = 0x1;
+    constexpr int kDragDistance = 4;
+    if (!(nFlags & kLeftButton) || m_nPressRow < 0)
+        return;
+    if (std::abs(point.x - m_ptPress.x) < kDragDistance && std::abs(point.y - m_ptPress.y) < kDragDistance)
+        return;
+    NMLISTVIEW nm {};
+    nm.iItem = m_nPressRow;
+    nm.ptAction = m_ptPress;
+    nm.lParam = LPARAM(GetItemData(m_nPressRow));
+    m_nPressRow = -1;
+    NotifyParent(LVN_BEGINDRAG, &nm.hdr);
+}
+
+void CListCtrl::ListLButtonUp(UINT, CPoint)
+{
+    m_nPressRow = -1;
+}
+
+LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    constexpr WORD kVkUp = 0x26;
+    constexpr WORD kVkDown = 0x28;
+    switch (message) {
+    case WM_SETREDRAW:
+        SetRedraw(BOOL(wParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        ListLButtonDown(UINT(wParam), CPoint(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        ListMouseMove(UINT(wParam), CPoint(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        ListLButtonUp(UINT(wParam), CPoint(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK: {
+        NMLISTVIEW nm {};
+        nm.ptAction = CPoint(lParam);
+        nm.iItem = HitTest(CPoint(lParam));
+        NotifyParent(NM_DBLCLK, &nm.hdr);
+        return 0;
     }
-    return CWndBase::WindowProc(message, wParam, lParam);
+    case WM_KEYDOWN: {
+        NMLVKEYDOWN nm {};
+        nm.wVKey = WORD(wParam);
+        NotifyParent(LVN_KEYDOWN, &nm.hdr);
+        const int focused = GetNextItem(-1, LVNI_FOCUSED);
+        const int next = nm.wVKey == kVkUp ? focused - 1 : nm.wVKey == kVkDown ? focused + 1 : -1;
+        if ((nm.wVKey == kVkUp || nm.wVKey == kVkDown) && ValidRow(next)) {
+            SetItemState(next, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            EnsureVisible(next, FALSE);
+        }
+        return 0;
+    }
+    default:
+        return CWndBase::DefWindowProc(message, wParam, lParam);
+    }
 }

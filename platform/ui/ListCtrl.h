@@ -245,9 +245,15 @@ public:
     // result the handler gave.
     LRESULT NotifyParent(UINT code, NMHDR* hdr);
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
+    // The list's own handling of the mouse: a press selects and focuses the
+    // row under it; moving with the button held starts a drag (LVN_BEGINDRAG).
+    void ListLButtonDown(UINT nFlags, CPoint point);
+    void ListMouseMove(UINT nFlags, CPoint point);
+    void ListLButtonUp(UINT nFlags, CPoint point);
+
     struct Row {
         CString text;
         std::vector<CString> subItems; // column k at k - 1
@@ -278,4 +284,6 @@ protected:
     DWORD m_dwExStyle = 0;
     DWORD m_dwListStyle = LVS_REPORT;
     BOOL m_bRedraw = TRUE;
+    int m_nPressRow = -1; // row under the left button, for drag detection
+    CPoint m_ptPress { 0, 0 };
 };

@@ -1,0 +1,161 @@
+// CMySuperGrid: the device tree of the left pane. Its rows are folders,
+// devices, registration servers and group ids under three roots; it keeps
+// them in the family's tree file, rewritten after every structural change,
+// and tells its owner view which device the user picked.
+#pragma once
+
+#include "devtree/DeviceTreeOwner.h"
+#include "devtree/SuperGridCtrl.h"
+#include "devtree/TreeFileIdentity.h"
+
+#include <memory>
+#include <set>
+#include <string>
+
+class CTreeFileLists;
+
+constexpr UINT IDC_DEVICE_TREE = 4097;
+
+// Commands of the context menus.
+constexpr UINT ID_TREE_NEW_FOLDER = 32771;
+constexpr UINT ID_TREE_DELETE_FOLDER = 32772;
+constexpr UINT ID_TREE_DELETE_CAM = 32773;
+constexpr UINT ID_TREE_ADD_CAM = 32774;
+constexpr UINT ID_TREE_ADD_ZPT = 32775;
+constexpr UINT ID_TREE_DELETE_ZPT = 32778;
+constexpr UINT ID_TREE_ADD_GROUP_ID = 32779;
+constexpr UINT ID_TREE_DELETE_GROUP_ID = 32780;
+constexpr UINT ID_TREE_RENAME = 32781;
+constexpr UINT ID_TREE_CHANGE_IP = 32782;
+constexpr UINT ID_TREE_DIAL_UP = 32783;
+constexpr UINT ID_TREE_HANG_UP = 32784;
+
+// Menus: "Popup" of 164 (DVR texts) or 146 (Cam texts), and 163 for the
+// registration-server branch.
+constexpr UINT IDR_TREE_MENU_DVR = 164;
+constexpr UINT IDR_TREE_MENU_CAM = 146;
+constexpr UINT IDR_TREE_MENU_SERVER = 163;
+
+// Images of the tree's small image list.
+constexpr int TREE_IMAGE_OPEN_FOLDER = 0;
+constexpr int TREE_IMAGE_CLOSED_FOLDER = 1;
+constexpr int TREE_IMAGE_ONLINE = 2;
+constexpr int TREE_IMAGE_OFFLINE = 3;
+
+// Which context menu a row gets and which of its commands are disabled.
+struct TreeMenuChoice {
+    UINT menuId = 0; // 0: no menu
+    std::set<UINT> disabled;
+};
+
+// What the add-device dialog gives back when confirmed.
+struct AddDeviceResult {
+    bool probed = false; // a device answered the probe
+    SELECTED_DEVICE reply {}; // the fields of the answer (when probed)
+    uint32_t probePort = 0; // the answer's port
+    std::string address; // the address text entered
+    uint32_t httpPort = 0;
+    uint32_t streamPort = 0;
+};
+
+class CMySuperGrid : public CSuperGridCtrl
+{
+public:
+    CMySuperGrid();
+    ~CMySuperGrid() override;
+
+    void SetOwnerView(IDeviceTreeOwner* owner) { m_pOwnerView = owner; }
+    void SetInstallFolder(const std::string& folder) { m_strInstallFolder = folder; }
+    // The file of this tree's family.
+    std::string TreeFilePath() const;
+
+    // Creates the DVR family's file when missing; other families keep
+    // family index 0 and the first path.
+    void ResetFileIfNoFileIs(int family);
+    // The column and the roots; selects row 0.
+    void InitializeGrid();
+    // Loads the tree file into the tree.
+    void ReadTreeFileAndConsistLlist();
+    void CreateTreeCtrl(const CTreeFileLists& lists);
+    // Rewrites the whole tree file from the tree; false when it could not.
+    bool ConsistLlistAndUpdateFile();
+
+    // Structural changes; each saves the tree.
+    CTreeItem* HowToInsertFolder(CTreeItem* pParent, const char* name);
+    // Takes the info; a refused insertion (a repeated name) deletes it.
+    CTreeItem* InsertDVR(CTreeItem* pParent, CItemInfo* lpInfo);
+    CTreeItem* InsertServer(const char* address, const char* regId, const char* regPassword);
+    CTreeItem* InsertGroupId(CTreeItem* pServer, const char* groupId);
+    // The delete commands: ask, then remove the selected item.
+    void OnDelete();
+    // Adds the device the add-device dialog gave back.
+    CTreeItem* AddDevice(const AddDeviceResult& result);
+
+    // Context menu of the selected row.
+    TreeMenuChoice ContextMenuFor(const CTreeItem* pItem) const;
+
+    // The last device remembered in the file: select it and tell the owner.
+    void OpenLastCam(int slot);
+    // Discovery cycle: before it, every device is offline until it answers.
+    void ClearOnlineFlags();
+    // Probes every device of "My DVR" at its address.
+    void SendIpMsgOfMyOvel();
+    // After the cycle: unanswered "My DVR" devices show offline, unanswered
+    // "Local Area DVR" devices are removed.
+    void EndDiscoveryCycle();
+    // Asks the owner to fetch the records of every group id.
+    void SendYemMsg();
+
+    // Overrides of the tree-in-list control.
+    void DeleteCamNotRoot(const uint8_t* mac) override;
+    void DeleteCamNotRoot(uint32_t ipAddress) override;
+    void IsDblclk() override;
+    void OnDeviceDblclk(SELECTED_DEVICE* pRecord) override;
+    void ReqFindMsg(CItemInfo* lpInfo) override;
+    CItemInfo* CopyData(CItemInfo* lpSrc) override;
+    int GetIcon(const CTreeItem* pItem) override;
+    BOOL OnItemExpanded(CTreeItem* pItem, int nRow) override;
+    BOOL OnItemCollapsed(CTreeItem* pItem) override;
+    void ShowAlreadyExists() override;
+
+    // Whether the tree has the registration-server branch.
+    uint8_t m_bHasLocal = 1;
+    uint8_t m_bHasServer = 1;
+    CTreeItem* m_pCurrentItem = nullptr;
+    int m_nCurrentItemIndex = 0;
+    uint8_t m_bWaitSelection = 0;
+    char m_szWaitMac[24] = {};
+    uint8_t m_bLookupPending = 0;
+    uint8_t m_bRedrawNeeded = 0;
+
+protected:
+    LRESULT OnSaveTree(WPARAM, LPARAM);
+    // Depth-first over a branch, each node before its children.
+    template <class Fn> void ForEachNode(CTreeItem* root, Fn fn);
+    CTreeItem* SelectedNode() const;
+    // Inserts under the parent, shown, and saves; null when the name is taken.
+    CTreeItem* InsertAndSave(CTreeItem* pParent, std::unique_ptr<CItemInfo> info);
+    // The row is selected, scrolled to and becomes the current item.
+    void SelectNode(CTreeItem* pItem);
+    void ClosedFolderLook(CTreeItem* pItem);
+
+    IDeviceTreeOwner* m_pOwnerView = nullptr;
+    std::string m_strInstallFolder;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+template <class Fn> void CMySuperGrid::ForEachNode(CTreeItem* root, Fn fn)
+{
+    if (!root)
+        return;
+    auto walk = [&](auto& self, CTreeItem* node) -> bool {
+        for (size_t i = 0; i < node->m_listChild.size(); ++i) {
+            CTreeItem* child = node->m_listChild[i];
+            if (!fn(child) || !self(self, child))
+                return false;
+        }
+        return true;
+    };
+    walk(walk, root);
+}
