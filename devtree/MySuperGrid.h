@@ -7,6 +7,8 @@
 #include "devtree/DeviceTreeOwner.h"
 #include "devtree/SuperGridCtrl.h"
 #include "devtree/TreeFileIdentity.h"
+#include "link/DiscoveryRecord.h"
+#include "link/RegServerRecords.h"
 
 #include <memory>
 #include <set>
@@ -51,8 +53,8 @@ struct TreeMenuChoice {
 // What the add-device dialog gives back when confirmed.
 struct AddDeviceResult {
     bool probed = false; // a device answered the probe
-    SELECTED_DEVICE reply {}; // the fields of the answer (when probed)
-    uint32_t probePort = 0; // the answer's port
+    // The answer; without one, zero but the typed address and the title.
+    RES_DISCOVER_OVEL reply {};
     std::string address; // the address text entered
     uint32_t httpPort = 0;
     uint32_t streamPort = 0;
@@ -105,6 +107,25 @@ public:
     void EndDiscoveryCycle();
     // Asks the owner to fetch the records of every group id.
     void SendYemMsg();
+
+    // A discovery reply: updates the device of "My DVR" or "Local Area DVR"
+    // it belongs to, or adds it to "Local Area DVR".
+    void ResDiscoverProc(const RES_DISCOVER_OVEL* reply);
+    // The reply of the device whose address was changed.
+    void ChangedIpReply(const RES_DISCOVER_OVEL* reply);
+    // A record of a registration server: its device under the server node.
+    void RetYemMsg(ZPT_NODE* record);
+    // The address a registration server gave for a looked-up device.
+    void StoreLookupAnswer(CItemInfo* info, const char* address);
+    // Whether an item is the device of a reply: by serial, MAC, or address
+    // and configuration port.
+    static bool MatchesReply(const CItemInfo* info, const RES_DISCOVER_OVEL& reply);
+    CTreeItem* SearchReply(CTreeItem* root, const RES_DISCOVER_OVEL& reply);
+    // Explicit ports (not 0) override the reply's.
+    void ModifyNodeOfTreeCtrl(CTreeItem* node, const RES_DISCOVER_OVEL& reply, int known,
+        uint32_t httpPort = 0, uint32_t streamPort = 0, uint32_t configPort = 0);
+    CTreeItem* InsertOvelNodeOfListCtrl(const RES_DISCOVER_OVEL& reply);
+    CTreeItem* SearchYemParent(const ZPT_NODE& record);
 
     // Overrides of the tree-in-list control.
     void DeleteCamNotRoot(const uint8_t* mac) override;
