@@ -67,6 +67,15 @@ void CFtpClient::Close()
     m_pszUser = m_pszPassword = nullptr;
 }
 
+void CFtpClient::Abort()
+{
+    m_bAborted = true;
+    if (SOCKET control = m_control)
+        ws::shutdown(control, SD_BOTH);
+    if (SOCKET data = m_data)
+        ws::shutdown(data, SD_BOTH);
+}
+
 int CFtpClient::SendAll(SOCKET s, const char* bytes, int count)
 {
     if (count <= 0)
@@ -136,6 +145,12 @@ bool CFtpClient::Connect(const char* host, int port, const char* user, const cha
         m_control = 0;
         return false;
     }
+    // Checked after the socket exists, so that an Abort either sees the
+    // socket or is seen here.
+    if (m_bAborted) {
+        CloseControl();
+        return false;
+    }
     bool ok = ConnectWithTimeout(m_control, m_controlAddress, kTimeoutSeconds)
         && ReadReply(reply, sizeof reply) != kCodeGreetingAny;
     if (ok) {
@@ -201,6 +216,10 @@ bool CFtpClient::OpenPassive()
     m_data = ws::socket(AF_INET, SOCK_STREAM, 0);
     if (m_data == INVALID_SOCKET) {
         m_data = 0;
+        return false;
+    }
+    if (m_bAborted) {
+        CloseData();
         return false;
     }
     if (!ConnectWithTimeout(m_data, m_dataAddress, kTimeoutSeconds))

@@ -6,6 +6,7 @@
 #include "link/RegServerRecords.h"
 #include "platform/msg/WinSock.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -34,6 +35,10 @@ public:
     // null), as a new[]-free heap copy (free()), or null.
     char* QueryDeviceAddress(uint32_t protocol, const char* mac, const char* key32, const char* key16);
     void Close();
+    // From another thread: ends the call the owning thread is blocked in,
+    // and every connection it would still open, by shutting the sockets
+    // down; the owning thread then fails and closes them itself.
+    void Abort();
 
     static int SendAll(SOCKET s, const char* bytes, int count);
     static int RecvAll(SOCKET s, char* buffer, int count);
@@ -46,6 +51,7 @@ private:
     void CloseControl();
     void CloseData();
 
+    std::atomic<bool> m_bAborted { false };
     SOCKET m_control = 0;
     SOCKET m_data = 0;
     char* m_pszUser = nullptr;

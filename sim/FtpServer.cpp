@@ -236,7 +236,7 @@ bool FtpServer::Retrieve(int control, int dataListen, const std::string& argumen
     reply.push_back(0);
     PutWord(reply, 0);
     PutWord(reply, static_cast<uint32_t>(sent * kRecord));
-    PutWord(reply, static_cast<uint32_t>(matches.size()));
+    PutWord(reply, static_cast<uint32_t>(announcedTotal >= 0 ? announcedTotal : int64_t(matches.size())));
     PutWord(reply, static_cast<uint32_t>(first));
     PutWord(reply, static_cast<uint32_t>(sent));
     PutWord(reply, 0);
@@ -255,6 +255,14 @@ bool FtpServer::Retrieve(int control, int dataListen, const std::string& argumen
     }
     for (size_t i = 0; i < reply.size(); ++i)
         reply[i] ^= kReplyKey;
+    if (stallAfterRecords >= 0) {
+        size_t cut = std::min(reply.size(), kHeader + size_t(stallAfterRecords) * kRecord);
+        SendAll(data, reply.data(), cut);
+        // Readable once the client shuts its side down or goes away.
+        WaitReadable(data, m_stop.Fd());
+        CloseSocket(data);
+        return true;
+    }
     SendAll(data, reply.data(), reply.size());
     CloseSocket(data);
     SendText(control, "226 Transfer complete\r\n");

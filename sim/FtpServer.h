@@ -46,6 +46,10 @@ public:
     std::string passiveHost = "10.9.8.7"; // the host the 227 reply names
     bool userWithoutPassword = false; // answer USER with 230
     bool sendEveryMatch = false; // ignore the count asked for
+    int64_t announcedTotal = -1; // total put into replies (-1: the number of matches)
+    // Send the header and this many records of a reply, then hold the data
+    // connection open without sending more until the client goes (-1: off).
+    int stallAfterRecords = -1;
 
 private:
     void Run();
