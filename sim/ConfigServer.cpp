@@ -51,28 +51,6 @@ ConfigServer::~ConfigServer()
     Stop();
 }
 
-bool ConfigServer::Start(const std::string& address, uint16_t port)
-{
-    Stop();
-    m_listen = ListenTcp(address, port, &m_port);
-    if (m_listen < 0)
-        return false;
-    m_address = address;
-    m_stop.Reset();
-    m_thread = std::thread([this] { Run(); });
-    return true;
-}
-
-void ConfigServer::Stop()
-{
-    if (m_thread.joinable()) {
-        m_stop.Raise();
-        m_thread.join();
-    }
-    CloseSocket(m_listen);
-    m_listen = -1;
-}
-
 void ConfigServer::SetFault(uint16_t command, const Fault& fault)
 {
     std::lock_guard<std::mutex> guard(m_lock);
@@ -95,19 +73,6 @@ void ConfigServer::ClearLog()
 {
     std::lock_guard<std::mutex> guard(m_lock);
     m_log.clear();
-}
-
-void ConfigServer::Run()
-{
-    while (WaitReadable(m_listen, m_stop.Fd())) {
-        int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0)
-            continue;
-        int one = 1;
-        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-        Serve(fd);
-        CloseSocket(fd);
-    }
 }
 
 Bytes ConfigServer::Reply(const uint8_t* request, size_t size, Exchange* ex)
@@ -147,7 +112,7 @@ Bytes ConfigServer::Reply(const uint8_t* request, size_t size, Exchange* ex)
 void ConfigServer::Serve(int fd)
 {
     uint8_t head[kHeader];
-    if (!ReadFull(fd, head, sizeof head, m_stop.Fd()))
+    if (!ReadFull(fd, head, sizeof head, StopFd()))
         return;
     WireReader h(head, sizeof head);
     h.Skip(4);
@@ -156,7 +121,7 @@ void ConfigServer::Serve(int fd)
         return;
     Bytes request(head, head + kHeader);
     request.resize(kHeader + length);
-    if (!ReadFull(fd, request.data() + kHeader, length, m_stop.Fd()))
+    if (!ReadFull(fd, request.data() + kHeader, length, StopFd()))
         return;
 
     Exchange ex;
@@ -185,13 +150,13 @@ void ConfigServer::Serve(int fd)
         m_log.push_back(ex);
     }
     if (faulty && fault.delayMs > 0)
-        WaitReadable(m_stop.Fd(), -1, fault.delayMs);
+        WaitReadable(StopFd(), -1, fault.delayMs);
     if (faulty && fault.closeWithoutReply)
         return;
     if (faulty && fault.silence) {
         // Hold the connection until the client gives up.
         uint8_t sink[256];
-        while (WaitReadable(fd, m_stop.Fd()) && recv(fd, sink, sizeof sink, 0) > 0) { }
+        while (WaitReadable(fd, StopFd()) && recv(fd, sink, sizeof sink, 0) > 0) { }
         return;
     }
     size_t sent = 0;
@@ -209,7 +174,7 @@ void ConfigServer::Serve(int fd)
     // Let the client read everything before the close.
     shutdown(fd, SHUT_WR);
     uint8_t sink[64];
-    while (WaitReadable(fd, m_stop.Fd(), 2000) && recv(fd, sink, sizeof sink, 0) > 0) { }
+    while (WaitReadable(fd, StopFd(), 2000) && recv(fd, sink, sizeof sink, 0) > 0) { }
 }
 
 } // namespace sim

@@ -4,13 +4,12 @@
 #pragma once
 
 #include "sim/SettingsStore.h"
-#include "sim/SimSocket.h"
+#include "sim/TcpService.h"
 
 #include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace sim
@@ -35,19 +34,11 @@ struct Exchange {
     size_t replyBytes = 0; // header included
 };
 
-class ConfigServer
+class ConfigServer : public TcpService
 {
 public:
     explicit ConfigServer(const DeviceProfile& profile);
-    ~ConfigServer();
-    ConfigServer(const ConfigServer&) = delete;
-    ConfigServer& operator=(const ConfigServer&) = delete;
-
-    // Listens on address:port (127.0.0.x in tests; port 0 picks one).
-    bool Start(const std::string& address, uint16_t port);
-    void Stop();
-    uint16_t Port() const { return m_port; }
-    const std::string& Address() const { return m_address; }
+    ~ConfigServer() override;
 
     SettingsStore& Store() { return m_store; }
     void SetFault(uint16_t command, const Fault& fault);
@@ -59,16 +50,11 @@ public:
     // the device would send them without faults. Exposed for benchmarks.
     Bytes Reply(const uint8_t* request, size_t size, Exchange* exchange);
 
-private:
-    void Run();
-    void Serve(int fd);
+protected:
+    void Serve(int fd) override;
 
+private:
     SettingsStore m_store;
-    StopSignal m_stop;
-    std::thread m_thread;
-    int m_listen = -1;
-    uint16_t m_port = 0;
-    std::string m_address;
     mutable std::mutex m_lock;
     std::map<uint16_t, Fault> m_faults;
     std::vector<Exchange> m_log;

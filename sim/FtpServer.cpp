@@ -90,28 +90,6 @@ FtpServer::~FtpServer()
     Stop();
 }
 
-bool FtpServer::Start(const std::string& address, uint16_t port)
-{
-    Stop();
-    m_listen = ListenTcp(address, port, &m_port);
-    if (m_listen < 0)
-        return false;
-    m_address = address;
-    m_stop.Reset();
-    m_thread = std::thread([this] { Run(); });
-    return true;
-}
-
-void FtpServer::Stop()
-{
-    if (m_thread.joinable()) {
-        m_stop.Raise();
-        m_thread.join();
-    }
-    CloseSocket(m_listen);
-    m_listen = -1;
-}
-
 void FtpServer::AddDevice(const RegisteredDevice& device)
 {
     std::lock_guard<std::mutex> guard(m_lock);
@@ -130,23 +108,12 @@ std::vector<std::string> FtpServer::QueriedMacs() const
     return m_macs;
 }
 
-void FtpServer::Run()
-{
-    while (WaitReadable(m_listen, m_stop.Fd())) {
-        int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0)
-            continue;
-        Serve(fd);
-        CloseSocket(fd);
-    }
-}
-
 void FtpServer::Serve(int fd)
 {
     SendText(fd, greeting);
     std::string user, line;
     int dataListen = -1;
-    while (ReadLine(fd, &line, 4096, m_stop.Fd())) {
+    while (ReadLine(fd, &line, 4096, StopFd())) {
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
             line.pop_back();
         {
@@ -163,7 +130,7 @@ void FtpServer::Serve(int fd)
         } else if (verb == "PASV") {
             CloseSocket(dataListen);
             uint16_t port = 0;
-            dataListen = ListenTcp(m_address, 0, &port);
+            dataListen = ListenTcp(Address(), 0, &port);
             std::string host = passiveHost;
             std::replace(host.begin(), host.end(), '.', ',');
             SendText(fd,
@@ -221,7 +188,7 @@ bool FtpServer::Retrieve(int control, int dataListen, const std::string& argumen
     size_t sent = sendEveryMatch ? matches.size() - first : std::min<size_t>(count, matches.size() - first);
 
     SendText(control, "150 Opening data connection\r\n");
-    if (!WaitReadable(dataListen, m_stop.Fd(), 5000))
+    if (!WaitReadable(dataListen, StopFd(), 5000))
         return true;
     int data = accept4(dataListen, nullptr, nullptr, SOCK_CLOEXEC);
     if (data < 0)

@@ -2,12 +2,11 @@
 // RETR of a Base64 query, answered with the matching device records.
 #pragma once
 
-#include "sim/SimSocket.h"
+#include "sim/TcpService.h"
 
 #include <cstdint>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace sim
@@ -23,17 +22,11 @@ struct RegisteredDevice {
     uint32_t numbers[4] = {};
 };
 
-class FtpServer
+class FtpServer : public TcpService
 {
 public:
     FtpServer() = default;
-    ~FtpServer();
-    FtpServer(const FtpServer&) = delete;
-    FtpServer& operator=(const FtpServer&) = delete;
-
-    bool Start(const std::string& address, uint16_t port);
-    void Stop();
-    uint16_t Port() const { return m_port; }
+    ~FtpServer() override;
 
     void AddDevice(const RegisteredDevice& device);
     // Commands received, in order (RETR with its argument).
@@ -51,16 +44,11 @@ public:
     // connection open without sending more until the client goes (-1: off).
     int stallAfterRecords = -1;
 
-private:
-    void Run();
-    void Serve(int fd);
-    bool Retrieve(int control, int dataListen, const std::string& argument);
+protected:
+    void Serve(int fd) override;
 
-    StopSignal m_stop;
-    std::thread m_thread;
-    int m_listen = -1;
-    uint16_t m_port = 0;
-    std::string m_address;
+private:
+    bool Retrieve(int control, int dataListen, const std::string& argument);
     mutable std::mutex m_lock;
     std::vector<RegisteredDevice> m_devices;
     std::vector<std::string> m_commands;

@@ -176,8 +176,10 @@ public:
     }
     Body& Raw(const void* p, size_t n)
     {
-        auto b = static_cast<const uint8_t*>(p);
-        bytes.insert(bytes.end(), b, b + n);
+        size_t at = bytes.size();
+        bytes.resize(at + n);
+        if (n)
+            std::memcpy(bytes.data() + at, p, n);
         return *this;
     }
     Bytes bytes;

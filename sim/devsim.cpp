@@ -1,6 +1,7 @@
 // devsim: runs simulated devices for people, beside the Setup program.
 #include "sim/ConfigServer.h"
 #include "sim/DiscoveryResponder.h"
+#include "sim/FtpServer.h"
 #include "sim/RegServerUdp.h"
 
 #include <csignal>
@@ -35,7 +36,8 @@ void Usage()
               "  --count N        run N devices on consecutive addresses A, A+1, ...\n"
               "  --discovery-form F  discovery reply 1111 (with the port, default) or 1101\n"
               "  --no-discovery   the devices do not answer discovery on UDP port 8404\n"
-              "  --regserver R    also run a registration server's UDP role on address R\n"
+              "  --regserver R    also run a registration server on address R: its UDP role and,\n"
+              "                   on FTP port 21, the address lookup of the devices above\n"
               "  --regserver-devices N  devices it lists under the login \"demo\" (default 25)\n"
               "  --help           show this text\n"
               "\n"
@@ -105,6 +107,7 @@ int main(int argc, char** argv)
 
     std::vector<std::unique_ptr<sim::ConfigServer>> devices;
     sim::DiscoveryResponder responder;
+    sim::FtpServer lookup;
     for (int i = 0; i < count; ++i) {
         sim::DeviceProfile profile = sim::MakeProfile(static_cast<uint32_t>(family), recorderClass);
         profile.password = password;
@@ -115,8 +118,10 @@ int main(int argc, char** argv)
         profile.configPort = static_cast<uint32_t>(port);
         // Each device its own identity, so that a device list tells them apart.
         profile.mac[5] = static_cast<uint8_t>(profile.mac[5] + i);
-        if (i > 0)
-            profile.serial += "-" + std::to_string(i);
+        if (i > 0) {
+            profile.serial += '-';
+            profile.serial += std::to_string(i);
+        }
         auto device = std::make_unique<sim::ConfigServer>(profile);
         if (!device->Start(at, static_cast<uint16_t>(port))) {
             std::fprintf(stderr, "devsim: cannot listen on %s:%d\n", at.c_str(), port);
@@ -130,6 +135,16 @@ int main(int argc, char** argv)
         answering.profile.configPort = devices.back()->Port();
         answering.replyCommand = static_cast<uint16_t>(discoveryForm);
         responder.AddDevice(answering);
+        sim::RegisteredDevice registered;
+        char mac[18];
+        std::snprintf(mac, sizeof mac, "%02x:%02x:%02x:%02x:%02x:%02x", profile.mac[0], profile.mac[1],
+            profile.mac[2], profile.mac[3], profile.mac[4], profile.mac[5]);
+        registered.name = profile.title;
+        registered.model = profile.model;
+        registered.key32 = profile.serial;
+        registered.mac = mac;
+        registered.address = at;
+        lookup.AddDevice(registered);
     }
     if (discovery && !responder.Start()) {
         std::fprintf(stderr, "devsim: cannot bind UDP port %u for discovery\n", sim::kDiscoveryPort);
@@ -149,6 +164,12 @@ int main(int argc, char** argv)
         }
         std::printf("registration server on %s UDP port %u, %d devices under \"demo\"\n", regServer.c_str(),
             registration.Port(), regServerDevices);
+        if (lookup.Start(regServer, 21))
+            std::printf(
+                "registration server on %s FTP port 21, looking up the devices above\n", regServer.c_str());
+        else
+            std::fprintf(
+                stderr, "devsim: cannot listen on %s:21 for the address lookup\n", regServer.c_str());
     }
     std::fflush(stdout);
     std::signal(SIGINT, OnSignal);

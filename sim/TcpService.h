@@ -1,0 +1,44 @@
+// A TCP server on its own thread that serves one connection at a time; the
+// simulator's configuration and FTP roles build on it.
+#pragma once
+
+#include "sim/SimSocket.h"
+
+#include <cstdint>
+#include <string>
+#include <thread>
+
+namespace sim
+{
+
+class TcpService
+{
+public:
+    TcpService() = default;
+    virtual ~TcpService();
+    TcpService(const TcpService&) = delete;
+    TcpService& operator=(const TcpService&) = delete;
+
+    // Listens on address:port (127.0.0.x in tests; port 0 picks one).
+    bool Start(const std::string& address, uint16_t port);
+    // Ends the thread; a derived class calls it first in its destructor.
+    void Stop();
+    uint16_t Port() const { return m_port; }
+    const std::string& Address() const { return m_address; }
+
+protected:
+    // Serves one accepted connection; the service closes it afterwards.
+    virtual void Serve(int fd) = 0;
+    int StopFd() const { return m_stop.Fd(); }
+
+private:
+    void Run();
+
+    StopSignal m_stop;
+    std::thread m_thread;
+    int m_listen = -1;
+    uint16_t m_port = 0;
+    std::string m_address;
+};
+
+} // namespace sim
