@@ -226,7 +226,7 @@ bool FtpServer::Retrieve(int control, int dataListen, const std::string& argumen
         size_t cut = std::min(reply.size(), kHeader + size_t(stallAfterRecords) * kRecord);
         SendAll(data, reply.data(), cut);
         // Readable once the client shuts its side down or goes away.
-        WaitReadable(data, m_stop.Fd());
+        WaitReadable(data, StopFd());
         CloseSocket(data);
         return true;
     }
