@@ -7,8 +7,9 @@
 #include <cstdint>
 
 // Writes the request at buf + *pos and advances *pos. Gives the bytes
-// written; 0 (nothing written, *pos unchanged) for a command without a case
-// or a message that would not fit in `capacity` bytes. For a family-4 device
+// written; 0 (nothing to send, *pos unchanged) for a command without a case
+// or a message that would not fit in `capacity` bytes; nothing is ever
+// written past `capacity`. For a family-4 device
 // the record's second word becomes 22. A length of 0 sends the header only.
 uint32_t EncodeConfigRequest(uint8_t* buf, size_t capacity, uint32_t* pos, ConfigRequest* request);
 

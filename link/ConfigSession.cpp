@@ -246,14 +246,20 @@ BOOL CConfigSession::Run(const Exchange& ex)
     uint32_t bodyLength = 0;
     NetPeekU16(buffer.get(), 6, &bodyLength);
     pos = 0;
-    auto* record = reinterpret_cast<ConfigReply*>(ex.reply);
-    DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, record);
+    bool intoRequest = ex.reply == reinterpret_cast<uint8_t*>(ex.request);
+    if (intoRequest)
+        DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, ex.request);
+    else
+        DecodeConfigReply(
+            buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, reinterpret_cast<ConfigReply*>(ex.reply));
     Close();
     SetNormalTimeout();
-    BOOL result = CheckStatus(record->status);
-    // Lists of a failed reply would have no owner.
-    if (!result)
-        FreeConfigReplyLists(record);
+    uint16_t status;
+    std::memcpy(&status, ex.reply + 2, sizeof status);
+    BOOL result = CheckStatus(status);
+    // Lists of a failed reply would have no owner (set replies carry none).
+    if (!result && !intoRequest)
+        FreeConfigReplyLists(reinterpret_cast<ConfigReply*>(ex.reply));
     return result;
 }
 

@@ -169,6 +169,19 @@ TEST_F(Session, ARefusedConnectionIsSilentButForTheLogin)
     EXPECT_EQ(Texts(), std::vector<std::string> { "Connection failed." });
 }
 
+TEST_F(Session, ADelayedReplyIsWaitedFor)
+{
+    sim::Fault delay;
+    delay.delayMs = 50;
+    delay.pieces = { 1 };
+    device->SetFault(0x0A01, delay);
+    ASSERT_TRUE(session.GetServerPorts(reply.get()));
+    uint32_t ports[2];
+    std::memcpy(ports, reply->body, sizeof ports);
+    EXPECT_EQ(ports[0], 8105u);
+    EXPECT_EQ(ports[1], 8001u);
+}
+
 TEST_F(Session, ClosedOrFailedExchangesGiveFalseSilently)
 {
     sim::Fault close;
