@@ -26,5 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
         IsFirmwareTooNew(record.version2);
     }
+    // The socket decodes only these; other replies may carry lists the caller frees.
+    FreeConfigReplyLists(reply.get());
     return 0;
 }

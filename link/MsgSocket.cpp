@@ -1,5 +1,6 @@
 #include "link/MsgSocket.h"
 
+#include "link/ByteOrder.h"
 #include "link/ConfigCodec.h"
 #include "link/DeviceHelpers.h"
 #include "platform/base/Services.h"
@@ -111,6 +112,14 @@ void CMsgSocket::OnReceive(int nErrorCode)
         return;
     uint32_t sourceAddress = ParseIpAddress(from.GetString());
 
+    // Only the discovery replies concern this socket: other replies are not
+    // decoded at all (some would allocate lists nobody here frees).
+    WireReader peek(buffer, size_t(got));
+    uint16_t id = peek.U16();
+    if (id != RES_DISCOVER && id != RES_DISCOVER_EX && id != RES_CHANGE_NETWORK) {
+        CSocket::OnReceive(nErrorCode);
+        return;
+    }
     // A datagram shorter than its layout reads its missing fields as zero.
     auto reply = std::make_unique<ConfigReply>();
     uint32_t pos = 0;
@@ -132,5 +141,6 @@ void CMsgSocket::OnReceive(int nErrorCode)
             AfxMessageBox(text);
         }
     }
+    FreeConfigReplyLists(reply.get());
     CSocket::OnReceive(nErrorCode);
 }

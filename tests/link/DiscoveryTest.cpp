@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <array>
 #include <cstring>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -192,6 +194,37 @@ TEST_F(DiscoveryTest, AShortReplyReadsItsMissingFieldsAsZero)
     responder.Update(0, [](sim::DiscoveryDevice& d) { d.replyBytes = 8; });
     ASSERT_TRUE(Answered(0x7F000002));
     EXPECT_EQ(owner.Find(0x7F000002)->model[0], 0);
+}
+
+TEST_F(DiscoveryTest, OtherRepliesFromTheDiscoveryPortAreIgnored)
+{
+    StartAll();
+    CString address;
+    UINT port = 0;
+    ASSERT_TRUE(socket.GetSockName(address, port));
+    // A device list reply (it would carry allocated lists) and an unknown id.
+    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    int one = 1;
+    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    sockaddr_in from {};
+    from.sin_family = AF_INET;
+    from.sin_port = htons(DISCOVERY_PORT);
+    from.sin_addr.s_addr = htonl(0x7F000007);
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&from), sizeof from), 0);
+    sockaddr_in to {};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(uint16_t(port));
+    to.sin_addr.s_addr = htonl(0x7F000001);
+    std::vector<uint8_t> rules { 0x11, 0x0F, 0, 0, 0, 0, 0, 83, 0, 0, 0, 1 };
+    rules.resize(8 + 83, 'x'); // one 64-byte name and one 15-byte rule
+    const uint8_t unknown[] = { 0x7E, 0x01, 0, 0, 0, 0, 0, 0 };
+    for (const auto& datagram : { rules, std::vector<uint8_t>(unknown, unknown + sizeof unknown) })
+        sendto(fd, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    close(fd);
+    ASSERT_TRUE(socket.ReqUniQuestMsg(FormatIpAddress(kSentinel).c_str()));
+    ASSERT_TRUE(WaitFor([&] { return owner.Has(kSentinel); })); // it came after both
+    EXPECT_EQ(owner.records.size(), 1u);
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 class AddressChangeTest : public DiscoveryTest
