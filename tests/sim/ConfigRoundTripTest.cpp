@@ -439,6 +439,37 @@ TEST_F(RoundTrip, ActionsReachTheDeviceAsEncoded)
     }
 }
 
+TEST_F(RoundTrip, SilenceHoldsTheConnectionAndCloseEndsIt)
+{
+    StartDevice(0);
+    auto request = std::make_unique<ConfigRequest>();
+    PrepareConfigRequest(request.get(), 0x0108, 32, "4321");
+    uint8_t buf[64];
+    uint32_t pos = 0;
+    uint32_t n = EncodeConfigRequest(buf, sizeof buf, &pos, request.get());
+    auto firstRead = [&](bool* closed) {
+        int fd = sim::ConnectTcp(device->Address(), device->Port());
+        timeval limit { 0, 300000 };
+        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        sim::SendAll(fd, buf, n);
+        ssize_t r = recv(fd, buf + 32, 16, 0);
+        *closed = r == 0;
+        sim::CloseSocket(fd);
+        return r;
+    };
+    bool closed = false;
+    sim::Fault silence;
+    silence.silence = true;
+    device->SetFault(0x0108, silence);
+    EXPECT_LT(firstRead(&closed), 0) << "no reply and no close";
+    sim::Fault drop;
+    drop.closeWithoutReply = true;
+    device->SetFault(0x0108, drop);
+    EXPECT_EQ(firstRead(&closed), 0);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(device->Log().size(), 2u) << "both requests were read and logged";
+}
+
 TEST_F(RoundTrip, EveryCommandHasACase)
 {
     size_t count = 0;
