@@ -3,6 +3,7 @@
 // lookup through the registration server.
 #include "link/ConfigSession.h"
 #include "app/CurrentDevice.h"
+#include "link/ConfigBlocks.h"
 #include "link/ConfigCodec.h"
 #include "platform/base/TestServices.h"
 #include "sim/ConfigServer.h"
@@ -258,6 +259,22 @@ TEST_F(Session, FixedRequestsSendTheirParameters)
     std::memcpy(request->params, reply->body, 113);
     ASSERT_TRUE(session.SetIpConfig(request.get()));
     EXPECT_EQ(request->command, 0x1302);
+}
+
+TEST_F(Session, FactoryResetBringsBackTheDevicesSettings)
+{
+    PrepareConfigRequest(request.get(), 0x0A02, 40, "4321");
+    CFG_PORT_PAIR ports { 9000, 9001 };
+    std::memcpy(request->params, &ports, sizeof ports);
+    ASSERT_TRUE(session.SetServerPorts(request.get()));
+    ASSERT_TRUE(session.GetServerPorts(reply.get()));
+    std::memcpy(&ports, reply->body, sizeof ports);
+    EXPECT_EQ(ports.dwFirst, 9000u);
+    ASSERT_TRUE(session.ResetFlash(reply.get()));
+    ASSERT_TRUE(session.GetServerPorts(reply.get()));
+    std::memcpy(&ports, reply->body, sizeof ports);
+    EXPECT_EQ(ports.dwFirst, 8105u);
+    EXPECT_EQ(ports.dwSecond, 8001u);
 }
 
 TEST_F(Session, TheLookupServerGivesTheDevicesAddress)
