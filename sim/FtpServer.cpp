@@ -68,13 +68,6 @@ std::string Lower(std::string s)
     return s;
 }
 
-void PutText(std::vector<uint8_t>& out, const std::string& s, size_t width)
-{
-    size_t n = std::min(s.size(), width);
-    out.insert(out.end(), s.begin(), s.begin() + static_cast<long>(n));
-    out.insert(out.end(), width - n, 0);
-}
-
 void PutWord(std::vector<uint8_t>& out, uint32_t v)
 {
     uint8_t b[4];
@@ -208,17 +201,8 @@ bool FtpServer::Retrieve(int control, int dataListen, const std::string& argumen
     PutWord(reply, static_cast<uint32_t>(sent));
     PutWord(reply, 0);
     for (size_t i = first; i < first + sent; ++i) {
-        const RegisteredDevice& d = matches[i];
-        PutText(reply, d.name, 68);
-        PutText(reply, d.model, 16);
-        PutText(reply, "", 128);
-        PutText(reply, "", 256);
-        PutText(reply, d.key32, 32);
-        PutText(reply, d.mac, 24);
-        PutText(reply, d.address, 24);
-        for (uint32_t n : d.numbers)
-            PutWord(reply, n);
-        PutText(reply, d.text16, 16);
+        std::vector<uint8_t> record = EncodeRegisteredDevice(matches[i]);
+        reply.insert(reply.end(), record.begin(), record.end());
     }
     for (size_t i = 0; i < reply.size(); ++i)
         reply[i] ^= kReplyKey;

@@ -2,6 +2,7 @@
 // RETR of a Base64 query, answered with the matching device records.
 #pragma once
 
+#include "sim/RegisteredDevice.h"
 #include "sim/TcpService.h"
 
 #include <cstdint>
@@ -11,16 +12,6 @@
 
 namespace sim
 {
-
-struct RegisteredDevice {
-    std::string name;
-    std::string model;
-    std::string key32; // e.g. the serial number
-    std::string mac; // "00:1b:9e:..."
-    std::string address; // dotted
-    std::string text16;
-    uint32_t numbers[4] = {};
-};
 
 class FtpServer : public TcpService
 {

@@ -18,7 +18,6 @@ namespace
 {
 
 constexpr size_t kHeaderSize = 40;
-constexpr size_t kRecordSize = 580;
 constexpr size_t kRequestBodySize = 592;
 constexpr uint32_t kFlagName = 0x01;
 constexpr uint8_t kKindQuery = 32;
@@ -31,13 +30,6 @@ void Scramble(uint8_t* data, size_t size, uint8_t key, size_t keyOffset = SIZE_M
     }
 }
 
-void PutText(uint8_t* buf, uint32_t* pos, const std::string& text, uint32_t width)
-{
-    std::vector<uint8_t> field(width, 0);
-    std::memcpy(field.data(), text.data(), std::min<size_t>(text.size(), width - 1));
-    DirPutBytes(buf, pos, field.data(), width);
-}
-
 std::string GetText(WireReader& reader, size_t width)
 {
     std::vector<char> text(width + 1, 0);
@@ -46,31 +38,6 @@ std::string GetText(WireReader& reader, size_t width)
 }
 
 } // namespace
-
-ListedDevice MakeListedDevice(const std::string& login, int index)
-{
-    ListedDevice d;
-    char buf[64];
-    d.login = login;
-    std::snprintf(buf, sizeof buf, "shop-%04d", index);
-    d.name = buf;
-    d.model = "PT-D16";
-    d.text128 = "Recorder at the front desk";
-    d.text256 = "Unit " + std::to_string(index);
-    std::snprintf(buf, sizeof buf, "key%05d", index);
-    d.key = buf;
-    std::snprintf(
-        buf, sizeof buf, "00:1b:9e:%02x:%02x:%02x", (index >> 16) & 0xFF, (index >> 8) & 0xFF, index & 0xFF);
-    d.macText = buf;
-    std::snprintf(buf, sizeof buf, "198.51.%d.%d", (index >> 8) & 0xFF, index & 0xFF);
-    d.addressText = buf;
-    d.numbers[0] = 80;
-    d.numbers[1] = 8105;
-    d.numbers[2] = 8405;
-    d.number4 = uint32_t(index);
-    d.text16 = "group-a";
-    return d;
-}
 
 RegServerUdp::RegServerUdp() = default;
 
@@ -115,7 +82,7 @@ void RegServerUdp::Stop()
     m_fd = -1;
 }
 
-void RegServerUdp::AddDevice(const ListedDevice& device)
+void RegServerUdp::AddDevice(const RegisteredDevice& device)
 {
     std::lock_guard lock(m_lock);
     m_devices.push_back(device);
@@ -162,7 +129,7 @@ std::vector<uint8_t> RegServerUdp::Header(uint8_t key, uint32_t total, uint32_t 
     DirPutU8(out.data(), &pos, 0);
     DirPutU16(out.data(), &pos, 0);
     DirPutU32(out.data(), &pos, kFlagName);
-    DirPutU32(out.data(), &pos, uint32_t(count * kRecordSize));
+    DirPutU32(out.data(), &pos, uint32_t(count * kRegisteredRecordSize));
     DirPutU32(out.data(), &pos, total);
     DirPutU32(out.data(), &pos, sequence);
     DirPutU32(out.data(), &pos, count);
@@ -172,21 +139,9 @@ std::vector<uint8_t> RegServerUdp::Header(uint8_t key, uint32_t total, uint32_t 
     return out;
 }
 
-std::vector<uint8_t> RegServerUdp::Record(uint8_t key, const ListedDevice& d)
+std::vector<uint8_t> RegServerUdp::Record(uint8_t key, const RegisteredDevice& d)
 {
-    std::vector<uint8_t> out(kRecordSize);
-    uint32_t pos = 0;
-    PutText(out.data(), &pos, d.name, 68);
-    PutText(out.data(), &pos, d.model, 16);
-    PutText(out.data(), &pos, d.text128, 128);
-    PutText(out.data(), &pos, d.text256, 256);
-    PutText(out.data(), &pos, d.key, 32);
-    PutText(out.data(), &pos, d.macText, 24);
-    PutText(out.data(), &pos, d.addressText, 24);
-    for (uint16_t n : d.numbers)
-        DirPutU32(out.data(), &pos, n);
-    DirPutU32(out.data(), &pos, d.number4);
-    PutText(out.data(), &pos, d.text16, 16);
+    std::vector<uint8_t> out = EncodeRegisteredDevice(d);
     Scramble(out.data(), out.size(), key);
     return out;
 }
@@ -257,13 +212,13 @@ void RegServerUdp::Serve()
 std::vector<std::vector<uint8_t>> RegServerUdp::Answer(const RegServerRequest& request)
 {
     std::lock_guard lock(m_lock);
-    std::vector<const ListedDevice*> matches;
+    std::vector<const RegisteredDevice*> matches;
     bool list = request.flags == kFlagName;
-    for (const ListedDevice& d : m_devices) {
+    for (const RegisteredDevice& d : m_devices) {
         bool match = list ? d.login == request.name
                           : (request.name.empty() || d.name == request.name)
-                && (request.key.empty() || d.key == request.key)
-                && (request.macText.empty() || d.macText == request.macText);
+                && (request.key.empty() || d.key32 == request.key)
+                && (request.macText.empty() || d.mac == request.macText);
         if (match)
             matches.push_back(&d);
     }

@@ -3,6 +3,7 @@
 // with the record formats of the server and the faults tests need.
 #pragma once
 
+#include "sim/RegisteredDevice.h"
 #include "sim/SimSocket.h"
 
 #include <mutex>
@@ -14,24 +15,6 @@ namespace sim
 {
 
 constexpr uint16_t kRegServerUdpPort = 6839;
-
-// One device as the registration server knows it.
-struct ListedDevice {
-    std::string login; // the list login it is listed under
-    std::string name; // registration name (68-byte field)
-    std::string model; // 16
-    std::string text128;
-    std::string text256;
-    std::string key; // 32-byte query key
-    std::string macText; // "00:1b:9e:..."
-    std::string addressText; // dotted
-    uint16_t numbers[3] = {};
-    uint32_t number4 = 0;
-    std::string text16;
-};
-
-// A realistic device record; `index` makes name, MAC and address unique.
-ListedDevice MakeListedDevice(const std::string& login, int index);
 
 struct RegServerRequest {
     uint8_t kind = 0;
@@ -58,7 +41,7 @@ public:
     void Stop();
     uint16_t Port() const { return m_port; }
 
-    void AddDevice(const ListedDevice& device);
+    void AddDevice(const RegisteredDevice& device);
     void SetSplit(Split split);
     // Before the next page, send a header with a wrong sequence number.
     void SendStaleHeaderOnce();
@@ -70,7 +53,7 @@ public:
 
     // The wire form of the server's messages (its own encoder).
     static std::vector<uint8_t> Header(uint8_t key, uint32_t total, uint32_t sequence, uint32_t count);
-    static std::vector<uint8_t> Record(uint8_t key, const ListedDevice& device);
+    static std::vector<uint8_t> Record(uint8_t key, const RegisteredDevice& device);
 
 private:
     void Run();
@@ -78,7 +61,7 @@ private:
     std::vector<std::vector<uint8_t>> Answer(const RegServerRequest& request);
 
     mutable std::mutex m_lock;
-    std::vector<ListedDevice> m_devices;
+    std::vector<RegisteredDevice> m_devices;
     std::vector<RegServerRequest> m_requests;
     Split m_split = Split::UnitPerDatagram;
     bool m_staleOnce = false;

@@ -156,7 +156,7 @@ int main(int argc, char** argv)
     sim::RegServerUdp registration;
     if (!regServer.empty()) {
         for (int i = 0; i < regServerDevices; ++i)
-            registration.AddDevice(sim::MakeListedDevice("demo", i));
+            registration.AddDevice(sim::MakeRegisteredDevice("demo", i));
         if (!registration.Start(regServer)) {
             std::fprintf(stderr, "devsim: cannot bind %s:%u for the registration server\n", regServer.c_str(),
                 sim::kRegServerUdpPort);

@@ -280,7 +280,13 @@ TEST_F(Session, FactoryResetBringsBackTheDevicesSettings)
 TEST_F(Session, TheLookupServerGivesTheDevicesAddress)
 {
     sim::FtpServer registry;
-    registry.AddDevice({ "shop", "PT-D16", "DVR16E0500102", "00:1b:9e:10:04:21", kDevice, "", {} });
+    sim::RegisteredDevice shop;
+    shop.name = "shop";
+    shop.model = "PT-D16";
+    shop.key32 = "DVR16E0500102";
+    shop.mac = "00:1b:9e:10:04:21";
+    shop.address = kDevice;
+    registry.AddDevice(shop);
     ASSERT_TRUE(registry.Start("127.0.0.3", 21));
     g_CurrentDevice.bLookup = 1;
     std::strcpy(g_CurrentDevice.szLookupHost, "127.0.0.3");

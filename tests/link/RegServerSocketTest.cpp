@@ -28,8 +28,8 @@ protected:
     void StartServer(int devices, const std::string& login = "acme")
     {
         for (int i = 0; i < devices; ++i)
-            server.AddDevice(sim::MakeListedDevice(login, i));
-        server.AddDevice(sim::MakeListedDevice("someone-else", 900));
+            server.AddDevice(sim::MakeRegisteredDevice(login, i));
+        server.AddDevice(sim::MakeRegisteredDevice("someone-else", 900));
         ASSERT_TRUE(server.Start(kServer, REGSERVER_UDP_PORT));
         ASSERT_TRUE(socket.Create(0, SOCK_DGRAM, FD_ALL_EVENTS, "127.0.0.1"));
         socket.Reset(&collector);

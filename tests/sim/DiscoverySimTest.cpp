@@ -158,8 +158,8 @@ TEST(RegServerSim, PagesOfTheListArriveWithTheirSequenceNumbers)
 {
     sim::RegServerUdp server;
     for (int i = 0; i < 5; ++i)
-        server.AddDevice(sim::MakeListedDevice("acme", i));
-    server.AddDevice(sim::MakeListedDevice("other", 9));
+        server.AddDevice(sim::MakeRegisteredDevice("acme", i));
+    server.AddDevice(sim::MakeRegisteredDevice("other", 9));
     ASSERT_TRUE(server.Start("127.0.0.1", 0));
     UdpClient client;
     std::vector<uint8_t> list(40 + 592, 0);
