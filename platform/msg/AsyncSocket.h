@@ -16,6 +16,7 @@
 #include "platform/base/String.h"
 #include "platform/msg/WinSock.h"
 
+#include <atomic>
 #include <memory>
 
 constexpr long FD_READ = 0x01;
@@ -121,7 +122,8 @@ public:
     void Close() override;
 
     BOOL IsBlocking() const { return m_bBlocking; }
-    // Ends the blocking call in progress; callable from any thread.
+    // Ends the blocking call in progress (none: nothing happens); callable
+    // from any thread.
     void CancelBlockingCall();
     // One round of a blocking call; the default runs the thread's waiting
     // messages. FALSE is kept for overrides that want to say nothing ran.
@@ -134,6 +136,6 @@ private:
     // when the call was cancelled or the socket closed.
     bool WaitRounds(short events);
     template <class Op> int BlockingCall(short events, Op op);
-    bool m_bBlocking = false;
+    std::atomic<bool> m_bBlocking { false };
     int m_cancelFd = -1;
 };

@@ -86,13 +86,18 @@ CWndBase* ObjectOnThisThread(HWND hWnd)
 CWndBase::~CWndBase()
 {
     // A window object deleted with its handle still alive takes the handle
-    // with it, so that no message reaches a dead object.
-    if (m_hWnd) {
-        std::lock_guard<std::mutex> lock(g_tableMutex);
-        g_table.erase(m_hWnd);
-    }
-    if (m_hWnd)
-        msgcore::KillTimersOf(m_hWnd);
+    // with it, and the child handles it still has, so that no message
+    // reaches a dead object. Derived handlers are gone by now, so no
+    // WM_DESTROY is sent to this object.
+    HWND hWnd = m_hWnd;
+    if (!hWnd)
+        return;
+    if (msgcore::ObjectOnThisThread(hWnd) == this)
+        for (HWND child : ChildrenOf(hWnd))
+            ::DestroyWindow(child);
+    msgcore::KillTimersOf(hWnd);
+    std::lock_guard<std::mutex> lock(g_tableMutex);
+    g_table.erase(hWnd);
 }
 
 CWndBase* CWndBase::FromHandlePermanent(HWND hWnd)
@@ -300,6 +305,12 @@ LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Without a window the message goes to the calling thread.
+    if (!hWnd) {
+        if (QCoreApplication::instance())
+            ThreadState::Current()->Queue();
+        return PostThreadMessage(GetCurrentThreadId(), message, wParam, lParam);
+    }
     std::shared_ptr<ThreadState> owner = msgcore::OwnerOf(hWnd);
     if (!owner)
         return FALSE;

@@ -74,7 +74,8 @@ protected:
     virtual void PostNcDestroy() { }
 };
 
-// The classic free functions on handles.
+// The classic free functions on handles. PostMessage with no window posts a
+// thread message to the calling thread.
 PLATFORM_API LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 PLATFORM_API BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 PLATFORM_API BOOL PostThreadMessage(DWORD idThread, UINT message, WPARAM wParam, LPARAM lParam);

@@ -266,7 +266,7 @@ TEST(BlockingSocketObjects, ReceiveCompletesWhenADatagramArrives)
     UINT fromPort = 0;
     EXPECT_EQ(s.ReceiveFrom(buf, sizeof buf, from, fromPort), 10);
     EXPECT_STREQ(buf, "0123456789");
-    EXPECT_GE(s.rounds, 1);
+    EXPECT_EQ(fromPort != 0, true);
     sender.join();
 }
 
@@ -276,7 +276,9 @@ TEST(BlockingSocketObjects, AnotherThreadCancelsABlockedReceivePromptly)
     s.m_nPendingInterval = 10000;
     ASSERT_TRUE(s.Create(0, SOCK_DGRAM, FD_ALL_EVENTS, "127.0.0.1"));
     std::thread canceller([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        while (!s.IsBlocking())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
         s.CancelBlockingCall();
     });
     auto start = std::chrono::steady_clock::now();

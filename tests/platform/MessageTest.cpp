@@ -317,6 +317,21 @@ TEST(Messages, NotificationsAreReflectedToTheControlFirst)
     EXPECT_FALSE(IsWindow(list.m_hWnd));
 }
 
+TEST(Messages, DeletingAWindowObjectTakesItsChildHandlesAlong)
+{
+    auto* parent = new CInputWnd;
+    ASSERT_TRUE(parent->CreateMessageWindow());
+    auto* child = new CInputWnd;
+    ASSERT_TRUE(child->CreateMessageWindow(parent->m_hWnd, 5));
+    HWND parentHandle = parent->m_hWnd, childHandle = child->m_hWnd;
+    delete parent;
+    EXPECT_FALSE(IsWindow(parentHandle));
+    EXPECT_FALSE(IsWindow(childHandle));
+    EXPECT_EQ(child->log.back(), "destroy");
+    EXPECT_EQ(child->m_hWnd, nullptr);
+    delete child;
+}
+
 TEST(Messages, StandardHandlersGetTheirParameters)
 {
     CInputWnd wnd;

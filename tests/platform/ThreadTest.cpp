@@ -13,6 +13,7 @@ namespace
 constexpr UINT WM_FETCH = WM_USER + 110;
 constexpr UINT WM_RECORD = WM_USER + 111;
 constexpr UINT WM_ASK = WM_USER + 5;
+constexpr UINT WM_SELF = WM_USER + 7;
 
 // Lives on the worker: answers sends from other threads.
 class CWorkerWnd : public CWndBase
@@ -51,6 +52,7 @@ struct Probe {
     std::atomic<int> exitRan { 0 };
     std::atomic<bool> destroyed { false };
     std::atomic<HWND> workerWnd { nullptr };
+    std::atomic<bool> selfPosted { false };
 };
 
 class CFetchThread : public CWinThread
@@ -71,6 +73,8 @@ public:
         m_pMainWnd = &m_wnd;
         m_probe->workerWnd = m_wnd.m_hWnd;
         m_probe->initRan = true;
+        // A post without a window is a message to this thread.
+        ::PostMessage(nullptr, WM_SELF, 0, 0);
         return TRUE;
     }
     int ExitInstance() override
@@ -86,6 +90,7 @@ private:
         for (WPARAM i = 0; i < w; ++i)
             ::PostMessage(m_owner, WM_RECORD, i);
     }
+    void OnSelf(WPARAM, LPARAM) { m_probe->selfPosted = true; }
     HWND m_owner;
     Probe* m_probe;
     CWorkerWnd m_wnd;
@@ -94,6 +99,7 @@ private:
 
 BEGIN_MESSAGE_MAP(CFetchThread, CWinThread)
 ON_THREAD_MESSAGE(WM_FETCH, OnFetch)
+ON_THREAD_MESSAGE(WM_SELF, OnSelf)
 END_MESSAGE_MAP()
 
 TEST(WinThread, StartsSuspendedRunsInitInstanceWhenResumedAndEndsOnQuit)
@@ -111,7 +117,7 @@ TEST(WinThread, StartsSuspendedRunsInitInstanceWhenResumedAndEndsOnQuit)
 
     EXPECT_EQ(thread->ResumeThread(), 1u);
     EXPECT_EQ(thread->ResumeThread(), 0u);
-    ASSERT_TRUE(PumpMessagesUntil([&] { return receiver.records.size() == 3; }, 5000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return receiver.records.size() == 3 && probe.selfPosted; }, 5000));
     EXPECT_EQ(probe.initThread, thread->m_nThreadID);
     EXPECT_EQ(receiver.records, (std::vector<WPARAM> { 0, 1, 2 }));
     for (DWORD t : receiver.threads)

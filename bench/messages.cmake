@@ -1,0 +1,1 @@
+suite_add_bench(bench_messages SOURCES ${CMAKE_CURRENT_LIST_DIR}/MessageBench.cpp LIBS platform_core)
