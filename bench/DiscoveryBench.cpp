@@ -6,7 +6,6 @@
 #include "platform/msg/WndBase.h"
 #include "sim/DiscoveryResponder.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -80,12 +79,3 @@ void BM_DiscoveryBroadcast(benchmark::State& state)
 BENCHMARK(BM_DiscoveryBroadcast)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "platform/msg/WinThread.h"
 #include "platform/msg/WndBase.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -116,12 +115,3 @@ void BM_SendAcrossThreads(benchmark::State& state)
 BENCHMARK(BM_SendAcrossThreads)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

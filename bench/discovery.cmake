@@ -1,1 +1,1 @@
-suite_add_bench(bench_discovery SOURCES ${CMAKE_SOURCE_DIR}/bench/DiscoveryBench.cpp LIBS link_network sim)
+suite_add_bench(bench_discovery SOURCES ${CMAKE_SOURCE_DIR}/bench/DiscoveryBench.cpp ${CMAKE_SOURCE_DIR}/bench/QtBenchMain.cpp LIBS link_network sim Qt6::Core)

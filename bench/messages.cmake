@@ -1,1 +1,1 @@
-suite_add_bench(bench_messages SOURCES ${CMAKE_CURRENT_LIST_DIR}/MessageBench.cpp LIBS platform_core)
+suite_add_bench(bench_messages SOURCES ${CMAKE_CURRENT_LIST_DIR}/MessageBench.cpp ${CMAKE_CURRENT_LIST_DIR}/QtBenchMain.cpp LIBS platform_core)
