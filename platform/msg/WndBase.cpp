@@ -136,6 +136,19 @@ BOOL CWndBase::CreateMessageWindow(HWND hWndParent, UINT nID)
     return CreateHandle(cs);
 }
 
+BOOL CWndBase::Attach(HWND hWnd)
+{
+    if (m_hWnd || !hWnd)
+        return FALSE;
+    std::lock_guard<std::mutex> lock(g_tableMutex);
+    auto it = g_table.find(hWnd);
+    if (it == g_table.end() || it->second.owner != ThreadState::Current())
+        return FALSE;
+    it->second.object = this;
+    m_hWnd = hWnd;
+    return TRUE;
+}
+
 BOOL CWndBase::DestroyWindow()
 {
     HWND hWnd = m_hWnd;

@@ -43,6 +43,10 @@ public:
 
     // A hidden window that only receives messages (parent may be null).
     BOOL CreateMessageWindow(HWND hWndParent = nullptr, UINT nID = 0);
+    // Makes this object the window object of a live handle of this thread,
+    // as a class takes over a control that a dialog template created; the
+    // previous object no longer receives its messages.
+    BOOL Attach(HWND hWnd);
     virtual BOOL DestroyWindow();
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -262,3 +262,33 @@ HBITMAP LoadBitmap(HINSTANCE module, UINT id)
         return nullptr;
     return NewBitmapObject(image.convertToFormat(QImage::Format_RGB32));
 }
+
+COLORREF GetSysColor(int index)
+{
+    switch (index) {
+    case COLOR_WINDOW:
+    case COLOR_BTNHIGHLIGHT:
+    case COLOR_HIGHLIGHTTEXT:
+        return RGB(255, 255, 255);
+    case COLOR_HIGHLIGHT:
+        return RGB(0, 120, 215);
+    case COLOR_BTNFACE:
+        return RGB(240, 240, 240);
+    case COLOR_BTNSHADOW:
+        return RGB(160, 160, 160);
+    case COLOR_GRAYTEXT:
+        return RGB(109, 109, 109);
+    case COLOR_3DDKSHADOW:
+        return RGB(105, 105, 105);
+    case COLOR_3DLIGHT:
+        return RGB(227, 227, 227);
+    case COLOR_INFOBK:
+        return RGB(255, 255, 225);
+    case COLOR_SCROLLBAR:
+        return RGB(200, 200, 200);
+    case COLOR_BACKGROUND:
+        return RGB(0, 0, 0);
+    default: // window frame and every text colour
+        return RGB(0, 0, 0);
+    }
+}

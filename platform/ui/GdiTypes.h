@@ -1,7 +1,7 @@
 // Drawing constants and records with their documented values.
 #pragma once
 
-#include "platform/ui/PendingTypes.h"
+#include "platform/base/Geometry.h"
 
 // Raster operations of BitBlt, StretchBlt and StretchDIBits.
 #define SRCCOPY 0x00CC0020u

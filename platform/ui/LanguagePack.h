@@ -2,7 +2,7 @@
 // carries dialogs and strings replacing the program's own.
 #pragma once
 
-#include "platform/ui/PendingTypes.h"
+#include "platform/base/Geometry.h"
 #include "platform/ui/UiExport.h"
 
 #include <string>

@@ -9,7 +9,7 @@
 
 // One control of a dialog template. The rectangle is in dialog units.
 struct DialogControl {
-    uint32_t id;
+    int32_t id; // -1 for text that is never addressed
     const char* className; // "Button", "Edit", "Static", "ComboBox", "ListBox", ... or a custom class
     const char* text;
     uint32_t style; // WS_* | class styles

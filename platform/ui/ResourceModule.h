@@ -5,7 +5,7 @@
 // that what it carries replaces the program's and the rest still serves.
 #pragma once
 
-#include "platform/ui/PendingTypes.h"
+#include "platform/base/Geometry.h"
 #include "platform/ui/ResourceData.h"
 #include "platform/ui/UiExport.h"
 

@@ -1,0 +1,90 @@
+// Glue between window objects and their widgets; for the layer's own code.
+#pragma once
+
+#include "platform/ui/Wnd.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QScrollBar;
+
+// What a window's class name made of it.
+enum class WndKind {
+    Surface,
+    Button,
+    CheckBox,
+    RadioButton,
+    GroupBox,
+    Edit,
+    Static,
+    ComboBox,
+    ListBox,
+    TabCtrl
+};
+
+WndKind KindOfClass(LPCTSTR className, DWORD style);
+WndKind KindOf(const CWnd* wnd);
+
+// The window object a widget belongs to (the nearest bound ancestor), or null.
+CWnd* WndOfWidget(const QWidget* widget);
+void BindWidget(QWidget* widget, CWnd* wnd, WndKind kind);
+
+// Creates the widget of a standard control; null for a surface.
+QWidget* CreateControlWidget(WndKind kind, const CREATESTRUCT& cs, QWidget* parent, CWnd* wnd);
+// The documented messages of the standard controls; false when `message`
+// is not one of the control's.
+bool ControlWindowProc(CWnd* wnd, WndKind kind, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+// Applies the control styles that may change after creation (edit password,
+// read-only and alignment).
+void ApplyControlStyle(CWnd* wnd);
+// Installs the application-wide filter that offers keys to
+// PreTranslateMessage and turns focus changes into messages (once).
+void InstallWindowEventFilter();
+// Tells a window (and its parent, for the controls that notify) that it
+// gained or lost the focus.
+void NotifyFocusChange(CWnd* wnd, bool in);
+// Sends a control notification (WM_COMMAND) to the control's parent.
+void NotifyParent(CWnd* control, UINT code);
+
+// A window that paints itself: its surface holds what WM_PAINT drew.
+class SurfaceWidget : public QWidget
+{
+public:
+    SurfaceWidget(CWnd* owner, QWidget* parent, Qt::WindowFlags flags);
+    QImage& Surface();
+    QRect UpdateRect() const { return m_updateRect; }
+    bool InPaint() const { return m_inPaint; }
+    void SetErase(bool erase) { m_erase = m_erase || erase; }
+    QScrollBar* Bar(int nBar, bool create);
+    SCROLLINFO& BarInfo(int nBar) { return m_bars[nBar == SB_VERT ? 1 : 0]; }
+    void ApplyBar(int nBar);
+    void LayoutBars();
+    QRect ClientRect() const;
+    void SetBackground(COLORREF color) { m_background = color; }
+    COLORREF Background() const { return m_background; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void Scrolled(int nBar, int action);
+    CWnd* m_owner;
+    QImage m_surface;
+    QRect m_updateRect;
+    bool m_inPaint = false;
+    bool m_erase = true;
+    COLORREF m_background;
+    QScrollBar* m_scrollBars[2] = {};
+    SCROLLINFO m_bars[2] = {};
+};
