@@ -97,6 +97,7 @@ BOOL CDialUpConnection::Dial(
         return DialAndWait();
     m_threadDone = false;
     m_thread = std::thread([this] {
+        m_workerId = std::this_thread::get_id();
         DialAndWait();
         m_threadDone = true;
     });
@@ -139,10 +140,14 @@ BOOL CDialUpConnection::DialAndWait()
         return FALSE;
     }
 
-    // The dialling thread owns no windows and nothing is posted to it, so
-    // there are no messages of its own to dispatch between polls.
+    // Dialling on the caller's own thread keeps that thread's windows
+    // answering between polls; the dialling thread of its own owns no
+    // windows and nothing is posted to it.
+    bool pump = std::this_thread::get_id() != m_workerId;
     BOOL keepPolling = TRUE;
     while (keepPolling) {
+        if (pump)
+            PumpWaitingMessages();
         if (m_bCancel) {
             ReportPosted(2, 0);
             return FALSE;

@@ -54,6 +54,7 @@ private:
     void WaitForThread();
 
     std::thread m_thread;
+    std::thread::id m_workerId;
     std::atomic<bool> m_threadDone { true };
 };
 

@@ -168,6 +168,17 @@ TEST_F(DialUpTest, WithoutOwnerTheDialRunsSilentlyAndGivesItsResult)
     EXPECT_TRUE(owner.reports.empty());
 }
 
+TEST_F(DialUpTest, DiallingOnTheCallersThreadKeepsItsWindowsAnswering)
+{
+    dialUp.SetStates({ 0, 5, RASCS_Connected });
+    ASSERT_TRUE(owner.PostMessage(WM_DIAL_STATUS, 9, 0)); // waiting before the dial starts
+    CDialUpConnection connection(&owner);
+    EXPECT_TRUE(connection.Dial("1", "u", "p", FALSE));
+    ASSERT_GE(owner.reports.size(), 4u);
+    EXPECT_EQ(owner.reports[0].kind, 9u); // handled between polls, not after the dial
+    EXPECT_EQ(Texts(1).size(), 3u);
+}
+
 TEST_F(DialUpTest, LongTextsAreCutToTheirFields)
 {
     CDialUpConnection connection(nullptr);
