@@ -48,8 +48,23 @@ CString Dotted(uint32_t ip)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMySuperGrid, CSuperGridCtrl)
+ON_WM_CREATE()
 ON_MESSAGE(WM_DEVICE_SAVE_TREE, OnSaveTree)
 END_MESSAGE_MAP()
+
+int CMySuperGrid::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CSuperGridCtrl::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // Open folder, closed folder, device online, device offline.
+    if (m_imageList.Create(IDB_TREE_IMAGES, 16, 1, RGB(255, 0, 255))) {
+        SetImageList(&m_imageList, LVSIL_SMALL);
+        m_cxImage = m_cyImage = 16;
+        SetImageSizes(CSize(m_cxImage, m_cyImage), CSize(0, 0));
+    }
+    m_dragImages.Create(IDB_TREE_DRAG, 16, 1, RGB(0, 255, 255));
+    return 0;
+}
 
 CMySuperGrid::CMySuperGrid() = default;
 CMySuperGrid::~CMySuperGrid() = default;

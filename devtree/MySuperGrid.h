@@ -9,6 +9,7 @@
 #include "devtree/TreeFileIdentity.h"
 #include "link/DiscoveryRecord.h"
 #include "link/RegServerRecords.h"
+#include "platform/ui/ImageList.h"
 
 #include <memory>
 #include <set>
@@ -17,6 +18,9 @@
 class CTreeFileLists;
 
 constexpr UINT IDC_DEVICE_TREE = 4097;
+// Bitmaps of the tree's images: the small image list and the drag images.
+constexpr UINT IDB_TREE_IMAGES = 148;
+constexpr UINT IDB_TREE_DRAG = 147;
 
 // Commands of the context menus.
 constexpr UINT ID_TREE_NEW_FOLDER = 32771;
@@ -150,6 +154,7 @@ public:
     uint8_t m_bRedrawNeeded = 0;
 
 protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
     LRESULT OnSaveTree(WPARAM, LPARAM);
     // Depth-first over a branch, each node before its children.
     template <class Fn> void ForEachNode(CTreeItem* root, Fn fn);
@@ -162,6 +167,8 @@ protected:
 
     IDeviceTreeOwner* m_pOwnerView = nullptr;
     std::string m_strInstallFolder;
+    CImageList m_imageList;
+    CImageList m_dragImages;
 
     DECLARE_MESSAGE_MAP()
 };

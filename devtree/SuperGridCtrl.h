@@ -178,14 +178,10 @@ public:
     virtual BOOL OpenLabelEditor(int nRow, const CRect& rect);
     // The drag picture and the capture, which a visible window has. The
     // picture's image list is the callee's to delete.
-    virtual void BeginDragImage(CImageList* pImage, CPoint point)
-    {
-        (void)pImage;
-        (void)point;
-    }
+    virtual void BeginDragImage(CImageList* pImage, CPoint point);
     virtual void MoveDragImage(CPoint point) { (void)point; }
-    virtual void EndDragImage() { }
-    virtual BOOL HasDragCapture() { return TRUE; }
+    virtual void EndDragImage();
+    virtual BOOL HasDragCapture();
     virtual BOOL IsEscapeDown() { return FALSE; }
     // Whether a device is in the password tables: selector 0, the saved
     // login of the device's file record.
@@ -195,6 +191,10 @@ public:
         (void)password;
         return FALSE;
     }
+
+    // Painting.
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
 
     uint32_t m_nFamily = 0;
     uint8_t m_bDelayedEdit = 0;
@@ -251,7 +251,15 @@ protected:
     void EndDrag();
     void OnDragTimer();
 
+    void DrawTreeLines(CDC* dc, const CTreeItem* node, const CRect& row, int columnWidth);
+    LRESULT OnInPlaceEditKey(WPARAM, LPARAM);
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+
     CPoint m_ptLastMove { 0, 0 };
+    CPen m_linePen { PS_SOLID, 1, RGB(192, 192, 192) };
+    CPen m_boxPen { PS_SOLID, 1, RGB(198, 198, 198) };
+    CPen m_signPen { PS_SOLID, 1, RGB(0, 0, 0) };
+    CBrush m_boxBrush { RGB(255, 255, 255) };
 
     DECLARE_MESSAGE_MAP()
 

@@ -77,6 +77,7 @@ void CSuperGridCtrl::EndLabelEdit(int nRow, const char* text)
 {
     m_bSuppressDrag = 1;
     m_bEditing = 0;
+    s_pEdit = nullptr; // the edit deletes itself once it has reported
     if (m_bDelayedEdit)
         m_bSkipDragOnce = 1;
     CTreeItem* node = NodeAtRow(nRow);

@@ -2,6 +2,9 @@
 // keys, the plus/minus boxes, the delayed rename and drag tracking.
 #include "devtree/SuperGridCtrl.h"
 
+#include "controls/ListInPlaceEdit.h"
+#include "platform/ui/ImageList.h"
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -31,7 +34,28 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
 ON_WM_TIMER()
+ON_WM_CREATE()
+ON_MESSAGE(WM_INPLACE_EDIT_KEY, OnInPlaceEditKey)
 END_MESSAGE_MAP()
+
+int CSuperGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CListCtrl::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_hOwner = GetParentHandle();
+    m_bFirstClick = 1;
+    m_pPrevItem = m_pCurItem = nullptr;
+    m_bSuppressDrag = m_bDragBegan = m_bEditPending = m_bDblclk = m_bSkipDragOnce = 0;
+    m_bResetWidth = 1;
+    m_bEditing = 0;
+    return 0;
+}
+
+LRESULT CSuperGridCtrl::OnInPlaceEditKey(WPARAM, LPARAM)
+{
+    m_bDelayedEdit = 0;
+    return 0;
+}
 
 CRect CSuperGridCtrl::BoxRect(int nRow) const
 {
@@ -297,9 +321,36 @@ void CSuperGridCtrl::StartLabelEdit(UINT nFlags, CPoint point, LVHITTESTINFO& ht
 
 BOOL CSuperGridCtrl::OpenLabelEditor(int nRow, const CRect& rect)
 {
-    (void)nRow;
-    (void)rect;
+    // Without a window there is nothing to show; the edit state is kept.
+    if (!GetWidget())
+        return TRUE;
+    auto* edit = new CListInPlaceEdit(nRow, 0, GetItemText(nRow, 0));
+    s_pEdit = edit;
+    if (!edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect, this, IDC_TREE_LABEL_EDIT)) {
+        s_pEdit = nullptr;
+        return FALSE;
+    }
+    // Shown now, the edit can take the keyboard.
+    edit->SetFocus();
     return TRUE;
+}
+
+void CSuperGridCtrl::BeginDragImage(CImageList* pImage, CPoint)
+{
+    delete pImage;
+    if (GetWidget())
+        SetCapture();
+}
+
+void CSuperGridCtrl::EndDragImage()
+{
+    if (GetWidget() && CWnd::GetCapture() == this)
+        ReleaseCapture();
+}
+
+BOOL CSuperGridCtrl::HasDragCapture()
+{
+    return !GetWidget() || CWnd::GetCapture() == this;
 }
 
 CImageList* CSuperGridCtrl::CreateDragImageEx(int nRow)

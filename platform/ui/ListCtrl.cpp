@@ -1,5 +1,7 @@
 #include "platform/ui/ListCtrl.h"
 
+#include "platform/ui/GdiObject.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -260,9 +262,58 @@ UINT CListCtrl::GetSelectedCount() const
         std::count_if(m_rows.begin(), m_rows.end(), [](const Row& r) { return r.state & LVIS_SELECTED; }));
 }
 
+BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    // The list styles share their bits with the window styles' low word.
+    m_dwListStyle |= dwStyle & 0xFFFF;
+    if (!CWnd::Create(WC_LISTVIEW, "", (dwStyle & 0xFFFF0000u) | WS_CHILD, rect, pParentWnd, nID))
+        return FALSE;
+    MEASUREITEMSTRUCT mis {};
+    mis.CtlType = ODT_LISTVIEW;
+    mis.CtlID = nID;
+    mis.itemHeight = UINT(m_nRowHeight);
+    MeasureItem(&mis);
+    SetRowHeight(int(mis.itemHeight));
+    return TRUE;
+}
+
 void CListCtrl::GetListClientRect(LPRECT lpRect) const
 {
+    if (GetWidget()) {
+        GetClientRect(lpRect);
+        return;
+    }
     *lpRect = CRect(0, 0, m_clientSize.cx, m_clientSize.cy);
+}
+
+void CListCtrl::InvalidateList()
+{
+    if (m_bRedraw && GetWidget())
+        Invalidate(FALSE);
+}
+
+void CListCtrl::PaintRows(CDC* pDC)
+{
+    CRect client;
+    GetListClientRect(&client);
+    pDC->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
+    for (int row = m_nTopIndex; row < int(m_rows.size()); ++row) {
+        DRAWITEMSTRUCT dis {};
+        dis.CtlType = ODT_LISTVIEW;
+        dis.CtlID = UINT(GetDlgCtrlID());
+        dis.itemID = UINT(row);
+        dis.itemAction = ODA_DRAWENTIRE;
+        const UINT state = m_rows[size_t(row)].state;
+        dis.itemState
+            = ((state & LVIS_SELECTED) ? ODS_SELECTED : 0) | ((state & LVIS_FOCUSED) ? ODS_FOCUS : 0);
+        dis.hwndItem = m_hWnd;
+        dis.hDC = pDC;
+        GetItemRect(row, &dis.rcItem, LVIR_BOUNDS);
+        if (dis.rcItem.top >= client.bottom)
+            break;
+        dis.itemData = UINT_PTR(m_rows[size_t(row)].lParam);
+        DrawItem(&dis);
+    }
 }
 
 int CListCtrl::ColumnLeft(int nCol) const
@@ -456,7 +507,25 @@ BOOL CListCtrl::RedrawItems(int nFirst, int nLast)
     return TRUE;
 }
 
-void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) { }
+void CListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    // Lists without owner drawing show their texts column by column.
+    auto* dc = static_cast<CDC*>(lpDrawItemStruct->hDC);
+    const int row = int(lpDrawItemStruct->itemID);
+    const bool selected = lpDrawItemStruct->itemState & ODS_SELECTED;
+    dc->SetTextColor(GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    if (selected)
+        dc->FillSolidRect(&lpDrawItemStruct->rcItem, GetSysColor(COLOR_HIGHLIGHT));
+    dc->SetBkMode(TRANSPARENT);
+    for (int col = 0; col < int(m_columns.size()); ++col) {
+        CRect cell;
+        if (!GetSubItemRect(row, col, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, cell))
+            continue;
+        cell.DeflateRect(2, 0);
+        const CString text = GetItemText(row, col);
+        dc->DrawText(text, -1, &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+}
 
 void CListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
@@ -526,10 +595,20 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     constexpr WORD kVkUp = 0x26;
     constexpr WORD kVkDown = 0x28;
     switch (message) {
+    case WM_PAINT: {
+        CPaintDC dc(this);
+        PaintRows(&dc);
+        return 0;
+    }
     case WM_SETREDRAW:
         SetRedraw(BOOL(wParam));
         return 0;
+    case WM_INPLACE_EDIT_CLOSE:
+        if (::GetParent(reinterpret_cast<HWND>(lParam)) == m_hWnd)
+            ::DestroyWindow(reinterpret_cast<HWND>(lParam));
+        return 0;
     case WM_LBUTTONDOWN:
+        SetFocus();
         ListLButtonDown(UINT(wParam), CPoint(lParam));
         return 0;
     case WM_MOUSEMOVE:
@@ -558,6 +637,6 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     default:
-        return CWndBase::DefWindowProc(message, wParam, lParam);
+        return CWnd::DefWindowProc(message, wParam, lParam);
     }
 }

@@ -3,14 +3,14 @@
 //
 // The rows live in the object itself, so the control works (insert, select,
 // hit-test) before and without a visible window; painting asks the owner
-// drawer (DrawItem) for every row. Notifications (LVN_*, NM_*) go to the
+// drawer (DrawItem) for every visible row. Notifications (LVN_*, NM_*) go to the
 // parent as WM_NOTIFY and are offered back to the control first
 // (reflection).
 #pragma once
 
 #include "platform/base/Geometry.h"
 #include "platform/base/String.h"
-#include "platform/msg/WndBase.h"
+#include "platform/ui/Wnd.h"
 
 #include <vector>
 
@@ -161,11 +161,21 @@ struct MEASUREITEMSTRUCT {
 };
 using LPMEASUREITEMSTRUCT = MEASUREITEMSTRUCT*;
 
-class PLATFORM_API CListCtrl : public CWndBase
+// From an edit opened over a cell (lParam: its handle): the edit has
+// reported its text; the list destroys it.
+constexpr UINT WM_INPLACE_EDIT_CLOSE = WM_APP + 0x151;
+
+// The window class of the list.
+constexpr char WC_LISTVIEW[] = "SysListView32";
+
+class PLATFORM_UI_API CListCtrl : public CWnd
 {
 public:
     CListCtrl() = default;
     ~CListCtrl() override = default;
+
+    // A child list window; the list styles (LVS_*) are kept by the control.
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     // Columns.
     int InsertColumn(int nCol, const LVCOLUMN* pColumn);
@@ -234,11 +244,13 @@ public:
     void SetRedraw(BOOL bRedraw = TRUE);
     BOOL IsRedrawSuspended() const { return !m_bRedraw; }
     BOOL RedrawItems(int nFirst, int nLast);
-    virtual void InvalidateList() { }
-    void UpdateList() { }
+    // Repaints the window unless redrawing is suspended.
+    void InvalidateList();
 
     // Owner drawing: every visible row is painted through it.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    // Paints the visible rows into a DC (WM_PAINT, pictures of the list).
+    void PaintRows(CDC* pDC);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
     // Sends a list notification to the parent (reflected first); the

@@ -6,6 +6,7 @@ HINSTANCE SetupResourceModule()
         .moduleName = "Setup",
         .dialogs = SetupDialogs(),
         .strings = SetupStrings(),
+        .bitmaps = SetupBitmaps(),
     };
     static HINSTANCE module = RegisterResourceModule(&tables);
     return module;

@@ -9,3 +9,4 @@ HINSTANCE SetupResourceModule();
 // The module's parts, one file each.
 std::span<const StringEntry> SetupStrings();
 std::span<const DialogTemplate> SetupDialogs();
+std::span<const BitmapEntry> SetupBitmaps();

@@ -1,0 +1,279 @@
+// The device tree as a window on the offscreen platform: driven by mouse and
+// key events of its widget, painted into a picture with the tree lines and
+// the plus/minus boxes where they belong.
+#include "controls/ListInPlaceEdit.h"
+#include "devtree/MySuperGrid.h"
+#include "devtree/TreeFile.h"
+#include "devtree/TreeFilePaths.h"
+#include "platform/base/TestServices.h"
+#include "platform/ui/ResourceModule.h"
+#include "resources/setup/SetupResources.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+namespace
+{
+
+using Item = CSuperGridCtrl::CTreeItem;
+
+class RecordingFrame : public CWnd
+{
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_DEVICE_SELECT && wParam)
+            selected.push_back(*reinterpret_cast<const SELECTED_DEVICE*>(wParam));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    std::vector<SELECTED_DEVICE> selected;
+};
+
+QColor Pixel(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
+
+class DeviceTreeWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AfxSetResourceHandle(SetupResourceModule());
+        SetStringLoader([](UINT id, CString& text) {
+            const char* found = FindStringResource(SetupResourceModule(), id);
+            if (found)
+                text = found;
+            return found != nullptr;
+        });
+        std::random_device rd;
+        folder = std::filesystem::temp_directory_path() / ("devtree_gui_" + std::to_string(rd()));
+        std::filesystem::create_directories(folder);
+        ASSERT_TRUE(frame.CreateEx(
+            0, "DeviceTreeTestFrame", "Tree", WS_POPUP | WS_VISIBLE, 0, 0, 300, 400, nullptr, nullptr));
+        grid = new CMySuperGrid;
+        grid->SetInstallFolder(folder.string());
+        ASSERT_TRUE(grid->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 400), &frame, IDC_DEVICE_TREE));
+        grid->ResetFileIfNoFileIs(TREE_FAMILY_DVR);
+        grid->InitializeGrid();
+        ASSERT_NE(grid->GetImageList(LVSIL_SMALL), nullptr) << "bitmap 148 is missing";
+
+        Item* f1 = grid->HowToInsertFolder(grid->m_pMyRoot, "Shop");
+        grid->HowToInsertFolder(grid->m_pMyRoot, "Yard");
+        grid->InsertDVR(f1, Device("10.0.0.1", 0x0A000001, 1));
+        grid->InsertDVR(grid->m_pMyRoot, Device("10.0.0.2", 0x0A000002, 2));
+        grid->InsertDVR(Find("Yard"), Device("10.0.0.3", 0x0A000003, 3));
+        grid->CollapseNode(Find("Yard"));
+        grid->OnItemCollapsed(Find("Yard"));
+    }
+    void TearDown() override
+    {
+        grid->DestroyWindow();
+        delete grid;
+        frame.DestroyWindow();
+        std::error_code ec;
+        std::filesystem::remove_all(folder, ec);
+    }
+    CItemInfo* Device(const char* name, uint32_t ip, uint8_t macLast)
+    {
+        auto* info = new CItemInfo;
+        info->SetItemText(name);
+        info->m_dwIpAddress = ip;
+        info->m_byMac[0] = 0x00;
+        info->m_byMac[5] = macLast;
+        CItemInfo::SetText(info->m_szAddress, sizeof(info->m_szAddress), name);
+        CItemInfo::SetText(info->m_szModel, sizeof(info->m_szModel), "QR-1604");
+        info->m_dwConfigPort = 8405;
+        info->m_bOnline = 1;
+        info->SetImage(TREE_IMAGE_ONLINE);
+        return info;
+    }
+    Item* Find(const char* name)
+    {
+        Item* found = nullptr;
+        auto walk = [&](auto& self, Item* node) -> void {
+            if (!found && node->m_lpNodeInfo->GetItemText() == name)
+                found = node;
+            for (Item* child : node->m_listChild)
+                self(self, child);
+        };
+        for (Item* root : grid->Roots())
+            walk(walk, root);
+        return found;
+    }
+    QPoint LabelPoint(Item* node)
+    {
+        CRect label;
+        grid->GetItemRect(grid->RowOfNode(node), &label, LVIR_LABEL);
+        return QPoint(label.left + 8, (label.top + label.bottom) / 2);
+    }
+    void Mouse(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QWidget* w = grid->GetWidget();
+        QMouseEvent event(type, QPointF(p), QPointF(w->mapToGlobal(p)), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    }
+    void Click(QPoint p)
+    {
+        Mouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        Mouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+    }
+    void Key(QWidget* target, int key, const QString& text = QString())
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &release);
+    }
+    QImage Picture() { return grid->GetWidget()->grab().toImage(); }
+
+    std::filesystem::path folder;
+    ScriptedMessageBoxPresenter boxes;
+    ScopedService<IMessageBoxPresenter> useBoxes { &boxes };
+    RecordingFrame frame;
+    CMySuperGrid* grid = nullptr;
+};
+
+TEST_F(DeviceTreeWindow, PictureShowsTheLinesAndBoxes)
+{
+    const QImage image = Picture();
+    const std::string path = std::string(SUITE_BUILD_DIR) + "/device_tree.png";
+    ASSERT_TRUE(image.save(QString::fromStdString(path)));
+
+    const QColor line(192, 192, 192);
+    const QColor boxBorder(198, 198, 198);
+    const QColor sign(0, 0, 0);
+    const int half = 8;
+    auto rowRect = [&](Item* node) {
+        CRect r;
+        grid->GetItemRect(grid->RowOfNode(node), &r, LVIR_BOUNDS);
+        return r;
+    };
+    auto middle = [&](const CRect& r) { return r.top + (r.bottom - 16 - r.top) / 2 + half; };
+
+    // "Shop" is open: a minus, no plus; its connector runs on to "Yard".
+    Item* shop = Find("Shop");
+    CRect r = rowRect(shop);
+    int x = 16 * shop->m_nIndent - half;
+    int y = middle(r);
+    EXPECT_EQ(Pixel(image, x, y), sign);
+    EXPECT_EQ(Pixel(image, x + 2, y), sign);
+    EXPECT_NE(Pixel(image, x, y - 2), sign);
+    EXPECT_EQ(Pixel(image, x - (half + 3) / 2, y), boxBorder);
+    EXPECT_EQ(Pixel(image, x, r.bottom - 1), line) << "a later sibling follows";
+
+    // "Yard" is closed: a plus.
+    Item* yard = Find("Yard");
+    r = rowRect(yard);
+    y = middle(r);
+    EXPECT_EQ(Pixel(image, x, y - 2), sign);
+    EXPECT_EQ(Pixel(image, x, y + 2), sign);
+
+    // "10.0.0.2", the last child of "My DVR": its connector stops at the
+    // middle and turns right.
+    Item* last = Find("10.0.0.2");
+    r = rowRect(last);
+    y = middle(r);
+    EXPECT_EQ(Pixel(image, x, r.top), line);
+    EXPECT_EQ(Pixel(image, x + 4, y), line);
+    EXPECT_NE(Pixel(image, x, r.bottom - 1), line);
+
+    // "10.0.0.1" inside "Shop": the ancestor's level line passes beside it.
+    Item* inner = Find("10.0.0.1");
+    r = rowRect(inner);
+    EXPECT_EQ(Pixel(image, x, r.top + 1), line);
+    EXPECT_EQ(Pixel(image, 16 * inner->m_nIndent - half, r.top), line);
+}
+
+TEST_F(DeviceTreeWindow, ClicksSelectExpandAndRename)
+{
+    ManualClock clock;
+    ScopedService<IClock> useClock(&clock);
+    // A click on a device reports it.
+    Item* device = Find("10.0.0.2");
+    Click(LabelPoint(device));
+    ASSERT_FALSE(frame.selected.empty());
+    EXPECT_STREQ(frame.selected.back().szName, "10.0.0.2");
+    EXPECT_EQ(grid->NodeAtRow(grid->SelectedRow()), device);
+
+    // The plus box opens "Yard".
+    Item* yard = Find("Yard");
+    const CRect box = grid->BoxRect(grid->RowOfNode(yard));
+    Click(QPoint(box.CenterPoint().x, box.CenterPoint().y));
+    EXPECT_FALSE(yard->m_bHideChildren);
+    EXPECT_GE(grid->RowOfNode(Find("10.0.0.3")), 0);
+
+    // A second click opens the editor; Escape keeps the name.
+    Click(LabelPoint(device));
+    clock.Advance(500);
+    PumpWaitingMessages();
+    ASSERT_EQ(grid->m_bEditing, 1);
+    auto editWidget = [] {
+        return CSuperGridCtrl::s_pEdit ? qobject_cast<QLineEdit*>(CSuperGridCtrl::s_pEdit->GetWidget())
+                                       : nullptr;
+    };
+    auto* edit = editWidget();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), "10.0.0.2");
+    edit->setText("Till");
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    Key(edit, Qt::Key_Escape);
+    PumpWaitingMessages();
+    EXPECT_EQ(grid->m_bEditing, 0);
+    EXPECT_EQ(CSuperGridCtrl::s_pEdit, nullptr);
+    EXPECT_EQ(device->m_lpNodeInfo->GetItemText(), "10.0.0.2");
+
+    // A sibling's name is refused, then a new one taken with Return.
+    for (const char* typed : { "Shop", "Till" }) {
+        Click(LabelPoint(device));
+        clock.Advance(500);
+        PumpWaitingMessages();
+        edit = editWidget();
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        for (const char* c = typed; *c; ++c)
+            Key(edit, 0, QString(QChar(*c)));
+        EXPECT_EQ(edit->text(), typed);
+        Key(edit, Qt::Key_Return);
+        PumpWaitingMessages();
+    }
+    EXPECT_EQ(device->m_lpNodeInfo->GetItemText(), "Till");
+    CTreeFileLists lists;
+    ReadTreeFileAndConsistLlist(grid->TreeFilePath(), lists);
+    bool saved = false;
+    for (const tagLinkedListNode* n = lists.m_pHead; n; n = n->pNext)
+        saved = saved || std::string(n->node.szName) == "Till";
+    EXPECT_TRUE(saved);
+}
+
+TEST_F(DeviceTreeWindow, DragWithTheMouseAndCancelWithTheRightButton)
+{
+    Item* device = Find("10.0.0.2");
+    const QPoint from = LabelPoint(device);
+    const QPoint to = LabelPoint(Find("Yard"));
+    Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    ASSERT_EQ(grid->m_bIsDragging, 1);
+    Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(grid->m_bIsDragging, 0);
+    Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(Find("10.0.0.2")->m_pParent, grid->m_pMyRoot);
+
+    Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(Find("10.0.0.2")->m_pParent, Find("Yard"));
+}
+
+} // namespace
