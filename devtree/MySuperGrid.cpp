@@ -47,11 +47,6 @@ CString Dotted(uint32_t ip)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CMySuperGrid, CSuperGridCtrl)
-ON_WM_CREATE()
-ON_MESSAGE(WM_DEVICE_SAVE_TREE, OnSaveTree)
-END_MESSAGE_MAP()
-
 int CMySuperGrid::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CSuperGridCtrl::OnCreate(lpCreateStruct) == -1)

@@ -7,6 +7,7 @@
 #include "devtree/DeviceTreeOwner.h"
 #include "devtree/SuperGridCtrl.h"
 #include "devtree/TreeFileIdentity.h"
+#include "dialogs/AddDvrDlg.h"
 #include "link/DiscoveryRecord.h"
 #include "link/RegServerRecords.h"
 #include "platform/ui/ImageList.h"
@@ -62,6 +63,7 @@ struct AddDeviceResult {
     std::string address; // the address text entered
     uint32_t httpPort = 0;
     uint32_t streamPort = 0;
+    uint32_t configPort = 0;
 };
 
 class CMySuperGrid : public CSuperGridCtrl
@@ -71,6 +73,7 @@ public:
     ~CMySuperGrid() override;
 
     void SetOwnerView(IDeviceTreeOwner* owner) { m_pOwnerView = owner; }
+    void SetProbeView(IAddDvrProbeView* view) { m_pProbeView = view; }
     void SetInstallFolder(const std::string& folder) { m_strInstallFolder = folder; }
     // The file of this tree's family.
     std::string TreeFilePath() const;
@@ -142,6 +145,17 @@ public:
     BOOL OnItemExpanded(CTreeItem* pItem, int nRow) override;
     BOOL OnItemCollapsed(CTreeItem* pItem) override;
     void ShowAlreadyExists() override;
+    BOOL AskPortAssignment(CItemInfo* lpInfo) override;
+    BOOL GetSavedPassword(const CItemInfo* lpInfo, uint8_t password[16]) override;
+
+    // Commands.
+    void OnNewFolder();
+    void OnAddCam();
+    void OnAddZpt();
+    void OnAddGroupId();
+    void OnRename();
+    void OnChangeIp();
+    void OnSelectForLine();
 
     // Whether the tree has the registration-server branch.
     uint8_t m_bHasLocal = 1;
@@ -166,6 +180,7 @@ protected:
     void ClosedFolderLook(CTreeItem* pItem);
 
     IDeviceTreeOwner* m_pOwnerView = nullptr;
+    IAddDvrProbeView* m_pProbeView = nullptr;
     std::string m_strInstallFolder;
     CImageList m_imageList;
     CImageList m_dragImages;

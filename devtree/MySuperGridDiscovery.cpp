@@ -208,12 +208,9 @@ CSuperGridCtrl::CTreeItem* CMySuperGrid::AddDevice(const AddDeviceResult& result
     CTreeItem* parent = selected->m_lpNodeInfo->m_bFolder ? selected : selected->m_pParent;
     if (!parent || TopOfNode(parent) != m_pMyRoot)
         return nullptr;
-    // A probe reply without a port (the older reply form) gives the ports
-    // entered, as when nothing answered.
-    const bool probePorts = result.probed && result.reply.port != 0;
-    const uint32_t http = probePorts ? result.reply.port : result.httpPort;
-    const uint32_t stream = probePorts ? result.reply.port : result.streamPort;
-    const uint32_t config = probePorts ? result.reply.port : DEFAULT_CONFIG_PORT;
+    const uint32_t http = result.httpPort;
+    const uint32_t stream = result.streamPort;
+    const uint32_t config = result.configPort ? result.configPort : DEFAULT_CONFIG_PORT;
 
     CTreeItem* node = SearchReply(m_pMyRoot, result.reply);
     if (node && !result.probed && result.reply.ipAddress == 0)

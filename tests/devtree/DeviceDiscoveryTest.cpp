@@ -278,6 +278,7 @@ TEST(DeviceTreeAdd, AnAddedDeviceGetsItsPortsAUniqueNameAndIsSelected)
     std::strcpy(typed.reply.title, "Welcome to Quillomaranth");
     typed.httpPort = 80;
     typed.streamPort = 8001;
+    typed.configPort = 8405;
     Item* first = g.AddDevice(typed);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->m_lpNodeInfo->GetItemText(), "10.1.2.3");
@@ -292,8 +293,8 @@ TEST(DeviceTreeAdd, AnAddedDeviceGetsItsPortsAUniqueNameAndIsSelected)
     // Every "My DVR" device is probed again.
     EXPECT_EQ(h.view.log.back(), "discover 10.1.2.3");
 
-    // A probed device found in "Local Area DVR" moves into "My DVR" with the
-    // probe's port for all three; the same address twice gets "(2)".
+    // A probed device found in "Local Area DVR" moves into "My DVR"; the
+    // same address twice gets "(2)".
     RES_DISCOVER_OVEL local {};
     local.ipAddress = ParseIpAddress("10.1.2.3");
     local.mac[5] = 0x33;
@@ -306,6 +307,7 @@ TEST(DeviceTreeAdd, AnAddedDeviceGetsItsPortsAUniqueNameAndIsSelected)
     probed.probed = true;
     probed.reply = local;
     probed.address = "10.1.2.3";
+    probed.httpPort = probed.streamPort = probed.configPort = 9100; // the reply's port, in Firewall mode
     h.boxes.Clear();
     Item* second = g.AddDevice(probed);
     ASSERT_NE(second, nullptr);

@@ -18,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <random>
 
 namespace
@@ -274,6 +276,89 @@ TEST_F(DeviceTreeWindow, DragWithTheMouseAndCancelWithTheRightButton)
     Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(Find("10.0.0.2")->m_pParent, Find("Yard"));
+}
+
+class ScriptedRunner : public IModalDialogRunner
+{
+public:
+    explicit ScriptedRunner(std::function<void(CDialog*)> script)
+        : m_script(std::move(script))
+    {
+    }
+    void RunModalLoop(CWnd* dialog) override
+    {
+        captions.push_back(CString());
+        dialog->GetWindowText(captions.back());
+        m_script(dynamic_cast<CDialog*>(dialog));
+    }
+    std::vector<CString> captions;
+
+private:
+    std::function<void(CDialog*)> m_script;
+};
+
+TEST_F(DeviceTreeWindow, CommandsOpenTheirDialogsAndChangeTheTree)
+{
+    g_CurrentDevice.dwFamily = DEVICE_FAMILY_DVR;
+    const char* typed = nullptr;
+    int edit = 0;
+    ScriptedRunner runner([&](CDialog* dlg) {
+        dlg->SetDlgItemText(edit, typed);
+        // Add New DVR offers Add once a probe of the address ended; without
+        // a view to send it, the probe fails at once.
+        if (edit == 1565)
+            dlg->SendDlgItemMessage(1001, BM_CLICK);
+        dlg->SendDlgItemMessage(IDOK, BM_CLICK);
+    });
+    ScopedService<IModalDialogRunner> use(&runner);
+    auto command = [&](UINT id, int control, const char* text) {
+        edit = control;
+        typed = text;
+        grid->SendMessage(WM_COMMAND, id, 0);
+    };
+
+    // New Folder under the selected folder.
+    grid->SelectRow(grid->RowOfNode(Find("Shop")));
+    command(ID_TREE_NEW_FOLDER, 1001, "Back room");
+    ASSERT_NE(Find("Back room"), nullptr);
+    EXPECT_EQ(Find("Back room")->m_pParent, Find("Shop"));
+
+    // Add DVR without a probe: the address, the Normal ports and 8405.
+    grid->SelectRow(grid->RowOfNode(Find("Back room")));
+    command(ID_TREE_ADD_CAM, 1565, "10.9.8.7");
+    Item* added = Find("10.9.8.7");
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->m_pParent, Find("Back room"));
+    EXPECT_EQ(added->m_lpNodeInfo->m_dwIpAddress, 0x0A090807u);
+    EXPECT_EQ(added->m_lpNodeInfo->m_dwHttpPort, 8001u);
+    EXPECT_EQ(added->m_lpNodeInfo->m_dwStreamPort, 8105u);
+    EXPECT_EQ(added->m_lpNodeInfo->m_dwConfigPort, 8405u);
+    EXPECT_STREQ(added->m_lpNodeInfo->m_szInfo, "Welcome to Quillomaranth");
+    ASSERT_FALSE(frame.selected.empty());
+    EXPECT_STREQ(frame.selected.back().szName, "10.9.8.7");
+
+    // Add ZPT at the server root, then a group id under the server.
+    grid->SelectRow(grid->RowOfNode(grid->m_pServerRoot));
+    command(ID_TREE_ADD_ZPT, 1167, "192.168.7.1");
+    Item* server = Find("192.168.7.1");
+    ASSERT_NE(server, nullptr);
+    grid->SelectRow(grid->RowOfNode(server));
+    command(ID_TREE_ADD_GROUP_ID, 1199, "North");
+    ASSERT_NE(Find("North"), nullptr);
+    EXPECT_EQ(Find("North")->m_pParent, server);
+    EXPECT_EQ(
+        runner.captions, (std::vector<CString> { "New Folder", "Add New DVR", "Add ZPT", "Add Group ID" }));
+
+    // Everything is in the file at once.
+    CTreeFileLists lists;
+    ReadTreeFileAndConsistLlist(grid->TreeFilePath(), lists);
+    std::vector<std::string> names;
+    for (const tagLinkedListNode* n = lists.m_pHead; n; n = n->pNext)
+        names.push_back(n->node.szName);
+    for (const tagLinkedYemListNode* n = lists.m_pYemHead; n; n = n->pNext)
+        names.push_back(n->node.szName);
+    for (const char* name : { "Back room", "10.9.8.7", "192.168.7.1", "North" })
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
 }
 
 } // namespace
