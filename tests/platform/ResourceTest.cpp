@@ -98,20 +98,20 @@ TEST_F(Resources, LanguagePackReplacesWhatItCarries)
 
 TEST_F(Resources, BitmapsComeFromTheirModule)
 {
-    const BitmapEntry bitmaps[] = { { 147, { test_fixture_icons_bmp, test_fixture_icons_bmp_size } } };
+    const BitmapEntry bitmaps[] = { { 9147, { test_fixture_icons_bmp, test_fixture_icons_bmp_size } } };
     const uint8_t junk[] = { 1, 2, 3 };
-    const BitmapEntry broken[] = { { 147, junk } };
+    const BitmapEntry broken[] = { { 9147, junk } };
     static const ResourceTables good { .moduleName = "Icons", .bitmaps = bitmaps };
     static const ResourceTables bad { .moduleName = "Broken", .bitmaps = broken };
-    HBITMAP bitmap = LoadBitmap(RegisterResourceModule(&good), 147);
+    HBITMAP bitmap = LoadBitmap(RegisterResourceModule(&good), 9147);
     ASSERT_NE(bitmap, nullptr);
     EXPECT_EQ(bitmap->image.size(), QSize(32, 16));
     // Rows are stored bottom-up in the file; the red square is at the top left.
     EXPECT_EQ(FromQRgb(bitmap->image.pixel(5, 5)), RGB(255, 0, 0));
     EXPECT_EQ(FromQRgb(bitmap->image.pixel(21, 5)), RGB(0, 0, 255));
     DeleteObject(bitmap);
-    EXPECT_EQ(LoadBitmap(RegisterResourceModule(&bad), 147), nullptr);
-    EXPECT_EQ(LoadBitmap(m_setup, 147), nullptr);
+    EXPECT_EQ(LoadBitmap(RegisterResourceModule(&bad), 9147), nullptr);
+    EXPECT_EQ(LoadBitmap(m_setup, 9147), nullptr);
 }
 
 } // namespace
