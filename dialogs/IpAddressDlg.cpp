@@ -71,6 +71,7 @@ void CIpAddressDlg::OnOK()
 
 CIpChangeWaitDlg::CIpChangeWaitDlg(CWnd* pParent)
     : CDialog(IDD_IP_CHANGE_WAIT, pParent)
+    , m_strMessage("IP Address is being changed.") // the template's text
 {
 }
 

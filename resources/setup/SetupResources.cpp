@@ -6,6 +6,7 @@ HINSTANCE SetupResourceModule()
         .moduleName = "Setup",
         .dialogs = SetupDialogs(),
         .strings = SetupStrings(),
+        .menus = SetupMenus(),
         .bitmaps = SetupBitmaps(),
     };
     static HINSTANCE module = RegisterResourceModule(&tables);

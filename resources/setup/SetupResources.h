@@ -10,3 +10,4 @@ HINSTANCE SetupResourceModule();
 std::span<const StringEntry> SetupStrings();
 std::span<const DialogTemplate> SetupDialogs();
 std::span<const BitmapEntry> SetupBitmaps();
+std::span<const MenuTemplate> SetupMenus();

@@ -171,6 +171,31 @@ TEST_F(TreeDialogs, AddressEntryRefusesIncompleteAndZeroAddresses)
     EXPECT_EQ(boxes.Boxes()[0].text, "Invalid IP address. Please input correct IP address.");
 }
 
+TEST_F(TreeDialogs, TheWaitBoxShowsItsLastTextForOneSecond)
+{
+    ManualClock clock;
+    ScopedService<IClock> useClock(&clock);
+    CIpChangeWaitDlg box;
+    ASSERT_TRUE(box.Create(IDD_IP_CHANGE_WAIT));
+    CString text;
+    box.GetDlgItemText(IDC_WAIT_MESSAGE, text);
+    EXPECT_EQ(text, "IP Address is being changed.");
+    box.SetMessage("IP Address of the camera is being changed!");
+    box.GetDlgItemText(IDC_WAIT_MESSAGE, text);
+    EXPECT_EQ(text, "IP Address of the camera is being changed!");
+    // Enter and Esc do nothing.
+    box.SendMessage(WM_COMMAND, IDOK, 0);
+    box.SendMessage(WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(box.IsModalEnded());
+    const DWORD before = GetTickCount();
+    box.SetMessageAndClose("IP change OK!");
+    EXPECT_EQ(GetTickCount() - before, 1000u);
+    box.GetDlgItemText(IDC_WAIT_MESSAGE, text);
+    EXPECT_EQ(text, "IP change OK!");
+    EXPECT_TRUE(box.IsModalEnded());
+    box.DestroyWindow();
+}
+
 // The device-selection view's part of the probe: one discovery socket and
 // the routing of the awaited reply to the open dialog.
 class ProbeView : public IAddDvrProbeView, public CDiscoveryOwner
