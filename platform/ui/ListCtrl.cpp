@@ -288,8 +288,38 @@ void CListCtrl::GetListClientRect(LPRECT lpRect) const
 
 void CListCtrl::InvalidateList()
 {
-    if (m_bRedraw && GetWidget())
-        Invalidate(FALSE);
+    if (!m_bRedraw || !GetWidget())
+        return;
+    UpdateScrollBar();
+    Invalidate(FALSE);
+}
+
+void CListCtrl::UpdateScrollBar()
+{
+    // Rows that do not fit scroll by whole rows.
+    const int count = int(m_rows.size());
+    const int page = GetCountPerPage();
+    const int maxTop = std::max(0, count - page);
+    m_nTopIndex = std::clamp(m_nTopIndex, 0, maxTop);
+    const int state[3] = { count, page, m_nTopIndex };
+    if (m_bInScrollUpdate || std::equal(state, state + 3, m_scrollState))
+        return;
+    m_bInScrollUpdate = TRUE;
+    std::copy(state, state + 3, m_scrollState);
+    SCROLLINFO si {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = std::max(0, count - 1);
+    si.nPage = UINT(page);
+    si.nPos = m_nTopIndex;
+    SetScrollInfo(SB_VERT, &si, TRUE);
+    m_bInScrollUpdate = FALSE;
+}
+
+void CListCtrl::ScrollRows(int rows)
+{
+    Scroll(CSize(0, rows * m_nRowHeight));
 }
 
 void CListCtrl::PaintRows(CDC* pDC)
@@ -602,6 +632,32 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_SETREDRAW:
         SetRedraw(BOOL(wParam));
+        return 0;
+    case WM_VSCROLL:
+        switch (LOWORD(wParam)) {
+        case SB_LINEUP:
+            ScrollRows(-1);
+            break;
+        case SB_LINEDOWN:
+            ScrollRows(1);
+            break;
+        case SB_PAGEUP:
+            ScrollRows(-GetCountPerPage());
+            break;
+        case SB_PAGEDOWN:
+            ScrollRows(GetCountPerPage());
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            ScrollRows(int(HIWORD(wParam)) - m_nTopIndex);
+            break;
+        default:
+            break;
+        }
+        return 0;
+    case WM_MOUSEWHEEL:
+        // Three rows per notch.
+        ScrollRows(-SHORT(HIWORD(wParam)) / 120 * 3);
         return 0;
     case WM_INPLACE_EDIT_CLOSE:
         if (::GetParent(reinterpret_cast<HWND>(lParam)) == m_hWnd)

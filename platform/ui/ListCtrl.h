@@ -246,6 +246,8 @@ public:
     BOOL RedrawItems(int nFirst, int nLast);
     // Repaints the window unless redrawing is suspended.
     void InvalidateList();
+    // Scrolls by whole rows (negative: up).
+    void ScrollRows(int rows);
 
     // Owner drawing: every visible row is painted through it.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
@@ -297,5 +299,8 @@ protected:
     DWORD m_dwListStyle = LVS_REPORT;
     BOOL m_bRedraw = TRUE;
     int m_nPressRow = -1; // row under the left button, for drag detection
+    void UpdateScrollBar();
+    int m_scrollState[3] = { -1, -1, -1 }; // rows, page, top as the bar shows them
+    BOOL m_bInScrollUpdate = FALSE;
     CPoint m_ptPress { 0, 0 };
 };

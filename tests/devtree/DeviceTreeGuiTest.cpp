@@ -278,6 +278,34 @@ TEST_F(DeviceTreeWindow, DragWithTheMouseAndCancelWithTheRightButton)
     EXPECT_EQ(Find("10.0.0.2")->m_pParent, Find("Yard"));
 }
 
+TEST_F(DeviceTreeWindow, ALongTreeScrollsByRows)
+{
+    for (int i = 0; i < 40; ++i) {
+        CString name;
+        name.Format("10.1.0.%d", i + 10);
+        grid->InsertNode(
+            grid->m_pLocalRoot, Device(name, 0x0A010000u + uint32_t(i + 10), uint8_t(i + 10)), TRUE);
+    }
+    ASSERT_GT(grid->GetItemCount(), grid->GetCountPerPage());
+    grid->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(grid->GetTopIndex(), 1);
+    grid->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(SHORT(-120))), 0);
+    EXPECT_EQ(grid->GetTopIndex(), 4);
+    grid->SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
+    const int page = grid->GetCountPerPage();
+    EXPECT_EQ(grid->GetTopIndex(), std::min(4 + page, grid->GetItemCount() - page));
+    grid->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1000), 0);
+    // The last row shows at the bottom.
+    EXPECT_GE(grid->GetTopIndex() + grid->GetCountPerPage(), grid->GetItemCount());
+    EXPECT_LE(grid->GetTopIndex() + grid->GetCountPerPage(), grid->GetItemCount() + 1);
+    // A click lands on the row shown under it.
+    Item* top = grid->NodeAtRow(grid->GetTopIndex());
+    Click(LabelPoint(top));
+    EXPECT_EQ(grid->NodeAtRow(grid->SelectedRow()), top);
+    ASSERT_FALSE(frame.selected.empty());
+    EXPECT_EQ(CString(frame.selected.back().szName), top->m_lpNodeInfo->GetItemText());
+}
+
 class ScriptedRunner : public IModalDialogRunner
 {
 public:
