@@ -100,6 +100,18 @@ public:
     // Adds the device the add-device dialog gave back.
     CTreeItem* AddDevice(const AddDeviceResult& result);
 
+    // The entry of g_CurrentDevice: under "My DVR", then "Local Area DVR";
+    // by address and configuration port when the entry lacks a serial or
+    // MAC, else by MAC. The setters patch the device's record in place.
+    CTreeItem* FindCurrentItem(bool* underMyDvr);
+    bool SetCurrentDevicePorts(uint32_t httpPort, uint32_t streamPort, uint32_t configPort);
+    bool SetCurrentDeviceIp(uint32_t ipAddress);
+    bool SetCurrentLookupSettings(const uint32_t lookup[4]);
+    bool SetCurrentInfoText(const char* text);
+    void DisconnectCurrentDevice();
+    // Whether a device of "My DVR" or "Local Area DVR" with that address is online.
+    bool FindConnectedDevice(uint32_t ipAddress);
+
     // Context menu of the selected row.
     TreeMenuChoice ContextMenuFor(const CTreeItem* pItem) const;
 

@@ -415,6 +415,52 @@ TEST(DeviceTree, ServersAndGroupIdsAreNotRepeated)
     EXPECT_EQ(h.view.log.back(), "fetch 192.168.1.5 G1");
 }
 
+TEST(DeviceTree, TheCurrentDevicesChangesArePatchedIntoItsRecord)
+{
+    TreeHarness h;
+    BuildSample(h);
+    auto record = [&](const char* name) {
+        CTreeFileLists lists;
+        ReadTreeFileAndConsistLlist(h.Path(), lists);
+        for (const tagLinkedListNode* n = lists.m_pHead; n; n = n->pNext)
+            if (std::string(n->node.szName) == name)
+                return n->node;
+        return FILE_NODE {};
+    };
+    g_CurrentDevice = SELECTED_DEVICE();
+    g_CurrentDevice.dwIpAddress = 0x0A000001;
+    const uint8_t mac[6] = { 0x00, 0x1c, 0x23, 0x10, 0x20, 1 };
+    std::memcpy(g_CurrentDevice.byMac, mac, 6);
+    bool mine = false;
+    ASSERT_EQ(h.grid->FindCurrentItem(&mine), Find(*h.grid, "10.0.0.1"));
+    EXPECT_TRUE(mine);
+
+    EXPECT_TRUE(h.grid->SetCurrentDevicePorts(81, 8106, 8406));
+    EXPECT_EQ(record("10.0.0.1").dwHttpPort, 81u);
+    EXPECT_EQ(record("10.0.0.1").dwStreamPort, 8106u);
+    EXPECT_EQ(record("10.0.0.1").dwConfigPort, 8406u);
+    EXPECT_TRUE(h.grid->SetCurrentDeviceIp(0x0A000063));
+    EXPECT_EQ(record("10.0.0.1").item.dwIpAddress, 0x0A000063u);
+    const uint32_t lookup[4] = { 1, 2, 3, 4 };
+    EXPECT_TRUE(h.grid->SetCurrentLookupSettings(lookup));
+    EXPECT_EQ(record("10.0.0.1").dwLookup[3], 4u);
+    EXPECT_EQ(record("10.0.0.2").dwHttpPort, 8001u); // the others stay
+
+    EXPECT_TRUE(h.grid->FindConnectedDevice(0x0A000063));
+    h.grid->DisconnectCurrentDevice();
+    EXPECT_FALSE(h.grid->FindConnectedDevice(0x0A000063));
+    EXPECT_EQ(Find(*h.grid, "10.0.0.1")->m_lpNodeInfo->GetImage(), TREE_IMAGE_OFFLINE);
+
+    // Found under "Local Area DVR" too; nothing is written for it.
+    g_CurrentDevice.dwIpAddress = 0x0A000009;
+    g_CurrentDevice.byMac[5] = 9;
+    ASSERT_EQ(h.grid->FindCurrentItem(&mine), Find(*h.grid, "10.0.0.9"));
+    EXPECT_FALSE(mine);
+    EXPECT_TRUE(h.grid->SetCurrentInfoText("Back door"));
+    EXPECT_STREQ(Find(*h.grid, "10.0.0.9")->m_lpNodeInfo->m_szInfo, "Back door");
+    g_CurrentDevice = SELECTED_DEVICE();
+}
+
 TEST(DeviceTree, TheLastDeviceIsSelectedAtStart)
 {
     TreeHarness h;

@@ -1,0 +1,119 @@
+// The current device's entry in the tree: what the views change of it after
+// a login, an address change or a page's settings, kept in the tree file.
+#include "devtree/MySuperGrid.h"
+
+#include "devtree/TreeFile.h"
+#include "link/ByteOrder.h"
+
+#include <cstring>
+
+namespace
+{
+
+TreeItemKey KeyOfItem(const CItemInfo* info)
+{
+    TreeItemKey key {};
+    CopyFixedText(key.szSerial, sizeof(key.szSerial), info->m_szSerial, sizeof(info->m_szSerial));
+    std::memcpy(key.byMac, info->m_byMac, 6);
+    CopyFixedText(key.szAddress, sizeof(key.szAddress), info->m_szAddress, sizeof(info->m_szAddress));
+    return key;
+}
+
+} // namespace
+
+CSuperGridCtrl::CTreeItem* CMySuperGrid::FindCurrentItem(bool* underMyDvr)
+{
+    const SELECTED_DEVICE& current = g_CurrentDevice;
+    const uint32_t port = current.dwConfigPort ? current.dwConfigPort : DEFAULT_CONFIG_PORT;
+    for (CTreeItem* root : { m_pMyRoot, m_pLocalRoot }) {
+        CTreeItem* found = nullptr;
+        ForEachNode(root, [&](CTreeItem* node) {
+            const CItemInfo* info = node->m_lpNodeInfo;
+            if (info->m_bFolder)
+                return true;
+            // Without a serial or MAC the address and port tell the device.
+            if (!info->m_szSerial[0] || !IsMacAddressSet(info->m_byMac)) {
+                if (info->m_dwIpAddress == current.dwIpAddress && info->m_dwConfigPort == port)
+                    found = node;
+            } else if (std::memcmp(info->m_byMac, current.byMac, 6) == 0) {
+                found = node;
+            }
+            return !found;
+        });
+        if (found) {
+            if (underMyDvr)
+                *underMyDvr = root == m_pMyRoot;
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+bool CMySuperGrid::SetCurrentDevicePorts(uint32_t httpPort, uint32_t streamPort, uint32_t configPort)
+{
+    bool mine = false;
+    CTreeItem* node = FindCurrentItem(&mine);
+    if (!node)
+        return false;
+    CItemInfo* info = node->m_lpNodeInfo;
+    info->m_dwHttpPort = httpPort;
+    info->m_dwStreamPort = streamPort;
+    info->m_dwConfigPort = configPort;
+    return !mine
+        || UpdateDevicePortsInFile(TreeFilePath(), KeyOfItem(info), httpPort, streamPort, configPort) >= 0;
+}
+
+bool CMySuperGrid::SetCurrentDeviceIp(uint32_t ipAddress)
+{
+    bool mine = false;
+    CTreeItem* node = FindCurrentItem(&mine);
+    if (!node)
+        return false;
+    CItemInfo* info = node->m_lpNodeInfo;
+    const TreeItemKey key = KeyOfItem(info); // as the file knows the device
+    info->m_dwIpAddress = ipAddress;
+    return !mine || UpdateDeviceIpInFile(TreeFilePath(), key, ipAddress) >= 0;
+}
+
+bool CMySuperGrid::SetCurrentLookupSettings(const uint32_t lookup[4])
+{
+    bool mine = false;
+    CTreeItem* node = FindCurrentItem(&mine);
+    if (!node)
+        return false;
+    for (int i = 0; i < 4; ++i)
+        node->m_lpNodeInfo->SetLookupWord(i, lookup[i]);
+    return !mine || UpdateLookupSettingsInFile(TreeFilePath(), KeyOfItem(node->m_lpNodeInfo), lookup) >= 0;
+}
+
+bool CMySuperGrid::SetCurrentInfoText(const char* text)
+{
+    CTreeItem* node = FindCurrentItem(nullptr);
+    if (!node)
+        return false;
+    CItemInfo::SetText(node->m_lpNodeInfo->m_szInfo, sizeof(node->m_lpNodeInfo->m_szInfo), text);
+    return true;
+}
+
+void CMySuperGrid::DisconnectCurrentDevice()
+{
+    if (CTreeItem* node = FindCurrentItem(nullptr)) {
+        node->m_lpNodeInfo->m_bOnline = 0;
+        node->m_lpNodeInfo->SetImage(TREE_IMAGE_OFFLINE);
+        RepaintRow(RowOfNode(node));
+    }
+}
+
+bool CMySuperGrid::FindConnectedDevice(uint32_t ipAddress)
+{
+    bool found = false;
+    for (CTreeItem* root : { m_pMyRoot, m_pLocalRoot })
+        ForEachNode(root, [&](CTreeItem* node) {
+            const CItemInfo* info = node->m_lpNodeInfo;
+            found = found
+                || (!info->m_bFolder && info->m_bOnline && info->GetImage() == TREE_IMAGE_ONLINE
+                    && info->m_dwIpAddress == ipAddress);
+            return !found;
+        });
+    return found;
+}
