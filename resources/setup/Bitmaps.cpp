@@ -3,15 +3,16 @@
 
 extern const uint8_t setup_bitmap_tree_images_bmp[];
 extern const size_t setup_bitmap_tree_images_bmp_size;
-extern const uint8_t setup_bitmap_tree_drag_bmp[];
-extern const size_t setup_bitmap_tree_drag_bmp_size;
+extern const uint8_t setup_bitmap_icons16_bmp[];
+extern const size_t setup_bitmap_icons16_bmp_size;
 
 std::span<const BitmapEntry> SetupBitmaps()
 {
-    // The device tree's images: open folder, closed folder, device online,
-    // device offline; the drag images on the drag list's mask colour.
+    // 148: the device tree's images: open folder, closed folder, device
+    // online, device offline. 147: the sixteen-pixel icons that the tree
+    // drags (0 to 3), the information rows and the settings tabs show.
     static const BitmapEntry bitmaps[] = {
-        { 147, { setup_bitmap_tree_drag_bmp, setup_bitmap_tree_drag_bmp_size } },
+        { 147, { setup_bitmap_icons16_bmp, setup_bitmap_icons16_bmp_size } },
         { 148, { setup_bitmap_tree_images_bmp, setup_bitmap_tree_images_bmp_size } },
     };
     return bitmaps;

@@ -102,7 +102,25 @@ const DialogControl kIpChangeWait[] = {
     { IDCANCEL, WC_BUTTON, "Cancel", WS_CHILD | WS_DISABLED, 6, 0, 6, 6 },
 };
 
+// Every settings page carries its own OK (1273), Cancel (1272) and Apply
+// (1271); the pages place them at fixed pixels when they start.
+constexpr uint32_t kPage = WS_CHILD | WS_CAPTION;
+const DialogControl kPageInfo[] = {
+    { 1273, WC_BUTTON, "OK", kButton, 203, 305, 47, 15 },
+    { 1272, WC_BUTTON, "Cancel", kButton, 253, 305, 47, 15 },
+    { 1271, WC_BUTTON, "Apply", kButton, 303, 305, 47, 15 },
+};
+
+// The dial-up progress; OK exists only for the dialog's own ending.
+const DialogControl kDialUpProgress[] = {
+    { 1074, WC_STATIC, "All devices in the device chain have successfully connected.", kChild, 12, 12, 206, 18 },
+    { IDCANCEL, WC_BUTTON, "Cancel", kButton, 90, 38, 50, 14 },
+    { IDOK, WC_BUTTON, "OK", WS_CHILD | WS_DISABLED | BS_DEFPUSHBUTTON, 160, 38, 50, 14 },
+};
+
 const DialogTemplate kDialogs[] = {
+    { 130, "Information", kPage, 0, 0, 360, 400, kPageInfo },
+    { 146, "Connecting Dial-up Connection...", kModal, 0, 0, 230, 60, kDialUpProgress },
     { IDD_ABOUTBOX, "About Pellmoor Tarnwick", kModal, 0, 0, 235, 55, kAbout },
     { 162, "", WS_POPUP | WS_BORDER, 0, 0, 240, 16, kIpChangeWait },
     { 164, "Add ZPT", kModal, 0, 0, 204, 48, kAddRegServer },
