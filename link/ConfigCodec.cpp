@@ -75,11 +75,12 @@ void EncodeWideLists(const uint8_t* frame, size_t frameRoom, const ListShape& sh
 void DecodeWideLists(uint8_t* frame, size_t frameRoom, const ListShape& shape, WireReader& in)
 {
     uint32_t n = in.U32();
-    uint32_t m = std::min(in.U32(), kListEntries);
-    uint32_t entryWire = (shape.extraWord ? 8 : 4) + 24;
+    uint32_t wireM = in.U32();
+    uint32_t m = std::min(wireM, kListEntries);
+    size_t entryWire = (shape.extraWord ? 8 : 4) + 24;
     n = std::min({ n, GroupRoom(shape, frameRoom), 255u });
-    if (m)
-        n = std::min<uint32_t>(n, static_cast<uint32_t>(in.RecordsLeft(entryWire * m)));
+    if (wireM)
+        n = std::min<uint32_t>(n, static_cast<uint32_t>(in.RecordsLeft(entryWire * wireM)));
     frame[0] = static_cast<uint8_t>(n);
     uint8_t* group = frame + shape.groupOffset;
     for (uint32_t g = 0; g < n; ++g, group += shape.groupSize) {
@@ -93,6 +94,9 @@ void DecodeWideLists(uint8_t* frame, size_t frameRoom, const ListShape& shape, W
             }
             in.Bytes(entry, 24);
         }
+        // Entries beyond the group's room are passed over: the next group
+        // starts after all M of this one.
+        in.Skip(entryWire * (wireM - m));
     }
 }
 

@@ -385,6 +385,9 @@ void EncodeItems(const LayoutItems& items, const uint8_t* frame, const uint8_t* 
 void DecodeItems(
     const LayoutItems& items, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength, WireReader& in)
 {
+    // Entries a list carries beyond its room, by list index: they are read
+    // past, so that the fields after the list come from their own place.
+    std::vector<uint32_t> surplus;
     for (const LayoutItem& item : items) {
         uint8_t* at = frame + item.offset;
         switch (item.kind) {
@@ -393,9 +396,13 @@ void DecodeItems(
             if (item.isCount && item.listIndex >= 0) {
                 const LayoutItem& list = items[item.listIndex];
                 uint32_t room = ListRoom(list, frame, recordEnd);
-                v = BoundCount(list, v, room);
                 // No more entries than the body can still carry.
-                v = std::min<uint32_t>(v, static_cast<uint32_t>(in.RecordsLeft(list.minWire)));
+                uint32_t carried = std::min<uint32_t>(v, static_cast<uint32_t>(in.RecordsLeft(list.minWire)));
+                v = std::min(BoundCount(list, v, room), carried);
+                if (!list.zeroWhenOver && carried > v) {
+                    surplus.resize(items.size());
+                    surplus[size_t(item.listIndex)] = carried - v;
+                }
             }
             StoreInt(at, item.width, v);
             break;
@@ -414,6 +421,15 @@ void DecodeItems(
             uint32_t n = LoadInt(frame + item.countOffset, item.countWidth);
             for (uint32_t k = 0; k < n; ++k)
                 DecodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, in);
+            size_t index = size_t(&item - items.data());
+            if (index < surplus.size() && surplus[index]) {
+                std::vector<uint8_t> scratch(item.elemSize);
+                for (uint32_t k = 0; k < surplus[index] && !in.Short(); ++k) {
+                    std::fill(scratch.begin(), scratch.end(), 0);
+                    DecodeItems(
+                        item.children, scratch.data(), scratch.data() + scratch.size(), bodyLength, in);
+                }
+            }
             break;
         }
         case LayoutItem::Cond:

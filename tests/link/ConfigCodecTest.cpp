@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -162,16 +163,19 @@ TEST_F(Codec, CountsAreBoundedByTheBodyAndTheRecord)
     EXPECT_EQ(reply->body[0], 2);
     EXPECT_EQ(reply->body[1], 16);
 
-    // 0x1D03: ten entries of room; the two values after the room.
-    b.clear();
-    Word(b, 2);
-    b.resize(4 + 2 * 240, 0);
-    Word(b, 5);
-    Word(b, 12);
-    Decode(Reply(0x1D03, b));
-    EXPECT_EQ(At<uint32_t>(0), 2u);
-    EXPECT_EQ(At<uint32_t>(4 + 10 * 240), 5u);
-    EXPECT_EQ(At<uint32_t>(4 + 10 * 240 + 4), 12u);
+    // 0x1D03: ten entries of room; the two values after the room. Twelve
+    // entries keep ten, and the values still come after all twelve.
+    for (uint32_t n : { 2u, 12u }) {
+        b.clear();
+        Word(b, n);
+        b.resize(4 + n * 240, 0);
+        Word(b, 5);
+        Word(b, 12);
+        Decode(Reply(0x1D03, b));
+        EXPECT_EQ(At<uint32_t>(0), std::min(n, 10u));
+        EXPECT_EQ(At<uint32_t>(4 + 10 * 240), 5u) << n;
+        EXPECT_EQ(At<uint32_t>(4 + 10 * 240 + 4), 12u) << n;
+    }
     b.clear();
     Word(b, 1000);
     b.resize(4 + 12 * 240, 0);
@@ -184,6 +188,43 @@ TEST_F(Codec, CountsAreBoundedByTheBodyAndTheRecord)
     b.resize(60000, 0xAB);
     Decode(Reply(0x1E03, b));
     EXPECT_EQ(At<uint32_t>(0), (CONFIG_RECORD_SIZE - 8 - 4) / 4);
+}
+
+TEST_F(Codec, EntriesBeyondARoomAreReadPast)
+{
+    // 0x1324: a group of 17 keeps 16; the next group starts after the 17th.
+    constexpr size_t kGroup = 1 + 16 * 25;
+    Bytes b = { 2, 17 };
+    for (uint8_t e = 0; e < 17; ++e) {
+        b.resize(b.size() + 24, static_cast<uint8_t>('a' + e));
+        b.push_back(e);
+    }
+    b.push_back(1);
+    b.resize(b.size() + 24, 'z');
+    b.push_back(99);
+    Decode(Reply(0x1324, b));
+    EXPECT_EQ(reply->body[0], 2);
+    EXPECT_EQ(reply->body[1], 16);
+    EXPECT_EQ(reply->body[1 + kGroup], 1);
+    EXPECT_EQ(reply->body[1 + kGroup + 1], 'z');
+    EXPECT_EQ(reply->body[1 + kGroup + 1 + 24], 99);
+
+    // 0x1331: one M for every group; M = 17 keeps 16 of each.
+    b.clear();
+    Word(b, 2);
+    Word(b, 17);
+    for (uint32_t g = 0; g < 2; ++g) {
+        for (uint32_t e = 0; e < 17; ++e) {
+            Word(b, g * 100 + e);
+            b.resize(b.size() + 24, static_cast<uint8_t>('a' + g));
+        }
+    }
+    Decode(Reply(0x1331, b));
+    EXPECT_EQ(reply->body[0], 2);
+    EXPECT_EQ(reply->body[1], 16);
+    EXPECT_EQ(reply->body[1 + kGroup], 16);
+    EXPECT_EQ(reply->body[1 + kGroup + 1], 'b') << "the second group's first entry";
+    EXPECT_EQ(reply->body[1 + kGroup + 1 + 24], 100);
 }
 
 TEST_F(Codec, AllocatedListsAreBoundedAndOwned)
