@@ -116,7 +116,10 @@ void CThreadZpt::OnFetch(WPARAM wParam, LPARAM)
 
 void CThreadZpt::Fetch(const RegServerRecord& query)
 {
-    if (!m_pFtpClient->Connect(query.szServerAddress, kFtpPort, kFtpUser, kFtpPassword))
+    // The host text may fill its field without a terminator.
+    char host[sizeof(query.szServerAddress) + 1];
+    CopyFixedText(host, sizeof(host), query.szServerAddress, sizeof(query.szServerAddress));
+    if (!m_pFtpClient->Connect(host, kFtpPort, kFtpUser, kFtpPassword))
         return;
     auto records = std::make_unique<RegServerRecord[]>(RECORDS_PER_REQUEST);
     uint32_t start = 0, got = 0;

@@ -106,6 +106,24 @@ protected:
     CThreadZpt* thread = nullptr;
 };
 
+TEST_F(ThreadZptTest, AHostTextFillingItsFieldIsReadWithinIt)
+{
+    Start();
+    // "127.0.0.0000000000000000" fills the field; read on into the protocol
+    // word's "1" it would name the server at 127.0.0.1.
+    RegServerRecord full = Query();
+    std::memcpy(full.szServerAddress, "127.0.0.", 8);
+    std::memset(full.szServerAddress + 8, '0', sizeof full.szServerAddress - 8);
+    full.dwProtocol = '1';
+    Fetch(full);
+    // Fetches run one after another: the next one ends after the first.
+    Fetch(Query());
+    ASSERT_TRUE(WaitForFetch(3));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return owner.nodes.size() >= 45; }, 5000));
+    EXPECT_EQ(Retrievals(), 3u) << "the host text is read within its field only";
+    EXPECT_EQ(owner.nodes.size(), 45u);
+}
+
 TEST_F(ThreadZptTest, FortyFiveRecordsArriveAsTwentyTwentyAndFiveInOrder)
 {
     Start();
