@@ -112,6 +112,14 @@ public:
     // Whether a device of "My DVR" or "Local Area DVR" with that address is online.
     bool FindConnectedDevice(uint32_t ipAddress);
 
+    // Saved logins. Selector 0: the saved login (only for the default user
+    // name "admin"); 1 and 2: password tables A and B. GetPasswd reads the
+    // device's record; SetPasswd changes the item, then its record.
+    BOOL GetPasswd(const CItemInfo* info, int selector, const char* user, uint8_t password[16]);
+    BOOL SetPasswd(CItemInfo* info, int selector, const char* user, const uint8_t password[16], BOOL store);
+    // The identity fields of an item, as the file compares them.
+    static TreeItemKey ItemKey(const CItemInfo* info);
+
     // Context menu of the selected row.
     TreeMenuChoice ContextMenuFor(const CTreeItem* pItem) const;
 

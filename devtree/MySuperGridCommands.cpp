@@ -146,10 +146,7 @@ BOOL CMySuperGrid::GetSavedPassword(const CItemInfo* lpInfo, uint8_t password[16
     CTreeFileLists lists;
     if (::ReadTreeFileAndConsistLlist(TreeFilePath(), lists) != TreeLoadResult::Loaded)
         return FALSE;
-    TreeItemKey key {};
-    CopyFixedText(key.szSerial, sizeof(key.szSerial), lpInfo->m_szSerial, sizeof(lpInfo->m_szSerial));
-    std::memcpy(key.byMac, lpInfo->m_byMac, 6);
-    CopyFixedText(key.szAddress, sizeof(key.szAddress), lpInfo->m_szAddress, sizeof(lpInfo->m_szAddress));
+    const TreeItemKey key = ItemKey(lpInfo);
     for (const tagLinkedListNode* n = lists.m_pHead; n; n = n->pNext) {
         if (n->node.bFolder || !CompareDVR(n->node.item, n->node.szAddress, key))
             continue;

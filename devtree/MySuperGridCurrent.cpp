@@ -7,10 +7,7 @@
 
 #include <cstring>
 
-namespace
-{
-
-TreeItemKey KeyOfItem(const CItemInfo* info)
+TreeItemKey CMySuperGrid::ItemKey(const CItemInfo* info)
 {
     TreeItemKey key {};
     CopyFixedText(key.szSerial, sizeof(key.szSerial), info->m_szSerial, sizeof(info->m_szSerial));
@@ -18,8 +15,6 @@ TreeItemKey KeyOfItem(const CItemInfo* info)
     CopyFixedText(key.szAddress, sizeof(key.szAddress), info->m_szAddress, sizeof(info->m_szAddress));
     return key;
 }
-
-} // namespace
 
 CSuperGridCtrl::CTreeItem* CMySuperGrid::FindCurrentItem(bool* underMyDvr)
 {
@@ -60,7 +55,7 @@ bool CMySuperGrid::SetCurrentDevicePorts(uint32_t httpPort, uint32_t streamPort,
     info->m_dwStreamPort = streamPort;
     info->m_dwConfigPort = configPort;
     return !mine
-        || UpdateDevicePortsInFile(TreeFilePath(), KeyOfItem(info), httpPort, streamPort, configPort) >= 0;
+        || UpdateDevicePortsInFile(TreeFilePath(), ItemKey(info), httpPort, streamPort, configPort) >= 0;
 }
 
 bool CMySuperGrid::SetCurrentDeviceIp(uint32_t ipAddress)
@@ -70,7 +65,7 @@ bool CMySuperGrid::SetCurrentDeviceIp(uint32_t ipAddress)
     if (!node)
         return false;
     CItemInfo* info = node->m_lpNodeInfo;
-    const TreeItemKey key = KeyOfItem(info); // as the file knows the device
+    const TreeItemKey key = ItemKey(info); // as the file knows the device
     info->m_dwIpAddress = ipAddress;
     return !mine || UpdateDeviceIpInFile(TreeFilePath(), key, ipAddress) >= 0;
 }
@@ -83,7 +78,7 @@ bool CMySuperGrid::SetCurrentLookupSettings(const uint32_t lookup[4])
         return false;
     for (int i = 0; i < 4; ++i)
         node->m_lpNodeInfo->SetLookupWord(i, lookup[i]);
-    return !mine || UpdateLookupSettingsInFile(TreeFilePath(), KeyOfItem(node->m_lpNodeInfo), lookup) >= 0;
+    return !mine || UpdateLookupSettingsInFile(TreeFilePath(), ItemKey(node->m_lpNodeInfo), lookup) >= 0;
 }
 
 bool CMySuperGrid::SetCurrentInfoText(const char* text)

@@ -26,15 +26,6 @@ template <size_t N, size_t M> void CopyField(char (&dst)[N], const char (&src)[M
     CopyFixedText(dst, N, src, M);
 }
 
-TreeItemKey KeyOf(const CItemInfo* info)
-{
-    TreeItemKey key {};
-    CopyField(key.szSerial, info->m_szSerial);
-    std::memcpy(key.byMac, info->m_byMac, 6);
-    CopyField(key.szAddress, info->m_szAddress);
-    return key;
-}
-
 } // namespace
 
 bool CMySuperGrid::MatchesReply(const CItemInfo* info, const RES_DISCOVER_OVEL& reply)
@@ -197,7 +188,7 @@ void CMySuperGrid::StoreLookupAnswer(CItemInfo* info, const char* address)
     // number expects.
     info->m_dwIpAddress = ParseIpAddress(info->m_szAddress);
     if (info->m_bKnown)
-        UpdateDeviceIpInFile(TreeFilePath(), KeyOf(info), info->m_dwIpAddress);
+        UpdateDeviceIpInFile(TreeFilePath(), ItemKey(info), info->m_dwIpAddress);
 }
 
 CSuperGridCtrl::CTreeItem* CMySuperGrid::AddDevice(const AddDeviceResult& result)

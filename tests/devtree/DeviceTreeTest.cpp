@@ -461,6 +461,49 @@ TEST(DeviceTree, TheCurrentDevicesChangesArePatchedIntoItsRecord)
     g_CurrentDevice = SELECTED_DEVICE();
 }
 
+TEST(DeviceTree, SavedLoginsAndPasswordTablesReachTheRecord)
+{
+    TreeHarness h;
+    BuildSample(h);
+    CItemInfo* info = Find(*h.grid, "10.0.0.2")->m_lpNodeInfo;
+    const uint8_t secret[16] = { 's', 'e', 'c', 'r', 'e', 't' };
+    uint8_t read[16] = {};
+
+    // The saved login keeps only the default user name.
+    EXPECT_FALSE(h.grid->SetPasswd(info, 0, "guest", secret, TRUE));
+    EXPECT_TRUE(h.grid->SetPasswd(info, 0, "admin", secret, TRUE));
+    ASSERT_TRUE(h.grid->GetPasswd(info, 0, "anyone", read));
+    EXPECT_EQ(std::memcmp(read, secret, 16), 0);
+    h.Click(Find(*h.grid, "10.0.0.2")); // a click sends the saved password of the record
+    ASSERT_NE(h.owner.Last(WM_DEVICE_SELECT), nullptr);
+    EXPECT_EQ(h.owner.Last(WM_DEVICE_SELECT)->device.bPasswordSaved, 1);
+    EXPECT_EQ(std::memcmp(h.owner.Last(WM_DEVICE_SELECT)->device.byPassword, secret, 16), 0);
+
+    // Table A: users take the first free entries; a removal moves the rest up.
+    for (const char* user : { "u1", "u2", "u3" }) {
+        uint8_t pw[16] = {};
+        std::strcpy(reinterpret_cast<char*>(pw), user);
+        EXPECT_TRUE(h.grid->SetPasswd(info, 1, user, pw, TRUE));
+    }
+    EXPECT_TRUE(h.grid->SetPasswd(info, 1, "u1", secret, FALSE));
+    EXPECT_STREQ(info->m_tableA[0].szUser, "u2");
+    EXPECT_STREQ(info->m_tableA[1].szUser, "u3");
+    EXPECT_STREQ(info->m_tableA[2].szUser, "");
+    EXPECT_FALSE(h.grid->GetPasswd(info, 1, "u1", read));
+    ASSERT_TRUE(h.grid->GetPasswd(info, 1, "u3", read));
+    EXPECT_STREQ(reinterpret_cast<const char*>(read), "u3");
+    EXPECT_FALSE(h.grid->GetPasswd(info, 2, "u3", read)); // table B is apart
+
+    // A full table stays as it is; devices not of "My DVR" keep nothing.
+    for (int i = 0; i < 10; ++i) {
+        char user[8];
+        std::snprintf(user, sizeof(user), "b%d", i);
+        EXPECT_TRUE(h.grid->SetPasswd(info, 2, user, secret, TRUE));
+    }
+    EXPECT_FALSE(h.grid->SetPasswd(info, 2, "b10", secret, TRUE));
+    EXPECT_FALSE(h.grid->SetPasswd(Find(*h.grid, "10.0.0.9")->m_lpNodeInfo, 1, "u9", secret, TRUE));
+}
+
 TEST(DeviceTree, TheLastDeviceIsSelectedAtStart)
 {
     TreeHarness h;
