@@ -119,6 +119,8 @@ public:
     BOOL SetPasswd(CItemInfo* info, int selector, const char* user, const uint8_t password[16], BOOL store);
     // The identity fields of an item, as the file compares them.
     static TreeItemKey ItemKey(const CItemInfo* info);
+    // The device's record in the tree file (passwords in clear).
+    bool ReadRecordOf(const CItemInfo* info, FILE_NODE* record);
 
     // Context menu of the selected row.
     TreeMenuChoice ContextMenuFor(const CTreeItem* pItem) const;

@@ -143,17 +143,9 @@ BOOL CMySuperGrid::AskPortAssignment(CItemInfo* lpInfo)
 
 BOOL CMySuperGrid::GetSavedPassword(const CItemInfo* lpInfo, uint8_t password[16])
 {
-    CTreeFileLists lists;
-    if (::ReadTreeFileAndConsistLlist(TreeFilePath(), lists) != TreeLoadResult::Loaded)
+    FILE_NODE record;
+    if (!ReadRecordOf(lpInfo, &record) || !record.login.byUser[0])
         return FALSE;
-    const TreeItemKey key = ItemKey(lpInfo);
-    for (const tagLinkedListNode* n = lists.m_pHead; n; n = n->pNext) {
-        if (n->node.bFolder || !CompareDVR(n->node.item, n->node.szAddress, key))
-            continue;
-        if (!n->node.login.byUser[0])
-            return FALSE;
-        std::memcpy(password, n->node.login.byPassword, 16);
-        return TRUE;
-    }
-    return FALSE;
+    std::memcpy(password, record.login.byPassword, 16);
+    return TRUE;
 }

@@ -25,25 +25,33 @@ BOOL CMySuperGrid::GetPasswd(const CItemInfo* info, int selector, const char* us
         return FALSE;
     if (selector == 0)
         return GetSavedPassword(info, password);
-    CTreeFileLists lists;
-    if (::ReadTreeFileAndConsistLlist(TreeFilePath(), lists) != TreeLoadResult::Loaded)
+    FILE_NODE record;
+    if (!ReadRecordOf(info, &record))
         return FALSE;
-    const TreeItemKey key = ItemKey(info);
-    for (const tagLinkedListNode* n = lists.m_pHead; n; n = n->pNext) {
-        if (n->node.bFolder || !CompareDVR(n->node.item, n->node.szAddress, key))
-            continue;
-        const PASSWORD_ENTRY* table = selector == 1 ? n->node.tableA : n->node.tableB;
-        for (int i = 0; i < PASSWORD_TABLE_ENTRIES; ++i) {
-            if (table[i].byUser[0]
-                && std::strncmp(reinterpret_cast<const char*>(table[i].byUser), user, sizeof(table[i].byUser))
-                    == 0) {
-                std::memcpy(password, table[i].byPassword, 16);
-                return TRUE;
-            }
+    const PASSWORD_ENTRY* table = selector == 1 ? record.tableA : record.tableB;
+    for (int i = 0; i < PASSWORD_TABLE_ENTRIES; ++i) {
+        const char* entryUser = reinterpret_cast<const char*>(table[i].byUser);
+        if (table[i].byUser[0] && std::strncmp(entryUser, user, sizeof(table[i].byUser)) == 0) {
+            std::memcpy(password, table[i].byPassword, 16);
+            return TRUE;
         }
-        return FALSE;
     }
     return FALSE;
+}
+
+bool CMySuperGrid::ReadRecordOf(const CItemInfo* info, FILE_NODE* record)
+{
+    CTreeFileLists lists;
+    if (::ReadTreeFileAndConsistLlist(TreeFilePath(), lists) != TreeLoadResult::Loaded)
+        return false;
+    const TreeItemKey key = ItemKey(info);
+    for (const tagLinkedListNode* n = lists.m_pHead; n; n = n->pNext) {
+        if (!n->node.bFolder && CompareDVR(n->node.item, n->node.szAddress, key)) {
+            *record = n->node;
+            return true;
+        }
+    }
+    return false;
 }
 
 BOOL CMySuperGrid::SetPasswd(
