@@ -1,0 +1,369 @@
+#include "app/CamSelView.h"
+
+#include "app/CamSelSettings.h"
+#include "app/ConfigView.h"
+#include "app/MainFrame.h"
+#include "devtree/DeviceMessages.h"
+#include "devtree/TreeFile.h"
+#include "link/DeviceHelpers.h"
+#include "platform/base/Services.h"
+#include "platform/ui/ResourceModule.h"
+#include "platform/ui/WinApp.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+IMPLEMENT_DYNCREATE(CCamSelView, CView)
+
+BEGIN_MESSAGE_MAP(CCamSelView, CView)
+ON_WM_CREATE()
+ON_WM_TIMER()
+ON_WM_SIZE()
+ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 0, OnFamily0)
+ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 1, OnFamily1)
+ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 2, OnFamily2)
+ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 3, OnFamily3)
+ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 4, OnFamily4)
+ON_COMMAND(ID_CAMSEL_RESTART_DISCOVERY, OnRestartDiscovery)
+ON_MESSAGE(WM_DEVICE_CLEAR, OnDeviceClear)
+ON_MESSAGE(WM_DEVICE_SELECT, OnDeviceSelect)
+ON_MESSAGE(WM_DEVICE_INFO, OnDeviceInfo)
+ON_MESSAGE(WM_DEVICE_REPLY, OnDeviceReply)
+ON_MESSAGE(WM_DEVICE_UPDATE, OnDeviceUpdate)
+ON_MESSAGE(WM_DEVICE_SELECT_IN_FAMILY, OnDeviceSelectInFamily)
+ON_MESSAGE(WM_DEVICE_CHANGE_IP, OnDeviceChangeIp)
+END_MESSAGE_MAP()
+
+namespace
+{
+
+const char* const kFamilyCaptions[FAMILY_COUNT] = { "TOR592", "Module", "Z3PAL", "K386", "DVR" };
+
+// Model keys of the camera families, matched as parts of the lower-cased model.
+const char* const kFamily1Keys[] = { "nc-4" };
+const char* const kFamily2Keys[] = { "sv-", "z3pal", "stream", "ss-", "sv4", "sv2" };
+const char* const kFamily3Keys[] = { "vs-", "k386", "vs1" };
+
+template <size_t N> bool MatchesAny(const std::string& model, const char* const (&keys)[N])
+{
+    return std::any_of(std::begin(keys), std::end(keys),
+        [&](const char* key) { return model.find(key) != std::string::npos; });
+}
+
+} // namespace
+
+CCamSelView::CCamSelView() = default;
+
+CCamSelView::~CCamSelView() = default;
+
+int CCamSelView::ClassifyModel(const char* model)
+{
+    std::string lower(model ? model : "");
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (MatchesAny(lower, kFamily1Keys))
+        return 1;
+    if (MatchesAny(lower, kFamily2Keys))
+        return 2;
+    if (MatchesAny(lower, kFamily3Keys))
+        return 3;
+    return ModelNameToRecorderModel(lower) >= 0 ? FAMILY_DVR : 0;
+}
+
+int CCamSelView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_dwLastFamily = ReadCamSelSettings();
+    m_ButtonFont.CreateFont(16, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
+    const RECT empty { 0, 0, 0, 0 };
+    for (int family = 0; family < FAMILY_COUNT; ++family) {
+        m_FamilyButton[family].Create(kFamilyCaptions[family], WS_CHILD | WS_VISIBLE, empty, this,
+            IDC_FAMILY_BUTTON_FIRST + UINT(family));
+        m_FamilyButton[family].SetFont(&m_ButtonFont);
+    }
+    // This build shows the DVR family only, whatever was stored.
+    m_dwLastFamily = FAMILY_DVR;
+    m_nCurrentFamily = FAMILY_DVR;
+    if (CConfigView* view = ConfigView())
+        view->m_nRequestedFamily = FAMILY_DVR;
+    LayoutPane();
+    return 0;
+}
+
+void CCamSelView::OnSize(UINT nType, int cx, int cy)
+{
+    CView::OnSize(nType, cx, cy);
+    LayoutPane();
+}
+
+void CCamSelView::LayoutPane()
+{
+    m_nCurrentFamily = FAMILY_DVR;
+    RECT client;
+    GetClientRect(&client);
+    const int width = client.right - client.left;
+    for (int family = 0; family < FAMILY_COUNT; ++family) {
+        CButton& button = m_FamilyButton[family];
+        if (!button.GetSafeHwnd())
+            continue;
+        if (family == FAMILY_DVR) {
+            button.MoveWindow(-1, -1, width + 2, 19);
+            button.ShowWindow(SW_SHOW);
+        } else {
+            button.MoveWindow(-2, 0, 1, 0);
+            button.ShowWindow(SW_HIDE);
+        }
+    }
+}
+
+void CCamSelView::OnDraw(CDC* pDC)
+{
+    RECT client;
+    GetClientRect(&client);
+    pDC->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
+}
+
+CConfigView* CCamSelView::ConfigView() const
+{
+    auto* frame = dynamic_cast<CMainFrame*>(g_pMainWnd ? g_pMainWnd : AfxGetMainWnd());
+    return frame ? frame->m_pConfigView : nullptr;
+}
+
+void CCamSelView::OnInitialUpdate()
+{
+    CView::OnInitialUpdate();
+    g_pMainWnd = AfxGetMainWnd();
+    if (m_dwLastFamily <= FAMILY_DVR) {
+        InitPane();
+        if (m_dwLastFamily >= 1)
+            SetFamily(int(m_dwLastFamily));
+    }
+    SetTimer(TIMER_RESTART, 1000);
+}
+
+void CCamSelView::InitPane()
+{
+    CreateAdapterSockets();
+    // The DVR tree's file exists from the first start on.
+    ResetFileIfNoFileIs(g_TreeFilePaths[FAMILY_DVR]);
+    StartDiscovery();
+    SetTimer(TIMER_FIRST_SEARCH_END, 3000);
+    m_pIpChangeWaiter = nullptr;
+    m_strIpChangeAddress.clear();
+}
+
+void CCamSelView::CreateAdapterSockets()
+{
+    for (auto& socket : m_pAdapterSocket)
+        socket.reset();
+    std::memset(m_szAdapterAddress, 0, sizeof m_szAdapterAddress);
+    m_nAdapterCount = 0;
+    for (const AdapterInfo& adapter : Service<INetworkEnvironment>().GetAdapters()) {
+        if (m_nAdapterCount == MAX_ADAPTERS)
+            break;
+        std::strncpy(
+            m_szAdapterAddress[m_nAdapterCount], adapter.ipAddress.c_str(), sizeof m_szAdapterAddress[0] - 1);
+        ++m_nAdapterCount;
+    }
+    if (m_nAdapterCount == 0) {
+        std::strcpy(m_szAdapterAddress[0], "0.0.0.0");
+        m_nAdapterCount = 1;
+    }
+    for (int i = 0; i < m_nAdapterCount; ++i) {
+        auto socket = std::make_unique<CMsgSocket>();
+        // A socket that cannot be made stays out and sends nothing.
+        if (socket->Create(0, SOCK_DGRAM, FD_READ | FD_WRITE, m_szAdapterAddress[i])) {
+            socket->Init(this);
+            m_pAdapterSocket[i] = std::move(socket);
+        }
+    }
+}
+
+void CCamSelView::StartDiscovery()
+{
+    m_nFirstRedraws = 0;
+    SetTimer(TIMER_FIRST_REDRAWS, 300);
+    ReqDiscoveryMsg();
+    SetTimer(TIMER_REBROADCAST, REBROADCAST_PERIOD_MS);
+}
+
+BOOL CCamSelView::ReqDiscoveryMsg()
+{
+    BOOL sent = TRUE;
+    for (int i = 0; i < m_nAdapterCount; ++i) {
+        if (m_pAdapterSocket[i] && !m_pAdapterSocket[i]->ReqDiscoveryMsg())
+            sent = FALSE;
+    }
+    return sent;
+}
+
+BOOL CCamSelView::ReqUniQuestMsg(LPCTSTR lpszAddress)
+{
+    for (int i = 0; i < m_nAdapterCount; ++i) {
+        if (m_pAdapterSocket[i] && !m_pAdapterSocket[i]->ReqUniQuestMsg(lpszAddress))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CCamSelView::ReqChangeIpMsg(const BYTE* password16, const BYTE* mac, DWORD dwNewAddress)
+{
+    for (int i = 0; i < m_nAdapterCount; ++i) {
+        if (m_pAdapterSocket[i] && !m_pAdapterSocket[i]->ReqChngIPAddrMsg(password16, mac, dwNewAddress))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void CCamSelView::Rebroadcast()
+{
+    ReqDiscoveryMsg();
+}
+
+void CCamSelView::OnTimer(UINT_PTR nIDEvent)
+{
+    switch (nIDEvent) {
+    case TIMER_REBROADCAST:
+        Rebroadcast();
+        break;
+    case TIMER_REDRAW:
+        Invalidate(FALSE);
+        break;
+    case TIMER_SEARCH_END:
+        KillTimer(TIMER_SEARCH_END);
+        SetTimer(TIMER_REDRAW, 1000);
+        break;
+    case TIMER_FIRST_SEARCH_END:
+        KillTimer(TIMER_FIRST_SEARCH_END);
+        break;
+    case TIMER_FIRST_REDRAWS:
+        Invalidate(FALSE);
+        if (m_nFirstRedraws++ == 3) {
+            KillTimer(TIMER_FIRST_REDRAWS);
+            SetTimer(TIMER_REDRAW, 1000);
+            m_bRedrawTimerRuns = true;
+        }
+        break;
+    case TIMER_RESTART:
+        KillTimer(TIMER_RESTART);
+        RestartDiscovery();
+        break;
+    default:
+        break;
+    }
+}
+
+void CCamSelView::RestartDiscovery()
+{
+    m_bFirstRun = false;
+    SetTimer(TIMER_SEARCH_END, 5000);
+    SetTimer(TIMER_REDRAW, 200);
+    m_bRedrawTimerRuns = true;
+    KillTimer(TIMER_REBROADCAST);
+    Rebroadcast();
+    SetTimer(TIMER_REBROADCAST, REBROADCAST_PERIOD_MS);
+}
+
+void CCamSelView::SetFamily(int family)
+{
+    if (family != m_nCurrentFamily) {
+        m_nCurrentFamily = family;
+        if (CConfigView* view = ConfigView())
+            view->m_nRequestedFamily = family;
+        LayoutPane();
+    }
+    RestartDiscovery();
+    if (CConfigView* view = ConfigView())
+        view->m_nRequestedFamily = family;
+}
+
+void CCamSelView::OnFamilyButton(int family)
+{
+    CConfigView* view = ConfigView();
+    if (view && view->HasSheet()) {
+        RestartDiscovery();
+        if (family != m_nCurrentFamily)
+            AfxMessageBox(LoadResourceString(61574).c_str());
+    } else {
+        SetFamily(family);
+        WriteLastTreeNo(DWORD(m_nCurrentFamily));
+    }
+    g_CurrentDevice.dwFamily = uint32_t(family);
+}
+
+void CCamSelView::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
+{
+    if (!pReply || ClassifyModel(pReply->model) != m_nCurrentFamily)
+        return;
+    const std::string from = FormatIpAddress(pReply->ipAddress);
+    if (m_pIpChangeWaiter && from == m_strIpChangeAddress) {
+        CConfigView* waiter = m_pIpChangeWaiter;
+        m_pIpChangeWaiter = nullptr;
+        m_strIpChangeAddress.clear();
+        waiter->OnIpChangeReply(pReply);
+        return;
+    }
+}
+
+void CCamSelView::SetChangedIp() { }
+
+void CCamSelView::WaitForAddressChange(CConfigView* pWaiter, const char* address)
+{
+    m_pIpChangeWaiter = pWaiter;
+    m_strIpChangeAddress = address ? address : "";
+}
+
+LRESULT CCamSelView::OnDeviceClear(WPARAM wParam, LPARAM lParam)
+{
+    if (CConfigView* view = ConfigView())
+        view->OnDeviceClear(wParam, lParam);
+    return 1;
+}
+
+LRESULT CCamSelView::OnDeviceSelect(WPARAM wParam, LPARAM lParam)
+{
+    if (CConfigView* view = ConfigView())
+        view->OnDeviceSelect(wParam, lParam);
+    return 1;
+}
+
+LRESULT CCamSelView::OnDeviceInfo(WPARAM wParam, LPARAM lParam)
+{
+    if (CConfigView* view = ConfigView())
+        view->OnDeviceInfo(wParam, lParam);
+    return 1;
+}
+
+LRESULT CCamSelView::OnDeviceReply(WPARAM wParam, LPARAM lParam)
+{
+    if (CConfigView* view = ConfigView())
+        view->OnDeviceReply(wParam, lParam);
+    return 1;
+}
+
+LRESULT CCamSelView::OnDeviceUpdate(WPARAM wParam, LPARAM lParam)
+{
+    auto* record = reinterpret_cast<SELECTED_DEVICE*>(wParam);
+    CConfigView* view = ConfigView();
+    if (view && record && int(record->dwFamily) == m_nCurrentFamily)
+        view->OnDeviceUpdate(wParam, lParam != 0);
+    return 1;
+}
+
+LRESULT CCamSelView::OnDeviceSelectInFamily(WPARAM wParam, LPARAM lParam)
+{
+    auto* record = reinterpret_cast<SELECTED_DEVICE*>(wParam);
+    CConfigView* view = ConfigView();
+    if (view && record && int(record->dwFamily) == m_nCurrentFamily)
+        view->OnDeviceSelect(wParam, lParam);
+    return 1;
+}
+
+LRESULT CCamSelView::OnDeviceChangeIp(WPARAM wParam, LPARAM lParam)
+{
+    if (CConfigView* view = ConfigView())
+        view->StartIpChange(DWORD(wParam), reinterpret_cast<LPCTSTR>(lParam));
+    return 1;
+}

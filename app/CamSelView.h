@@ -1,0 +1,110 @@
+// CCamSelView: the left pane. It holds one device tree per family with a
+// family button above it (only the DVR family is shown), owns one discovery
+// socket per network adapter, drives discovery with timers, routes every
+// discovery reply to whoever waits for it, and relays the trees' device
+// messages to the configuration view.
+#pragma once
+
+#include "link/MsgSocket.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DocView.h"
+
+#include <memory>
+#include <string>
+
+class CConfigView;
+
+constexpr int FAMILY_COUNT = 5;
+constexpr int FAMILY_DVR = 4;
+constexpr UINT IDC_FAMILY_BUTTON_FIRST = 1700;
+constexpr int MAX_ADAPTERS = 10;
+
+// Timers of the view.
+constexpr UINT_PTR TIMER_REBROADCAST = 2;
+constexpr UINT_PTR TIMER_REDRAW = 100;
+constexpr UINT_PTR TIMER_SEARCH_END = 200;
+constexpr UINT_PTR TIMER_FIRST_SEARCH_END = 300;
+constexpr UINT_PTR TIMER_FIRST_REDRAWS = 400;
+constexpr UINT_PTR TIMER_RESTART = 401;
+constexpr UINT REBROADCAST_PERIOD_MS = 30000;
+
+// Commands the view takes from its tree's menus.
+constexpr UINT ID_CAMSEL_ADD_DEVICE = 4000;
+constexpr UINT ID_CAMSEL_DELETE_DEVICE = 4001;
+constexpr UINT ID_CAMSEL_RESTART_DISCOVERY = 4002;
+
+class CCamSelView : public CView, public CDiscoveryOwner
+{
+    DECLARE_DYNCREATE(CCamSelView)
+public:
+    CCamSelView();
+    ~CCamSelView() override;
+
+    // The family of a model text: 1 to 3 by the key lists, 4 for a
+    // recorder model, else 0.
+    static int ClassifyModel(const char* model);
+
+    // Discovery, on every adapter socket.
+    BOOL ReqDiscoveryMsg();
+    BOOL ReqUniQuestMsg(LPCTSTR lpszAddress);
+    BOOL ReqChangeIpMsg(const BYTE* password16, const BYTE* mac, DWORD dwNewAddress);
+    void RestartDiscovery();
+    void OnFamilyButton(int family);
+    void SetFamily(int family);
+
+    // CDiscoveryOwner.
+    void ResDiscoverProc(RES_DISCOVER_OVEL* pReply) override;
+    void SetChangedIp() override;
+
+    // The address change of the configuration view waits for this address.
+    void WaitForAddressChange(CConfigView* pWaiter, const char* address);
+
+    int GetCurrentFamily() const { return m_nCurrentFamily; }
+    int GetAdapterCount() const { return m_nAdapterCount; }
+    const char* GetAdapterAddress(int i) const { return m_szAdapterAddress[i]; }
+    CButton* GetFamilyButton(int family) { return &m_FamilyButton[family]; }
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnInitialUpdate() override;
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnDraw(CDC* pDC) override;
+    void OnFamily0() { OnFamilyButton(0); }
+    void OnFamily1() { OnFamilyButton(1); }
+    void OnFamily2() { OnFamilyButton(2); }
+    void OnFamily3() { OnFamilyButton(3); }
+    void OnFamily4() { OnFamilyButton(4); }
+    void OnRestartDiscovery() { RestartDiscovery(); }
+    LRESULT OnDeviceClear(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeviceSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeviceInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeviceReply(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeviceUpdate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeviceSelectInFamily(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeviceChangeIp(WPARAM wParam, LPARAM lParam);
+
+    void LayoutPane();
+    void InitPane();
+    void CreateAdapterSockets();
+    void StartDiscovery();
+    // The re-broadcast of timer 2: unanswered devices go offline.
+    void Rebroadcast();
+    CConfigView* ConfigView() const;
+
+    CFont m_ButtonFont;
+    DWORD m_dwLastFamily = 0;
+    int m_nCurrentFamily = FAMILY_DVR;
+    bool m_bRedrawTimerRuns = false;
+    CButton m_FamilyButton[FAMILY_COUNT];
+    CConfigView* m_pIpChangeWaiter = nullptr;
+    std::string m_strIpChangeAddress;
+    int m_nFirstRedraws = 0;
+    bool m_bFirstRun = true;
+
+    int m_nAdapterCount = 0;
+    std::unique_ptr<CMsgSocket> m_pAdapterSocket[MAX_ADAPTERS];
+    char m_szAdapterAddress[MAX_ADAPTERS][24] = {};
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,3 @@
+#include "app/ConfigDoc.h"
+
+IMPLEMENT_DYNCREATE(CConfigDoc, CDocument)
