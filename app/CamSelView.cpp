@@ -82,6 +82,15 @@ int CCamSelView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_FamilyButton[family].Create(kFamilyCaptions[family], WS_CHILD | WS_VISIBLE, empty, this,
             IDC_FAMILY_BUTTON_FIRST + UINT(family));
         m_FamilyButton[family].SetFont(&m_ButtonFont);
+        // Families 1 and 2 have no registration-server branch.
+        CMySuperGrid& tree = m_Tree[family];
+        tree.m_bHasServer = family == 1 || family == 2 ? 0 : 1;
+        tree.m_nFamily = uint32_t(family);
+        tree.SetInstallFolder(g_szInstallDir);
+        tree.SetOwnerView(this);
+        tree.SetImageSizes(CSize(16, 16), CSize(0, 0));
+        tree.CreateMessageWindow(m_hWnd, IDC_DEVICE_TREE);
+        tree.InitializeGrid();
     }
     // This build shows the DVR family only, whatever was stored.
     m_dwLastFamily = FAMILY_DVR;
@@ -111,6 +120,7 @@ void CCamSelView::LayoutPane()
         if (family == FAMILY_DVR) {
             button.MoveWindow(-1, -1, width + 2, 19);
             button.ShowWindow(SW_SHOW);
+            m_Tree[family].SetListClientSize(width + 3, std::max(int(client.bottom) - 16, 0));
         } else {
             button.MoveWindow(-2, 0, 1, 0);
             button.ShowWindow(SW_HIDE);
@@ -146,8 +156,14 @@ void CCamSelView::OnInitialUpdate()
 void CCamSelView::InitPane()
 {
     CreateAdapterSockets();
-    // The DVR tree's file exists from the first start on.
-    ResetFileIfNoFileIs(g_TreeFilePaths[FAMILY_DVR]);
+    for (int family = 0; family < FAMILY_COUNT; ++family) {
+        CMySuperGrid& tree = m_Tree[family];
+        // The DVR tree's file exists from the first start on.
+        tree.ResetFileIfNoFileIs(family);
+        tree.ReadTreeFileAndConsistLlist();
+        tree.OpenLastCam(0);
+        tree.m_bRedrawNeeded = 1;
+    }
     StartDiscovery();
     SetTimer(TIMER_FIRST_SEARCH_END, 3000);
     m_pIpChangeWaiter = nullptr;
@@ -183,9 +199,11 @@ void CCamSelView::CreateAdapterSockets()
 
 void CCamSelView::StartDiscovery()
 {
+    m_Tree[m_nCurrentFamily].ClearOnlineFlags();
     m_nFirstRedraws = 0;
     SetTimer(TIMER_FIRST_REDRAWS, 300);
     ReqDiscoveryMsg();
+    m_Tree[m_nCurrentFamily].SendIpMsgOfMyOvel();
     SetTimer(TIMER_REBROADCAST, REBROADCAST_PERIOD_MS);
 }
 
@@ -219,7 +237,12 @@ BOOL CCamSelView::ReqChangeIpMsg(const BYTE* password16, const BYTE* mac, DWORD 
 
 void CCamSelView::Rebroadcast()
 {
+    CMySuperGrid& tree = m_Tree[m_nCurrentFamily];
+    // Devices that did not answer since the last round go offline.
+    tree.EndDiscoveryCycle();
+    tree.ClearOnlineFlags();
     ReqDiscoveryMsg();
+    tree.SendIpMsgOfMyOvel();
 }
 
 void CCamSelView::OnTimer(UINT_PTR nIDEvent)
@@ -298,6 +321,10 @@ void CCamSelView::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
     if (!pReply || ClassifyModel(pReply->model) != m_nCurrentFamily)
         return;
     const std::string from = FormatIpAddress(pReply->ipAddress);
+    if (!m_strProbeAddress.empty() && from == m_strProbeAddress) {
+        // The add-device dialog takes it once it exists.
+        return;
+    }
     if (m_pIpChangeWaiter && from == m_strIpChangeAddress) {
         CConfigView* waiter = m_pIpChangeWaiter;
         m_pIpChangeWaiter = nullptr;
@@ -305,9 +332,40 @@ void CCamSelView::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
         waiter->OnIpChangeReply(pReply);
         return;
     }
+    m_Tree[m_nCurrentFamily].ResDiscoverProc(pReply);
 }
 
 void CCamSelView::SetChangedIp() { }
+
+void CCamSelView::DoLogin()
+{
+    if (CConfigView* view = ConfigView())
+        view->OnButtonLogin();
+}
+
+void CCamSelView::RequestLogin()
+{
+    if (CConfigView* view = ConfigView())
+        view->LoginIfLoggedOut();
+}
+
+void CCamSelView::ReqUniQuestMsg(const char* address, bool isProbe)
+{
+    if (isProbe)
+        m_strProbeAddress = address ? address : "";
+    ReqUniQuestMsg(static_cast<LPCTSTR>(address));
+}
+
+void CCamSelView::RequestLookup(const char*, const uint8_t*, const char*, const char*) { }
+
+void CCamSelView::FetchGroup(const char*, const char*) { }
+
+void CCamSelView::RegistrationAddress(const char*) { }
+
+void CCamSelView::ClearProbe()
+{
+    m_strProbeAddress.clear();
+}
 
 void CCamSelView::WaitForAddressChange(CConfigView* pWaiter, const char* address)
 {

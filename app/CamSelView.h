@@ -5,6 +5,7 @@
 // messages to the configuration view.
 #pragma once
 
+#include "devtree/MySuperGrid.h"
 #include "link/MsgSocket.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DocView.h"
@@ -33,7 +34,7 @@ constexpr UINT ID_CAMSEL_ADD_DEVICE = 4000;
 constexpr UINT ID_CAMSEL_DELETE_DEVICE = 4001;
 constexpr UINT ID_CAMSEL_RESTART_DISCOVERY = 4002;
 
-class CCamSelView : public CView, public CDiscoveryOwner
+class CCamSelView : public CView, public CDiscoveryOwner, public IDeviceTreeOwner
 {
     DECLARE_DYNCREATE(CCamSelView)
 public:
@@ -56,6 +57,16 @@ public:
     void ResDiscoverProc(RES_DISCOVER_OVEL* pReply) override;
     void SetChangedIp() override;
 
+    // IDeviceTreeOwner.
+    void DoLogin() override;
+    void RequestLogin() override;
+    void ReqUniQuestMsg(const char* address, bool isProbe) override;
+    void RequestLookup(
+        const char* host, const uint8_t lookup[16], const char* serial, const char* key) override;
+    void FetchGroup(const char* serverAddress, const char* groupId) override;
+    void RegistrationAddress(const char* address) override;
+    void ClearProbe() override;
+
     // The address change of the configuration view waits for this address.
     void WaitForAddressChange(CConfigView* pWaiter, const char* address);
 
@@ -63,6 +74,7 @@ public:
     int GetAdapterCount() const { return m_nAdapterCount; }
     const char* GetAdapterAddress(int i) const { return m_szAdapterAddress[i]; }
     CButton* GetFamilyButton(int family) { return &m_FamilyButton[family]; }
+    CMySuperGrid* GetTree(int family) { return &m_Tree[family]; }
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -99,8 +111,12 @@ protected:
     CButton m_FamilyButton[FAMILY_COUNT];
     CConfigView* m_pIpChangeWaiter = nullptr;
     std::string m_strIpChangeAddress;
+    // The address an add-device dialog probes (empty: none).
+    std::string m_strProbeAddress;
     int m_nFirstRedraws = 0;
     bool m_bFirstRun = true;
+
+    CMySuperGrid m_Tree[FAMILY_COUNT];
 
     int m_nAdapterCount = 0;
     std::unique_ptr<CMsgSocket> m_pAdapterSocket[MAX_ADAPTERS];

@@ -1,12 +1,21 @@
 #include "platform/ui/WinApp.h"
 
 #include "platform/ui/Dialog.h"
+#include "platform/ui/ResourceModule.h"
 
 #include <QApplication>
 
 namespace
 {
 CWinApp* g_app = nullptr;
+
+// CString::LoadString reads the string table of the resource module.
+bool LoadResourceText(UINT id, CString& text)
+{
+    const std::string found = LoadResourceString(id);
+    text = found.c_str();
+    return !found.empty();
+}
 } // namespace
 
 CDocTemplate::CDocTemplate(
@@ -63,6 +72,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
     , m_pPreviousApp(g_app)
 {
     g_app = this;
+    SetStringLoader(&LoadResourceText);
 }
 
 CWinApp::~CWinApp()

@@ -1,0 +1,154 @@
+// The device-selection view against simulated devices on loopback: the DVR
+// family's tree fills from discovery, cameras stay out, and a device that
+// goes silent is shown offline (or dropped from "Local Area DVR") by the
+// re-broadcast after the one it last answered.
+#include "AppShellFixture.h"
+
+#include "app/CamSelView.h"
+#include "app/MainFrame.h"
+#include "devtree/ItemInfo.h"
+#include "sim/DiscoveryResponder.h"
+#include "tests/devtree/TreeFileFixtures.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace
+{
+
+constexpr uint32_t kDvr = 0x7F000002;
+constexpr uint32_t kCamera = 0x7F000003;
+constexpr uint32_t kMyDvr = 0x7F000004;
+
+sim::DiscoveryDevice Device(uint32_t family, uint32_t address, uint32_t port)
+{
+    sim::DiscoveryDevice device;
+    device.profile = sim::MakeProfile(family);
+    device.profile.address = address;
+    device.profile.mac[5] = uint8_t(address);
+    device.profile.serial += std::to_string(address & 0xFF);
+    device.profile.configPort = port;
+    return device;
+}
+
+using CTreeItem = CSuperGridCtrl::CTreeItem;
+
+CTreeItem* FindByAddress(CTreeItem* root, uint32_t address)
+{
+    if (!root)
+        return nullptr;
+    for (CTreeItem* node : root->m_listChild) {
+        if (node->m_lpNodeInfo->m_dwIpAddress == address)
+            return node;
+        if (CTreeItem* found = FindByAddress(node, address))
+            return found;
+    }
+    return nullptr;
+}
+
+class AppDiscoveryTest : public AppShellTest
+{
+protected:
+    void SetUp() override
+    {
+        AppShellTest::SetUp();
+        m_responder.AddDevice(Device(4, kDvr, 9102));
+        m_responder.AddDevice(Device(0, kCamera, 9103));
+        m_responder.AddDevice(Device(4, kMyDvr, 9104));
+        ASSERT_TRUE(m_responder.Start());
+    }
+    void TearDown() override
+    {
+        AppShellTest::TearDown();
+        m_responder.Stop();
+    }
+    // A tree file with the third device under "My DVR".
+    void WriteMyDvrFile()
+    {
+        std::filesystem::create_directories(m_dir + "/install");
+        fixture::Device device;
+        device.id = 1;
+        device.name = "Warehouse";
+        device.ip = kMyDvr;
+        const sim::DiscoveryDevice sim = m_responder.Device(2);
+        std::copy(std::begin(sim.profile.mac), std::end(sim.profile.mac), device.mac);
+        device.serial = sim.profile.serial;
+        device.config = 9104;
+        device.http = 8001;
+        device.stream = 8105;
+        const auto bytes = fixture::Join(
+            { fixture::Header(0x01000003, 1052, 1, 164, 0), fixture::Version3Record(device) });
+        std::ofstream out(InstallPath("qarn.info"), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    CMySuperGrid* Tree()
+    {
+        auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+        return frame && frame->m_pCamSelView ? frame->m_pCamSelView->GetTree(FAMILY_DVR) : nullptr;
+    }
+    bool WaitFor(const std::function<bool()>& done) { return PumpMessagesUntil(done, 5000); }
+
+    sim::DiscoveryResponder m_responder;
+};
+
+TEST_F(AppDiscoveryTest, TheDvrAppearsUnderLocalAreaDvrWithItsPorts)
+{
+    ASSERT_TRUE(Start());
+    CMySuperGrid* tree = Tree();
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(tree->m_pLocalRoot, nullptr);
+    EXPECT_EQ(tree->m_pLocalRoot->m_lpNodeInfo->GetItemText(), CString("Local Area DVR"));
+    ASSERT_TRUE(WaitFor([&] { return FindByAddress(tree->m_pLocalRoot, kDvr) != nullptr; }));
+    const CItemInfo* info = FindByAddress(tree->m_pLocalRoot, kDvr)->m_lpNodeInfo;
+    // The reply carries the configuration port.
+    EXPECT_EQ(info->m_dwConfigPort, 9102u);
+    EXPECT_NE(info->m_dwHttpPort, 0u);
+    EXPECT_NE(info->m_dwStreamPort, 0u);
+    EXPECT_EQ(info->GetImage(), TREE_IMAGE_ONLINE);
+
+    // The camera answered as well, but it is not of the DVR family.
+    ASSERT_TRUE(WaitFor([&] {
+        for (const auto& exchange : m_responder.Log())
+            if (exchange.device == 1 && exchange.answered)
+                return true;
+        return false;
+    }));
+    PumpMessagesUntil([] { return false; }, 200);
+    EXPECT_EQ(FindByAddress(tree->m_pLocalRoot, kCamera), nullptr);
+    EXPECT_EQ(FindByAddress(tree->m_pMyRoot, kCamera), nullptr);
+}
+
+TEST_F(AppDiscoveryTest, ASilentDeviceGoesOfflineAtTheNextRebroadcast)
+{
+    WriteMyDvrFile();
+    ASSERT_TRUE(Start());
+    CMySuperGrid* tree = Tree();
+    ASSERT_NE(tree, nullptr);
+    CTreeItem* mine = FindByAddress(tree->m_pMyRoot, kMyDvr);
+    ASSERT_NE(mine, nullptr);
+    // The unicast probe of "My DVR" and the broadcast both find their devices,
+    // at start and again when discovery restarts a second later.
+    auto bothOnline = [&] {
+        CTreeItem* local = FindByAddress(tree->m_pLocalRoot, kDvr);
+        return mine->m_lpNodeInfo->m_bOnline && local && local->m_lpNodeInfo->m_bOnline;
+    };
+    ASSERT_TRUE(WaitFor(bothOnline));
+    Advance(1000);
+    ASSERT_TRUE(WaitFor(bothOnline));
+    EXPECT_EQ(mine->m_lpNodeInfo->GetImage(), TREE_IMAGE_ONLINE);
+    // Answers still on their way (a broadcast reaches a device twice) land now.
+    PumpMessagesUntil([] { return false; }, 200);
+
+    // Both go silent. The re-broadcast after their last answer still counts
+    // that answer; the one after it finds none.
+    m_responder.Update(0, [](sim::DiscoveryDevice& d) { d.silent = true; });
+    m_responder.Update(2, [](sim::DiscoveryDevice& d) { d.silent = true; });
+    Advance(REBROADCAST_PERIOD_MS);
+    EXPECT_EQ(mine->m_lpNodeInfo->GetImage(), TREE_IMAGE_ONLINE);
+    EXPECT_NE(FindByAddress(tree->m_pLocalRoot, kDvr), nullptr);
+    Advance(REBROADCAST_PERIOD_MS);
+    EXPECT_EQ(mine->m_lpNodeInfo->GetImage(), TREE_IMAGE_OFFLINE);
+    EXPECT_EQ(FindByAddress(tree->m_pLocalRoot, kDvr), nullptr);
+}
+
+} // namespace
