@@ -6,12 +6,14 @@
 #include "devtree/DeviceMessages.h"
 #include "devtree/TreeFile.h"
 #include "link/DeviceHelpers.h"
+#include "link/ThreadZpt.h"
 #include "platform/base/Services.h"
 #include "platform/ui/ResourceModule.h"
 #include "platform/ui/WinApp.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 
 IMPLEMENT_DYNCREATE(CCamSelView, CView)
@@ -33,6 +35,7 @@ ON_MESSAGE(WM_DEVICE_REPLY, OnDeviceReply)
 ON_MESSAGE(WM_DEVICE_UPDATE, OnDeviceUpdate)
 ON_MESSAGE(WM_DEVICE_SELECT_IN_FAMILY, OnDeviceSelectInFamily)
 ON_MESSAGE(WM_DEVICE_CHANGE_IP, OnDeviceChangeIp)
+ON_MESSAGE(WM_REGSERVER_RECORD, OnRetYemMsg)
 END_MESSAGE_MAP()
 
 namespace
@@ -55,7 +58,10 @@ template <size_t N> bool MatchesAny(const std::string& model, const char* const 
 
 CCamSelView::CCamSelView() = default;
 
-CCamSelView::~CCamSelView() = default;
+CCamSelView::~CCamSelView()
+{
+    delete m_pThreadZpt;
+}
 
 int CCamSelView::ClassifyModel(const char* model)
 {
@@ -166,6 +172,7 @@ void CCamSelView::InitPane()
     }
     StartDiscovery();
     SetTimer(TIMER_FIRST_SEARCH_END, 3000);
+    m_Tree[0].SendYemMsg();
     m_pIpChangeWaiter = nullptr;
     m_strIpChangeAddress.clear();
 }
@@ -285,8 +292,40 @@ void CCamSelView::RestartDiscovery()
     SetTimer(TIMER_REDRAW, 200);
     m_bRedrawTimerRuns = true;
     KillTimer(TIMER_REBROADCAST);
+    // A download still running belongs to the last round.
+    delete m_pThreadZpt;
+    m_pThreadZpt = nullptr;
     Rebroadcast();
+    m_Tree[m_nCurrentFamily].SendYemMsg();
     SetTimer(TIMER_REBROADCAST, REBROADCAST_PERIOD_MS);
+}
+
+BOOL CCamSelView::ReqFindMsg(const RegServerRecord& query)
+{
+    if (!m_pThreadZpt) {
+        m_pThreadZpt = new CThreadZpt(this);
+        m_pThreadZpt->ResumeThread();
+    }
+    if (m_pThreadZpt->m_bBusy)
+        return TRUE;
+    RegServerRecord record = query;
+    record.dwProtocol = m_nCurrentFamily == 2 ? 0x0202 : m_nCurrentFamily == FAMILY_DVR ? 0x0502 : 0x0501;
+    const int slot = m_pThreadZpt->AddRecord(&record);
+    return m_pThreadZpt->PostThreadMessage(WM_REGSERVER_FETCH, WPARAM(slot), 3);
+}
+
+LRESULT CCamSelView::OnRetYemMsg(WPARAM wParam, LPARAM)
+{
+    auto* node = reinterpret_cast<ZPT_NODE*>(wParam);
+    if (!node)
+        return 1;
+    ParseDirectoryReply(node);
+    char model[17] = {};
+    std::memcpy(model, node->szModel, 16);
+    const int family = ClassifyModel(model);
+    m_Tree[family].RetYemMsg(node);
+    std::free(node);
+    return 1;
 }
 
 void CCamSelView::SetFamily(int family)
@@ -356,9 +395,37 @@ void CCamSelView::ReqUniQuestMsg(const char* address, bool isProbe)
     ReqUniQuestMsg(static_cast<LPCTSTR>(address));
 }
 
-void CCamSelView::RequestLookup(const char*, const uint8_t*, const char*, const char*) { }
+namespace
+{
 
-void CCamSelView::FetchGroup(const char*, const char*) { }
+RegServerRecord ServerQuery(const char* server)
+{
+    RegServerRecord query;
+    std::memset(&query, 0, sizeof query);
+    CopyFixedText(query.szServerAddress, sizeof query.szServerAddress, server ? server : "", 64);
+    return query;
+}
+
+} // namespace
+
+void CCamSelView::RequestLookup(
+    const char* host, const uint8_t lookup[16], const char* serial, const char* key)
+{
+    RegServerRecord query = ServerQuery(host);
+    CopyFixedText(query.szKey32, sizeof query.szKey32, serial ? serial : "", 24);
+    CopyFixedText(query.szMac, sizeof query.szMac, key ? key : "", 24);
+    if (lookup)
+        std::memcpy(query.szText16, lookup, sizeof query.szText16);
+    ReqFindMsg(query);
+}
+
+void CCamSelView::FetchGroup(const char* serverAddress, const char* groupId)
+{
+    RegServerRecord query = ServerQuery(serverAddress);
+    // A group id fills its 16 bytes; it need not end in a terminator.
+    std::strncpy(query.szText16, groupId ? groupId : "", sizeof query.szText16);
+    ReqFindMsg(query);
+}
 
 void CCamSelView::RegistrationAddress(const char*) { }
 

@@ -7,6 +7,7 @@
 
 #include "devtree/MySuperGrid.h"
 #include "link/MsgSocket.h"
+#include "link/RegServerRecords.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DocView.h"
 
@@ -14,6 +15,7 @@
 #include <string>
 
 class CConfigView;
+class CThreadZpt;
 
 constexpr int FAMILY_COUNT = 5;
 constexpr int FAMILY_DVR = 4;
@@ -50,6 +52,9 @@ public:
     BOOL ReqUniQuestMsg(LPCTSTR lpszAddress);
     BOOL ReqChangeIpMsg(const BYTE* password16, const BYTE* mac, DWORD dwNewAddress);
     void RestartDiscovery();
+    // Asks a registration server for device records through the download
+    // thread; a query while the thread is busy is dropped.
+    BOOL ReqFindMsg(const RegServerRecord& query);
     void OnFamilyButton(int family);
     void SetFamily(int family);
 
@@ -95,6 +100,7 @@ protected:
     LRESULT OnDeviceUpdate(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeviceSelectInFamily(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeviceChangeIp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRetYemMsg(WPARAM wParam, LPARAM lParam);
 
     void LayoutPane();
     void InitPane();
@@ -105,6 +111,7 @@ protected:
     CConfigView* ConfigView() const;
 
     CFont m_ButtonFont;
+    CThreadZpt* m_pThreadZpt = nullptr;
     DWORD m_dwLastFamily = 0;
     int m_nCurrentFamily = FAMILY_DVR;
     bool m_bRedrawTimerRuns = false;
