@@ -1,0 +1,132 @@
+#include "controls/CamInfoListCtrl.h"
+#include "controls/DeviceInfoListCtrl.h"
+
+#include "resources/setup/SetupResources.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace
+{
+
+class InfoLists : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AfxSetInstanceHandle(SetupResourceModule());
+        AfxSetResourceHandle(SetupResourceModule());
+        g_CurrentDevice = SELECTED_DEVICE();
+    }
+};
+
+TEST_F(InfoLists, TheDeviceListShowsTheSelectedDevice)
+{
+    CDeviceInfoListCtrl list;
+    list.InitColumns();
+    ASSERT_EQ(list.GetItemCount(), 7);
+    EXPECT_EQ(list.GetColumnWidth(0), 150);
+    EXPECT_EQ(list.GetColumnWidth(1), 400);
+    EXPECT_EQ(list.GetItemText(4, 0), CString("IP Address"));
+
+    SELECTED_DEVICE device {};
+    std::strcpy(device.szModel, "PT-D16");
+    device.dwIpAddress = 0xC0A80005;
+    const uint8_t mac[6] = { 0x00, 0x1b, 0x9e, 0x10, 0x04, 0x21 };
+    std::memcpy(device.byMac, mac, 6);
+    std::memset(device.szInfo, 'x', sizeof device.szInfo); // a full field without terminator
+    list.ShowDevice(device);
+    EXPECT_EQ(list.GetItemText(0, 1), CString("PT-D16"));
+    EXPECT_EQ(list.GetItemText(4, 1), CString("192.168.0.5"));
+    EXPECT_EQ(list.GetItemText(5, 1), CString("00:1b:9e:10:04:21"));
+    EXPECT_EQ(list.GetItemText(6, 1), CString(std::string(32, 'x').c_str()));
+
+    // A device reached through a registration server shows its key text.
+    device.bLookup = 1;
+    std::strcpy(device.szKey, "gate-7");
+    list.ShowDevice(device);
+    EXPECT_EQ(list.GetItemText(5, 1), CString("gate-7"));
+
+    list.Clear();
+    for (int row = 0; row < 7; ++row)
+        EXPECT_EQ(list.GetItemText(row, 1), CString("")) << row;
+}
+
+TEST_F(InfoLists, TheCameraListRowsFollowTheFamily)
+{
+    struct Case {
+        uint32_t family;
+        int rows;
+        const char* row9;
+    } cases[] = { { 4, 10, "Enabled Camera" }, { 0, 12, "Enabled Channel" }, { 2, 21, "Enabled Channel" } };
+    for (const Case& c : cases) {
+        g_CurrentDevice.dwFamily = c.family;
+        CCamInfoListCtrl list;
+        list.InitColumns();
+        EXPECT_EQ(list.GetItemCount(), c.rows) << c.family;
+        EXPECT_EQ(list.GetItemText(9, 0), CString(c.row9)) << c.family;
+    }
+}
+
+TEST_F(InfoLists, TheCameraListShowsWhatTheDeviceReported)
+{
+    g_CurrentDevice.dwFamily = 4;
+    CCamInfoListCtrl list;
+    list.InitColumns();
+    CAM_INFO_RECORD info {};
+    std::strcpy(info.szModel, "PT-D16");
+    info.dwIpAddress = 0xC0A80005;
+    info.nDeviceTime = 0;
+    info.nGmtOffset = 19800;
+    info.byUserPresent[0] = info.byUserPresent[9] = 1;
+    std::strcpy(info.szUserName[0], "admin");
+    std::strcpy(info.szUserName[9], "night");
+    info.byChannelEnable[1] = info.byChannelEnable[16] = 1;
+    list.ShowCamInfoEx(info, 16);
+    EXPECT_EQ(list.GetItemText(CAMINFO_ROW_IP, 1), CString("192.168.0.5"));
+    EXPECT_EQ(list.GetItemText(CAMINFO_ROW_TIME, 1), CString("1970/01/01, 05:30:00, GMT+ 05:30"));
+    EXPECT_EQ(list.GetItemText(CAMINFO_ROW_USERS, 1), CString("admin, night"));
+    EXPECT_EQ(list.GetItemText(CAMINFO_ROW_CHANNELS, 1), CString("1, 16"));
+
+    info.bHostName = 1;
+    std::strcpy(info.szHostName, "dvr.example");
+    list.ShowCamInfoEx(info, 16);
+    EXPECT_EQ(list.GetItemText(CAMINFO_ROW_IP, 1), CString("dvr.example"));
+}
+
+TEST_F(InfoLists, ContentRowsGrowTheColumnAndTrim)
+{
+    g_CurrentDevice.dwFamily = 2;
+    CCamInfoListCtrl list;
+    list.InitColumns();
+    list.ShowNoContent();
+    EXPECT_EQ(list.GetItemText(CAMINFO_ROW_FIRST_CONTENT, 1), CString("No Content"));
+    list.SetContentRow(0, "a", "MPEG4", "CIF", 1, 2, "G.711", 64);
+    EXPECT_EQ(list.m_nValueColumnWidth, 360);
+    list.SetContentRow(1, std::string(120, 'w'), "MPEG4", "D1", 30, 2048, "G.711", 64);
+    EXPECT_GT(list.m_nValueColumnWidth, 360);
+    EXPECT_EQ(list.GetColumnWidth(1), list.m_nValueColumnWidth);
+    const int grown = list.m_nValueColumnWidth;
+    list.SetContentRow(2, "b", "MPEG4", "CIF", 1, 2, "G.711", 64);
+    EXPECT_EQ(list.m_nValueColumnWidth, grown);
+
+    list.TrimContentRows(10);
+    EXPECT_EQ(list.GetItemCount(), 21);
+    list.TrimContentRows(0);
+    EXPECT_EQ(list.GetItemCount(), 12);
+    EXPECT_EQ(list.GetItemText(CAMINFO_ROW_FIRST_CONTENT, 0), CString("Streaming Server"));
+}
+
+TEST(CamInfoListPages, DoubleClickShortcuts)
+{
+    EXPECT_EQ(CCamInfoListCtrl::PageOfRow(CAMINFO_ROW_IP, 4), 2);
+    EXPECT_EQ(CCamInfoListCtrl::PageOfRow(10, 0), 5);
+    EXPECT_EQ(CCamInfoListCtrl::PageOfRow(10, 2), 7);
+    EXPECT_EQ(CCamInfoListCtrl::PageOfRow(11, 2), 6);
+    EXPECT_EQ(CCamInfoListCtrl::PageOfRow(11, 3), 8);
+    EXPECT_EQ(CCamInfoListCtrl::PageOfRow(3, 4), -1);
+    EXPECT_EQ(CCamInfoListCtrl::PageOfRow(CAMINFO_ROW_IP, 5), -1);
+}
+
+} // namespace
