@@ -139,6 +139,36 @@ void CCamSelView::OnDraw(CDC* pDC)
     RECT client;
     GetClientRect(&client);
     pDC->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
+    // The tree keeps its rows without a window of its own: show them here,
+    // below the family button.
+    CMySuperGrid& tree = m_Tree[m_nCurrentFamily];
+    const int rowHeight = tree.GetRowHeight();
+    pDC->SetBkMode(TRANSPARENT);
+    for (int row = tree.GetTopIndex(); row < tree.GetItemCount(); ++row) {
+        const int top = 20 + (row - tree.GetTopIndex()) * rowHeight;
+        if (top > client.bottom)
+            break;
+        LVITEM item {};
+        item.mask = LVIF_INDENT | LVIF_STATE;
+        item.iItem = row;
+        item.stateMask = LVIS_SELECTED;
+        tree.GetItem(&item);
+        const int left = 4 + item.iIndent * 16;
+        CSuperGridCtrl::CTreeItem* node = tree.NodeAtRow(row);
+        const bool folder = !node || !node->m_lpNodeInfo || node->m_lpNodeInfo->m_bFolder;
+        const int image = folder ? TREE_IMAGE_CLOSED_FOLDER : tree.GetIcon(node);
+        if (item.state & LVIS_SELECTED)
+            pDC->FillSolidRect(0, top, client.right, rowHeight, GetSysColor(COLOR_HIGHLIGHT));
+        // Folder, online and offline marks in place of the image list.
+        const COLORREF mark = image == TREE_IMAGE_ONLINE ? RGB(40, 160, 60)
+            : image == TREE_IMAGE_OFFLINE                ? RGB(150, 150, 150)
+                                                         : RGB(220, 180, 60);
+        pDC->FillSolidRect(left, top + 4, 10, rowHeight - 8, mark);
+        pDC->SetTextColor(
+            item.state & LVIS_SELECTED ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT));
+        const CString text = tree.GetItemText(row, 0);
+        pDC->TextOut(left + 14, top + 2, text.GetString());
+    }
 }
 
 CConfigView* CCamSelView::ConfigView() const
@@ -259,7 +289,10 @@ void CCamSelView::OnTimer(UINT_PTR nIDEvent)
         Rebroadcast();
         break;
     case TIMER_REDRAW:
-        Invalidate(FALSE);
+        if (m_Tree[m_nCurrentFamily].m_bRedrawNeeded) {
+            m_Tree[m_nCurrentFamily].m_bRedrawNeeded = 0;
+            Invalidate(FALSE);
+        }
         break;
     case TIMER_SEARCH_END:
         KillTimer(TIMER_SEARCH_END);

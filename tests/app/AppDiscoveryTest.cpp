@@ -10,6 +10,10 @@
 #include "sim/DiscoveryResponder.h"
 #include "tests/devtree/TreeFileFixtures.h"
 
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
 #include <filesystem>
 #include <fstream>
 
@@ -149,6 +153,29 @@ TEST_F(AppDiscoveryTest, ASilentDeviceGoesOfflineAtTheNextRebroadcast)
     Advance(REBROADCAST_PERIOD_MS);
     EXPECT_EQ(mine->m_lpNodeInfo->GetImage(), TREE_IMAGE_OFFLINE);
     EXPECT_EQ(FindByAddress(tree->m_pLocalRoot, kDvr), nullptr);
+}
+
+TEST_F(AppDiscoveryTest, APictureOfTheMainWindowWithADiscoveredDevice)
+{
+    ASSERT_TRUE(Start());
+    CMySuperGrid* tree = Tree();
+    ASSERT_NE(tree, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return FindByAddress(tree->m_pLocalRoot, kDvr) != nullptr; }));
+    Advance(1000);
+    PumpMessagesUntil([] { return false; }, 300);
+    QWidget* window = AfxGetMainWnd()->GetWidget();
+    ASSERT_NE(window, nullptr);
+    const QImage picture = window->grab().toImage();
+    const std::string path = std::string(SUITE_BINARY_DIR) + "/main-window.png";
+    ASSERT_TRUE(picture.save(QString::fromStdString(path)));
+    EXPECT_EQ(picture.width(), 800);
+    EXPECT_EQ(picture.height(), 634);
+    // The discovered device's online mark is painted in the left pane.
+    bool online = false;
+    for (int y = 20; y < 200 && !online; ++y)
+        for (int x = 0; x < 240 && !online; ++x)
+            online = picture.pixel(x, y) == qRgb(40, 160, 60);
+    EXPECT_TRUE(online);
 }
 
 } // namespace
