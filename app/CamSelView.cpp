@@ -127,6 +127,7 @@ void CCamSelView::LayoutPane()
             button.MoveWindow(-1, -1, width + 2, 19);
             button.ShowWindow(SW_SHOW);
             m_Tree[family].SetListClientSize(width + 3, std::max(int(client.bottom) - 16, 0));
+            m_Tree[family].SetColumnWidth(0, std::max(width - 4, 0));
         } else {
             button.MoveWindow(-2, 0, 1, 0);
             button.ShowWindow(SW_HIDE);
