@@ -1,6 +1,9 @@
-// The time-zone tables the settings pages index: every zone of the display
-// list, sorted by offset and text, and one entry per distinct offset.
+// The time-zone tables the settings pages index, copied at start-up from the
+// program's own "MYTIME_ZONE" resources 172 and 173.
 #include "app/TimeZones.h"
+
+#include "link/ByteOrder.h"
+#include "platform/ui/ResourceModule.h"
 
 #include <cstring>
 
@@ -10,138 +13,23 @@ MYTIME_ZONE_OFFSET_ENTRY g_TimeZoneOffsets[TIME_ZONE_OFFSET_COUNT];
 namespace
 {
 
-struct ZoneText {
-    int32_t offset;
-    const char* text;
-};
-
-const ZoneText kZones[TIME_ZONE_COUNT] = {
-    { -43200, "(GMT-12:00) Eniwetok, Kwajalein" },
-    { -39600, "(GMT-11:00) Midway Island, Samoa" },
-    { -36000, "(GMT-10:00) Hawaii" },
-    { -32400, "(GMT-09:00) Alaska" },
-    { -28800, "(GMT-08:00) Pacific Time (US & Canada); Tijuana" },
-    { -25200, "(GMT-07:00) Arizona" },
-    { -25200, "(GMT-07:00) Mountain Time (US & Canada)" },
-    { -21600, "(GMT-06:00) Central America" },
-    { -21600, "(GMT-06:00) Central Time (US & Canada)" },
-    { -21600, "(GMT-06:00) Mexico City" },
-    { -21600, "(GMT-06:00) Saskatchewan" },
-    { -18000, "(GMT-05:00) Bogota, Lima, Quito" },
-    { -18000, "(GMT-05:00) Eastern Time (US & Canada)" },
-    { -18000, "(GMT-05:00) Indiana (East)" },
-    { -14400, "(GMT-04:00) Atlantic Time (Canada)" },
-    { -14400, "(GMT-04:00) Caracas, La Paz" },
-    { -14400, "(GMT-04:00) Santiago" },
-    { -12600, "(GMT-03:30) Newfoundland" },
-    { -10800, "(GMT-03:00) Brasilia" },
-    { -10800, "(GMT-03:00) Buenos Aires, Georgetown" },
-    { -10800, "(GMT-03:00) Greenland" },
-    { -7200, "(GMT-02:00) Mid-Atlantic" },
-    { -3600, "(GMT-01:00) Azores" },
-    { -3600, "(GMT-01:00) Cape Verde Is." },
-    { 0, "(GMT) Casablanca, Monrovia" },
-    { 0, "(GMT) Greenwich Mean Time : Dublin, Edinburgh, Lisbon, London" },
-    { 3600, "(GMT+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna" },
-    { 3600, "(GMT+01:00) Belgrade, Bratislava, Budapest, Ljubljana, Prague" },
-    { 3600, "(GMT+01:00) Brussels, Copenhagen, Madrid, Paris" },
-    { 3600, "(GMT+01:00) Sarajevo, Skopje, Sofija, Vilnius, Warsaw, Zagreb" },
-    { 3600, "(GMT+01:00) West Central Africa" },
-    { 7200, "(GMT+02:00) Athens, Istanbul, Minsk" },
-    { 7200, "(GMT+02:00) Bucharest" },
-    { 7200, "(GMT+02:00) Cairo" },
-    { 7200, "(GMT+02:00) Harare, Pretoria" },
-    { 7200, "(GMT+02:00) Helsinki, Riga, Tallinn" },
-    { 7200, "(GMT+02:00) Jerusalem" },
-    { 10800, "(GMT+03:00) Baghdad" },
-    { 10800, "(GMT+03:00) Kuwait, Riyadh" },
-    { 10800, "(GMT+03:00) Moscow, St. Petersburg, Volgograd" },
-    { 10800, "(GMT+03:00) Nairobi" },
-    { 12600, "(GMT+03:30) Tehran" },
-    { 14400, "(GMT+04:00) Abu Dhabi, Muscat" },
-    { 14400, "(GMT+04:00) Baku, Tbilisi, Yerevan" },
-    { 16200, "(GMT+04:30) Kabul" },
-    { 18000, "(GMT+05:00) Ekaterinburg" },
-    { 18000, "(GMT+05:00) Islamabad, Karachi, Tashkent" },
-    { 19800, "(GMT+05:30) Calcutta, Chennai, Mumbai, New Delhi" },
-    { 20700, "(GMT+05:45) Kathmandu" },
-    { 21600, "(GMT+06:00) Almaty, Novosibirsk" },
-    { 21600, "(GMT+06:00) Astana, Dhaka" },
-    { 21600, "(GMT+06:00) Sri Jayawardenepura" },
-    { 23400, "(GMT+06:30) Rangoon" },
-    { 25200, "(GMT+07:00) Bangkok, Hanoi, Jakarta" },
-    { 25200, "(GMT+07:00) Krasnoyarsk" },
-    { 28800, "(GMT+08:00) Beijing, Chongqing, Hong Kong, Urumqi" },
-    { 28800, "(GMT+08:00) Irkutsk, Ulaan Bataar" },
-    { 28800, "(GMT+08:00) Kuala Lumpur, Singapore" },
-    { 28800, "(GMT+08:00) Perth" },
-    { 28800, "(GMT+08:00) Taipei" },
-    { 32400, "(GMT+09:00) Osaka, Sapporo, Tokyo" },
-    { 32400, "(GMT+09:00) Seoul" },
-    { 32400, "(GMT+09:00) Yakutsk" },
-    { 34200, "(GMT+09:30) Adelaide" },
-    { 34200, "(GMT+09:30) Darwin" },
-    { 36000, "(GMT+10:00) Brisbane" },
-    { 36000, "(GMT+10:00) Canberra, Melbourne, Sydney" },
-    { 36000, "(GMT+10:00) Guam, Port Moresby" },
-    { 36000, "(GMT+10:00) Hobart" },
-    { 36000, "(GMT+10:00) Vladivostok" },
-    { 39600, "(GMT+11:00) Magadan, Solomon Is., New Caledonia" },
-    { 43200, "(GMT+12:00) Auckland, Wellington" },
-    { 43200, "(GMT+12:00) Fiji, Kamchatka, Marshall Is." },
-    { 46800, "(GMT+13:00) Nuku'alofa" },
-};
-
-const ZoneText kZoneOffsets[TIME_ZONE_OFFSET_COUNT] = {
-    { -43200, "(GMT-12:00) Eniwetok, Kwajalein" },
-    { -39600, "(GMT-11:00) Midway Island, Samoa" },
-    { -36000, "(GMT-10:00) Hawaii" },
-    { -32400, "(GMT-09:00) Alaska" },
-    { -28800, "(GMT-08:00) Pacific Time (US & Canada); Tijuana" },
-    { -25200, "(GMT-07:00) Mountain Time (US & Canada)/Arizona" },
-    { -21600, "(GMT-06:00) Central Time (US & Canada)/Saskatchewan/Mexico City/Central America" },
-    { -18000, "(GMT-05:00) Eastern Time (US & Canada)/Indiana (East)/Bogota, Lima, Quito" },
-    { -14400, "(GMT-04:00) Atlantic Time (Canada)/Caracas, La Paz/Santiago" },
-    { -12600, "(GMT-03:30) Newfoundland" },
-    { -10800, "(GMT-03:00) Brasilia/Buenos Aires, Georgetown/Greenland" },
-    { -7200, "(GMT-02:00) Mid-Atlantic" },
-    { -3600, "(GMT-01:00) Azores/Cape Verde Is." },
-    { 0, "(GMT) Greenwich Mean Time : Dublin, Edinburgh, Lisbon, London/Casablanca, Monrovia" },
-    { 3600,
-        "(GMT+01:00) Belgrade, Bratislava, Budapest, Ljubljana, Prague/Sarajevo, Skopje, Sofija, Vilnius, "
-        "Warsaw, Zagreb/Brussels, Copenhagen, Madrid, Paris/Amsterdam, Berlin, Bern, Rome, Stockholm, "
-        "Vienna/West Central Africa" },
-    { 7200,
-        "(GMT+02:00) Bucharest/Cairo/Helsinki, Riga, Tallinn/Athens, Istanbul, Minsk/Jerusalem/Harare, "
-        "Pretoria" },
-    { 10800, "(GMT+03:00) Moscow, St. Petersburg, Volgograd/Kuwait, Riyadh/Nairobi/Baghdad" },
-    { 12600, "(GMT+03:30) Tehran" },
-    { 14400, "(GMT+04:00) Abu Dhabi, Muscat/Baku, Tbilisi, Yerevan" },
-    { 16200, "(GMT+04:30) Kabul" },
-    { 18000, "(GMT+05:00) Ekaterinburg/Islamabad, Karachi, Tashkent" },
-    { 19800, "(GMT+05:30) Calcutta, Chennai, Mumbai, New Delhi" },
-    { 20700, "(GMT+05:45) Kathmandu" },
-    { 21600, "(GMT+06:00) Astana, Dhaka/Sri Jayawardenepura/Almaty, Novosibirsk" },
-    { 23400, "(GMT+06:30) Rangoon" },
-    { 25200, "(GMT+07:00) Bangkok, Hanoi, Jakarta/Krasnoyarsk" },
-    { 28800,
-        "(GMT+08:00) Beijing, Chongqing, Hong Kong, Urumqi/Kuala Lumpur, Singapore/Taipei/Perth/Irkutsk, "
-        "Ulaan Bataar" },
-    { 32400, "(GMT+09:00) Seoul/Osaka, Sapporo, Tokyo/Yakutsk" },
-    { 34200, "(GMT+09:30) Darwin/Adelaide" },
-    { 36000, "(GMT+10:00) Canberra, Melbourne, Sydney/Brisbane/Hobart/Vladivostok/Guam, Port Moresby" },
-    { 39600, "(GMT+11:00) Magadan, Solomon Is., New Caledonia" },
-    { 43200, "(GMT+12:00) Fiji, Kamchatka, Marshall Is./Auckland, Wellington" },
-    { 46800, "(GMT+13:00) Nuku'alofa" },
-};
-
-template <typename Entry> void Fill(Entry* table, const ZoneText* source, int count)
+// Reads `count` entries of the resource field by field; a resource of
+// another size leaves the table zero.
+template <typename Entry> void Copy(UINT id, Entry* table, int count)
 {
-    std::memset(table, 0, sizeof(Entry) * static_cast<size_t>(count));
+    std::memset(table, 0, sizeof(Entry) * size_t(count));
+    const RawEntry* raw = FindRawResource(AfxGetInstanceHandle(), "MYTIME_ZONE", id);
+    const size_t entrySize = 8 + sizeof table[0].text;
+    if (!raw || raw->bytes.size() != entrySize * size_t(count))
+        return;
+    uint32_t offset = 0;
     for (int i = 0; i < count; ++i) {
-        table[i].index = static_cast<uint32_t>(i);
-        table[i].offset = source[i].offset;
-        std::strncpy(table[i].text, source[i].text, sizeof table[i].text - 1);
+        uint32_t value = 0;
+        DirGetU32(raw->bytes.data(), &offset, &table[i].index);
+        DirGetU32(raw->bytes.data(), &offset, &value);
+        table[i].offset = int32_t(value);
+        std::memcpy(table[i].text, raw->bytes.data() + offset, sizeof table[i].text - 1);
+        offset += sizeof table[i].text;
     }
 }
 
@@ -149,6 +37,6 @@ template <typename Entry> void Fill(Entry* table, const ZoneText* source, int co
 
 void LoadTimeZoneTables()
 {
-    Fill(g_TimeZones, kZones, TIME_ZONE_COUNT);
-    Fill(g_TimeZoneOffsets, kZoneOffsets, TIME_ZONE_OFFSET_COUNT);
+    Copy(172, g_TimeZones, TIME_ZONE_COUNT);
+    Copy(173, g_TimeZoneOffsets, TIME_ZONE_OFFSET_COUNT);
 }

@@ -8,6 +8,7 @@ HINSTANCE SetupResourceModule()
         .strings = SetupStrings(),
         .menus = SetupMenus(),
         .bitmaps = SetupBitmaps(),
+        .raw = SetupRawResources(),
     };
     static HINSTANCE module = RegisterResourceModule(&tables);
     return module;

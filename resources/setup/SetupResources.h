@@ -11,3 +11,4 @@ std::span<const StringEntry> SetupStrings();
 std::span<const DialogTemplate> SetupDialogs();
 std::span<const BitmapEntry> SetupBitmaps();
 std::span<const MenuTemplate> SetupMenus();
+std::span<const RawEntry> SetupRawResources();

@@ -5,6 +5,7 @@
 #include "app/CamSelView.h"
 #include "app/ConfigView.h"
 #include "app/MainFrame.h"
+#include "app/TimeZones.h"
 #include "devtree/TreeFile.h"
 #include "devtree/TreeFileUpgrade.h"
 #include "platform/ui/DocView.h"
@@ -43,6 +44,9 @@ TEST_F(AppShellTest, TheMainWindowIsCentredAndTitled)
     CString title;
     main->GetWindowText(title);
     EXPECT_EQ(title, CString("Pellmoor Tarnwick"));
+    // The time-zone tables are loaded from the program's resources.
+    EXPECT_STREQ(g_TimeZones[73].text, "(GMT+13:00) Nuku'alofa");
+    EXPECT_EQ(g_TimeZoneOffsets[32].offset, 46800);
 
     auto* frame = dynamic_cast<CMainFrame*>(main);
     ASSERT_NE(frame, nullptr);

@@ -1,5 +1,7 @@
 #include "app/TimeZones.h"
 
+#include "resources/setup/SetupResources.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,9 +10,22 @@
 namespace
 {
 
+// The tables come from the program's own module.
+void LoadFromSetup()
+{
+    AfxSetInstanceHandle(SetupResourceModule());
+    LoadTimeZoneTables();
+}
+
 TEST(TimeZones, TablesHoldEveryZoneInOrder)
 {
-    LoadTimeZoneTables();
+    LoadFromSetup();
+    const RawEntry* zones = FindRawResource(SetupResourceModule(), "MYTIME_ZONE", 172);
+    const RawEntry* offsets = FindRawResource(SetupResourceModule(), "MYTIME_ZONE", 173);
+    ASSERT_NE(zones, nullptr);
+    ASSERT_NE(offsets, nullptr);
+    EXPECT_EQ(zones->bytes.size(), 74u * 212u);
+    EXPECT_EQ(offsets->bytes.size(), 33u * 308u);
     EXPECT_EQ(sizeof g_TimeZones, 15688u);
     EXPECT_EQ(sizeof g_TimeZoneOffsets, 10164u);
 
@@ -33,7 +48,7 @@ TEST(TimeZones, TablesHoldEveryZoneInOrder)
 
 TEST(TimeZones, IndexesOffsetsAndSortOrderAgree)
 {
-    LoadTimeZoneTables();
+    LoadFromSetup();
     for (int i = 0; i < TIME_ZONE_COUNT; ++i) {
         EXPECT_EQ(g_TimeZones[i].index, static_cast<uint32_t>(i));
         if (i > 0) {
