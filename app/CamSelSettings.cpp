@@ -1,6 +1,7 @@
 #include "app/CamSelSettings.h"
 
 #include "devtree/TreeFilePaths.h"
+#include "link/ByteOrder.h"
 #include "platform/base/Settings.h"
 
 #include <cstring>
@@ -14,8 +15,7 @@ namespace
 
 void CopyPath(char* target, const std::string& path)
 {
-    std::memset(target, 0, MAX_PATH);
-    std::strncpy(target, path.c_str(), MAX_PATH - 1);
+    CopyFixedText(target, MAX_PATH, path.c_str(), path.size());
 }
 
 } // namespace
@@ -35,7 +35,7 @@ DWORD ReadCamSelSettings()
             if (RegQueryValueEx(key, "InstallDir", nullptr, &type, reinterpret_cast<LPBYTE>(folder), &read)
                     == ERROR_SUCCESS
                 && type == REG_SZ)
-                std::strncpy(g_szInstallDir, folder, sizeof g_szInstallDir - 1);
+                CopyFixedText(g_szInstallDir, sizeof g_szInstallDir, folder, sizeof folder);
         }
         DWORD value = 0;
         DWORD size4 = sizeof value;
