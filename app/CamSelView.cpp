@@ -94,8 +94,8 @@ int CCamSelView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         tree.m_nFamily = uint32_t(family);
         tree.SetInstallFolder(g_szInstallDir);
         tree.SetOwnerView(this);
-        tree.SetImageSizes(CSize(16, 16), CSize(0, 0));
-        tree.CreateMessageWindow(m_hWnd, IDC_DEVICE_TREE);
+        tree.Create(
+            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, empty, this, IDC_DEVICE_TREE);
         tree.InitializeGrid();
     }
     // This build shows the DVR family only, whatever was stored.
@@ -126,11 +126,18 @@ void CCamSelView::LayoutPane()
         if (family == FAMILY_DVR) {
             button.MoveWindow(-1, -1, width + 2, 19);
             button.ShowWindow(SW_SHOW);
-            m_Tree[family].SetListClientSize(width + 3, std::max(int(client.bottom) - 16, 0));
-            m_Tree[family].SetColumnWidth(0, std::max(width - 4, 0));
+            CMySuperGrid& tree = m_Tree[family];
+            if (tree.GetSafeHwnd()) {
+                tree.MoveWindow(
+                    -2, int(client.top) + 16, width + 3, std::max(int(client.bottom - client.top) - 16, 0));
+                tree.SetColumnWidth(0, std::max(width - 4, 0));
+                tree.ShowWindow(SW_SHOW);
+            }
         } else {
             button.MoveWindow(-2, 0, 1, 0);
             button.ShowWindow(SW_HIDE);
+            if (m_Tree[family].GetSafeHwnd())
+                m_Tree[family].ShowWindow(SW_HIDE);
         }
     }
 }
@@ -140,36 +147,6 @@ void CCamSelView::OnDraw(CDC* pDC)
     RECT client;
     GetClientRect(&client);
     pDC->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
-    // The tree keeps its rows without a window of its own: show them here,
-    // below the family button.
-    CMySuperGrid& tree = m_Tree[m_nCurrentFamily];
-    const int rowHeight = tree.GetRowHeight();
-    pDC->SetBkMode(TRANSPARENT);
-    for (int row = tree.GetTopIndex(); row < tree.GetItemCount(); ++row) {
-        const int top = 20 + (row - tree.GetTopIndex()) * rowHeight;
-        if (top > client.bottom)
-            break;
-        LVITEM item {};
-        item.mask = LVIF_INDENT | LVIF_STATE;
-        item.iItem = row;
-        item.stateMask = LVIS_SELECTED;
-        tree.GetItem(&item);
-        const int left = 4 + item.iIndent * 16;
-        CSuperGridCtrl::CTreeItem* node = tree.NodeAtRow(row);
-        const bool folder = !node || !node->m_lpNodeInfo || node->m_lpNodeInfo->m_bFolder;
-        const int image = folder ? TREE_IMAGE_CLOSED_FOLDER : tree.GetIcon(node);
-        if (item.state & LVIS_SELECTED)
-            pDC->FillSolidRect(0, top, client.right, rowHeight, GetSysColor(COLOR_HIGHLIGHT));
-        // Folder, online and offline marks in place of the image list.
-        const COLORREF mark = image == TREE_IMAGE_ONLINE ? RGB(40, 160, 60)
-            : image == TREE_IMAGE_OFFLINE                ? RGB(150, 150, 150)
-                                                         : RGB(220, 180, 60);
-        pDC->FillSolidRect(left, top + 4, 10, rowHeight - 8, mark);
-        pDC->SetTextColor(
-            item.state & LVIS_SELECTED ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT));
-        const CString text = tree.GetItemText(row, 0);
-        pDC->TextOut(left + 14, top + 2, text.GetString());
-    }
 }
 
 CConfigView* CCamSelView::ConfigView() const
@@ -292,7 +269,7 @@ void CCamSelView::OnTimer(UINT_PTR nIDEvent)
     case TIMER_REDRAW:
         if (m_Tree[m_nCurrentFamily].m_bRedrawNeeded) {
             m_Tree[m_nCurrentFamily].m_bRedrawNeeded = 0;
-            Invalidate(FALSE);
+            m_Tree[m_nCurrentFamily].Invalidate(FALSE);
         }
         break;
     case TIMER_SEARCH_END:
@@ -303,7 +280,7 @@ void CCamSelView::OnTimer(UINT_PTR nIDEvent)
         KillTimer(TIMER_FIRST_SEARCH_END);
         break;
     case TIMER_FIRST_REDRAWS:
-        Invalidate(FALSE);
+        m_Tree[m_nCurrentFamily].Invalidate(FALSE);
         if (m_nFirstRedraws++ == 3) {
             KillTimer(TIMER_FIRST_REDRAWS);
             SetTimer(TIMER_REDRAW, 1000);
