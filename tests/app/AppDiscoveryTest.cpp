@@ -91,6 +91,17 @@ protected:
         return frame && frame->m_pCamSelView ? frame->m_pCamSelView->GetTree(FAMILY_DVR) : nullptr;
     }
     bool WaitFor(const std::function<bool()>& done) { return PumpMessagesUntil(done, 5000); }
+    // Pumps until the devices have sent nothing new for a while, so that
+    // every answer on its way has been read.
+    void WaitQuiet()
+    {
+        for (int round = 0; round < 20; ++round) {
+            const size_t sent = m_responder.RepliesSent();
+            PumpMessagesUntil([] { return false; }, 300);
+            if (m_responder.RepliesSent() == sent)
+                return;
+        }
+    }
 
     sim::DiscoveryResponder m_responder;
 };
@@ -130,26 +141,25 @@ TEST_F(AppDiscoveryTest, ASilentDeviceGoesOfflineAtTheNextRebroadcast)
     ASSERT_NE(tree, nullptr);
     CTreeItem* mine = FindByAddress(tree->m_pMyRoot, kMyDvr);
     ASSERT_NE(mine, nullptr);
-    // The unicast probe of "My DVR" and the broadcast both find their devices,
-    // at start and again when discovery restarts a second later.
-    auto bothOnline = [&] {
+    // The unicast probe of "My DVR" and the broadcast both find their devices.
+    ASSERT_TRUE(WaitFor([&] {
         CTreeItem* local = FindByAddress(tree->m_pLocalRoot, kDvr);
         return mine->m_lpNodeInfo->m_bOnline && local && local->m_lpNodeInfo->m_bOnline;
-    };
-    ASSERT_TRUE(WaitFor(bothOnline));
-    Advance(1000);
-    ASSERT_TRUE(WaitFor(bothOnline));
-    EXPECT_EQ(mine->m_lpNodeInfo->GetImage(), TREE_IMAGE_ONLINE);
-    // Answers still on their way (a broadcast reaches a device twice) land now.
-    PumpMessagesUntil([] { return false; }, 200);
+    }));
 
-    // Both go silent. The re-broadcast after their last answer still counts
-    // that answer; the one after it finds none.
+    // Both go silent; every answer already sent is taken in before the clock moves.
     m_responder.Update(0, [](sim::DiscoveryDevice& d) { d.silent = true; });
     m_responder.Update(2, [](sim::DiscoveryDevice& d) { d.silent = true; });
-    Advance(REBROADCAST_PERIOD_MS);
+    WaitQuiet();
+
+    // The re-broadcast after their last answer still counts that answer
+    // (here the one of discovery's restart a second after start) ...
+    Advance(1000);
+    WaitQuiet();
     EXPECT_EQ(mine->m_lpNodeInfo->GetImage(), TREE_IMAGE_ONLINE);
     EXPECT_NE(FindByAddress(tree->m_pLocalRoot, kDvr), nullptr);
+    // ... the next one finds no answer: offline in "My DVR", gone from
+    // "Local Area DVR".
     Advance(REBROADCAST_PERIOD_MS);
     EXPECT_EQ(mine->m_lpNodeInfo->GetImage(), TREE_IMAGE_OFFLINE);
     EXPECT_EQ(FindByAddress(tree->m_pLocalRoot, kDvr), nullptr);
