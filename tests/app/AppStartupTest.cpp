@@ -6,6 +6,7 @@
 #include "app/ConfigView.h"
 #include "app/MainFrame.h"
 #include "app/TimeZones.h"
+#include "devtree/ItemInfo.h"
 #include "devtree/TreeFile.h"
 #include "devtree/TreeFileUpgrade.h"
 #include "platform/ui/DocView.h"
@@ -147,6 +148,16 @@ TEST_F(AppShellTest, AnOldTreeFileIsUpgradedAtStartUp)
     ASSERT_TRUE(ReadTreeFileBytes(InstallPath("qarn.info"), bytes));
     std::vector<uint8_t> current;
     EXPECT_EQ(ConvertTreeFileImage(bytes, &current), TreeFileConversion::Current);
+
+    // The tree was read from the upgraded file, so its device is whole.
+    auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    ASSERT_NE(frame, nullptr);
+    CMySuperGrid* tree = frame->m_pCamSelView->GetTree(FAMILY_DVR);
+    ASSERT_EQ(tree->m_pMyRoot->m_listChild.size(), 1u);
+    const CItemInfo* gate = tree->m_pMyRoot->m_listChild[0]->m_lpNodeInfo;
+    EXPECT_EQ(gate->GetItemText(), CString("Gate"));
+    EXPECT_EQ(gate->m_dwIpAddress, 0xC0A80005u);
+    EXPECT_STREQ(gate->m_szSerial, "SN1");
 }
 
 TEST_F(AppShellTest, TheVersionButtonOpensAbout)
