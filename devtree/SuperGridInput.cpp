@@ -3,6 +3,7 @@
 #include "devtree/SuperGridCtrl.h"
 
 #include "controls/ListInPlaceEdit.h"
+#include "platform/ui/DC.h"
 #include "platform/ui/ImageList.h"
 
 #include <algorithm>
@@ -355,8 +356,35 @@ BOOL CSuperGridCtrl::HasDragCapture()
 
 CImageList* CSuperGridCtrl::CreateDragImageEx(int nRow)
 {
-    (void)nRow;
-    return nullptr;
+    // The row's icon and first-column text on the window colour; white is
+    // the mask.
+    CRect row;
+    CTreeItem* node = NodeAtRow(nRow);
+    CImageList* small = GetImageList(LVSIL_SMALL);
+    if (!GetWidget() || !node || !GetItemRect(nRow, &row, LVIR_BOUNDS))
+        return nullptr; // a list without a window shows no picture
+    const int cx = std::max(1, GetColumnWidth(0));
+    const int cy = std::max(1, row.Height());
+    auto* list = new CImageList;
+    CDC mem;
+    CBitmap bitmap;
+    if (!list->Create(cx, cy, ILC_COLOR24 | ILC_MASK, 1, 1) || !mem.CreateCompatibleDC(nullptr)
+        || !bitmap.CreateCompatibleBitmap(&mem, cx, cy)) {
+        delete list;
+        return nullptr;
+    }
+    CBitmap* old = mem.SelectObject(&bitmap);
+    mem.FillSolidRect(0, 0, cx, cy, GetSysColor(COLOR_WINDOW));
+    if (small)
+        small->Draw(&mem, GetIcon(node), CPoint(0, 0), ILD_NORMAL);
+    mem.SetBkMode(TRANSPARENT);
+    mem.TextOut(m_cxImage + 4, 0, GetItemText(nRow, 0));
+    mem.SelectObject(old);
+    if (list->Add(&bitmap, RGB(255, 255, 255)) < 0) {
+        delete list;
+        return nullptr;
+    }
+    return list;
 }
 
 // Drag and drop.
