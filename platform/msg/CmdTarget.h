@@ -306,6 +306,73 @@ protected:
             PLATFORM_THUNK(PLATFORM_THIS->OnNcLButtonUp(UINT(w), CPoint(l)); return true;)                   \
     }                                                                                                        \
     ,
+#define PLATFORM_NC_MOUSE_HANDLER(message, memberFxn)                                                        \
+    {                                                                                                        \
+        message, 0, 0, 0, PLATFORM_THUNK(PLATFORM_THIS->memberFxn(UINT(w), CPoint(l)); return true;)         \
+    }                                                                                                        \
+    ,
+#define ON_WM_NCLBUTTONDBLCLK() PLATFORM_NC_MOUSE_HANDLER(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
+#define ON_WM_NCRBUTTONDOWN() PLATFORM_NC_MOUSE_HANDLER(WM_NCRBUTTONDOWN, OnNcRButtonDown)
+#define ON_WM_NCMBUTTONDOWN() PLATFORM_NC_MOUSE_HANDLER(WM_NCMBUTTONDOWN, OnNcMButtonDown)
+#define ON_WM_MBUTTONDOWN() PLATFORM_MOUSE_HANDLER(WM_MBUTTONDOWN, OnMButtonDown)
+#define ON_WM_NCDESTROY()                                                                                    \
+    {                                                                                                        \
+        WM_NCDESTROY, 0, 0, 0, PLATFORM_THUNK(PLATFORM_THIS->OnNcDestroy(); return true;)                    \
+    }                                                                                                        \
+    ,
+#define ON_WM_NCPAINT()                                                                                      \
+    {                                                                                                        \
+        WM_NCPAINT, 0, 0, 0, PLATFORM_THUNK(PLATFORM_THIS->OnNcPaint(); return true;)                        \
+    }                                                                                                        \
+    ,
+#define ON_WM_SYSCOLORCHANGE()                                                                               \
+    {                                                                                                        \
+        WM_SYSCOLORCHANGE, 0, 0, 0, PLATFORM_THUNK(PLATFORM_THIS->OnSysColorChange(); return true;)          \
+    }                                                                                                        \
+    ,
+// BOOL fn(BOOL bActive)
+#define ON_WM_NCACTIVATE()                                                                                   \
+    {                                                                                                        \
+        WM_NCACTIVATE, 0, 0, 0, PLATFORM_THUNK(*r = PLATFORM_THIS->OnNcActivate(BOOL(w)); return true;)      \
+    }                                                                                                        \
+    ,
+// void fn(UINT fwSide, LPRECT pRect)
+#define ON_WM_SIZING()                                                                                       \
+    {                                                                                                        \
+        WM_SIZING, 0, 0, 0,                                                                                  \
+            PLATFORM_THUNK(PLATFORM_THIS->OnSizing(UINT(w), reinterpret_cast<LPRECT>(l)); return true;)      \
+    }                                                                                                        \
+    ,
+#define ON_WM_MOVING()                                                                                       \
+    {                                                                                                        \
+        WM_MOVING, 0, 0, 0,                                                                                  \
+            PLATFORM_THUNK(PLATFORM_THIS->OnMoving(UINT(w), reinterpret_cast<LPRECT>(l)); return true;)      \
+    }                                                                                                        \
+    ,
+// void fn(UINT uFlags, LPCTSTR lpszSection)
+#define ON_WM_SETTINGCHANGE()                                                                                \
+    {                                                                                                        \
+        WM_SETTINGCHANGE, 0, 0, 0,                                                                           \
+            PLATFORM_THUNK(PLATFORM_THIS->OnSettingChange(UINT(w), reinterpret_cast<LPCTSTR>(l));            \
+                           return true;)                                                                     \
+    }                                                                                                        \
+    ,
+#define ON_WM_SYSCHAR()                                                                                      \
+    {                                                                                                        \
+        WM_SYSCHAR, 0, 0, 0,                                                                                 \
+            PLATFORM_THUNK(                                                                                  \
+                PLATFORM_THIS->OnSysChar(UINT(w), UINT(LOWORD(uintptr_t(l))), UINT(HIWORD(uintptr_t(l))));   \
+                return true;)                                                                                \
+    }                                                                                                        \
+    ,
+#define ON_WM_SYSKEYDOWN()                                                                                   \
+    {                                                                                                        \
+        WM_SYSKEYDOWN, 0, 0, 0,                                                                              \
+            PLATFORM_THUNK(PLATFORM_THIS->OnSysKeyDown(                                                      \
+                UINT(w), UINT(LOWORD(uintptr_t(l))), UINT(HIWORD(uintptr_t(l))));                            \
+                           return true;)                                                                     \
+    }                                                                                                        \
+    ,
 #define ON_WM_NCMOUSEMOVE()                                                                                  \
     {                                                                                                        \
         WM_NCMOUSEMOVE, 0, 0, 0,                                                                             \

@@ -88,16 +88,19 @@ CWndBase::~CWndBase()
     // A window object deleted with its handle still alive takes the handle
     // with it, and the child handles it still has, so that no message
     // reaches a dead object. Derived handlers are gone by now, so no
-    // WM_DESTROY is sent to this object.
+    // WM_DESTROY is sent to this object. A handle that another object has
+    // taken over stays with that object.
     HWND hWnd = m_hWnd;
-    if (!hWnd)
+    if (!hWnd || FromHandlePermanent(hWnd) != this)
         return;
     if (msgcore::ObjectOnThisThread(hWnd) == this)
         for (HWND child : ChildrenOf(hWnd))
             ::DestroyWindow(child);
     msgcore::KillTimersOf(hWnd);
     std::lock_guard<std::mutex> lock(g_tableMutex);
-    g_table.erase(hWnd);
+    auto it = g_table.find(hWnd);
+    if (it != g_table.end() && it->second.object == this)
+        g_table.erase(it);
 }
 
 CWndBase* CWndBase::FromHandlePermanent(HWND hWnd)

@@ -154,6 +154,18 @@ private:
     }
     void OnKeyDown(UINT ch, UINT repeat, UINT flags) { Add("keydown", int(ch), int(repeat), int(flags)); }
     void OnGetMinMaxInfo(MINMAXINFO* info) { info->ptMinTrackSize = { 800, 634 }; }
+    void OnSizing(UINT side, LPRECT rect)
+    {
+        Add("sizing", int(side), rect->right, 0);
+        rect->right = 800;
+    }
+    BOOL OnNcActivate(BOOL active)
+    {
+        Add("ncactivate", active, 0, 0);
+        return TRUE;
+    }
+    void OnNcLButtonDblClk(UINT hit, CPoint pt) { Add("ncdblclk", int(hit), pt.x, pt.y); }
+    void OnSysColorChange() { log.push_back("syscolor"); }
     void OnCommandRange(UINT id) { Add("range", int(id), 0, 0); }
     void OnNotifyRange(UINT id, NMHDR* hdr, LRESULT* result)
     {
@@ -179,6 +191,10 @@ ON_WM_MOUSEMOVE()
 ON_WM_MOUSEWHEEL()
 ON_WM_KEYDOWN()
 ON_WM_GETMINMAXINFO()
+ON_WM_SIZING()
+ON_WM_NCACTIVATE()
+ON_WM_NCLBUTTONDBLCLK()
+ON_WM_SYSCOLORCHANGE()
 ON_COMMAND_RANGE(2000, 2004, OnCommandRange)
 ON_NOTIFY_RANGE(NM_RCLICK, 3000, 3009, OnNotifyRange)
 END_MESSAGE_MAP()
@@ -345,6 +361,12 @@ TEST(Messages, StandardHandlersGetTheirParameters)
     MINMAXINFO info {};
     wnd.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(info.ptMinTrackSize.x, 800);
+    CRect sizing(0, 0, 640, 480);
+    wnd.SendMessage(WM_SIZING, 2, reinterpret_cast<LPARAM>(static_cast<LPRECT>(sizing)));
+    EXPECT_EQ(sizing.right, 800);
+    EXPECT_EQ(wnd.SendMessage(WM_NCACTIVATE, TRUE), TRUE);
+    wnd.SendMessage(WM_NCLBUTTONDBLCLK, 2, MAKELPARAM(300, 5));
+    wnd.SendMessage(WM_SYSCOLORCHANGE);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(2004, 0), 0);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(2005, 0), 0);
     NMHDR hdr { nullptr, 3003, NM_RCLICK };
@@ -352,7 +374,8 @@ TEST(Messages, StandardHandlersGetTheirParameters)
     wnd.DestroyWindow();
     EXPECT_EQ(wnd.log,
         Texts({ "create 17", "size 2 800 634", "move -17 40 0", "lbutton 1 -3 250", "mousemove 0 10 20",
-            "wheel 0 -120 5", "keydown 40 1 80", "range 2004 0 0", "notify 3003 1 0", "destroy" }));
+            "wheel 0 -120 5", "keydown 40 1 80", "sizing 2 640 0", "ncactivate 1 0 0", "ncdblclk 2 300 5",
+            "syscolor", "range 2004 0 0", "notify 3003 1 0", "destroy" }));
 }
 
 TEST(Messages, CreateFailsWhenOnCreateSaysSo)
