@@ -263,23 +263,3 @@ LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return CWnd::DefWindowProc(message, wParam, lParam);
     }
 }
-
-namespace
-{
-
-class WidgetModalRunner : public IModalDialogRunner
-{
-public:
-    void RunModalLoop(CWnd* dialog) override
-    {
-        CDialog::RunModalLoopUntilEnded(dynamic_cast<CDialog*>(dialog));
-    }
-};
-
-} // namespace
-
-void InstallWidgetServices()
-{
-    static WidgetModalRunner runner;
-    InstallService<IModalDialogRunner>(&runner);
-}

@@ -63,8 +63,9 @@ protected:
     bool m_bModal = false;
     UINT m_nDefID = 0;
     QEventLoop* m_pModalLoop = nullptr;
+    friend class CPropertySheet;
 };
 
-// A modal runner for programs (installed by the application object): it
-// runs a Qt event loop until the dialog ends.
+// Installs the widget services a program uses (modal runner, message
+// boxes, popup menus on Qt); AfxWinMain does so.
 PLATFORM_UI_API void InstallWidgetServices();

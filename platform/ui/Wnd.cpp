@@ -135,21 +135,26 @@ QRect SurfaceWidget::ClientRect() const
     return r;
 }
 
+void SurfaceWidget::Render(const QRect& area)
+{
+    m_updateRect = area.intersected(ClientRect());
+    Surface();
+    if (!m_owner->m_hWnd || m_inPaint)
+        return;
+    m_inPaint = true;
+    if (m_erase) {
+        m_erase = false;
+        CClientDC dc(m_owner);
+        m_owner->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(HandleOf(&dc)));
+    }
+    if (m_owner->m_hWnd)
+        m_owner->SendMessage(WM_PAINT);
+    m_inPaint = false;
+}
+
 void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
-    QRect client = ClientRect();
-    m_updateRect = event->rect().intersected(client);
-    Surface();
-    if (m_owner->m_hWnd) {
-        m_inPaint = true;
-        if (m_erase) {
-            m_erase = false;
-            CClientDC dc(m_owner);
-            m_owner->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(HandleOf(&dc)));
-        }
-        m_owner->SendMessage(WM_PAINT);
-        m_inPaint = false;
-    }
+    Render(event->rect());
     QPainter p(this);
     p.drawImage(m_updateRect.topLeft(), m_surface, m_updateRect);
 }
@@ -866,7 +871,9 @@ CWnd* CWnd::SetCapture()
         old->SendMessage(WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(m_hWnd));
     }
     g_capture = this;
-    if (m_pWidget && m_pWidget->isVisible())
+    // The capture is ours either way; a platform without pointer grabs
+    // (offscreen) still routes the mouse to the capture window.
+    if (m_pWidget && m_pWidget->isVisible() && QGuiApplication::platformName() != QLatin1String("offscreen"))
         m_pWidget->grabMouse();
     return old;
 }
@@ -915,8 +922,13 @@ void CWnd::ValidateRect(LPCRECT) { }
 
 void CWnd::UpdateWindow()
 {
-    if (m_pWidget && m_pWidget->isVisible())
+    // The window paints now, whether or not the screen shows it yet.
+    if (auto* surface = dynamic_cast<SurfaceWidget*>(m_pWidget)) {
+        surface->Render(surface->ClientRect());
+        surface->update();
+    } else if (m_pWidget && m_pWidget->isVisible()) {
         m_pWidget->repaint();
+    }
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, void*, UINT flags)

@@ -52,6 +52,8 @@ class SurfaceWidget : public QWidget
 public:
     SurfaceWidget(CWnd* owner, QWidget* parent, Qt::WindowFlags flags);
     QImage& Surface();
+    // Runs WM_ERASEBKGND (when due) and WM_PAINT for an area into the surface.
+    void Render(const QRect& area);
     QRect UpdateRect() const { return m_updateRect; }
     bool InPaint() const { return m_inPaint; }
     void SetErase(bool erase) { m_erase = m_erase || erase; }
