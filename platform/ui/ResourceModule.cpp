@@ -1,7 +1,5 @@
 #include "platform/ui/ResourceModule.h"
 
-#include "platform/base/String.h"
-
 #include <algorithm>
 #include <atomic>
 #include <cstring>
@@ -57,24 +55,6 @@ template <typename T> const T* ById(std::span<const T> table, UINT id)
 }
 
 } // namespace
-
-namespace
-{
-
-// CString::LoadString reads the resource module's string table.
-bool LoadFromResources(UINT id, CString& text)
-{
-    const char* found = FindStringResource(AfxGetResourceHandle(), id);
-    text = found ? found : "";
-    return found != nullptr;
-}
-
-} // namespace
-
-void InstallResourceStringLoader()
-{
-    SetStringLoader(&LoadFromResources);
-}
 
 HINSTANCE RegisterResourceModule(const ResourceTables* tables, HINSTANCE fallback)
 {

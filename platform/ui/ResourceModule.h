@@ -41,10 +41,6 @@ PLATFORM_UI_API int LoadString(HINSTANCE module, UINT id, char* buffer, int size
 // The text of string `id` from the resource module, empty when absent.
 PLATFORM_UI_API std::string LoadResourceString(UINT id);
 
-// Makes CString::LoadString read the resource module's string table (the
-// program does so at start; tests may install a loader of their own).
-PLATFORM_UI_API void InstallResourceStringLoader();
-
 // Switches the resource module for a scope: code of a library that shows its
 // own dialogs and strings runs inside one.
 class PLATFORM_UI_API CResourceScope
