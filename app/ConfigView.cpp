@@ -1,61 +1,770 @@
 #include "app/ConfigView.h"
 
+#include "app/CamSelSelection.h"
+#include "app/DeviceSelection.h"
+#include "app/LoginBar.h"
+#include "app/MainFrame.h"
+#include "dialogs/DialUpProgressDlg.h"
+#include "dialogs/IpAddressDlg.h"
+#include "link/ConfigSession.h"
+#include "link/DeviceHelpers.h"
+#include "pages/ConfigPage.h"
+#include "pages/DeviceRecords.h"
+#include "pages/Page1CamInfo.h"
+#include "pages/PropertyConfig.h"
+#include "pages/SheetDialog.h"
+#include "pages/SheetFactory.h"
 #include "platform/ui/WinApp.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+
+namespace
+{
+
+constexpr UINT IDS_USER_NAME = 61600;
+constexpr UINT IDS_PASSWORD = 61601;
+constexpr UINT IDS_CHANGE_IP = 61602;
+constexpr UINT IDS_SAVE_PASSWORD = 61603;
+constexpr UINT IDS_LOGIN = 61604;
+constexpr UINT IDS_EXIT = 61605;
+constexpr UINT IDS_LOGIN_HIDDEN = 61644;
+constexpr UINT IDS_PORT = 61800;
+constexpr UINT IDS_PORT_INVALID = 61801;
+constexpr UINT IDS_PASSWORDS_DELETED = 61694;
+constexpr UINT IDS_LINE_BUSY = 61794;
+constexpr UINT IDS_IP_INVALID = 61456;
+constexpr UINT IDS_IP_USED = 61448;
+constexpr UINT IDS_IP_CHANGE_FAILED = 61449;
+constexpr UINT IDS_IP_CHANGE_OK = 61450;
+constexpr UINT IDS_IP_CHANGING = 61551;
+
+constexpr char kProgramTitle[] = "Pellmoor Tarnwick";
+constexpr int kPasswordLimit = 15;
+
+CConfigView* g_pConfigView = nullptr;
+
+// The view to itself: delete the sheet objects of an ended session.
+constexpr UINT WM_DELETE_RETIRED = WM_APP + 1;
+
+// The schedule and recording pages copy a 16-byte block they are given.
+bool TakesScheduleBlock(SheetSlot slot)
+{
+    switch (slot) {
+    case SLOT_Schedule:
+    case SLOT_Schedule2:
+    case SLOT_ScheduleDVR:
+    case SLOT_NormalRec:
+    case SLOT_AlarmRec:
+    case SLOT_ScheduleDvrSorvak:
+    case SLOT_ScheduleFeldra:
+        return true;
+    default:
+        return false;
+    }
+}
+
+CString LoadText(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+
+void CopyText(char* dst, size_t size, const char* src)
+{
+    CopyFixedText(dst, size, src, std::strlen(src));
+}
+
+} // namespace
 
 CWnd* g_pMainWnd = nullptr;
 
+CConfigView* GetConfigView()
+{
+    return g_pConfigView;
+}
+
 IMPLEMENT_DYNCREATE(CConfigView, CView)
 
-CConfigView::CConfigView() = default;
+BEGIN_MESSAGE_MAP(CConfigView, CView)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_TIMER()
+ON_WM_DESTROY()
+ON_WM_CTLCOLOR()
+ON_EN_CHANGE(IDC_DEVICE_ADDRESS, OnIpFieldChanged)
+ON_BN_CLICKED(IDC_LOGIN, OnButtonLogin)
+ON_BN_CLICKED(IDC_LOGIN_HIDDEN, OnButtonLogin)
+ON_BN_CLICKED(IDC_CHANGE_IP, OnButtonChangeIp)
+ON_BN_CLICKED(IDC_SAVE_PASSWORD, OnSavePassword)
+ON_BN_CLICKED(IDC_EXIT, OnButtonExit)
+ON_MESSAGE(WM_DELETE_RETIRED, OnDeleteRetired)
+END_MESSAGE_MAP()
+
+CConfigView::CConfigView()
+{
+    g_pConfigView = this;
+}
+
+CConfigView::~CConfigView()
+{
+    DeletePages();
+    DeleteRetired();
+    if (m_pSelection && GetDeviceSelection() == m_pSelection.get())
+        SetDeviceSelection(nullptr);
+    if (g_pConfigView == this)
+        g_pConfigView = nullptr;
+}
 
 void CConfigView::OnInitialUpdate()
 {
     CView::OnInitialUpdate();
     g_pMainWnd = AfxGetMainWnd();
+    auto* frame = dynamic_cast<CMainFrame*>(g_pMainWnd);
+    if (frame && frame->m_pCamSelView && !m_pSelection) {
+        m_pSelection = std::make_unique<CCamSelSelection>(frame->m_pCamSelView);
+        SetDeviceSelection(m_pSelection.get());
+    }
 }
 
-void CConfigView::OnDraw(CDC* pDC)
+void CConfigView::OnDraw(CDC*) { }
+
+int CConfigView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    RECT client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+    if (CView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_WhiteBrush.CreateSolidBrush(RGB(255, 255, 255));
+
+    const CRect none(0, 0, 0, 0);
+    const DWORD child = WS_CHILD | WS_VISIBLE;
+    m_UserNameLabel.Create(LoadText(IDS_USER_NAME), child, none, this, IDC_USER_NAME_LABEL);
+    m_UserName.Create(child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, none, this, IDC_USER_NAME);
+    m_PasswordLabel.Create(LoadText(IDS_PASSWORD), child, none, this, IDC_PASSWORD_LABEL);
+    m_Password.Create(
+        child | WS_BORDER | WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL, none, this, IDC_PASSWORD);
+    m_Password.LimitText(kPasswordLimit);
+    m_PortLabel.Create(LoadText(IDS_PORT), child, none, this, IDC_PORT_LABEL);
+    m_Port.Create(child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, none, this, IDC_PORT);
+    m_SavePassword.Create(
+        LoadText(IDS_SAVE_PASSWORD), child | WS_TABSTOP | BS_AUTOCHECKBOX, none, this, IDC_SAVE_PASSWORD);
+    m_ChangeIp.Create(LoadText(IDS_CHANGE_IP), child | WS_TABSTOP | BS_PUSHBUTTON, none, this, IDC_CHANGE_IP);
+    m_IpAddress.Create(child | WS_BORDER | WS_TABSTOP, none, this, IDC_DEVICE_ADDRESS);
+    m_Login.Create(LoadText(IDS_LOGIN), child | WS_TABSTOP | BS_PUSHBUTTON, none, this, IDC_LOGIN);
+    m_Exit.Create(LoadText(IDS_EXIT), child | WS_TABSTOP | BS_PUSHBUTTON, none, this, IDC_EXIT);
+    m_LoginHidden.Create(LoadText(IDS_LOGIN_HIDDEN), WS_CHILD | BS_PUSHBUTTON, none, this, IDC_LOGIN_HIDDEN);
+
+    // Every login uses the user name "admin".
+    m_UserName.SetWindowText(CONFIG_ADMIN_USER);
+    m_UserName.EnableWindow(FALSE);
+    EnableLoginControls(FALSE);
+    m_bDeviceMessage = FALSE;
+    m_bLoggedOut = TRUE;
+    m_bSheetExists = FALSE;
+    return 0;
 }
+
+void CConfigView::EnableLoginControls(BOOL bEnable)
+{
+    m_Password.EnableWindow(bEnable);
+    m_IpAddress.EnableWindow(bEnable);
+    m_SavePassword.EnableWindow(bEnable);
+    m_Login.EnableWindow(bEnable);
+    m_LoginHidden.EnableWindow(bEnable);
+    m_ChangeIp.EnableWindow(FALSE);
+}
+
+HBRUSH CConfigView::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    return m_WhiteBrush;
+}
+
+void CConfigView::OnSize(UINT nType, int cx, int cy)
+{
+    CView::OnSize(nType, cx, cy);
+    if (m_bLoggedOut)
+        ShowLoginBar();
+    else if (m_pPropertyConfig && m_pPropertyConfig->GetSafeHwnd())
+        ShowSheet();
+}
+
+void CConfigView::ShowLoginBar()
+{
+    CRect client;
+    GetClientRect(&client);
+    const LoginBarLayout layout = LayoutLoginBar(client.Width(), client.Height());
+    for (const LoginBarItem& item : layout.items) {
+        if (CWnd* pControl = GetDlgItem(item.id)) {
+            pControl->MoveWindow(item.x, item.y, item.cx, item.cy);
+            pControl->ShowWindow(item.id == IDC_LOGIN_HIDDEN ? SW_HIDE : SW_SHOW);
+        }
+    }
+}
+
+void CConfigView::HideLoginBar()
+{
+    for (int id : kLoginBarIds) {
+        if (CWnd* pControl = GetDlgItem(id))
+            pControl->ShowWindow(SW_HIDE);
+    }
+}
+
+void CConfigView::ShowSheet()
+{
+    if (!m_pPropertyConfig || !m_pPropertyConfig->GetSafeHwnd())
+        return;
+    CRect client;
+    GetClientRect(&client);
+    m_pPropertyConfig->MoveWindow(0, 0, client.Width(), client.Height());
+    if (CWnd* pTab = m_pPropertyConfig->GetTabControl())
+        pTab->MoveWindow(0, 0, client.Width(), client.Height());
+    m_pPropertyConfig->PlaceActivePage();
+    m_pPropertyConfig->ShowWindow(SW_SHOW);
+}
+
+void CConfigView::SetTitle(const char* title)
+{
+    if (CWnd* pFrame = GetTopLevelParent())
+        pFrame->SetWindowText(title);
+}
+
+BOOL CConfigView::ReadIpControl(DWORD* pAddress) const
+{
+    CString text;
+    m_IpAddress.GetWindowText(text);
+    return ParseDottedAddress(text, pAddress) ? TRUE : FALSE;
+}
+
+void CConfigView::WriteIpControl(DWORD address)
+{
+    m_IpAddress.SetWindowText(address ? FormatIpAddress(address).c_str() : "");
+}
+
+void CConfigView::OnIpFieldChanged()
+{
+    DWORD address = 0;
+    const BOOL bFull = ReadIpControl(&address);
+    m_ChangeIp.EnableWindow(bFull && address != g_CurrentDevice.dwIpAddress);
+}
+
+// Device messages.
 
 LRESULT CConfigView::OnDeviceClear(WPARAM, LPARAM)
 {
+    ClearDevice();
+    return 1;
+}
+
+LRESULT CConfigView::OnDeviceSelect(WPARAM wParam, LPARAM lParam)
+{
+    SelectDevice(reinterpret_cast<const SELECTED_DEVICE*>(wParam), int(lParam));
+    return 1;
+}
+
+LRESULT CConfigView::OnDeviceInfo(WPARAM wParam, LPARAM)
+{
+    DeviceInfo(reinterpret_cast<const SELECTED_DEVICE*>(wParam));
+    return 1;
+}
+
+LRESULT CConfigView::OnDeviceReply(WPARAM wParam, LPARAM)
+{
+    DeviceReply(reinterpret_cast<const SELECTED_DEVICE*>(wParam));
+    return 1;
+}
+
+LRESULT CConfigView::OnDeviceUpdate(WPARAM wParam, LPARAM lParam)
+{
+    UpdateDevice(reinterpret_cast<const SELECTED_DEVICE*>(wParam), lParam != 0);
+    return 1;
+}
+
+void CConfigView::SelectDevice(const SELECTED_DEVICE* pDevice, int flag)
+{
+    if (!pDevice)
+        return;
+    m_bDeviceMessage = TRUE;
+    SetCurrentDevice(*pDevice);
+
+    // Another device hides the sheet; the session's device shows it again.
+    if (!m_bLoggedOut && m_dwSessionAddress != pDevice->dwIpAddress) {
+        if (m_pPropertyConfig)
+            m_pPropertyConfig->ShowWindow(SW_HIDE);
+        m_bLoggedOut = TRUE;
+        ShowLoginBar();
+        m_Password.SetFocus();
+    } else if (m_bLoggedOut && m_bSheetExists && m_dwSessionAddress == pDevice->dwIpAddress) {
+        HideLoginBar();
+        m_bLoggedOut = FALSE;
+        ShowSheet();
+    }
+
+    m_Password.SetWindowText("");
+    m_SavePassword.SetCheck(BST_UNCHECKED);
+    if (flag != 1) {
+        m_Password.SetFocus();
+        if (pDevice->bPasswordSaved) {
+            char saved[17] = {};
+            std::memcpy(saved, pDevice->byPassword, 16);
+            m_Password.SetWindowText(saved);
+            m_SavePassword.SetCheck(BST_CHECKED);
+        }
+        CString port;
+        port.Format("%d", int(pDevice->dwConfigPort));
+        m_Port.SetWindowText(port);
+        WriteIpControl(pDevice->dwIpAddress);
+        m_Password.EnableWindow(TRUE);
+        m_IpAddress.EnableWindow(TRUE);
+        m_ChangeIp.EnableWindow(FALSE);
+        if (!pDevice->bMacText) {
+            m_SavePassword.SetCheck(BST_UNCHECKED);
+            m_SavePassword.EnableWindow(FALSE);
+            m_Password.SetWindowText("");
+        } else {
+            m_SavePassword.EnableWindow(TRUE);
+        }
+        m_Login.EnableWindow(TRUE);
+        m_LoginHidden.EnableWindow(TRUE);
+    } else {
+        std::memset(m_byPasswordBlock, 0, sizeof m_byPasswordBlock);
+        m_bSavePassword = 0;
+        WriteIpControl(0);
+        EnableLoginControls(FALSE);
+    }
+
+    CopyText(m_CameraInfo.szModel, sizeof m_CameraInfo.szModel, pDevice->szModel);
+    CopyText(m_CameraInfo.szVersion1, sizeof m_CameraInfo.szVersion1, pDevice->szVersion1);
+    CopyText(m_CameraInfo.szVersion2, sizeof m_CameraInfo.szVersion2, pDevice->szVersion2);
+    CopyText(m_CameraInfo.szSerial, sizeof m_CameraInfo.szSerial, pDevice->szSerial);
+    m_CameraInfo.dwIpAddress = pDevice->dwIpAddress;
+    std::memcpy(m_CameraInfo.byMac, pDevice->byMac, sizeof m_CameraInfo.byMac);
+    CopyText(m_CameraInfo.szInfo, sizeof m_CameraInfo.szInfo, pDevice->szInfo);
+    m_CameraInfo.bAddressText = pDevice->bLookup;
+    CopyText(m_CameraInfo.szAddress, sizeof m_CameraInfo.szAddress, pDevice->szAddress);
+    m_Password.SetFocus();
+}
+
+void CConfigView::ClearDevice()
+{
+    if (m_bSheetExists && !m_bLoggedOut)
+        return;
     ClearCurrentDevice();
-    return 1;
+    m_bDeviceMessage = TRUE;
+    m_Password.SetWindowText("");
+    m_SavePassword.SetCheck(BST_UNCHECKED);
+    std::memset(m_byPasswordBlock, 0, sizeof m_byPasswordBlock);
+    m_bSavePassword = 0;
+    WriteIpControl(0);
+    EnableLoginControls(FALSE);
+    std::memset(&m_CameraInfo, 0, sizeof m_CameraInfo);
 }
 
-LRESULT CConfigView::OnDeviceSelect(WPARAM wParam, LPARAM)
+void CConfigView::DeviceReply(const SELECTED_DEVICE* pDevice)
 {
-    if (auto* record = reinterpret_cast<SELECTED_DEVICE*>(wParam))
-        SetCurrentDevice(*record);
-    return 1;
+    if (!pDevice)
+        return;
+    m_bDeviceMessage = TRUE;
+    SetCurrentDevice(*pDevice);
+    WriteIpControl(pDevice->dwIpAddress);
+    if (!m_bLoggedOut && !g_CurrentDevice.bMacText)
+        SetTitle(g_CurrentDevice.szName);
 }
 
-LRESULT CConfigView::OnDeviceInfo(WPARAM, LPARAM)
+void CConfigView::UpdateDevice(const SELECTED_DEVICE* pDevice, BOOL bSetAddress)
 {
-    return 1;
+    if (!pDevice || !m_bLoggedOut)
+        return;
+    SetCurrentDevice(*pDevice);
+    if (bSetAddress)
+        WriteIpControl(pDevice->dwIpAddress);
 }
 
-LRESULT CConfigView::OnDeviceReply(WPARAM, LPARAM)
+void CConfigView::DeviceInfo(const SELECTED_DEVICE* pDevice)
 {
-    return 1;
+    if (pDevice)
+        SetCurrentDevice(*pDevice);
 }
 
-LRESULT CConfigView::OnDeviceUpdate(WPARAM wParam, LPARAM)
+// Login.
+
+void CConfigView::OnButtonLogin()
 {
-    if (auto* record = reinterpret_cast<SELECTED_DEVICE*>(wParam))
-        SetCurrentDevice(*record);
-    return 1;
+    BeginWaitCursor();
+    m_nRetry = 0;
+    Login();
+    EndWaitCursor();
 }
 
-void CConfigView::OnIpChangeReply(RES_DISCOVER_OVEL*)
+void CConfigView::LoginIfLoggedOut()
 {
-    m_bIpChanged = 0;
+    if (m_bLoggedOut)
+        OnButtonLogin();
 }
 
-void CConfigView::StartIpChange(DWORD, LPCTSTR) { }
+BOOL CConfigView::Login()
+{
+    CopyText(g_CurrentDevice.szAddress, sizeof g_CurrentDevice.szAddress,
+        FormatIpAddress(g_CurrentDevice.dwIpAddress).c_str());
+
+    CString portText;
+    m_Port.GetWindowText(portText);
+    DWORD port = 0;
+    if (!ParsePortText(portText, &port)) {
+        AfxMessageBox(IDS_PORT_INVALID);
+        return FALSE;
+    }
+    g_CurrentDevice.dwConfigPort = port;
+
+    CString password;
+    m_Password.GetWindowText(password);
+    g_strDevicePassword = std::string(static_cast<LPCTSTR>(password)).substr(0, kPasswordLimit);
+    std::memset(m_byPasswordBlock, 0, sizeof m_byPasswordBlock);
+    std::memcpy(m_byPasswordBlock, g_strDevicePassword.data(), g_strDevicePassword.size());
+
+    CConfigSession session;
+    auto reply = std::make_unique<ConfigReply>();
+    // The session has shown its message when this fails.
+    if (!session.GetDeviceInfo(reply.get()))
+        return FALSE;
+    const CFG_DEVICE_INFO info = ReplyFields<CFG_DEVICE_INFO>(*reply);
+
+    CopyField(g_CurrentDevice.szModel, info.szModel);
+    CopyField(g_CurrentDevice.szVersion1, info.szVersion1);
+    CopyField(g_CurrentDevice.szVersion2, info.szVersion2);
+    CopyField(g_CurrentDevice.szSerial, info.szSerial);
+    std::memcpy(g_CurrentDevice.byMac, info.byMac, sizeof g_CurrentDevice.byMac);
+    CopyField(g_CurrentDevice.szInfo, info.szTitle);
+
+    m_nFirstFirmwareClass = m_nFirmwareClass;
+    m_nFirmwareClass = FirmwareKindOf(g_CurrentDevice.dwFamily, g_CurrentDevice.szVersion2);
+    if (m_nFirstFirmwareClass < 0)
+        m_nFirstFirmwareClass = m_nFirmwareClass;
+
+    if (m_bSheetExists || m_pPropertyConfig)
+        DeletePages();
+
+    m_bSavePassword = m_SavePassword.GetCheck() == BST_CHECKED;
+    IDeviceSelection* pSelection = GetDeviceSelection();
+    if (pSelection) {
+        pSelection->SetDevicePassword(0, m_byPasswordBlock, m_bSavePassword);
+        pSelection->SetDevicePorts(
+            g_CurrentDevice.dwStreamPort, g_CurrentDevice.dwHttpPort, g_CurrentDevice.dwConfigPort);
+    }
+
+    m_bLoggedOut = FALSE;
+    m_dwSessionAddress = g_CurrentDevice.dwIpAddress;
+    m_bSheetExists = TRUE;
+    g_nRecorderModel = ModelNameToRecorderModel(g_CurrentDevice.szModel);
+
+    CreatePages();
+    SetPageViews();
+    AddPages();
+    LinkPages();
+
+    HideLoginBar();
+    ShowSheet();
+    if (pSelection)
+        pSelection->OnLoggedIn(m_CameraInfo.szSerial, m_CameraInfo.byMac, g_CurrentDevice.bMacText);
+    SetTitle(g_CurrentDevice.szName);
+    m_nFirstFirmwareClass = m_nFirmwareClass;
+    return TRUE;
+}
+
+// The sheet's life: every step walks the slots and skips the empty ones.
+
+CConfigPage* CConfigView::GetPage(SheetSlot slot) const
+{
+    return slot >= 0 && slot < SLOT_FIRST_DIALOG ? m_pPages[slot] : nullptr;
+}
+
+void CConfigView::CreatePages()
+{
+    m_pPropertyConfig = new CPropertyConfig("Configuration", this, 0);
+    const SheetAssembly sheet = AssembleSheet(SheetInputsForCurrentDevice(m_nFirmwareClass));
+    for (int s = 0; s < SLOT_COUNT; ++s) {
+        if (!sheet.created[s])
+            continue;
+        const SheetSlot slot = static_cast<SheetSlot>(s);
+        if (IsDialogSlot(slot))
+            m_pDialogs[s - SLOT_FIRST_DIALOG] = CreateSheetDialog(slot);
+        else
+            m_pPages[s] = CreateSheetPage(slot);
+    }
+    if (auto* pInfo = static_cast<CPage1CamInfo*>(m_pPages[SLOT_CamInfo]))
+        pInfo->SetCameraInfo(&m_CameraInfo);
+}
+
+void CConfigView::SetPageViews()
+{
+    CString password;
+    m_Password.GetWindowText(password);
+    g_strDevicePassword = std::string(static_cast<LPCTSTR>(password)).substr(0, kPasswordLimit);
+    BYTE passwordBlock[16] = {};
+    std::memcpy(passwordBlock, g_strDevicePassword.data(), g_strDevicePassword.size());
+    const BYTE scheduleBlock[16] = {};
+
+    for (int s = 0; s < SLOT_FIRST_DIALOG; ++s) {
+        if (s == SLOT_Security || !m_pPages[s])
+            continue;
+        m_pPages[s]->SetConfigView(this);
+        if (TakesScheduleBlock(static_cast<SheetSlot>(s)))
+            m_pPages[s]->SetScheduleBlock(scheduleBlock);
+    }
+    for (CSheetDialog* pDialog : m_pDialogs) {
+        if (pDialog)
+            pDialog->SetConfigView(this, scheduleBlock, passwordBlock);
+    }
+    // The security page is given the view last.
+    if (m_pPages[SLOT_Security])
+        m_pPages[SLOT_Security]->SetConfigView(this);
+}
+
+void CConfigView::AddPages()
+{
+    const SheetAssembly sheet = AssembleSheet(SheetInputsForCurrentDevice(m_nFirmwareClass));
+    for (SheetSlot slot : sheet.order) {
+        if (m_pPages[slot])
+            m_pPropertyConfig->AddPage(m_pPages[slot]);
+    }
+    m_pPropertyConfig->Create(this, WS_CHILD | WS_DLGFRAME | WS_TABSTOP, 0);
+}
+
+void CConfigView::LinkPages()
+{
+    const SheetAssembly sheet = AssembleSheet(SheetInputsForCurrentDevice(m_nFirmwareClass));
+    auto object = [this](SheetSlot slot) -> CWnd* {
+        if (IsDialogSlot(slot))
+            return m_pDialogs[slot - SLOT_FIRST_DIALOG];
+        return m_pPages[slot];
+    };
+    for (const SheetLink& link : sheet.links) {
+        if (IsDialogSlot(link.from)) {
+            if (CSheetDialog* pDialog = m_pDialogs[link.from - SLOT_FIRST_DIALOG])
+                pDialog->SetSheetLink(link.role, object(link.to));
+        } else if (m_pPages[link.from]) {
+            m_pPages[link.from]->SetSheetLink(link.role, object(link.to));
+        }
+    }
+}
+
+void CConfigView::DeletePages()
+{
+    for (CConfigPage* pPage : m_pPages) {
+        if (pPage)
+            pPage->ReleaseChildDialogs();
+    }
+    // The sheet's window goes first so that no page window outlives its object.
+    if (m_pPropertyConfig && m_pPropertyConfig->GetSafeHwnd())
+        m_pPropertyConfig->DestroyWindow();
+    for (CConfigPage*& pPage : m_pPages) {
+        delete pPage;
+        pPage = nullptr;
+    }
+    for (CSheetDialog*& pDialog : m_pDialogs) {
+        if (pDialog && pDialog->GetSafeHwnd())
+            pDialog->DestroyWindow();
+        delete pDialog;
+        pDialog = nullptr;
+    }
+    delete m_pPropertyConfig;
+    m_pPropertyConfig = nullptr;
+}
+
+void CConfigView::RetirePages()
+{
+    RetiredSheet retired;
+    retired.pSheet = m_pPropertyConfig;
+    m_pPropertyConfig = nullptr;
+    if (retired.pSheet && retired.pSheet->GetSafeHwnd())
+        retired.pSheet->ShowWindow(SW_HIDE);
+    for (CConfigPage*& pPage : m_pPages) {
+        if (pPage)
+            retired.pages.push_back(pPage);
+        pPage = nullptr;
+    }
+    for (CSheetDialog*& pDialog : m_pDialogs) {
+        if (pDialog)
+            retired.dialogs.push_back(pDialog);
+        pDialog = nullptr;
+    }
+    m_retired.push_back(std::move(retired));
+    if (!GetSafeHwnd() || !PostMessage(WM_DELETE_RETIRED, 0, 0))
+        DeleteRetired();
+}
+
+LRESULT CConfigView::OnDeleteRetired(WPARAM, LPARAM)
+{
+    DeleteRetired();
+    return 0;
+}
+
+void CConfigView::DeleteRetired()
+{
+    std::vector<RetiredSheet> retired;
+    retired.swap(m_retired);
+    for (RetiredSheet& r : retired) {
+        for (CConfigPage* pPage : r.pages)
+            pPage->ReleaseChildDialogs();
+        if (r.pSheet && r.pSheet->GetSafeHwnd())
+            r.pSheet->DestroyWindow();
+        for (CConfigPage* pPage : r.pages)
+            delete pPage;
+        for (CSheetDialog* pDialog : r.dialogs) {
+            if (pDialog->GetSafeHwnd())
+                pDialog->DestroyWindow();
+            delete pDialog;
+        }
+        delete r.pSheet;
+    }
+}
+
+void CConfigView::EndSession(bool ok)
+{
+    BeginWaitCursor();
+    if (m_pPropertyConfig) {
+        if (CPropertyPage* pActive = m_pPropertyConfig->GetActivePage()) {
+            if (ok)
+                pActive->OnApply();
+            else
+                pActive->OnCancel();
+        }
+    }
+    m_dwSessionAddress = 0;
+    m_bSheetExists = FALSE;
+    m_bLoggedOut = TRUE;
+    RetirePages();
+    ShowLoginBar();
+    SetTitle(kProgramTitle);
+    m_Password.SetWindowText(g_strDevicePassword.c_str());
+    m_Password.SetFocus();
+    EndWaitCursor();
+}
+
+void CConfigView::OnConfigOK()
+{
+    EndSession(true);
+}
+
+void CConfigView::OnConfigCancel()
+{
+    if (!m_pPropertyConfig)
+        return;
+    EndSession(false);
+}
+
+void CConfigView::CancelActivePage()
+{
+    if (!m_pPropertyConfig)
+        return;
+    if (CPropertyPage* pActive = m_pPropertyConfig->GetActivePage())
+        pActive->PostMessage(WM_PAGE_CANCEL, 0, 0);
+}
+
+// Calls from pages.
+
+void CConfigView::SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort)
+{
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->SetDevicePorts(streamPort, httpPort, configPort);
+}
+
+void CConfigView::UpdateSelectedDevice()
+{
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->UpdateSelectedDevice();
+}
+
+void CConfigView::UpdateDeviceInfo(const char text[32])
+{
+    CopyText(g_CurrentDevice.szInfo, sizeof g_CurrentDevice.szInfo, text);
+    CopyText(m_CameraInfo.szInfo, sizeof m_CameraInfo.szInfo, text);
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->UpdateDeviceInfo();
+}
+
+void CConfigView::RediscoverDevice(DWORD address)
+{
+    m_bAddressChanged = 1;
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->RediscoverDevice(address);
+}
+
+// "Save Password".
+
+void CConfigView::OnSavePassword()
+{
+    CString password;
+    m_Password.GetWindowText(password);
+    g_strDevicePassword = std::string(static_cast<LPCTSTR>(password)).substr(0, kPasswordLimit);
+    if (m_SavePassword.GetCheck() != BST_CHECKED) {
+        if (g_CurrentDevice.dwFamily == DEVICE_FAMILY_DVR && !g_strDevicePassword.empty())
+            AfxMessageBox(IDS_PASSWORDS_DELETED);
+        m_bSavePassword = 0;
+    } else {
+        m_bSavePassword = 1;
+    }
+    BYTE block[16] = {};
+    std::memcpy(block, g_strDevicePassword.data(), std::min<size_t>(16, g_strDevicePassword.size()));
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->SetDevicePassword(0, block, m_bSavePassword);
+}
+
+// Dial-up.
+
+int CConfigView::DialUpLogin()
+{
+    if (!g_CurrentDevice.bLookup)
+        return -1;
+    if (IsDialUpConnected()) {
+        if (std::strncmp(g_DialUpDevice.szLookupHost, g_CurrentDevice.szLookupHost,
+                sizeof g_CurrentDevice.szLookupHost)
+            == 0)
+            return -1;
+        if (AfxMessageBox(IDS_LINE_BUSY, MB_YESNO | MB_ICONERROR) == IDNO)
+            return -1;
+    }
+    CDialUpProgressDlg dialog(GetConfigView());
+    CopyText(dialog.m_szUserName, sizeof dialog.m_szUserName, CONFIG_ADMIN_USER);
+    std::memcpy(dialog.m_szPassword, g_strDevicePassword.data(),
+        std::min(sizeof dialog.m_szPassword, g_strDevicePassword.size()));
+    std::memcpy(dialog.m_szPhoneNumber, g_CurrentDevice.szLookupHost, sizeof dialog.m_szPhoneNumber);
+    if (dialog.DoModal() != IDOK)
+        return 1;
+    g_DialUpDevice = g_CurrentDevice;
+    return 0;
+}
+
+void CConfigView::HangUpDialUp()
+{
+    HangUpAllDialUp();
+}
+
+// Exit.
+
+void CConfigView::OnButtonExit()
+{
+    BeginWaitCursor();
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->PrepareExit();
+    if (m_bSheetExists)
+        DeletePages();
+    PostQuitMessage(0);
+    EndWaitCursor();
+}
+
+void CConfigView::OnDestroy()
+{
+    CView::OnDestroy();
+    DeletePages();
+    DeleteRetired();
+}
+
+BOOL CConfigView::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && m_bDeviceMessage && m_bLoggedOut) {
+        OnButtonLogin();
+        return TRUE;
+    }
+    return CView::PreTranslateMessage(pMsg);
+}

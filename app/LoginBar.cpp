@@ -4,7 +4,7 @@
 
 const int kLoginBarIds[12]
     = { IDC_USER_NAME_LABEL, IDC_USER_NAME, IDC_PASSWORD_LABEL, IDC_PASSWORD, IDC_PORT_LABEL, IDC_PORT,
-          IDC_SAVE_PASSWORD, IDC_CHANGE_IP, IDC_IP_ADDRESS, IDC_LOGIN, IDC_EXIT, IDC_LOGIN_HIDDEN };
+          IDC_SAVE_PASSWORD, IDC_CHANGE_IP, IDC_DEVICE_ADDRESS, IDC_LOGIN, IDC_EXIT, IDC_LOGIN_HIDDEN };
 
 LoginBarLayout LayoutLoginBar(int width, int height)
 {
@@ -19,7 +19,7 @@ LoginBarLayout LayoutLoginBar(int width, int height)
         { IDC_PORT, cx - 20, y - 30, 190, 25 },
         { IDC_SAVE_PASSWORD, cx - 20, y + 5, 190, 25 },
         { IDC_CHANGE_IP, cx - 140, y + 40, 105, 25 },
-        { IDC_IP_ADDRESS, cx - 20, y + 40, 190, 25 },
+        { IDC_DEVICE_ADDRESS, cx - 20, y + 40, 190, 25 },
         { IDC_LOGIN, cx - 140, height - 65, 120, 30 },
         { IDC_EXIT, cx + 15, height - 65, 120, 30 },
         { IDC_LOGIN_HIDDEN, 0, 0, 0, 0 },
@@ -39,28 +39,5 @@ BOOL ParsePortText(const char* text, DWORD* pPort)
     if (value < 1)
         return FALSE;
     *pPort = value;
-    return TRUE;
-}
-
-BOOL ParseFullIpAddress(const char* text, DWORD* pAddress)
-{
-    DWORD address = 0;
-    const char* p = text ? text : "";
-    for (int field = 0; field < 4; ++field) {
-        if (field > 0 && *p++ != '.')
-            return FALSE;
-        int digits = 0;
-        DWORD value = 0;
-        while (std::isdigit(static_cast<unsigned char>(*p)) && digits < 3) {
-            value = value * 10 + DWORD(*p++ - '0');
-            ++digits;
-        }
-        if (digits == 0 || value > 255)
-            return FALSE;
-        address = (address << 8) | value;
-    }
-    if (*p)
-        return FALSE;
-    *pAddress = address;
     return TRUE;
 }

@@ -15,7 +15,7 @@ constexpr int IDC_PORT_LABEL = 1278;
 constexpr int IDC_PORT = 1171;
 constexpr int IDC_SAVE_PASSWORD = 1082;
 constexpr int IDC_CHANGE_IP = 101;
-constexpr int IDC_IP_ADDRESS = 1079;
+constexpr int IDC_DEVICE_ADDRESS = 1079;
 constexpr int IDC_LOGIN = 1205;
 constexpr int IDC_EXIT = 1206;
 constexpr int IDC_LOGIN_HIDDEN = 1207;
@@ -37,7 +37,3 @@ LoginBarLayout LayoutLoginBar(int width, int height);
 
 // A port text: decimal digits only, 1 to 65535 (an empty text is 0).
 BOOL ParsePortText(const char* text, DWORD* pPort);
-
-// An address with all four fields filled (0 to 255 each); 0.0.0.0 counts as
-// filled. Gives FALSE for anything else.
-BOOL ParseFullIpAddress(const char* text, DWORD* pAddress);

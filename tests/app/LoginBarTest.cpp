@@ -31,18 +31,6 @@ TEST(LoginBar, PortTexts)
     }
 }
 
-TEST(LoginBar, FullAddresses)
-{
-    DWORD address = 0;
-    EXPECT_TRUE(ParseFullIpAddress("192.168.0.5", &address));
-    EXPECT_EQ(address, 0xC0A80005u);
-    EXPECT_TRUE(ParseFullIpAddress("0.0.0.0", &address));
-    EXPECT_EQ(address, 0u);
-    for (const char* bad :
-        { "", "192.168.0", "192.168..5", "192.168.0.256", "1.2.3.4.5", "a.b.c.d", "1.2.3.4 " })
-        EXPECT_FALSE(ParseFullIpAddress(bad, &address)) << bad;
-}
-
 TEST(LoginBar, LayoutFollowsTheClientArea)
 {
     // 550 x 600: cx 275, y = 225 + 150 = 375.

@@ -1,0 +1,117 @@
+// The frame every settings page follows: its own session with the device, the
+// page's OK, Cancel and Apply buttons, reading the device on activation,
+// asking before unsaved changes are left, and applying only what the page
+// holds. A page supplies its reads, its checks and its group writes; the
+// ways pages differ come from their entry in the policy table.
+#pragma once
+
+#include "link/ConfigSession.h"
+#include "pages/PagePolicy.h"
+#include "platform/ui/PropertySheet.h"
+
+#include <vector>
+
+class CConfigView;
+
+// Page messages, from the view and from a page's child panes.
+constexpr UINT WM_PAGE_CANCEL = WM_USER + 112;
+constexpr UINT WM_PAGE_MODIFIED = WM_USER + 113;
+
+// The buttons of every page template.
+constexpr int IDC_PAGE_APPLY = 1271;
+constexpr int IDC_PAGE_CANCEL = 1272;
+constexpr int IDC_PAGE_OK = 1273;
+
+// Sixteen-pixel icons of the tabs and the information rows.
+constexpr UINT IDB_PAGE_ICONS = 147;
+
+// Outcome of one set request.
+enum SetResult {
+    SET_DONE,
+    SET_REFUSED, // the device answered with a status; the session showed it
+    SET_NO_CONNECTION, // connect, send or receive failed
+};
+
+class CConfigPage : public CPropertyPage
+{
+public:
+    CConfigPage(UINT nIDTemplate, SheetSlot slot);
+    ~CConfigPage() override;
+
+    SheetSlot Slot() const { return m_slot; }
+    const PagePolicy& Policy() const { return PagePolicyFor(m_slot); }
+
+    virtual void SetConfigView(CConfigView* pView);
+    // A pointer to a cooperating page or dialog of the same sheet (null when
+    // its slot is empty). Pages that keep such links override it.
+    virtual void SetSheetLink(SheetLinkRole role, CWnd* pTarget);
+    // The schedule and recording pages keep a copy of this block.
+    virtual void SetScheduleBlock(const BYTE block[16]);
+    // Pages holding a child dialog delete it before the view deletes them.
+    virtual void ReleaseChildDialogs();
+
+    // Marks the page changed (or unchanged) and keeps Apply in step.
+    void SetPageModified(BOOL bModified = TRUE);
+    // Whether the page holds a change, by the page's own rule.
+    BOOL HasChange() const;
+
+    BOOL OnButtonApply();
+    void OnButtonOK();
+    void OnButtonCancel();
+
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    BOOL OnKillActive() override;
+
+protected:
+    // The page's get requests, in its order; each group's success goes to
+    // MarkGroupRead. Controls are filled from the records afterwards.
+    virtual void ReadSettings() = 0;
+    // Records into controls (before UpdateData(FALSE)).
+    virtual void ShowSettings() { }
+    // Checks the controls after UpdateData(TRUE); shows the message of the
+    // first invalid value and gives FALSE.
+    virtual BOOL ValidateSettings() { return TRUE; }
+    // Sends one group's set request.
+    virtual SetResult WriteGroup(int group) = 0;
+    // After every due group was written.
+    virtual void OnApplied() { }
+    // Pages with a hint window close it before OK ends the session.
+    virtual void CloseHintWindow() { }
+    // Child windows to stop before the session ends (live viewers).
+    virtual void BeforeSessionEnd() { }
+
+    // Pages with several separately written groups declare them once.
+    void DeclareGroups(int count);
+    void MarkGroupRead(int group, BOOL bRead);
+    void MarkGroupChanged(int group);
+    BOOL IsGroupChanged(int group) const;
+    // Pages that write every group they hold on each apply.
+    void SetWriteAllGroups(BOOL bWriteAll) { m_bWriteAllGroups = bWriteAll; }
+    // Sends a set request through the session (reply into m_Reply) and
+    // tells a device's refusal from a lost connection.
+    SetResult TransactSet(ConfigRequest* pRequest);
+
+    LRESULT OnPageCancel(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPageModified(WPARAM wParam, LPARAM lParam);
+
+    CConfigSession m_ConfigSession;
+    ConfigRequest m_Request {};
+    ConfigReply m_Reply {};
+    CConfigView* m_pConfigView = nullptr;
+    BOOL m_bModified = FALSE;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    enum ApplyOutcome { APPLY_NOTHING, APPLY_DONE, APPLY_INVALID, APPLY_NO_CONNECTION };
+    ApplyOutcome RunApply();
+    BOOL IsGroupDue(int group) const;
+    void EnableApply(BOOL bEnable);
+    void EndSession(bool ok);
+
+    SheetSlot m_slot;
+    BOOL m_bWriteAllGroups = FALSE;
+    std::vector<BOOL> m_groupRead;
+    std::vector<BOOL> m_groupChanged;
+};

@@ -1,0 +1,3 @@
+#include "pages/ContentName.h"
+
+char g_szContentName[128] = {};

@@ -1,0 +1,158 @@
+// The information page against the simulator's device profiles.
+#include "pages/Page1CamInfo.h"
+#include "app/ConfigView.h"
+#include "app/CurrentDevice.h"
+#include "controls/DeviceInfoText.h"
+#include "pages/ContentName.h"
+#include "pages/PropertyConfig.h"
+#include "platform/base/TestServices.h"
+#include "platform/ui/ResourceModule.h"
+#include "resources/setup/SetupResources.h"
+#include "sim/ConfigServer.h"
+#include "tests/pages/SetupTestResources.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace
+{
+
+class Page1CamInfoTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { UseSetupResources(); }
+    void TearDown() override
+    {
+        if (sheet && sheet->GetSafeHwnd())
+            sheet->DestroyWindow();
+        if (host.GetSafeHwnd())
+            host.DestroyWindow();
+        if (server)
+            server->Stop();
+    }
+    void Open(uint32_t family, int recorderClass = 2)
+    {
+        profile = sim::MakeProfile(family, recorderClass);
+        profile.address = 0x7F000006;
+        server = std::make_unique<sim::ConfigServer>(profile);
+        ASSERT_TRUE(server->Start("127.0.0.6", 0));
+        g_CurrentDevice = SELECTED_DEVICE();
+        g_CurrentDevice.dwIpAddress = profile.address;
+        g_CurrentDevice.dwConfigPort = server->Port();
+        g_CurrentDevice.dwFamily = family;
+        std::strcpy(g_CurrentDevice.szVersion2, profile.version2.c_str());
+        g_strDevicePassword = profile.password;
+        g_nRecorderModel = recorderClass;
+
+        page = std::make_unique<CPage1CamInfo>();
+        page->SetConfigView(&view);
+        ASSERT_TRUE(host.CreateEx(0, nullptr, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 700, nullptr, nullptr));
+        sheet = std::make_unique<CPropertyConfig>("Configuration");
+        sheet->AddPage(page.get());
+        ASSERT_TRUE(sheet->Create(&host, WS_CHILD | WS_VISIBLE | WS_DLGFRAME | WS_TABSTOP, 0));
+    }
+    std::string Row(int row) { return static_cast<LPCTSTR>(page->m_InfoList.GetItemText(row, 1)); }
+    std::string Title(int row) { return static_cast<LPCTSTR>(page->m_InfoList.GetItemText(row, 0)); }
+
+    ScriptedMessageBoxPresenter boxes;
+    ScopedService<IMessageBoxPresenter> boxScope { &boxes };
+    sim::DeviceProfile profile;
+    std::unique_ptr<sim::ConfigServer> server;
+    CConfigView view;
+    CWnd host;
+    std::unique_ptr<CPropertyConfig> sheet;
+    std::unique_ptr<CPage1CamInfo> page;
+};
+
+TEST_F(Page1CamInfoTest, EachFamilyShowsItsRowsFromTheDevice)
+{
+    for (uint32_t family = 0; family <= 4; ++family) {
+        SCOPED_TRACE(family);
+        TearDown();
+        boxes.Clear();
+        Open(family);
+        EXPECT_TRUE(boxes.Boxes().empty());
+        EXPECT_EQ(Row(0), profile.model);
+        EXPECT_EQ(Row(1), profile.version1);
+        EXPECT_EQ(Row(2), profile.version2);
+        EXPECT_EQ(Row(3), profile.serial);
+        EXPECT_EQ(Row(5), profile.title);
+        EXPECT_EQ(Row(6), "127.0.0.6");
+        EXPECT_FALSE(Row(7).empty());
+        EXPECT_EQ(Title(9), family == 4 ? "Enabled Camera" : "Enabled Channel");
+        if (family == 4) {
+            EXPECT_EQ(page->m_InfoList.GetItemCount(), 10);
+        } else if (family == 2) {
+            EXPECT_EQ(Title(11), "Streaming Server");
+            EXPECT_NE(Row(11).find("rtsp://live/main"), std::string::npos);
+            EXPECT_EQ(page->m_InfoList.GetItemCount(), 12); // one content row kept
+            EXPECT_STREQ(g_szContentName, ""); // the profile's content is not switched on
+        } else {
+            EXPECT_EQ(Title(10), "HDD");
+            const uint8_t present[5] = { 1, 1, 1, 1, 0 }; // the profile's four channels
+            EXPECT_EQ(Row(9), InfoCameraChannelsText(present, int(family)));
+            EXPECT_EQ(page->m_InfoList.GetItemCount(), 12);
+        }
+        server->Stop();
+    }
+}
+
+TEST_F(Page1CamInfoTest, TheStreamingServerMovesToItsOwnPortsOnce)
+{
+    Open(2);
+    EXPECT_EQ(g_CurrentDevice.dwStreamPort, 554u);
+    EXPECT_EQ(g_CurrentDevice.dwHttpPort, 80u);
+    int sets = 0;
+    for (const sim::Exchange& e : server->Log())
+        sets += e.command == 0x0A02;
+    EXPECT_EQ(sets, 1);
+}
+
+TEST_F(Page1CamInfoTest, EditingTheDescriptionWritesItCutToTheField)
+{
+    Open(0);
+    server->ClearLog();
+    page->m_InfoList.EndLabelEdit(CAMINFO_ROW_DESCRIPTION, "A description far longer than the device keeps");
+    EXPECT_TRUE(page->GetDlgItem(IDC_PAGE_APPLY)->IsWindowEnabled());
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_APPLY, BN_CLICKED),
+        reinterpret_cast<LPARAM>(page->GetDlgItem(IDC_PAGE_APPLY)->GetSafeHwnd()));
+    const auto log = server->Log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].command, 0x0106);
+    ASSERT_EQ(log[0].params.size(), 32u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(log[0].params.data())),
+        std::string("A description far longer than the device keeps").substr(0, 31));
+    EXPECT_EQ(log[0].params[31], 0);
+    EXPECT_EQ(std::string(g_CurrentDevice.szInfo), "A description far longer than t");
+    EXPECT_FALSE(page->GetDlgItem(IDC_PAGE_APPLY)->IsWindowEnabled());
+}
+
+TEST_F(Page1CamInfoTest, AClickOnTheDescriptionOpensItsEditor)
+{
+    Open(0);
+    host.ShowWindow(SW_SHOW);
+    CRect cell;
+    ASSERT_TRUE(page->m_InfoList.GetSubItemRect(CAMINFO_ROW_DESCRIPTION, 1, LVIR_BOUNDS, cell));
+    page->m_InfoList.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.left + 5, cell.top + 3));
+    CWnd* edit = page->m_InfoList.GetDlgItem(4660);
+    ASSERT_NE(edit, nullptr);
+    edit->SetWindowText("Back door");
+    // Leaving the edit ends it.
+    page->GetDlgItem(IDC_PAGE_OK)->SetFocus();
+    ASSERT_TRUE(PumpMessagesUntil([&] { return page->m_InfoList.GetDlgItem(4660) == nullptr; }, 5000));
+    EXPECT_EQ(std::string(page->m_strDescription), "Back door");
+    EXPECT_EQ(Row(CAMINFO_ROW_DESCRIPTION), "Back door");
+    EXPECT_TRUE(page->GetDlgItem(IDC_PAGE_APPLY)->IsWindowEnabled());
+}
+
+TEST_F(Page1CamInfoTest, ACancelledEditChangesNothing)
+{
+    Open(0);
+    page->m_InfoList.EndLabelEdit(CAMINFO_ROW_DESCRIPTION, nullptr);
+    EXPECT_FALSE(page->GetDlgItem(IDC_PAGE_APPLY)->IsWindowEnabled());
+    EXPECT_EQ(Row(5), profile.title);
+}
+
+} // namespace
