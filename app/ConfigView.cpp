@@ -41,6 +41,10 @@ constexpr UINT IDS_IP_CHANGE_OK = 61450;
 constexpr UINT IDS_IP_CHANGING = 61551;
 
 constexpr char kProgramTitle[] = "Pellmoor Tarnwick";
+constexpr int kInfoListId = 1;
+constexpr int kInfoListHeight = 170;
+constexpr DWORD kGridLines = 0x0001; // LVS_EX_GRIDLINES
+constexpr UINT kIconStrip = 147;
 constexpr int kPasswordLimit = 15;
 
 CConfigView* g_pConfigView = nullptr;
@@ -139,6 +143,11 @@ int CConfigView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     const CRect none(0, 0, 0, 0);
     const DWORD child = WS_CHILD | WS_VISIBLE;
+    m_InfoList.Create(child | WS_BORDER | LVS_REPORT, none, this, kInfoListId);
+    m_InfoList.SetExtendedStyle(kGridLines | LVS_EX_FULLROWSELECT);
+    if (m_InfoImages.Create(kIconStrip, 16, 1, RGB(0, 0, 0)))
+        m_InfoList.SetImageList(&m_InfoImages, LVSIL_SMALL);
+    m_InfoList.InitColumns();
     m_UserNameLabel.Create(LoadText(IDS_USER_NAME), child, none, this, IDC_USER_NAME_LABEL);
     m_UserName.Create(child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, none, this, IDC_USER_NAME);
     m_PasswordLabel.Create(LoadText(IDS_PASSWORD), child, none, this, IDC_PASSWORD_LABEL);
@@ -180,9 +189,27 @@ HBRUSH CConfigView::OnCtlColor(CDC*, CWnd*, UINT)
     return m_WhiteBrush;
 }
 
+void CConfigView::PlaceInfoList()
+{
+    if (!m_InfoList.GetSafeHwnd())
+        return;
+    CRect client;
+    GetClientRect(&client);
+    m_InfoList.MoveWindow(-1, -1, client.Width() + 1, kInfoListHeight);
+    m_InfoList.SetColumnWidth(0, 150);
+    m_InfoList.SetColumnWidth(1, client.Width() - 150);
+}
+
+void CConfigView::ShowDeviceInfo()
+{
+    if (m_InfoList.GetSafeHwnd())
+        m_InfoList.ShowDevice(g_CurrentDevice);
+}
+
 void CConfigView::OnSize(UINT nType, int cx, int cy)
 {
     CView::OnSize(nType, cx, cy);
+    PlaceInfoList();
     if (m_bLoggedOut)
         ShowLoginBar();
     else if (m_pPropertyConfig && m_pPropertyConfig->GetSafeHwnd())
@@ -195,17 +222,50 @@ void CConfigView::ShowLoginBar()
     GetClientRect(&client);
     const LoginBarLayout layout = LayoutLoginBar(client.Width(), client.Height());
     for (const LoginBarItem& item : layout.items) {
-        if (CWnd* pControl = GetDlgItem(item.id)) {
+        if (CWnd* pControl = LoginBarControl(item.id)) {
             pControl->MoveWindow(item.x, item.y, item.cx, item.cy);
             pControl->ShowWindow(item.id == IDC_LOGIN_HIDDEN ? SW_HIDE : SW_SHOW);
         }
     }
 }
 
+// By member: the password label and the information list share id 1.
+CWnd* CConfigView::LoginBarControl(int id)
+{
+    switch (id) {
+    case IDC_USER_NAME_LABEL:
+        return &m_UserNameLabel;
+    case IDC_USER_NAME:
+        return &m_UserName;
+    case IDC_PASSWORD_LABEL:
+        return &m_PasswordLabel;
+    case IDC_PASSWORD:
+        return &m_Password;
+    case IDC_PORT_LABEL:
+        return &m_PortLabel;
+    case IDC_PORT:
+        return &m_Port;
+    case IDC_SAVE_PASSWORD:
+        return &m_SavePassword;
+    case IDC_CHANGE_IP:
+        return &m_ChangeIp;
+    case IDC_DEVICE_ADDRESS:
+        return &m_IpAddress;
+    case IDC_LOGIN:
+        return &m_Login;
+    case IDC_EXIT:
+        return &m_Exit;
+    case IDC_LOGIN_HIDDEN:
+        return &m_LoginHidden;
+    default:
+        return nullptr;
+    }
+}
+
 void CConfigView::HideLoginBar()
 {
     for (int id : kLoginBarIds) {
-        if (CWnd* pControl = GetDlgItem(id))
+        if (CWnd* pControl = LoginBarControl(id))
             pControl->ShowWindow(SW_HIDE);
     }
 }
@@ -286,6 +346,7 @@ void CConfigView::SelectDevice(const SELECTED_DEVICE* pDevice, int flag)
         return;
     m_bDeviceMessage = TRUE;
     SetCurrentDevice(*pDevice);
+    ShowDeviceInfo();
 
     // Another device hides the sheet; the session's device shows it again.
     if (!m_bLoggedOut && m_dwSessionAddress != pDevice->dwIpAddress) {
@@ -350,6 +411,8 @@ void CConfigView::ClearDevice()
     if (m_bSheetExists && !m_bLoggedOut)
         return;
     ClearCurrentDevice();
+    if (m_InfoList.GetSafeHwnd())
+        m_InfoList.Clear();
     m_bDeviceMessage = TRUE;
     m_Password.SetWindowText("");
     m_SavePassword.SetCheck(BST_UNCHECKED);
@@ -366,6 +429,7 @@ void CConfigView::DeviceReply(const SELECTED_DEVICE* pDevice)
         return;
     m_bDeviceMessage = TRUE;
     SetCurrentDevice(*pDevice);
+    ShowDeviceInfo();
     WriteIpControl(pDevice->dwIpAddress);
     if (!m_bLoggedOut && !g_CurrentDevice.bMacText)
         SetTitle(g_CurrentDevice.szName);
@@ -376,14 +440,17 @@ void CConfigView::UpdateDevice(const SELECTED_DEVICE* pDevice, BOOL bSetAddress)
     if (!pDevice || !m_bLoggedOut)
         return;
     SetCurrentDevice(*pDevice);
+    ShowDeviceInfo();
     if (bSetAddress)
         WriteIpControl(pDevice->dwIpAddress);
 }
 
 void CConfigView::DeviceInfo(const SELECTED_DEVICE* pDevice)
 {
-    if (pDevice)
-        SetCurrentDevice(*pDevice);
+    if (!pDevice)
+        return;
+    SetCurrentDevice(*pDevice);
+    ShowDeviceInfo();
 }
 
 // Login.
@@ -679,6 +746,7 @@ void CConfigView::UpdateDeviceInfo(const char text[32])
 {
     CopyText(g_CurrentDevice.szInfo, sizeof g_CurrentDevice.szInfo, text);
     CopyText(m_CameraInfo.szInfo, sizeof m_CameraInfo.szInfo, text);
+    ShowDeviceInfo();
     if (IDeviceSelection* pSelection = GetDeviceSelection())
         pSelection->UpdateDeviceInfo();
 }

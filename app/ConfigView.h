@@ -6,8 +6,10 @@
 #include "app/CameraInfo.h"
 #include "app/CurrentDevice.h"
 #include "app/LoginBar.h"
+#include "controls/DeviceInfoListCtrl.h"
 #include "pages/SheetAssembly.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/DocView.h"
 
 #include <memory>
@@ -157,6 +159,13 @@ protected:
 
     CAMERA_INFO m_CameraInfo {};
     BYTE m_byPasswordBlock[16] = {};
+
+    // The selected device's facts above the login bar.
+    CDeviceInfoListCtrl m_InfoList;
+    CImageList m_InfoImages;
+    void ShowDeviceInfo();
+    CWnd* LoginBarControl(int id);
+    void PlaceInfoList();
 
     CStatic m_UserNameLabel, m_PasswordLabel, m_PortLabel;
     CEdit m_UserName, m_Password, m_Port, m_IpAddress;
