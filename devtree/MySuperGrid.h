@@ -178,6 +178,7 @@ public:
     void OnRename();
     void OnChangeIp();
     void OnSelectForLine();
+    void OnContextMenu(CWnd* pWnd, CPoint pos);
 
     // Whether the tree has the registration-server branch.
     uint8_t m_bHasLocal = 1;

@@ -10,6 +10,7 @@
 #include "dialogs/IpAddressDlg.h"
 #include "dialogs/PortAssignDlg.h"
 #include "link/ByteOrder.h"
+#include "platform/ui/Menu.h"
 
 #include <cstring>
 
@@ -28,7 +29,25 @@ ON_COMMAND(ID_TREE_RENAME, OnRename)
 ON_COMMAND(ID_TREE_CHANGE_IP, OnChangeIp)
 ON_COMMAND(ID_TREE_DIAL_UP, OnSelectForLine)
 ON_COMMAND(ID_TREE_HANG_UP, OnSelectForLine)
+ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
+
+void CMySuperGrid::OnContextMenu(CWnd*, CPoint pos)
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    const TreeMenuChoice choice = ContextMenuFor(NodeAtRow(row));
+    CMenu menu;
+    if (!choice.menuId || !menu.LoadMenu(choice.menuId))
+        return;
+    CMenu* popup = menu.GetSubMenu(0);
+    if (!popup)
+        return;
+    for (UINT id : choice.disabled)
+        popup->EnableMenuItem(id, MF_BYCOMMAND | MF_GRAYED);
+    popup->TrackPopupMenu(TPM_RIGHTBUTTON, pos.x, pos.y, this);
+}
 
 void CMySuperGrid::OnNewFolder()
 {

@@ -6,6 +6,7 @@
 #include "devtree/TreeFile.h"
 #include "devtree/TreeFilePaths.h"
 #include "platform/base/TestServices.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"
 
@@ -304,6 +305,60 @@ TEST_F(DeviceTreeWindow, ALongTreeScrollsByRows)
     EXPECT_EQ(grid->NodeAtRow(grid->SelectedRow()), top);
     ASSERT_FALSE(frame.selected.empty());
     EXPECT_EQ(CString(frame.selected.back().szName), top->m_lpNodeInfo->GetItemText());
+}
+
+// Records the commands a popup offered and chooses one of them.
+class RecordingChooser : public IPopupMenuChooser
+{
+public:
+    UINT Choose(HMENU menu, UINT, int, int, HWND) override
+    {
+        ++shown;
+        CMenu popup;
+        popup.Attach(menu);
+        enabled.clear();
+        for (int i = 0; i < popup.GetMenuItemCount(); ++i) {
+            const UINT id = popup.GetMenuItemID(i);
+            if (!(popup.GetMenuState(id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)))
+                enabled.push_back(id);
+        }
+        popup.Detach();
+        return choice;
+    }
+    int shown = 0;
+    std::vector<UINT> enabled;
+    UINT choice = 0;
+};
+
+TEST_F(DeviceTreeWindow, TheContextMenuOffersTheCommandsOfTheRowAndRunsTheChosenOne)
+{
+    g_CurrentDevice.dwFamily = DEVICE_FAMILY_DVR;
+    RecordingChooser chooser;
+    ScopedService<IPopupMenuChooser> use(&chooser);
+    auto rightClick = [&](Item* node) {
+        Click(LabelPoint(node));
+        grid->SendMessage(WM_CONTEXTMENU, WPARAM(grid->m_hWnd), MAKELPARAM(10, 10));
+        PumpWaitingMessages();
+    };
+    rightClick(Find("10.0.0.2"));
+    EXPECT_EQ(chooser.shown, 1);
+    EXPECT_EQ(chooser.enabled, (std::vector<UINT> { ID_TREE_DELETE_CAM, ID_TREE_RENAME }));
+    rightClick(Find("Shop"));
+    EXPECT_EQ(
+        chooser.enabled, (std::vector<UINT> { ID_TREE_NEW_FOLDER, ID_TREE_DELETE_FOLDER, ID_TREE_ADD_CAM }));
+    // No menu on "Local Area DVR".
+    rightClick(grid->m_pLocalRoot);
+    EXPECT_EQ(chooser.shown, 2);
+    rightClick(grid->m_pServerRoot);
+    EXPECT_EQ(chooser.enabled, (std::vector<UINT> { ID_TREE_ADD_ZPT }));
+
+    // The chosen command runs: Delete DVR, confirmed.
+    chooser.choice = ID_TREE_DELETE_CAM;
+    boxes.Answer(IDYES);
+    rightClick(Find("10.0.0.2"));
+    EXPECT_EQ(Find("10.0.0.2"), nullptr);
+    ASSERT_FALSE(boxes.Boxes().empty());
+    EXPECT_EQ(boxes.Boxes().back().text, "Do you really want to delete the DVR?");
 }
 
 class ScriptedRunner : public IModalDialogRunner
