@@ -498,6 +498,7 @@ BOOL CWnd::DestroyWindow()
 
 void CWnd::OnHandleDestroyed()
 {
+    m_pCurrentMsg = nullptr;
     QWidget* widget = m_pWidget;
     m_pWidget = nullptr;
     if (widget) {
@@ -1138,11 +1139,16 @@ BOOL CWnd::PreTranslateMessage(MSG*)
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MSG msg { m_hWnd, message, wParam, lParam, 0, { 0, 0 } };
+    HWND hWnd = m_hWnd;
+    MSG msg { hWnd, message, wParam, lParam, 0, { 0, 0 } };
     const MSG* outer = m_pCurrentMsg;
     m_pCurrentMsg = &msg;
     LRESULT result = CWndBase::WindowProc(message, wParam, lParam);
-    m_pCurrentMsg = outer;
+    // A handler may have destroyed the window, and with it deleted this
+    // object (in-place editors end themselves so): touch nothing then.
+    // Handles are never reused, so a live handle means a live object.
+    if (!hWnd || ::IsWindow(hWnd))
+        m_pCurrentMsg = outer;
     return result;
 }
 
