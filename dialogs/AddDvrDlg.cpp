@@ -82,6 +82,7 @@ void CAddDvrDlg::EndWait()
     if (!m_bWaiting)
         return;
     m_bWaiting = FALSE;
+    EndWaitCursor();
     if (CWnd::GetCapture() == this)
         ReleaseCapture();
 }
@@ -98,6 +99,8 @@ void CAddDvrDlg::SendFailed()
 void CAddDvrDlg::OnStartProbe()
 {
     SetCapture();
+    if (!m_bWaiting)
+        BeginWaitCursor(); // ended once, by EndWait, however the probe ends
     m_bWaiting = TRUE;
     UpdateData(TRUE);
     m_strStatus.Empty();

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include <cstring>
 #include <functional>
 
@@ -34,6 +36,13 @@ public:
 private:
     std::function<void(CDialog*)> m_script;
 };
+
+// The probe holds the wait cursor once, from Start Probe until it ends.
+bool WaitCursorShown()
+{
+    const QCursor* cursor = QApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::WaitCursor;
+}
 
 bool OkEnabled(CDialog* dlg)
 {
@@ -251,7 +260,9 @@ TEST_F(TreeDialogs, TheProbeFindsASimulatedDeviceByUnicastDiscovery)
         EXPECT_FALSE(dlg->GetDlgItem(IDC_START_PROBE)->IsWindowEnabled());
         dlg->SetDlgItemText(IDC_DVR_ADDRESS, "127.0.0.42"); // an edit enables Start Probe
         EXPECT_TRUE(dlg->GetDlgItem(IDC_START_PROBE)->IsWindowEnabled());
+        EXPECT_FALSE(WaitCursorShown());
         dlg->SendDlgItemMessage(IDC_START_PROBE, BM_CLICK);
+        EXPECT_TRUE(WaitCursorShown());
         EXPECT_EQ(view.awaited, 0x7F00002Au);
         ASSERT_TRUE(PumpMessagesUntil([&] { return dlg->m_bReplied != FALSE; }, 10000));
         EXPECT_TRUE(OkEnabled(dlg));
@@ -269,6 +280,7 @@ TEST_F(TreeDialogs, TheProbeFindsASimulatedDeviceByUnicastDiscovery)
     CAddDvrDlg dlg;
     dlg.m_pView = &view;
     ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr); // Add ends the wait
     EXPECT_TRUE(dlg.m_bReplied);
     EXPECT_EQ(dlg.m_dwAwaited, 0x7F00002Au);
     EXPECT_EQ(dlg.m_record.ipAddress, 0x7F00002Au);
@@ -294,9 +306,11 @@ TEST_F(TreeDialogs, ASilentAddressFailsThreeTriesAndAddBuildsTheRecord)
         dlg->SetDlgItemText(IDC_DVR_ADDRESS, "127.0.0.43");
         dlg->SendDlgItemMessage(IDC_START_PROBE, BM_CLICK);
         for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(WaitCursorShown()) << "try " << i + 1;
             clock.Advance(3000);
             PumpWaitingMessages();
         }
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the third failure ends the wait
         CString status;
         dlg->GetDlgItemText(IDC_PROBE_STATUS, status);
         EXPECT_EQ(status,
