@@ -156,6 +156,10 @@ BOOL CCaptionButtonManager::Attach(CWnd* frame, PreviousProc previous)
         const RECT empty { 0, 0, 0, 0 };
         m_pBar->Create("CaptionButtonBar", nullptr, WS_CHILD, empty, frame, IDC_CAPTION_BUTTON_BAR);
     }
+    if (!m_pToolTip) {
+        m_pToolTip = std::make_unique<CToolTipCtrl>();
+        m_pToolTip->Create(frame, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP);
+    }
     RecalcLayout();
     return TRUE;
 }
@@ -165,6 +169,10 @@ void CCaptionButtonManager::Detach()
     if (m_pBar) {
         m_pBar->DestroyWindow();
         m_pBar.reset();
+    }
+    if (m_pToolTip) {
+        m_pToolTip->DestroyWindow();
+        m_pToolTip.reset();
     }
     if (m_hPressed != nullptr) {
         DeleteObject(m_hPressed);
@@ -196,6 +204,10 @@ bool CCaptionButtonManager::AddButton(UINT id, HBITMAP hot, HBITMAP normal, LPCT
     } else {
         m_buttons.insert(m_buttons.begin() + position, button);
     }
+    if (m_pToolTip && m_pFrame != nullptr) {
+        const RECT client = ClientRectOf(button.region);
+        m_pToolTip->AddTool(m_pFrame, button.tooltip, &client, id);
+    }
     if (position != -1)
         RecalcLayout();
     PlaceBar();
@@ -209,6 +221,14 @@ RECT CCaptionButtonManager::SlotRect(int slot) const
     if (m_pFrame != nullptr)
         m_pFrame->GetWindowRect(&window);
     return CaptionSlotRect(window, slot, m_dwStyle, m_dwExStyle, m_metrics);
+}
+
+RECT CCaptionButtonManager::ClientRectOf(const RECT& screen) const
+{
+    RECT client = screen;
+    if (m_pFrame != nullptr)
+        m_pFrame->ScreenToClient(&client);
+    return client;
 }
 
 RECT CCaptionButtonManager::GetButtonRect(int index) const
@@ -234,8 +254,13 @@ CWnd* CCaptionButtonManager::GetBar() const
 
 void CCaptionButtonManager::RecalcLayout()
 {
-    for (size_t i = 0; i < m_buttons.size(); ++i)
+    for (size_t i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i].region = SlotRect(m_nReservedSlots + int(i) + 1);
+        if (m_pToolTip) {
+            const RECT client = ClientRectOf(m_buttons[i].region);
+            m_pToolTip->SetToolRect(m_pFrame, m_buttons[i].id, &client);
+        }
+    }
     PlaceBar();
 }
 
@@ -255,7 +280,7 @@ void CCaptionButtonManager::PlaceBar()
         all.right = std::max(all.right, button.region.right);
         all.bottom = std::max(all.bottom, button.region.bottom);
     }
-    m_pFrame->ScreenToClient(&all);
+    all = ClientRectOf(all);
     m_pBar->SetWindowPos(
         nullptr, all.left, all.top, all.right - all.left, all.bottom - all.top, SWP_SHOWWINDOW);
 }

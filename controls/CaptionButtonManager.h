@@ -12,6 +12,7 @@
 
 #include "controls/CaptionButtonLayout.h"
 #include "platform/base/String.h"
+#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/Wnd.h"
 
 #include <functional>
@@ -56,6 +57,9 @@ public:
     int GetHoverIndex() const { return m_nHoverIndex; }
     int GetPressedIndex() const { return m_nPressedIndex; }
     CWnd* GetBar() const;
+    // The tips of the buttons: tools of the frame, ids = button ids, in the
+    // frame's client coordinates; null before Attach.
+    const CToolTipCtrl* GetToolTip() const { return m_pToolTip.get(); }
     // The metrics the slot geometry uses.
     CaptionMetrics m_metrics;
 
@@ -71,6 +75,7 @@ private:
 
     void Detach();
     RECT SlotRect(int slot) const;
+    RECT ClientRectOf(const RECT& screen) const;
     void RecalcLayout();
     void PlaceBar();
     void RedrawButtons();
@@ -94,6 +99,7 @@ private:
     COLORREF m_crTransparent = RGB(255, 0, 255);
     int m_nReservedSlots = 0;
     std::unique_ptr<CCaptionButtonBar> m_pBar;
+    std::unique_ptr<CToolTipCtrl> m_pToolTip;
 };
 
 // A new bitmap of a's size filled with `back`, with a and then b drawn over

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWidget>
+
 #include <vector>
 
 namespace
@@ -150,6 +155,37 @@ TEST_F(CaptionButtons, HoverFollowsThePointer)
     // A move over the frame's client area (not captured) ends the hover.
     m_frame.SendMessage(WM_MOUSEMOVE, 0, At(400, 300));
     EXPECT_EQ(m_manager->GetHoverIndex(), -1);
+}
+
+TEST_F(CaptionButtons, RestingOnAButtonShowsItsTip)
+{
+    const CToolTipCtrl* tips = m_manager->GetToolTip();
+    ASSERT_NE(tips, nullptr);
+    // The tool is the button's rectangle in the frame's client coordinates.
+    RECT button = m_manager->GetButtonRect(0);
+    m_frame.ScreenToClient(&button);
+    EXPECT_STREQ(tips->TextAt(&m_frame, POINT { button.left, button.top }), "Version");
+    EXPECT_STREQ(tips->TextAt(&m_frame, POINT { button.right - 1, button.bottom - 1 }), "Version");
+    EXPECT_EQ(tips->TextAt(&m_frame, POINT { button.left - 1, button.top }), nullptr);
+    EXPECT_EQ(tips->TextAt(&m_frame, POINT { 400, 300 }), nullptr);
+
+    // The pointer rests over the button: the tip pops up with its text.
+    CWnd* bar = m_manager->GetBar();
+    const POINT point = BarPointOfButton();
+    bar->SendMessage(WM_MOUSEMOVE, 0, At(point.x, point.y));
+    QWidget* widget = bar->GetWidget();
+    QHelpEvent rest(QEvent::ToolTip, QPoint(point.x, point.y), widget->mapToGlobal(QPoint(point.x, point.y)));
+    QApplication::sendEvent(widget, &rest);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QString("Version"));
+    QToolTip::hideText();
+
+    // A frame that was moved keeps the tip on the button.
+    m_frame.MoveWindow(140, 60, 800, 634);
+    PumpWaitingMessages();
+    button = m_manager->GetButtonRect(0);
+    m_frame.ScreenToClient(&button);
+    EXPECT_STREQ(tips->TextAt(&m_frame, POINT { button.left + 1, button.top + 1 }), "Version");
 }
 
 TEST(CombineBitmaps, DrawsBothOverTheBackgroundLeavingOutTheKey)
