@@ -179,7 +179,8 @@ public:
     // The drag picture and the capture, which a visible window has. The
     // picture's image list is the callee's to delete.
     virtual void BeginDragImage(CImageList* pImage, CPoint point);
-    virtual void MoveDragImage(CPoint point) { (void)point; }
+    virtual void MoveDragImage(CPoint point);
+    virtual void ShowDragImage(BOOL bShow);
     virtual void EndDragImage();
     virtual BOOL HasDragCapture();
     virtual BOOL IsEscapeDown() { return FALSE; }

@@ -336,15 +336,30 @@ BOOL CSuperGridCtrl::OpenLabelEditor(int nRow, const CRect& rect)
     return TRUE;
 }
 
-void CSuperGridCtrl::BeginDragImage(CImageList* pImage, CPoint)
+void CSuperGridCtrl::BeginDragImage(CImageList* pImage, CPoint point)
 {
+    // The drag keeps its own copy of the picture.
+    if (pImage && pImage->BeginDrag(0, CPoint(0, 0)))
+        CImageList::DragEnter(this, point);
     delete pImage;
     if (GetWidget())
         SetCapture();
 }
 
+void CSuperGridCtrl::MoveDragImage(CPoint point)
+{
+    CImageList::DragMove(point);
+}
+
+void CSuperGridCtrl::ShowDragImage(BOOL bShow)
+{
+    CImageList::DragShowNolock(bShow);
+}
+
 void CSuperGridCtrl::EndDragImage()
 {
+    CImageList::DragLeave(this);
+    CImageList::EndDrag();
     if (GetWidget() && CWnd::GetCapture() == this)
         ReleaseCapture();
 }
@@ -465,7 +480,9 @@ void CSuperGridCtrl::OnDragTimer()
     const bool nearTop = point.y < client.top + m_cyImage;
     if (nearTop || point.y > client.bottom - m_cyImage) {
         const int top = GetTopIndex();
+        ShowDragImage(FALSE); // not scrolled along with the rows
         Scroll(CSize(0, nearTop ? -GetRowHeight() : GetRowHeight()));
+        ShowDragImage(TRUE);
         if (GetTopIndex() != top) {
             MoveDragImage(point);
             return;
@@ -478,12 +495,14 @@ void CSuperGridCtrl::OnDragTimer()
     if (node && HasChildren(node) && node->m_bHideChildren && m_nDragItem >= 0
         && OnItemExpanding(node, row)) {
         CTreeItem* dragged = NodeAtRow(m_nDragItem);
+        ShowDragImage(FALSE);
         SetRedraw(FALSE);
         const int last = ExpandNode(node, row);
         OnItemExpanded(node, row);
         m_nDragItem = RowOfNode(dragged);
         SetRedraw(TRUE);
         EnsureVisible(last, FALSE);
+        ShowDragImage(TRUE);
         KillTimer(TIMER_DRAG_SCROLL);
     }
 }

@@ -24,6 +24,7 @@
 #define CLR_NONE 0xFFFFFFFFu
 #define CLR_DEFAULT 0xFF000000u
 
+class CWnd;
 struct ImageListData;
 typedef ImageListData* HIMAGELIST;
 
@@ -49,6 +50,16 @@ public:
     int GetImageCount() const;
     COLORREF SetBkColor(COLORREF color);
     BOOL Draw(CDC* dc, int index, POINT point, UINT style);
+
+    // The drag picture: a copy of one image that follows the pointer over a
+    // window while something is dragged. One drag at a time, process-wide;
+    // points are in the locked window's client coordinates.
+    BOOL BeginDrag(int nImage, POINT ptHotSpot);
+    static BOOL DragEnter(CWnd* pWndLock, POINT point);
+    static BOOL DragMove(POINT point);
+    static BOOL DragShowNolock(BOOL bShow);
+    static BOOL DragLeave(CWnd* pWndLock);
+    static void EndDrag();
 
     HIMAGELIST GetSafeHandle() const { return m_handle.get(); }
     operator HIMAGELIST() const { return m_handle.get(); }

@@ -138,6 +138,13 @@ protected:
         QApplication::sendEvent(target, &release);
     }
     QImage Picture() { return grid->GetWidget()->grab().toImage(); }
+    // Presses at `from` and moves there with the button held: a drag begins.
+    void DragTo(QPoint from, QPoint to)
+    {
+        Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    }
 
     std::filesystem::path folder;
     ScriptedMessageBoxPresenter boxes;
@@ -277,6 +284,46 @@ TEST_F(DeviceTreeWindow, DragWithTheMouseAndCancelWithTheRightButton)
     Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(Find("10.0.0.2")->m_pParent, Find("Yard"));
+}
+
+// Dark pixels (the row's icon and text) in the box the drag picture covers
+// when the pointer is at `p`.
+int DarkPixelsAt(const QImage& picture, QPoint p)
+{
+    int dark = 0;
+    for (int y = p.y(); y < std::min(picture.height(), p.y() + 16); ++y) {
+        for (int x = p.x(); x < std::min(picture.width(), p.x() + 80); ++x)
+            dark += picture.pixelColor(x, y).lightness() < 128 ? 1 : 0;
+    }
+    return dark;
+}
+
+TEST_F(DeviceTreeWindow, TheDragPictureFollowsThePointerUntilTheDropOrEscape)
+{
+    const QPoint from = LabelPoint(Find("10.0.0.2"));
+    const QPoint blank(150, 330); // below the last row
+    ASSERT_EQ(DarkPixelsAt(Picture(), blank), 0);
+
+    DragTo(from, blank);
+    ASSERT_EQ(grid->m_bIsDragging, 1);
+    EXPECT_GT(DarkPixelsAt(Picture(), blank), 20);
+    const QPoint further(60, 260);
+    Mouse(QEvent::MouseMove, further, Qt::NoButton, Qt::LeftButton);
+    QImage picture = Picture();
+    EXPECT_GT(DarkPixelsAt(picture, further), 20);
+    EXPECT_EQ(DarkPixelsAt(picture, blank), 0);
+    Mouse(QEvent::MouseButtonRelease, further, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(grid->m_bIsDragging, 0);
+    EXPECT_EQ(DarkPixelsAt(Picture(), further), 0);
+
+    DragTo(from, blank);
+    ASSERT_EQ(grid->m_bIsDragging, 1);
+    EXPECT_GT(DarkPixelsAt(Picture(), blank), 20);
+    Key(grid->GetWidget(), Qt::Key_Escape);
+    EXPECT_EQ(grid->m_bIsDragging, 0);
+    EXPECT_EQ(DarkPixelsAt(Picture(), blank), 0);
+    Mouse(QEvent::MouseButtonRelease, blank, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(Find("10.0.0.2")->m_pParent, grid->m_pMyRoot);
 }
 
 TEST_F(DeviceTreeWindow, ALongTreeScrollsByRows)
