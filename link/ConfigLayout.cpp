@@ -456,7 +456,6 @@ ConfigLayout CompileConfigLayout(const char* text)
     if (parser.bad || *parser.p != '\0' || !Place(*items, size, align, minWire))
         return ConfigLayout {};
     layout.items = std::move(items);
-    layout.recordSize = size;
     return layout;
 }
 

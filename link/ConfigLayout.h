@@ -29,7 +29,6 @@ using LayoutItems = std::vector<LayoutItem>;
 
 struct ConfigLayout {
     std::shared_ptr<const LayoutItems> items;
-    uint32_t recordSize = 0; // record bytes of the fixed part
     bool afterGap = false; // reply fields start where request parameters would
 };
 

@@ -14,7 +14,6 @@ constexpr size_t kModel = 0;
 constexpr size_t kVersion1 = 16;
 constexpr size_t kVersion2 = 48;
 constexpr size_t kSerial = 80;
-constexpr size_t kAddressField = 104;
 constexpr size_t kMac = 108;
 constexpr size_t kTitle = 114;
 constexpr size_t kPortEx = 108;
@@ -34,9 +33,8 @@ bool MakeDiscoveryRecord(const ConfigReply& reply, uint32_t sourceAddress, RES_D
     std::memcpy(record->version1, body + kVersion1, sizeof(record->version1));
     std::memcpy(record->version2, body + kVersion2, sizeof(record->version2));
     std::memcpy(record->serial, body + kSerial, sizeof(record->serial));
-    // The device's own idea of its address is not trusted: the datagram's
-    // source is where it answers.
-    (void)kAddressField;
+    // The device's own idea of its address (the field after the serial) is
+    // not trusted: the datagram's source is where it answers.
     record->ipAddress = sourceAddress;
     bool withPort = reply.command == RES_DISCOVER_EX;
     std::memcpy(record->mac, body + (withPort ? kMacEx : kMac), 6);
