@@ -3,8 +3,8 @@
 // and dials devices that are reached by dial-up.
 #pragma once
 
-#include "app/CameraInfo.h"
-#include "app/CurrentDevice.h"
+#include "link/CameraInfo.h"
+#include "link/CurrentDevice.h"
 #include "app/LoginBar.h"
 #include "controls/DeviceInfoListCtrl.h"
 #include "pages/SheetAssembly.h"

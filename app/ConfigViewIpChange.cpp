@@ -6,6 +6,7 @@
 #include "app/LoginBar.h"
 #include "dialogs/IpAddressDlg.h"
 #include "link/DeviceHelpers.h"
+#include "link/HostName.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The configuration protocol: encode and decode per command (records per
 // second), and whole exchanges against a simulated device on loopback beside
 // a bare TCP connect-send-receive-close of the same sizes (the floor).
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
 #include "link/ConfigSession.h"
@@ -41,7 +41,7 @@ void BM_Encode(benchmark::State& state)
     std::vector<uint8_t> buf(16384);
     for (auto _ : state) {
         uint32_t pos = 0;
-        benchmark::DoNotOptimize(EncodeConfigRequest(buf.data(), buf.size(), &pos, request.get()));
+        benchmark::DoNotOptimize(EncodeConfigRequest(buf.data(), buf.size(), &pos, request.get(), 4, 22));
     }
     state.SetItemsProcessed(state.iterations());
     char label[16];
@@ -58,13 +58,14 @@ void BM_Decode(benchmark::State& state)
     PrepareConfigRequest(request.get(), c.command, 36, "admin");
     std::vector<uint8_t> buf(1024);
     uint32_t pos = 0;
-    uint32_t n = EncodeConfigRequest(buf.data(), buf.size(), &pos, request.get());
+    uint32_t n = EncodeConfigRequest(buf.data(), buf.size(), &pos, request.get(), 4, 22);
     sim::Exchange ex;
     sim::Bytes reply = device.Reply(buf.data(), n, &ex);
     auto record = std::make_unique<ConfigReply>();
     for (auto _ : state) {
         pos = 0;
-        benchmark::DoNotOptimize(DecodeConfigReply(reply.data(), reply.size(), &pos, record.get()));
+        uint16_t revision = 22;
+        benchmark::DoNotOptimize(DecodeConfigReply(reply.data(), reply.size(), &pos, record.get(), &revision));
         FreeConfigReplyLists(record.get());
     }
     state.SetItemsProcessed(state.iterations());

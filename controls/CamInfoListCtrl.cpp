@@ -1,6 +1,6 @@
 #include "controls/CamInfoListCtrl.h"
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "controls/DeviceInfoText.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/ResourceModule.h"

@@ -2,7 +2,7 @@
 // facts of the device selected in the tree, before any login.
 #pragma once
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "platform/ui/ListCtrl.h"
 
 constexpr int DEVICE_INFO_ROWS = 7;

@@ -5,6 +5,7 @@
 #include "devtree/TreeFilePaths.h"
 #include "devtree/TreeStrings.h"
 #include "link/DeviceHelpers.h"
+#include "link/HostName.h"
 #include "platform/base/Services.h"
 
 #include <cstring>

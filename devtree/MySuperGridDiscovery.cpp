@@ -5,6 +5,7 @@
 #include "devtree/TreeFile.h"
 #include "devtree/TreeStrings.h"
 #include "link/DeviceHelpers.h"
+#include "link/HostName.h"
 #include "platform/base/Services.h"
 
 #include <cctype>

@@ -9,7 +9,7 @@
 // applies the drag-and-drop rules between the roots.
 #pragma once
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "devtree/DeviceMessages.h"
 #include "devtree/ItemInfo.h"
 #include "platform/ui/ListCtrl.h"

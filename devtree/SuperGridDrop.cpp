@@ -3,6 +3,7 @@
 #include "devtree/SuperGridCtrl.h"
 
 #include "devtree/TreeStrings.h"
+#include "link/DeviceHelpers.h"
 
 #include <cstring>
 #include <memory>

@@ -3,6 +3,7 @@
 #include "devtree/SuperGridCtrl.h"
 
 #include "controls/ListInPlaceEdit.h"
+#include "link/DeviceHelpers.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/ImageList.h"
 

@@ -1,8 +1,9 @@
 #include "dialogs/AddDvrDlg.h"
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "dialogs/PortAssignDlg.h"
 #include "link/DeviceHelpers.h"
+#include "link/HostName.h"
 #include "platform/ui/DataExchange.h"
 
 #include <cstring>

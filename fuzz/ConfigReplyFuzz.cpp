@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     auto reply = std::make_unique<ConfigReply>();
     uint32_t pos = 0;
-    uint32_t used = DecodeConfigReply(message.get(), size, &pos, reply.get());
+    uint16_t revision = 0;
+    uint32_t used = DecodeConfigReply(message.get(), size, &pos, reply.get(), &revision);
     if (pos > size || used > size)
         std::abort();
     FreeConfigReplyLists(reply.get());

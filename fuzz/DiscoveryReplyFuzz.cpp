@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::memcpy(datagram.get(), data, size);
     auto reply = std::make_unique<ConfigReply>();
     uint32_t pos = 0;
-    DecodeConfigReply(datagram.get(), size, &pos, reply.get());
+    DecodeConfigReply(datagram.get(), size, &pos, reply.get(), nullptr);
     if (pos > size)
         std::abort();
     RES_DISCOVER_OVEL record;

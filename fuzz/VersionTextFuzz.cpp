@@ -1,5 +1,6 @@
 // Version and address texts as a device reports them: any bytes, terminated or not.
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
+#include "link/DeviceGates.h"
 #include "link/DeviceHelpers.h"
 
 #include <cstdlib>
@@ -24,8 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     bool atLeast = IsVersionAtLeast(parts[0], parts[1], 0);
     (void)atLeast;
     IsVersionAtLeast4(1, 7, 22, 0);
-    // Texts with letters would go to the resolver; digits and dots only here.
-    if (!HasLetter(text.data()))
-        ParseIpAddress(text.data());
+    ParseDottedAddress(text.data());
     return 0;
 }

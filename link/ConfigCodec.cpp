@@ -1,8 +1,7 @@
 #include "link/ConfigCodec.h"
 
-#include "app/CurrentDevice.h"
 #include "link/ConfigCatalogue.h"
-#include "link/DeviceHelpers.h"
+#include "link/DeviceFamily.h"
 #include "link/Md4.h"
 
 #include <algorithm>
@@ -13,6 +12,7 @@ namespace
 {
 
 constexpr uint16_t kDiscovery = 0x0101;
+constexpr uint16_t kDvrSecondWord = 22;
 constexpr uint32_t kRevisionReplyLength = 154;
 constexpr uint32_t kRevisionOffset = 152; // after the title of 0x1104
 constexpr size_t kUserFieldSize = 16;
@@ -254,7 +254,7 @@ bool DecodeSpecial(uint16_t replyId, uint8_t* frame, size_t room, uint32_t bodyL
     }
 }
 
-uint32_t DecodeRecord(const uint8_t* buf, size_t size, uint32_t* pos, uint8_t* record)
+uint32_t DecodeRecord(const uint8_t* buf, size_t size, uint32_t* pos, uint8_t* record, uint16_t* revision)
 {
     InitNetByteOrder();
     std::memset(record, 0, CONFIG_RECORD_SIZE);
@@ -283,12 +283,12 @@ uint32_t DecodeRecord(const uint8_t* buf, size_t size, uint32_t* pos, uint8_t* r
         DecodeSpecial(replyId, frame, static_cast<size_t>(recordEnd - frame), length, in);
     } else {
         uint8_t* frame = Frame(record, entry->replyLayout.afterGap);
-        DecodeLayout(entry->replyLayout, frame, recordEnd, length, in);
-        if (replyId == 0x1104) {
-            uint16_t revision = 0;
+        DecodeLayout(entry->replyLayout, frame, recordEnd, length, revision ? *revision : 0, in);
+        if (replyId == 0x1104 && revision) {
+            uint16_t told = 0;
             if (length == kRevisionReplyLength)
-                std::memcpy(&revision, frame + kRevisionOffset, 2);
-            g_nDeviceRevision = revision;
+                std::memcpy(&told, frame + kRevisionOffset, 2);
+            *revision = told;
         }
     }
     uint32_t consumed = static_cast<uint32_t>(NET_MSG_HEADER_SIZE + std::min<size_t>(in.Offset(), available));
@@ -298,12 +298,14 @@ uint32_t DecodeRecord(const uint8_t* buf, size_t size, uint32_t* pos, uint8_t* r
 
 } // namespace
 
-uint32_t EncodeConfigRequest(uint8_t* buf, size_t capacity, uint32_t* pos, ConfigRequest* request)
+uint32_t EncodeConfigRequest(
+    uint8_t* buf, size_t capacity, uint32_t* pos, ConfigRequest* request, uint32_t family, uint16_t revision)
 {
     InitNetByteOrder();
+    // Requests to a recorder carry 22 in the header's second word.
+    if (family == DEVICE_FAMILY_DVR)
+        request->secondWord = kDvrSecondWord;
     NET_MSG_HEADER header { request->command, request->secondWord, request->length };
-    StampRequestHeader(header);
-    request->secondWord = header.word2;
 
     WireWriter out(buf, capacity, *pos);
     out.U16(header.msgId);
@@ -322,7 +324,7 @@ uint32_t EncodeConfigRequest(uint8_t* buf, size_t capacity, uint32_t* pos, Confi
         if (entry->request[0] == '!')
             EncodeSpecial(request->command, params, sizeof request->params, out);
         else
-            EncodeLayout(entry->requestLayout, params, recordEnd, request->length, out);
+            EncodeLayout(entry->requestLayout, params, recordEnd, request->length, revision, out);
     }
     if (out.Failed())
         return 0;
@@ -331,14 +333,15 @@ uint32_t EncodeConfigRequest(uint8_t* buf, size_t capacity, uint32_t* pos, Confi
     return written;
 }
 
-uint32_t DecodeConfigReply(const uint8_t* buf, size_t size, uint32_t* pos, ConfigReply* reply)
+uint32_t DecodeConfigReply(const uint8_t* buf, size_t size, uint32_t* pos, ConfigReply* reply, uint16_t* revision)
 {
-    return DecodeRecord(buf, size, pos, reinterpret_cast<uint8_t*>(reply));
+    return DecodeRecord(buf, size, pos, reinterpret_cast<uint8_t*>(reply), revision);
 }
 
-uint32_t DecodeConfigReply(const uint8_t* buf, size_t size, uint32_t* pos, ConfigRequest* record)
+uint32_t DecodeConfigReply(
+    const uint8_t* buf, size_t size, uint32_t* pos, ConfigRequest* record, uint16_t* revision)
 {
-    return DecodeRecord(buf, size, pos, reinterpret_cast<uint8_t*>(record));
+    return DecodeRecord(buf, size, pos, reinterpret_cast<uint8_t*>(record), revision);
 }
 
 void PrepareConfigRequest(ConfigRequest* request, uint16_t command, uint32_t length, const char* password)

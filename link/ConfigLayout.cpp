@@ -1,7 +1,5 @@
 #include "link/ConfigLayout.h"
 
-#include "app/CurrentDevice.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -243,7 +241,7 @@ bool Place(LayoutItems& items, uint32_t& offset, uint32_t& align, uint32_t& minW
     return true;
 }
 
-bool Present(const LayoutItem& item, uint32_t bodyLength)
+bool Present(const LayoutItem& item, uint32_t bodyLength, uint16_t revision)
 {
     switch (item.test) {
     case LayoutItem::Eq:
@@ -255,7 +253,7 @@ bool Present(const LayoutItem& item, uint32_t bodyLength)
     case LayoutItem::Gt:
         return bodyLength > item.value;
     case LayoutItem::Revision:
-        return g_nDeviceRevision >= kRevisionThreshold;
+        return revision >= kRevisionThreshold;
     }
     return false;
 }
@@ -341,7 +339,7 @@ struct FieldSink {
 };
 
 void EncodeItems(const LayoutItems& items, const uint8_t* frame, const uint8_t* recordEnd,
-    uint32_t bodyLength, FieldSink& out)
+    uint32_t bodyLength, uint16_t revision, FieldSink& out)
 {
     for (const LayoutItem& item : items) {
         const uint8_t* at = frame + item.offset;
@@ -363,18 +361,18 @@ void EncodeItems(const LayoutItems& items, const uint8_t* frame, const uint8_t* 
             break;
         case LayoutItem::Group:
             for (uint32_t k = 0; k < item.wireCount; ++k)
-                EncodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, out);
+                EncodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, revision, out);
             break;
         case LayoutItem::Counted: {
             uint32_t n = BoundCount(
                 item, LoadInt(frame + item.countOffset, item.countWidth), ListRoom(item, frame, recordEnd));
             for (uint32_t k = 0; k < n; ++k)
-                EncodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, out);
+                EncodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, revision, out);
             break;
         }
         case LayoutItem::Cond:
-            if (Present(item, bodyLength))
-                EncodeItems(item.children, frame, recordEnd, bodyLength, out);
+            if (Present(item, bodyLength, revision))
+                EncodeItems(item.children, frame, recordEnd, bodyLength, revision, out);
             break;
         }
         if (out.Failed())
@@ -383,7 +381,7 @@ void EncodeItems(const LayoutItems& items, const uint8_t* frame, const uint8_t* 
 }
 
 void DecodeItems(
-    const LayoutItems& items, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength, WireReader& in)
+    const LayoutItems& items, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength, uint16_t revision, WireReader& in)
 {
     // Entries a list carries beyond its room, by list index: they are read
     // past, so that the fields after the list come from their own place.
@@ -415,26 +413,26 @@ void DecodeItems(
             break;
         case LayoutItem::Group:
             for (uint32_t k = 0; k < item.wireCount; ++k)
-                DecodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, in);
+                DecodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, revision, in);
             break;
         case LayoutItem::Counted: {
             uint32_t n = LoadInt(frame + item.countOffset, item.countWidth);
             for (uint32_t k = 0; k < n; ++k)
-                DecodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, in);
+                DecodeItems(item.children, at + k * item.elemSize, recordEnd, bodyLength, revision, in);
             size_t index = size_t(&item - items.data());
             if (index < surplus.size() && surplus[index]) {
                 std::vector<uint8_t> scratch(item.elemSize);
                 for (uint32_t k = 0; k < surplus[index] && !in.Short(); ++k) {
                     std::fill(scratch.begin(), scratch.end(), 0);
                     DecodeItems(
-                        item.children, scratch.data(), scratch.data() + scratch.size(), bodyLength, in);
+                        item.children, scratch.data(), scratch.data() + scratch.size(), bodyLength, revision, in);
                 }
             }
             break;
         }
         case LayoutItem::Cond:
-            if (Present(item, bodyLength))
-                DecodeItems(item.children, frame, recordEnd, bodyLength, in);
+            if (Present(item, bodyLength, revision))
+                DecodeItems(item.children, frame, recordEnd, bodyLength, revision, in);
             break;
         }
     }
@@ -460,29 +458,29 @@ ConfigLayout CompileConfigLayout(const char* text)
 }
 
 void EncodeLayout(const ConfigLayout& layout, const uint8_t* frame, const uint8_t* recordEnd,
-    uint32_t bodyLength, WireWriter& out)
+    uint32_t bodyLength, uint16_t revision, WireWriter& out)
 {
     FieldSink sink;
     sink.out = &out;
     if (layout.items)
-        EncodeItems(*layout.items, frame, recordEnd, bodyLength, sink);
+        EncodeItems(*layout.items, frame, recordEnd, bodyLength, revision, sink);
 }
 
 std::vector<LayoutField> ListLayoutFields(
-    const ConfigLayout& layout, const uint8_t* frame, const uint8_t* recordEnd, uint32_t bodyLength)
+    const ConfigLayout& layout, const uint8_t* frame, const uint8_t* recordEnd, uint32_t bodyLength, uint16_t revision)
 {
     std::vector<LayoutField> fields;
     FieldSink sink;
     sink.fields = &fields;
     sink.base = frame;
     if (layout.items)
-        EncodeItems(*layout.items, frame, recordEnd, bodyLength, sink);
+        EncodeItems(*layout.items, frame, recordEnd, bodyLength, revision, sink);
     return fields;
 }
 
 void DecodeLayout(
-    const ConfigLayout& layout, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength, WireReader& in)
+    const ConfigLayout& layout, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength, uint16_t revision, WireReader& in)
 {
     if (layout.items)
-        DecodeItems(*layout.items, frame, recordEnd, bodyLength, in);
+        DecodeItems(*layout.items, frame, recordEnd, bodyLength, revision, in);
 }

@@ -36,13 +36,14 @@ struct ConfigLayout {
 ConfigLayout CompileConfigLayout(const char* text);
 
 // Writes the fields held in the record frame that starts at `frame`.
-// `bodyLength` is the header's length, which selects the optional fields.
+// `bodyLength` is the header's length, which selects the optional fields;
+// `revision` is the device's, which selects the [r ...] fields.
 void EncodeLayout(const ConfigLayout& layout, const uint8_t* frame, const uint8_t* recordEnd,
-    uint32_t bodyLength, WireWriter& out);
+    uint32_t bodyLength, uint16_t revision, WireWriter& out);
 // Reads the fields into the zeroed record frame; counts are bounded by the
 // bytes the reader still has and by the room of the record.
-void DecodeLayout(
-    const ConfigLayout& layout, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength, WireReader& in);
+void DecodeLayout(const ConfigLayout& layout, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength,
+    uint16_t revision, WireReader& in);
 
 // Lists the fields that travel for a body length, in wire order: record
 // offset from the frame and record width (counts as the record holds them).
@@ -50,5 +51,5 @@ struct LayoutField {
     uint32_t offset;
     uint32_t width;
 };
-std::vector<LayoutField> ListLayoutFields(
-    const ConfigLayout& layout, const uint8_t* frame, const uint8_t* recordEnd, uint32_t bodyLength);
+std::vector<LayoutField> ListLayoutFields(const ConfigLayout& layout, const uint8_t* frame,
+    const uint8_t* recordEnd, uint32_t bodyLength, uint16_t revision);

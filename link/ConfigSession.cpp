@@ -1,6 +1,6 @@
 #include "link/ConfigSession.h"
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "link/ByteOrder.h"
 #include "link/ConfigCodec.h"
 #include "link/FtpClient.h"
@@ -234,7 +234,7 @@ BOOL CConfigSession::Run(const Exchange& ex)
         }
     }
     uint32_t pos = 0;
-    uint32_t n = ok ? EncodeConfigRequest(buffer.get(), ex.bufferSize, &pos, ex.request) : 0;
+    uint32_t n = ok ? EncodeConfigRequest(buffer.get(), ex.bufferSize, &pos, ex.request, g_CurrentDevice.dwFamily, g_nDeviceRevision) : 0;
     ok = ok && n && Send(buffer.get(), static_cast<int>(n)) == 1
         && ReceiveReply(buffer.get(), NET_MSG_HEADER_SIZE, ex.bufferSize) == 1;
     if (!ok) {
@@ -248,10 +248,10 @@ BOOL CConfigSession::Run(const Exchange& ex)
     pos = 0;
     bool intoRequest = ex.reply == reinterpret_cast<uint8_t*>(ex.request);
     if (intoRequest)
-        DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, ex.request);
+        DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, ex.request, &g_nDeviceRevision);
     else
-        DecodeConfigReply(
-            buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, reinterpret_cast<ConfigReply*>(ex.reply));
+        DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos,
+            reinterpret_cast<ConfigReply*>(ex.reply), &g_nDeviceRevision);
     Close();
     SetNormalTimeout();
     uint16_t status;

@@ -1,15 +1,11 @@
 #include "link/DeviceHelpers.h"
 
-#include "app/CurrentDevice.h"
-
 #include <algorithm>
-#include <arpa/inet.h>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
-#include <netdb.h>
 
-namespace {
+namespace
+{
 
 // The recorders of each class; the last name of each group is the generic
 // one that states the class.
@@ -39,32 +35,10 @@ bool HasLetter(const char* text)
     return false;
 }
 
-int ResolveHostName(const char* text, char out[128])
+uint32_t ParseDottedAddress(const char* text)
 {
-    std::memset(out, 0, 128);
-    if (text)
-        CopyFixedText(out, 128, text, std::strlen(text));
-    if (!HasLetter(out))
-        return 0;
-    addrinfo hints {};
-    hints.ai_family = AF_INET;
-    addrinfo* result = nullptr;
-    if (getaddrinfo(out, nullptr, &hints, &result) != 0 || !result)
-        return -1;
-    char dotted[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr, dotted, sizeof dotted);
-    freeaddrinfo(result);
-    std::memset(out, 0, 128);
-    std::strcpy(out, dotted);
-    return 0;
-}
-
-uint32_t ParseIpAddress(const char* text)
-{
-    char resolved[128];
-    ResolveHostName(text, resolved);
     int parts[4];
-    ParseVersionText(resolved, parts, 4);
+    ParseVersionText(text, parts, 4);
     uint32_t address = 0;
     for (int p : parts)
         address = (address << 8) | static_cast<uint32_t>(p);
@@ -76,6 +50,11 @@ std::string FormatIpAddress(uint32_t a)
     char text[16];
     std::snprintf(text, sizeof text, "%u.%u.%u.%u", a >> 24, (a >> 16) & 0xFF, (a >> 8) & 0xFF, a & 0xFF);
     return text;
+}
+
+void FormatMacText(const uint8_t mac[6], char* dst, size_t dstSize)
+{
+    std::snprintf(dst, dstSize, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
 }
 
 void ParseVersionText(const char* text, int parts[], int count)
@@ -98,33 +77,6 @@ void ParseVersionText(const char* text, int parts[], int count)
     }
 }
 
-namespace {
-
-bool VersionAtLeast(const int want[], int count)
-{
-    int have[4];
-    ParseVersionText(g_CurrentDevice.szVersion2, have, count);
-    for (int i = 0; i < count - 1; ++i) {
-        if (have[i] != want[i])
-            return have[i] > want[i];
-    }
-    return have[count - 1] >= want[count - 1];
-}
-
-} // namespace
-
-bool IsVersionAtLeast(int a, int b, int c)
-{
-    const int want[] = { a, b, c };
-    return VersionAtLeast(want, 3);
-}
-
-bool IsVersionAtLeast4(int a, int b, int c, int d)
-{
-    const int want[] = { a, b, c, d };
-    return VersionAtLeast(want, 4);
-}
-
 int ModelNameToRecorderModel(std::string modelName)
 {
     std::transform(modelName.begin(), modelName.end(), modelName.begin(),
@@ -137,23 +89,6 @@ int ModelNameToRecorderModel(std::string modelName)
         }
     }
     return -1;
-}
-
-bool IsFeatureSupported()
-{
-    int hardware[1];
-    ParseVersionText(g_CurrentDevice.szVersion1, hardware, 1);
-    switch (g_nRecorderModel) {
-    case 0:
-    case 1:
-    case 3:
-        return IsVersionAtLeast(1, 7, 22);
-    case 2:
-    case 4:
-        return hardware[0] == 1 ? IsVersionAtLeast(1, 7, 22) : IsVersionAtLeast(2, 3, 22);
-    default:
-        return false;
-    }
 }
 
 void ScramblePassword(uint8_t field[16])
@@ -170,10 +105,4 @@ void UnscramblePassword(uint8_t field[16])
         uint8_t b = static_cast<uint8_t>((field[i] >> 1) | (field[i] << 7));
         field[i] = static_cast<uint8_t>(b - 3);
     }
-}
-
-void StampRequestHeader(NET_MSG_HEADER& header)
-{
-    if (g_CurrentDevice.dwFamily == DEVICE_FAMILY_DVR)
-        header.word2 = 22;
 }

@@ -2,7 +2,9 @@
 
 #include "link/ByteOrder.h"
 #include "link/ConfigCodec.h"
+#include "link/CurrentDevice.h"
 #include "link/DeviceHelpers.h"
+#include "link/HostName.h"
 #include "platform/base/Services.h"
 
 #include <cstring>
@@ -53,7 +55,7 @@ BOOL CMsgSocket::SendRequest(ConfigRequest& request, const SOCKADDR_IN& dest)
 {
     uint8_t buffer[64];
     uint32_t pos = 0;
-    uint32_t size = EncodeConfigRequest(buffer, sizeof(buffer), &pos, &request);
+    uint32_t size = EncodeConfigRequest(buffer, sizeof(buffer), &pos, &request, g_CurrentDevice.dwFamily, 0);
     if (size == 0)
         return FALSE;
     int sent = SendTo(buffer, int(size), reinterpret_cast<const SOCKADDR*>(&dest), sizeof(dest));
@@ -110,7 +112,7 @@ void CMsgSocket::OnReceive(int nErrorCode)
     // Only devices answer from the discovery port; anything else is not ours.
     if (got <= 0 || fromPort != DISCOVERY_PORT)
         return;
-    uint32_t sourceAddress = ParseIpAddress(from.GetString());
+    uint32_t sourceAddress = ParseDottedAddress(from.GetString());
 
     // Only the discovery replies concern this socket: other replies are not
     // decoded at all (some would allocate lists nobody here frees).
@@ -123,7 +125,7 @@ void CMsgSocket::OnReceive(int nErrorCode)
     // A datagram shorter than its layout reads its missing fields as zero.
     auto reply = std::make_unique<ConfigReply>();
     uint32_t pos = 0;
-    DecodeConfigReply(buffer, size_t(got), &pos, reply.get());
+    DecodeConfigReply(buffer, size_t(got), &pos, reply.get(), nullptr);
 
     if (reply->command == RES_DISCOVER || reply->command == RES_DISCOVER_EX) {
         RES_DISCOVER_OVEL record;

@@ -1,9 +1,10 @@
 #include "pages/Page1CamInfo.h"
 
 #include "app/ConfigView.h"
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "app/TimeZones.h"
 #include "link/ConfigCodec.h"
+#include "link/DeviceGates.h"
 #include "link/DeviceHelpers.h"
 #include "pages/ContentName.h"
 #include "pages/DeviceRecords.h"

@@ -3,7 +3,7 @@
 // server its stream contents. The description is the one editable line.
 #pragma once
 
-#include "app/CameraInfo.h"
+#include "link/CameraInfo.h"
 #include "pages/ConfigPage.h"
 #include "pages/Page1InfoList.h"
 

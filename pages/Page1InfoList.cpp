@@ -1,6 +1,6 @@
 #include "pages/Page1InfoList.h"
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "controls/DeviceInfoText.h"
 #include "controls/ListInPlaceEdit.h"
 #include "pages/Page1CamInfo.h"

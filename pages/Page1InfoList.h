@@ -3,7 +3,7 @@
 // that edits them on a double-click.
 #pragma once
 
-#include "app/CameraInfo.h"
+#include "link/CameraInfo.h"
 #include "controls/CamInfoListCtrl.h"
 #include "link/ConfigBlocks.h"
 

@@ -1,6 +1,6 @@
 #include "pages/PropertyConfig.h"
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "pages/ConfigPage.h"
 #include "pages/SheetAssembly.h"
 #include "platform/ui/TabCtrl.h"

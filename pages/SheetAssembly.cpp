@@ -1,6 +1,7 @@
 #include "pages/SheetAssembly.h"
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
+#include "link/DeviceGates.h"
 #include "link/DeviceHelpers.h"
 
 namespace

@@ -1,7 +1,7 @@
 // The change of a device's address, against simulated devices that answer
 // discovery on loopback addresses. Timers run on a manual clock.
 #include "app/ConfigView.h"
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "app/DeviceSelection.h"
 #include "link/DeviceHelpers.h"
 #include "link/MsgSocket.h"

@@ -3,6 +3,7 @@
 #include "DeviceTreeHarness.h"
 
 #include "link/DeviceHelpers.h"
+#include "link/HostName.h"
 #include "link/MsgSocket.h"
 #include "sim/DiscoveryResponder.h"
 

@@ -1,6 +1,6 @@
 // The dialogs the device tree opens, driven through their control ids inside
 // DoModal; the Add New DVR probe against a simulated device.
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "devtree/NewFolderDlg.h"
 #include "dialogs/AddDvrDlg.h"
 #include "dialogs/AddGroupIdDlg.h"

@@ -18,7 +18,7 @@ std::vector<uint32_t> ReplyOffsets(uint16_t command, uint32_t length)
     const ConfigCommand* c = FindConfigCommand(command);
     std::vector<uint32_t> offsets;
     const uint8_t* end = reinterpret_cast<const uint8_t*>(record.get()) + CONFIG_RECORD_SIZE;
-    for (const LayoutField& f : ListLayoutFields(c->replyLayout, record->body, end, length))
+    for (const LayoutField& f : ListLayoutFields(c->replyLayout, record->body, end, length, 0))
         offsets.push_back(f.offset);
     return offsets;
 }

@@ -1,7 +1,6 @@
 // The codec's rules on its own: optional fields, special replies, and
 // hostile replies that must be bounded without reading or writing outside.
 #include "link/ConfigCodec.h"
-#include "app/CurrentDevice.h"
 #include "link/RegServerRecords.h"
 
 #include <gtest/gtest.h>
@@ -36,20 +35,15 @@ void Word(Bytes& b, uint32_t v)
 class Codec : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        g_CurrentDevice = {};
-        g_nDeviceRevision = 0;
-    }
     uint32_t Decode(const Bytes& message)
     {
         uint32_t pos = 0;
-        return DecodeConfigReply(message.data(), message.size(), &pos, reply.get());
+        return DecodeConfigReply(message.data(), message.size(), &pos, reply.get(), &revision);
     }
     uint32_t Encode(uint8_t* buf, size_t capacity)
     {
         uint32_t pos = 0;
-        return EncodeConfigRequest(buf, capacity, &pos, request.get());
+        return EncodeConfigRequest(buf, capacity, &pos, request.get(), family, revision);
     }
     template <typename T> T At(size_t offset)
     {
@@ -60,6 +54,8 @@ protected:
 
     std::unique_ptr<ConfigRequest> request = std::make_unique<ConfigRequest>();
     std::unique_ptr<ConfigReply> reply = std::make_unique<ConfigReply>();
+    uint32_t family = 0;
+    uint16_t revision = 0;
 };
 
 TEST_F(Codec, OptionalFieldsFollowTheLength)
@@ -93,7 +89,7 @@ TEST_F(Codec, OptionalFieldsFollowTheLength)
     // The network camera block's last byte from revision 22 on.
     PrepareConfigRequest(request.get(), 0x0407, 270, "");
     EXPECT_EQ(Encode(buf, sizeof buf), 278u);
-    g_nDeviceRevision = 22;
+    revision = 22;
     EXPECT_EQ(Encode(buf, sizeof buf), 279u);
 }
 
@@ -102,14 +98,14 @@ TEST_F(Codec, CommandsWithoutACaseAndFullBuffersEncodeNothing)
     uint8_t buf[256];
     uint32_t pos = 5;
     PrepareConfigRequest(request.get(), 0x0408, 40, "");
-    EXPECT_EQ(EncodeConfigRequest(buf, sizeof buf, &pos, request.get()), 0u);
+    EXPECT_EQ(EncodeConfigRequest(buf, sizeof buf, &pos, request.get(), 0, 0), 0u);
     EXPECT_EQ(pos, 5u);
     PrepareConfigRequest(request.get(), 0x031F, 32 + 1281, "");
-    EXPECT_EQ(EncodeConfigRequest(buf, sizeof buf, &pos, request.get()), 0u);
+    EXPECT_EQ(EncodeConfigRequest(buf, sizeof buf, &pos, request.get(), 0, 0), 0u);
     EXPECT_EQ(pos, 5u);
     PrepareConfigRequest(request.get(), 0x0103, 32, "");
-    EXPECT_EQ(EncodeConfigRequest(buf, 44, &pos, request.get()), 0u) << "one byte short";
-    EXPECT_EQ(EncodeConfigRequest(buf, 45, &pos, request.get()), 40u);
+    EXPECT_EQ(EncodeConfigRequest(buf, 44, &pos, request.get(), 0, 0), 0u) << "one byte short";
+    EXPECT_EQ(EncodeConfigRequest(buf, 45, &pos, request.get(), 0, 0), 40u);
     EXPECT_EQ(pos, 45u);
 }
 
@@ -124,19 +120,31 @@ TEST_F(Codec, OnlyTheTextBeforeItsTerminatorIsDigested)
     EXPECT_EQ(std::memcmp(clean, stray, 40), 0);
 }
 
+TEST_F(Codec, RequestsToARecorderCarry22InTheSecondWord)
+{
+    uint8_t buf[64];
+    for (family = 0; family <= 4; ++family) {
+        PrepareConfigRequest(request.get(), 0x0104, 32, "");
+        ASSERT_EQ(Encode(buf, sizeof buf), 40u);
+        const uint16_t expected = family == 4 ? 22 : 0;
+        EXPECT_EQ((buf[2] << 8) | buf[3], expected) << family;
+        EXPECT_EQ(request->secondWord, expected) << "the caller's record holds it too";
+    }
+}
+
 TEST_F(Codec, DeviceRevisionComesWithTheLongInformation)
 {
     Bytes body(152, 0);
-    g_nDeviceRevision = 7;
+    revision = 7;
     EXPECT_EQ(Decode(Reply(0x1104, body)), 160u);
-    EXPECT_EQ(g_nDeviceRevision, 0);
+    EXPECT_EQ(revision, 0);
     body.push_back(0);
     body.push_back(22);
     EXPECT_EQ(Decode(Reply(0x1104, body)), 162u);
-    EXPECT_EQ(g_nDeviceRevision, 22);
+    EXPECT_EQ(revision, 22);
     // A short body announcing 154 bytes reads the missing revision as 0.
     EXPECT_EQ(Decode(Reply(0x1104, Bytes(20, 0), 154)), 28u);
-    EXPECT_EQ(g_nDeviceRevision, 0);
+    EXPECT_EQ(revision, 0);
 }
 
 TEST_F(Codec, CountsAreBoundedByTheBodyAndTheRecord)

@@ -2,7 +2,7 @@
 // framing, buffers, status messages, connection failures and the address
 // lookup through the registration server.
 #include "link/ConfigSession.h"
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "link/ConfigBlocks.h"
 #include "link/ConfigCodec.h"
 #include "platform/base/TestServices.h"

@@ -1,6 +1,8 @@
 #include "link/DeviceHelpers.h"
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
+#include "link/DeviceGates.h"
+#include "link/HostName.h"
 
 #include <gtest/gtest.h>
 
@@ -128,16 +130,6 @@ TEST(DeviceHelpers, PasswordScrambleIsReversible)
         }
         UnscramblePassword(one);
         EXPECT_EQ(one[0], b);
-    }
-}
-
-TEST(DeviceHelpers, RequestHeaderCarries22ForTheDvrFamily)
-{
-    for (uint32_t family = 0; family <= 4; ++family) {
-        g_CurrentDevice.dwFamily = family;
-        NET_MSG_HEADER header { 0x0104, 0, 32 };
-        StampRequestHeader(header);
-        EXPECT_EQ(header.word2, family == 4 ? 22 : 0) << family;
     }
 }
 

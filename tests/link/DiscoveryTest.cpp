@@ -1,7 +1,7 @@
 // Discovery and the address change against simulated devices on loopback
 // addresses, through a broadcast that the network service aims at the
 // loopback broadcast address.
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "link/DeviceHelpers.h"
 #include "link/Md4.h"
 #include "link/MsgSocket.h"

@@ -2,7 +2,7 @@
 // controls against a simulated device.
 #include "pages/ConfigPage.h"
 #include "app/ConfigView.h"
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "link/ConfigCodec.h"
 #include "pages/PropertyConfig.h"
 #include "platform/base/TestServices.h"

@@ -1,7 +1,7 @@
 // The information page against the simulator's device profiles.
 #include "pages/Page1CamInfo.h"
 #include "app/ConfigView.h"
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 #include "controls/DeviceInfoText.h"
 #include "pages/ContentName.h"
 #include "pages/PropertyConfig.h"

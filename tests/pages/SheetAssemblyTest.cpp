@@ -1,6 +1,6 @@
 #include "pages/SheetAssembly.h"
 
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 
 #include <gtest/gtest.h>
 

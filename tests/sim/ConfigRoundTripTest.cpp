@@ -1,7 +1,6 @@
 // Every command of the catalogue between the client's codec and the
 // simulated device over loopback: a set stores what a get gives back, field
 // by field, in each length and revision variant.
-#include "app/CurrentDevice.h"
 #include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
 #include "sim/ConfigServer.h"
@@ -18,6 +17,7 @@ namespace
 {
 
 constexpr size_t kBuffer = 16384;
+constexpr char kPassword[] = "4321";
 
 std::string Hex(const uint8_t* p, size_t n)
 {
@@ -35,10 +35,8 @@ class RoundTrip : public ::testing::Test
 protected:
     void StartDevice(uint32_t family)
     {
-        g_CurrentDevice = {};
-        g_CurrentDevice.dwFamily = family;
-        g_strDevicePassword = "4321";
-        g_nDeviceRevision = 0;
+        m_family = family;
+        m_revision = 0;
         sim::DeviceProfile profile = sim::MakeProfile(family);
         profile.password = "4321";
         device = std::make_unique<sim::ConfigServer>(profile);
@@ -51,7 +49,7 @@ protected:
     {
         std::vector<uint8_t> buf(kBuffer);
         uint32_t pos = 0;
-        uint32_t n = EncodeConfigRequest(buf.data(), buf.size(), &pos, &request);
+        uint32_t n = EncodeConfigRequest(buf.data(), buf.size(), &pos, &request, m_family, m_revision);
         if (n == 0)
             return -1;
         int fd = sim::ConnectTcp(device->Address(), device->Port());
@@ -69,7 +67,7 @@ protected:
         }
         sim::CloseSocket(fd);
         pos = 0;
-        uint32_t used = DecodeConfigReply(buf.data(), got, &pos, reinterpret_cast<ConfigReply*>(record));
+        uint32_t used = DecodeConfigReply(buf.data(), got, &pos, reinterpret_cast<ConfigReply*>(record), &m_revision);
         if (consumed)
             *consumed = used;
         if (!ok || got < 8)
@@ -85,6 +83,9 @@ protected:
     }
 
     std::unique_ptr<sim::ConfigServer> device;
+    // The device's family and the revision its information reply told.
+    uint32_t m_family = 0;
+    uint16_t m_revision = 0;
 };
 
 // A set and the get that reads it back.
@@ -184,17 +185,17 @@ TEST_P(PairRoundTrip, GetGivesBackWhatSetStored)
     // The revision the device reports decides 0x0407's last byte.
     auto login = std::make_unique<ConfigRequest>();
     auto info = std::make_unique<ConfigReply>();
-    PrepareConfigRequest(login.get(), 0x0104, 32, g_strDevicePassword.c_str());
+    PrepareConfigRequest(login.get(), 0x0104, 32, kPassword);
     ASSERT_EQ(Exchange(*login, *info), 0);
-    EXPECT_EQ(g_nDeviceRevision, family == 4 ? 22 : 0);
+    EXPECT_EQ(m_revision, family == 4 ? 22 : 0);
 
     const ConfigCommand* setEntry = FindConfigCommand(c.set);
     const ConfigCommand* getEntry = FindConfigCommand(c.get);
     ASSERT_TRUE(setEntry && getEntry);
     // The network camera block carries one more byte from revision 22 on.
-    uint32_t length = c.length + (c.set == 0x0407 && g_nDeviceRevision >= 22 ? 1 : 0);
+    uint32_t length = c.length + (c.set == 0x0407 && m_revision >= 22 ? 1 : 0);
     auto set = std::make_unique<ConfigRequest>();
-    PrepareConfigRequest(set.get(), c.set, length, g_strDevicePassword.c_str());
+    PrepareConfigRequest(set.get(), c.set, length, kPassword);
     for (size_t i = 0; i < sizeof set->params; ++i)
         set->params[i] = static_cast<uint8_t>(i * 7 + 3);
     if (c.counts)
@@ -204,7 +205,7 @@ TEST_P(PairRoundTrip, GetGivesBackWhatSetStored)
     EXPECT_EQ(reply->command, c.set + 0x1000);
 
     auto get = std::make_unique<ConfigRequest>();
-    PrepareConfigRequest(get.get(), c.get, 32 + c.keyBytes, g_strDevicePassword.c_str());
+    PrepareConfigRequest(get.get(), c.get, 32 + c.keyBytes, kPassword);
     std::memcpy(get->params, set->params, c.keyBytes);
     uint32_t consumed = 0;
     ASSERT_EQ(Exchange(*get, *reply, &consumed), 0) << std::hex << c.get;
@@ -212,12 +213,12 @@ TEST_P(PairRoundTrip, GetGivesBackWhatSetStored)
 
     // Field by field: what the set record held is where the get record holds it.
     const uint8_t* setEnd = reinterpret_cast<const uint8_t*>(set.get()) + CONFIG_RECORD_SIZE;
-    auto sent = ListLayoutFields(setEntry->requestLayout, set->params, setEnd, length);
+    auto sent = ListLayoutFields(setEntry->requestLayout, set->params, setEnd, length, m_revision);
     if (!c.keyInReply && c.keyBytes)
         sent.erase(sent.begin());
     uint8_t* frame = reinterpret_cast<uint8_t*>(reply.get()) + (getEntry->replyLayout.afterGap ? 40 : 8);
     const uint8_t* replyEnd = reinterpret_cast<const uint8_t*>(reply.get()) + CONFIG_RECORD_SIZE;
-    auto got = ListLayoutFields(getEntry->replyLayout, frame, replyEnd, reply->length);
+    auto got = ListLayoutFields(getEntry->replyLayout, frame, replyEnd, reply->length, m_revision);
     ASSERT_GE(got.size(), sent.size()) << std::hex << c.get;
     for (size_t i = 0; i < sent.size(); ++i) {
         ASSERT_EQ(sent[i].width, got[i].width) << "field " << i;
@@ -242,12 +243,11 @@ TEST_F(RoundTrip, LoginRequestBytes)
     const char* userDigest = "40613f6365913e0229a1dff3ce070b92";
     const char* emptyDigest = "487c3f5e2b0d6a79324ecdbe9c15166f";
     for (uint32_t family : { 0u, 4u }) {
-        g_CurrentDevice.dwFamily = family;
         auto request = std::make_unique<ConfigRequest>();
         PrepareConfigRequest(request.get(), 0x0104, 32, "");
         uint8_t buf[64];
         uint32_t pos = 0;
-        ASSERT_EQ(EncodeConfigRequest(buf, sizeof buf, &pos, request.get()), 40u);
+        ASSERT_EQ(EncodeConfigRequest(buf, sizeof buf, &pos, request.get(), family, 0), 40u);
         std::string expect
             = std::string(family == 4 ? "01040016" : "01040000") + "00000020" + userDigest + emptyDigest;
         EXPECT_EQ(Hex(buf, 40), expect) << "family " << family;
@@ -266,7 +266,7 @@ TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
     ASSERT_EQ(Exchange(*request, *reply, &consumed), 0);
     EXPECT_EQ(consumed, 8u + 154u);
     EXPECT_STREQ(reinterpret_cast<const char*>(reply->body + 4), "PT-D16");
-    EXPECT_EQ(g_nDeviceRevision, 22);
+    EXPECT_EQ(m_revision, 22);
 
     PrepareConfigRequest(request.get(), 0x0111, 48, "4321");
     ASSERT_EQ(Exchange(*request, *reply, &consumed), 0);
@@ -446,7 +446,7 @@ TEST_F(RoundTrip, SilenceHoldsTheConnectionAndCloseEndsIt)
     PrepareConfigRequest(request.get(), 0x0108, 32, "4321");
     uint8_t buf[64];
     uint32_t pos = 0;
-    uint32_t n = EncodeConfigRequest(buf, sizeof buf, &pos, request.get());
+    uint32_t n = EncodeConfigRequest(buf, sizeof buf, &pos, request.get(), m_family, 0);
     auto firstRead = [&](bool* closed) {
         int fd = sim::ConnectTcp(device->Address(), device->Port());
         timeval limit { 0, 300000 };

@@ -1,6 +1,8 @@
 // The device the user selected and logged in to, shared by the whole program.
 #pragma once
 
+#include "link/DeviceFamily.h"
+
 #include <cstdint>
 #include <string>
 
@@ -29,9 +31,6 @@ struct SELECTED_DEVICE {
     uint32_t dwFamily; // device family 0 to 4
 };
 
-constexpr uint32_t DEVICE_FAMILY_DVR = 4;
-constexpr uint32_t DEVICE_FAMILY_STREAM_SERVER = 2;
-
 extern SELECTED_DEVICE g_CurrentDevice;
 // Copy of g_CurrentDevice taken after a successful dial-up login.
 extern SELECTED_DEVICE g_DialUpDevice;
@@ -49,5 +48,3 @@ void SetCurrentDevice(const SELECTED_DEVICE& device);
 // Forgets what the last login learned; name, ports, lookup fields and
 // family stay.
 void ClearCurrentDevice();
-// "xx:xx:xx:xx:xx:xx" of a MAC address into dst[dstSize].
-void FormatMacText(const uint8_t mac[6], char* dst, size_t dstSize);

@@ -1,6 +1,7 @@
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 
-#include <cstdio>
+#include "link/DeviceHelpers.h"
+
 #include <cstring>
 
 SELECTED_DEVICE g_CurrentDevice {};
@@ -18,11 +19,6 @@ template <size_t N> void CopyText(char (&dst)[N], const char (&src)[N])
 }
 
 } // namespace
-
-void FormatMacText(const uint8_t mac[6], char* dst, size_t dstSize)
-{
-    std::snprintf(dst, dstSize, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
-}
 
 void SetCurrentDevice(const SELECTED_DEVICE& d)
 {

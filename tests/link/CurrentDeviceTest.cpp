@@ -1,4 +1,4 @@
-#include "app/CurrentDevice.h"
+#include "link/CurrentDevice.h"
 
 #include <gtest/gtest.h>
 
