@@ -28,6 +28,10 @@ WndKind KindOf(const CWnd* wnd);
 // The window object a widget belongs to (the nearest bound ancestor), or null.
 CWnd* WndOfWidget(const QWidget* widget);
 void BindWidget(QWidget* widget, CWnd* wnd, WndKind kind);
+// The widget no longer speaks for a window (its window is going away).
+void UnbindWidget(QWidget* widget);
+// The kind a widget was bound with.
+WndKind KindOfWidget(const QWidget* widget);
 
 // Creates the widget of a standard control; null for a surface.
 QWidget* CreateControlWidget(WndKind kind, const CREATESTRUCT& cs, QWidget* parent, CWnd* wnd);

@@ -1,0 +1,62 @@
+// Keys and focus changes of every window's widget, seen before Qt hands
+// them on: keys go to PreTranslateMessage, focus changes become messages.
+#include "platform/ui/WndInternal.h"
+
+#include "platform/ui/KeyTranslation.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace
+{
+
+class WindowEventFilter : public QObject
+{
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::FocusIn
+            && type != QEvent::FocusOut)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        CWnd* wnd = widget ? WndOfWidget(widget) : nullptr;
+        if (!wnd || !wnd->m_hWnd)
+            return false;
+        if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+            // Only the control's own widget or its focus proxy speaks for it.
+            QWidget* own = wnd->GetWidget();
+            if (widget != own && widget != own->focusProxy() && widget->parentWidget() != own)
+                return false;
+            NotifyFocusChange(wnd, type == QEvent::FocusIn);
+            return false;
+        }
+        // Keys reach parents of an unhandled receiver too; only the first counts.
+        if (widget != QApplication::focusWidget() && QApplication::focusWidget())
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        UINT vk = VirtualKeyOf(key);
+        if (!vk)
+            return false;
+        MSG msg { wnd->m_hWnd, type == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, vk, 1, 0, { 0, 0 } };
+        for (CWnd* w = wnd; w; w = w->GetParent()) {
+            if (w->PreTranslateMessage(&msg))
+                return true;
+            if (!wnd->m_hWnd)
+                return true; // the window went away while handling the key
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void InstallWindowEventFilter()
+{
+    static WindowEventFilter* filter = nullptr;
+    if (!filter && qApp) {
+        filter = new WindowEventFilter;
+        filter->setParent(qApp);
+        qApp->installEventFilter(filter);
+    }
+}
