@@ -17,7 +17,6 @@ namespace
 
 constexpr uint16_t kDiscovery = 0x0101;
 constexpr uint16_t kAuthorizationFailed = 0xF301;
-constexpr uint16_t kInvalidValue = 0xF309;
 constexpr size_t kHeader = 8, kCredentials = 32;
 constexpr size_t kLargestRequest = 65536;
 

@@ -1,27 +1,18 @@
 // The settings a simulated device keeps, with its own reading of each
 // command: a get answers the stored reply body, a set stores its body.
 // Bodies are kept as wire bytes, so the store never shares a record layout
-// with the client.
+// with the client. The commands are answered by their groups (CommandGroup.h).
 #pragma once
 
 #include "sim/DeviceProfile.h"
+#include "sim/StoreState.h"
 
 #include <cstdint>
-#include <map>
 #include <mutex>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace sim
 {
-
-using Bytes = std::vector<uint8_t>;
-
-struct SimReply {
-    uint16_t status = 0;
-    Bytes body;
-};
 
 class SettingsStore
 {
@@ -36,7 +27,7 @@ public:
     Bytes Stored(uint16_t getCommand, uint32_t key = 0) const;
     void Store(uint16_t getCommand, uint32_t key, Bytes body);
 
-    const DeviceProfile& Profile() const { return m_profile; }
+    const DeviceProfile& Profile() const { return m_state.profile; }
     std::string AdminPassword() const;
     void SetAdminPassword(const std::string& password);
 
@@ -46,13 +37,9 @@ public:
 
 private:
     void Seed();
-    void TakeAdminPassword(uint16_t command, const Bytes& params);
 
-    DeviceProfile m_profile;
     mutable std::mutex m_lock;
-    std::map<std::pair<uint16_t, uint32_t>, Bytes> m_values;
-    std::map<std::pair<uint16_t, uint16_t>, Bytes> m_params; // 0x0B06 groups and items
-    std::string m_password;
+    StoreState m_state;
 };
 
 } // namespace sim

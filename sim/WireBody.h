@@ -1,0 +1,60 @@
+// Builds a reply body field by field in network byte order, as a device
+// writes it.
+#pragma once
+
+#include "link/ByteOrder.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace sim
+{
+
+using Bytes = std::vector<uint8_t>;
+
+class Body
+{
+public:
+    Body& U8(uint8_t v) { return Raw(&v, 1); }
+    Body& U16(uint16_t v)
+    {
+        uint8_t b[2];
+        uint32_t o = 0;
+        NetPutU16(b, &o, v);
+        return Raw(b, 2);
+    }
+    Body& U32(uint32_t v)
+    {
+        uint8_t b[4];
+        uint32_t o = 0;
+        NetPutU32(b, &o, v);
+        return Raw(b, 4);
+    }
+    // Zero-padded to the field's width, cut when longer.
+    Body& Text(const std::string& s, size_t width)
+    {
+        size_t at = bytes.size();
+        bytes.resize(at + width, 0);
+        std::memcpy(bytes.data() + at, s.data(), std::min(s.size(), width));
+        return *this;
+    }
+    Body& Zero(size_t n)
+    {
+        bytes.insert(bytes.end(), n, 0);
+        return *this;
+    }
+    Body& Raw(const void* p, size_t n)
+    {
+        size_t at = bytes.size();
+        bytes.resize(at + n);
+        if (n)
+            std::memcpy(bytes.data() + at, p, n);
+        return *this;
+    }
+    Bytes bytes;
+};
+
+} // namespace sim
