@@ -1,7 +1,9 @@
 // Group 0x01's identity commands: the device information of the login and
-// the discovery form of the zone-table clock set.
+// the description the information page writes.
 #include "sim/DeviceCommands.h"
 #include "sim/CommandGroup.h"
+
+#include <algorithm>
 
 namespace sim
 {
@@ -13,7 +15,7 @@ Bytes DiscoveryBody(const StoreState& state, bool withPort)
     b.Text(p.model, 16).Text(p.version1, 32).Text(p.version2, 32).Text(p.serial, 24).U32(p.address);
     if (withPort)
         b.U32(p.configPort);
-    b.Raw(p.mac, 6).Text(p.title, 32);
+    b.Raw(p.mac, 6).Text(state.title, 32);
     return b.bytes;
 }
 
@@ -21,8 +23,9 @@ Bytes DeviceInfoBody(const StoreState& state)
 {
     const DeviceProfile& p = state.profile;
     Body b;
-    b.U32(1765000000).Text(p.model, 16).Text(p.version1, 32).Text(p.version2, 32).Text(p.serial, 24);
-    b.U32(p.address).Raw(p.mac, 6).Zero(2).Text(p.title, 32);
+    // The device's wall clock leads the record.
+    b.U32(static_cast<uint32_t>(state.clock.Local())).Text(p.model, 16).Text(p.version1, 32).Text(p.version2, 32).Text(p.serial, 24);
+    b.U32(p.address).Raw(p.mac, 6).Zero(2).Text(state.title, 32);
     if (p.revision)
         b.U16(p.revision);
     return b.bytes;
@@ -31,14 +34,26 @@ Bytes DeviceInfoBody(const StoreState& state)
 namespace
 {
 
-bool Answer(StoreState& state, uint16_t command, const Bytes&, SimReply* reply)
+constexpr size_t kTitleSize = 32;
+
+void Seed(StoreState& state)
+{
+    state.title = state.profile.title;
+}
+
+bool Answer(StoreState& state, uint16_t command, const Bytes& params, SimReply* reply)
 {
     switch (command) {
+    case 0x0106:
+        if (params.size() != kTitleSize) {
+            reply->status = kInvalidValue;
+            return true;
+        }
+        // Up to the first zero; a full field has none.
+        state.title.assign(params.begin(), std::find(params.begin(), params.end(), 0));
+        return true;
     case 0x0104:
         reply->body = DeviceInfoBody(state);
-        return true;
-    case 0x0111:
-        reply->body = DiscoveryBody(state, true);
         return true;
     default:
         return false;
@@ -47,6 +62,6 @@ bool Answer(StoreState& state, uint16_t command, const Bytes&, SimReply* reply)
 
 } // namespace
 
-const CommandGroup kDeviceCommands = { nullptr, Answer };
+const CommandGroup kDeviceCommands = { Seed, Answer };
 
 } // namespace sim

@@ -12,16 +12,29 @@ struct FamilyIdentity {
     const char* version2;
     const char* serial;
     const char* title;
+    uint8_t sourcesOn;
 };
 
+// The cameras use their internal camera on channel 1; the server and the
+// video server an external input. Channel 4 is free on each.
 const FamilyIdentity kFamilies[] = {
-    { "NC-210", "1.2.0", "1.6.31", "NC210A0100231", "Lobby camera" },
-    { "NC-420", "2.0.1", "2.1.7", "NC420B0200458", "Car park camera" },
-    { "SV-400", "1.0.3", "1.4.12", "SV400C0300077", "Streaming server" },
-    { "VS-100", "1.1.0", "1.3.2", "VS100D0400112", "Video server" },
+    { "NC-210", "1.2.0", "1.6.31", "NC210A0100231", "Lobby camera", 0x0D },
+    { "NC-420", "2.0.1", "2.1.7", "NC420B0200458", "Car park camera", 0x0D },
+    { "SV-400", "1.0.3", "1.4.12", "SV400C0300077", "Streaming server", 0x0E },
+    { "VS-100", "1.1.0", "1.3.2", "VS100D0400112", "Video server", 0x0E },
 };
 
-const char* const kRecorderModels[] = { "PT-D4", "PT-D8", "PT-D16", "PT-D16L", "PT-D16R" };
+struct RecorderCameras {
+    const char* model;
+    int analog, network, off;
+};
+const RecorderCameras kRecorders[] = {
+    { "PT-D4", 4, 0, 1 },
+    { "PT-D8", 8, 0, 1 },
+    { "PT-D16", 16, 0, 2 },
+    { "PT-D16L", 16, 0, 2 },
+    { "PT-D16R", 12, 4, 2 },
+};
 
 } // namespace
 
@@ -39,12 +52,22 @@ DeviceProfile MakeProfile(uint32_t family, int recorderClass)
         p.version2 = id.version2;
         p.serial = id.serial;
         p.title = id.title;
+        p.sourcesOn = id.sourcesOn;
+        if (p.family == 3) {
+            // The video server stands in an office in New York.
+            p.zone = 12;
+            p.zoneOffset = -18000;
+        }
         return p;
     }
     if (recorderClass < 0 || recorderClass > 4)
         recorderClass = 2;
     p.recorderClass = recorderClass;
-    p.model = kRecorderModels[recorderClass];
+    const RecorderCameras& cameras = kRecorders[recorderClass];
+    p.model = cameras.model;
+    p.analogCameras = cameras.analog;
+    p.networkCameras = cameras.network;
+    p.camerasOff = cameras.off;
     p.version1 = "1.0.4";
     p.version2 = "1.7.22";
     p.serial = "DVR16E0500" + std::to_string(100 + recorderClass);

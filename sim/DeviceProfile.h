@@ -2,6 +2,8 @@
 // information and discovery replies.
 #pragma once
 
+#include "sim/DeviceClock.h"
+
 #include <cstdint>
 #include <string>
 
@@ -21,6 +23,17 @@ struct DeviceProfile {
     uint32_t address = 0x7F000001; // first octet most significant
     uint32_t configPort = 8405;
     std::string password = "admin"; // the admin password the device starts with
+    uint32_t zone = 26; // index into the zone table: (GMT+01:00) Amsterdam, Berlin, ...
+    int32_t zoneOffset = 3600; // that zone's offset from UTC, seconds
+    ClockSource clock; // empty: the host's clock
+    // Cameras: the video sources that are on, bit i for source i (source 0
+    // the internal camera of channel 1, source 1 its external input, sources
+    // 2 to 4 channels 2 to 4).
+    uint8_t sourcesOn = 0;
+    // Recorders: local and network cameras; the last `camerasOff` are off.
+    int analogCameras = 0;
+    int networkCameras = 0;
+    int camerasOff = 0;
 };
 
 // A realistic device of the given family (0 to 4); a DVR of the given

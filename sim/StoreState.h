@@ -3,6 +3,7 @@
 // store holds its lock around every use.
 #pragma once
 
+#include "sim/DeviceClock.h"
 #include "sim/DeviceProfile.h"
 #include "sim/WireBody.h"
 
@@ -26,6 +27,7 @@ struct StoreState {
     explicit StoreState(const DeviceProfile& p)
         : profile(p)
         , password(p.password)
+        , title(p.title)
     {
     }
 
@@ -34,6 +36,8 @@ struct StoreState {
 
     DeviceProfile profile;
     std::string password; // of the administrator
+    std::string title; // the description 0x0106 writes
+    DeviceClock clock;
     std::map<std::pair<uint16_t, uint32_t>, Bytes> values;
     std::map<std::pair<uint16_t, uint16_t>, Bytes> params; // 0x0B06 groups and items
 };

@@ -144,6 +144,8 @@ protected:
     // Builds the sheet with two pages; the first one is active.
     void Open(SheetSlot firstSlot = SLOT_Security, bool writeAll = false)
     {
+        // Daylight saving on, whatever the season.
+        server.Store().Store(kGet, 0, { 0, 0, 0, 1 });
         first = std::make_unique<CTestPage>(firstSlot, writeAll);
         second = std::make_unique<CTestPage>(SLOT_Security);
         first->SetConfigView(&view);

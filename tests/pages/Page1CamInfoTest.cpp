@@ -1,8 +1,8 @@
 // The information page against the simulator's device profiles.
 #include "pages/Page1CamInfo.h"
 #include "app/ConfigView.h"
+#include "app/TimeZones.h"
 #include "link/CurrentDevice.h"
-#include "controls/DeviceInfoText.h"
 #include "pages/ContentName.h"
 #include "pages/PropertyConfig.h"
 #include "platform/base/TestServices.h"
@@ -19,10 +19,21 @@
 namespace
 {
 
+// 15 July 2026, 10:20:30 UTC: summer time in Berlin and in New York.
+constexpr int64_t kSummer = 1784110830;
+// 10 December 2026, 08:00:00 UTC.
+constexpr int64_t kWinter = 1796889600;
+
 class Page1CamInfoTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { UseSetupResources(); }
+    void SetUp() override
+    {
+        UseSetupResources();
+        // The zone table comes from the program's module, as at start-up.
+        AfxSetInstanceHandle(SetupResourceModule());
+        LoadTimeZoneTables();
+    }
     void TearDown() override
     {
         if (sheet && sheet->GetSafeHwnd())
@@ -32,10 +43,11 @@ protected:
         if (server)
             server->Stop();
     }
-    void Open(uint32_t family, int recorderClass = 2)
+    void Open(uint32_t family, int recorderClass = 2, int64_t now = kSummer)
     {
         profile = sim::MakeProfile(family, recorderClass);
         profile.address = 0x7F000006;
+        profile.clock = [now] { return now; };
         server = std::make_unique<sim::ConfigServer>(profile);
         ASSERT_TRUE(server->Start("127.0.0.6", 0));
         g_CurrentDevice = SELECTED_DEVICE();
@@ -66,13 +78,35 @@ protected:
     std::unique_ptr<CPage1CamInfo> page;
 };
 
+// What a person reads on the page of each family's simulated device.
+struct FamilyRows {
+    uint32_t family;
+    int recorderClass;
+    int64_t now;
+    const char* time;
+    const char* cameras;
+    const char* disk; // row 10 of the camera families; null where there is none
+};
+
+// clang-format off
+const FamilyRows kFamilyRows[] = {
+    { 0, 2, kSummer, "2026/07/15, 12:20:30, GMT+ 01:00, DST", "Internal CH1, CH2, CH3", "HDD is enabled." },
+    { 1, 2, kWinter, "2026/12/10, 09:00:00, GMT+ 01:00", "Internal CH1, CH2, CH3", "HDD is enabled." },
+    { 2, 2, kSummer, "2026/07/15, 12:20:30, GMT+ 01:00, DST", "External CH1, CH2, CH3", nullptr },
+    { 3, 2, kSummer, "2026/07/15, 06:20:30, GMT- 05:00, DST", "CH1, CH2, CH3", "HDD is enabled." },
+    { 4, 2, kSummer, "2026/07/15, 12:20:30, GMT+ 01:00, DST", "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14", nullptr },
+    { 4, 0, kWinter, "2026/12/10, 09:00:00, GMT+ 01:00", "1, 2, 3", nullptr },
+    { 4, 4, kSummer, "2026/07/15, 12:20:30, GMT+ 01:00, DST", "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14", nullptr },
+};
+// clang-format on
+
 TEST_F(Page1CamInfoTest, EachFamilyShowsItsRowsFromTheDevice)
 {
-    for (uint32_t family = 0; family <= 4; ++family) {
-        SCOPED_TRACE(family);
+    for (const FamilyRows& c : kFamilyRows) {
+        SCOPED_TRACE(testing::Message() << "family " << c.family << " class " << c.recorderClass);
         TearDown();
         boxes.Clear();
-        Open(family);
+        Open(c.family, c.recorderClass, c.now);
         EXPECT_TRUE(boxes.Boxes().empty());
         EXPECT_EQ(Row(0), profile.model);
         EXPECT_EQ(Row(1), profile.version1);
@@ -80,19 +114,22 @@ TEST_F(Page1CamInfoTest, EachFamilyShowsItsRowsFromTheDevice)
         EXPECT_EQ(Row(3), profile.serial);
         EXPECT_EQ(Row(5), profile.title);
         EXPECT_EQ(Row(6), "127.0.0.6");
-        EXPECT_FALSE(Row(7).empty());
-        EXPECT_EQ(Title(9), family == 4 ? "Enabled Camera" : "Enabled Channel");
-        if (family == 4) {
+        EXPECT_EQ(Row(7), c.time);
+        EXPECT_EQ(Row(8), "operator, guard");
+        EXPECT_EQ(Title(9), c.family == 4 ? "Enabled Camera" : "Enabled Channel");
+        EXPECT_EQ(Row(9), c.cameras);
+        if (c.disk) {
+            EXPECT_EQ(Title(10), "HDD");
+            EXPECT_EQ(Row(10), c.disk);
+        }
+        if (c.family == 4) {
             EXPECT_EQ(page->m_InfoList.GetItemCount(), 10);
-        } else if (family == 2) {
+        } else if (c.family == 2) {
             EXPECT_EQ(Title(11), "Streaming Server");
             EXPECT_NE(Row(11).find("rtsp://live/main"), std::string::npos);
             EXPECT_EQ(page->m_InfoList.GetItemCount(), 12); // one content row kept
             EXPECT_STREQ(g_szContentName, ""); // the profile's content is not switched on
         } else {
-            EXPECT_EQ(Title(10), "HDD");
-            const uint8_t present[5] = { 1, 1, 1, 1, 0 }; // the profile's four channels
-            EXPECT_EQ(Row(9), InfoCameraChannelsText(present, int(family)));
             EXPECT_EQ(page->m_InfoList.GetItemCount(), 12);
         }
         server->Stop();

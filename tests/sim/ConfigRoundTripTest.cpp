@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -39,6 +40,8 @@ protected:
         m_revision = 0;
         sim::DeviceProfile profile = sim::MakeProfile(family);
         profile.password = "4321";
+        // The device clock runs on the test's time.
+        profile.clock = [this] { return now.load(); };
         device = std::make_unique<sim::ConfigServer>(profile);
         ASSERT_TRUE(device->Start("127.0.0.2", 0));
     }
@@ -86,6 +89,7 @@ protected:
     // The device's family and the revision its information reply told.
     uint32_t m_family = 0;
     uint16_t m_revision = 0;
+    std::atomic<int64_t> now { 1784110830 }; // 15 July 2026, 10:20:30 UTC
 };
 
 // A set and the get that reads it back.
@@ -294,8 +298,10 @@ TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
     ASSERT_EQ(Exchange(*request, *reply), 0);
     uint32_t count;
     std::memcpy(&count, reply->body, 4);
-    EXPECT_EQ(count, 33u);
-    EXPECT_EQ(reply->body[4 + 32], 32 % 3);
+    EXPECT_EQ(count, 74u) << "one rule number per zone of the zone table";
+    EXPECT_EQ(reply->body[4 + 26], 1) << "Berlin keeps the European rule";
+    EXPECT_EQ(reply->body[4 + 12], 2) << "New York the North American";
+    EXPECT_EQ(reply->body[4 + 60], 0) << "Tokyo none";
 
     PrepareConfigRequest(request.get(), 0x0705, 32, "4321");
     ASSERT_EQ(Exchange(*request, *reply), 0);
@@ -437,6 +443,104 @@ TEST_F(RoundTrip, ActionsReachTheDeviceAsEncoded)
             EXPECT_EQ(Hex(log.back().params.data(), log.back().params.size()), a.wire);
         }
     }
+}
+
+// The five words of 0x1110: clock, zone, offset, automatic, daylight now.
+std::vector<uint32_t> ClockWords(const ConfigReply& reply)
+{
+    std::vector<uint32_t> words(5);
+    std::memcpy(words.data(), reply.body, 20);
+    return words;
+}
+
+TEST_F(RoundTrip, TheDeviceClockRunsOnInItsZoneWithItsDaylightRule)
+{
+    StartDevice(4);
+    auto request = std::make_unique<ConfigRequest>();
+    auto reply = std::make_unique<ConfigReply>();
+    auto clock = [&] {
+        PrepareConfigRequest(request.get(), 0x0110, 32, "4321");
+        EXPECT_EQ(Exchange(*request, *reply), 0);
+        return ClockWords(*reply);
+    };
+    EXPECT_EQ(clock(), (std::vector<uint32_t> { uint32_t(now), 26, 3600, 1, 1 })) << "Berlin in summer";
+    now += 90;
+    EXPECT_EQ(clock()[0], uint32_t(now)) << "the clock follows the host's";
+
+    // The European rule changes at 01:00 UTC on the last Sundays of March
+    // and October; the North American at 02:00 local time on the second
+    // Sunday of March and the first of November.
+    struct Edge {
+        int64_t at;
+        uint32_t zone;
+        int32_t offset;
+        uint32_t daylight;
+    };
+    const Edge edges[] = {
+        { 1774745999, 26, 3600, 0 }, { 1774746000, 26, 3600, 1 }, // 29 March 2026
+        { 1792889999, 26, 3600, 1 }, { 1792890000, 26, 3600, 0 }, // 25 October
+        { 1772953199, 12, -18000, 0 }, { 1772953200, 12, -18000, 1 }, // 8 March
+        { 1793512799, 12, -18000, 1 }, { 1793512800, 12, -18000, 0 }, // 1 November
+        { 1784110830, 60, 32400, 0 }, // Tokyo has no rule
+    };
+    for (const Edge& e : edges) {
+        now = e.at;
+        PrepareConfigRequest(request.get(), 0x0111, 48, "4321");
+        const uint32_t set[4] = { 0, e.zone, uint32_t(e.offset), 1 };
+        std::memcpy(request->params, set, sizeof set);
+        ASSERT_EQ(Exchange(*request, *reply), 0);
+        const auto words = clock();
+        EXPECT_EQ(words[0], uint32_t(e.at)) << "a time of 0 leaves the clock";
+        EXPECT_EQ(words[1], e.zone);
+        EXPECT_EQ(words[4], e.daylight) << e.at;
+    }
+
+    // A wall-clock time set in New York in winter: the clock holds its UTC
+    // time, and the device information leads with the wall clock.
+    now = 1796889600; // 10 December 2026, 08:00 UTC
+    PrepareConfigRequest(request.get(), 0x0111, 48, "4321");
+    const uint32_t wall[4] = { 1796904000, 12, uint32_t(-18000), 1 }; // 12:00 local
+    std::memcpy(request->params, wall, sizeof wall);
+    ASSERT_EQ(Exchange(*request, *reply), 0);
+    now += 10;
+    EXPECT_EQ(clock(), (std::vector<uint32_t> { 1796904000 + 18000 + 10, 12, uint32_t(-18000), 1, 0 }));
+    PrepareConfigRequest(request.get(), 0x0104, 32, "4321");
+    ASSERT_EQ(Exchange(*request, *reply), 0);
+    uint32_t shown;
+    std::memcpy(&shown, reply->body, 4);
+    EXPECT_EQ(shown, 1796904000u + 10);
+
+    // The zone-offset interface: a UTC time and an offset, running on.
+    PrepareConfigRequest(request.get(), 0x0107, 40, "4321");
+    const uint32_t utc[2] = { 1800000000, 7200 };
+    std::memcpy(request->params, utc, sizeof utc);
+    ASSERT_EQ(Exchange(*request, *reply), 0);
+    now += 60;
+    PrepareConfigRequest(request.get(), 0x0108, 32, "4321");
+    ASSERT_EQ(Exchange(*request, *reply), 0);
+    uint32_t zoneOffset[2];
+    std::memcpy(zoneOffset, reply->body, sizeof zoneOffset);
+    EXPECT_EQ(zoneOffset[0], 1800000060u);
+    EXPECT_EQ(zoneOffset[1], 7200u);
+}
+
+TEST_F(RoundTrip, TheDescriptionWrittenIsTheOneTheDeviceReports)
+{
+    StartDevice(0);
+    auto request = std::make_unique<ConfigRequest>();
+    auto reply = std::make_unique<ConfigReply>();
+    PrepareConfigRequest(request.get(), 0x0106, 64, "4321");
+    std::strcpy(reinterpret_cast<char*>(request->params), "Reception desk");
+    ASSERT_EQ(Exchange(*request, *reply), 0);
+    PrepareConfigRequest(request.get(), 0x0104, 32, "4321");
+    ASSERT_EQ(Exchange(*request, *reply), 0);
+    EXPECT_STREQ(reinterpret_cast<const char*>(reply->body + 120), "Reception desk") << "the title field";
+    // A factory reset brings the old one back.
+    PrepareConfigRequest(request.get(), 0x0901, 32, "4321");
+    ASSERT_EQ(Exchange(*request, *reply), 0);
+    PrepareConfigRequest(request.get(), 0x0104, 32, "4321");
+    ASSERT_EQ(Exchange(*request, *reply), 0);
+    EXPECT_STREQ(reinterpret_cast<const char*>(reply->body + 120), "Lobby camera");
 }
 
 TEST_F(RoundTrip, SilenceHoldsTheConnectionAndCloseEndsIt)
