@@ -135,6 +135,15 @@ void ConfigServer::Serve(int fd)
             faulty = true;
         }
     }
+    if (faulty && fault.answerAs >= 0) {
+        // A confused device: the reply of another command, code and all.
+        Bytes other = request;
+        uint32_t o = 0;
+        NetPutU16(other.data(), &o, static_cast<uint16_t>(fault.answerAs));
+        Exchange ignored;
+        reply = Reply(other.data(), other.size(), &ignored);
+        ex.status = ignored.status;
+    }
     if (faulty && fault.status) {
         reply = Header(static_cast<uint16_t>(ex.command + 0x1000), fault.status, 0);
         ex.status = fault.status;
@@ -143,6 +152,8 @@ void ConfigServer::Serve(int fd)
         uint32_t o = 4;
         NetPutU32(reply.data(), &o, static_cast<uint32_t>(fault.announcedLength));
     }
+    if (faulty && fault.cutAfter >= 0 && size_t(fault.cutAfter) < reply.size())
+        reply.resize(size_t(fault.cutAfter));
     ex.replyBytes = reply.size();
     {
         std::lock_guard<std::mutex> guard(m_lock);
@@ -167,6 +178,14 @@ void ConfigServer::Serve(int fd)
             sent += piece;
             // Let each piece arrive on its own.
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        // A slow line: byte by byte until the client gives up or the
+        // server stops.
+        for (; fault.trickleMs > 0 && sent < reply.size(); ++sent) {
+            if (!SendAll(fd, reply.data() + sent, 1))
+                return;
+            if (WaitReadable(StopFd(), -1, fault.trickleMs))
+                return;
         }
     }
     SendAll(fd, reply.data() + sent, reply.size() - sent);

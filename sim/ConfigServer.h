@@ -22,6 +22,9 @@ struct Fault {
     bool closeWithoutReply = false;
     int delayMs = 0;
     bool silence = false; // read the request, never answer
+    int32_t answerAs = -1; // answer as if this other command had been asked (its reply code and body)
+    int64_t cutAfter = -1; // send only this many bytes of the reply, then close
+    int trickleMs = 0; // send the reply one byte at a time, this far apart
 };
 
 struct Exchange {

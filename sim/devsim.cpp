@@ -1,6 +1,7 @@
 // devsim: runs simulated devices for people, beside the Setup program.
 #include "sim/ConfigServer.h"
 #include "sim/DiscoveryResponder.h"
+#include "sim/FaultSpec.h"
 #include "sim/FtpServer.h"
 #include "sim/RegServerUdp.h"
 
@@ -25,7 +26,7 @@ void OnSignal(int)
 
 void Usage()
 {
-    std::puts("Usage: devsim [options]\n"
+    std::fputs("Usage: devsim [options]\n"
               "Runs simulated devices that answer the configuration protocol and discovery.\n"
               "\n"
               "  --address A      bind address of the first device (default 127.0.0.1)\n"
@@ -39,10 +40,17 @@ void Usage()
               "  --regserver R    also run a registration server on address R: its UDP role and,\n"
               "                   on FTP port 21, the address lookup of the devices above\n"
               "  --regserver-devices N  devices it lists under the login \"demo\" (default 25)\n"
-              "  --help           show this text\n"
-              "\n"
-              "Each device prints its address and port and runs until interrupted.\n"
-              "Example: devsim --address 127.0.0.2 --family 4 --password 1234");
+              "  --help           show this text\n",
+        stdout);
+    std::fputs(sim::kFaultModesHelp, stdout);
+    std::puts("\n"
+              "Each device prints its address and port and runs until interrupted. It keeps a clock that\n"
+              "follows this machine's in its time zone (Berlin; family 3 New York) with daylight saving,\n"
+              "an administrator and the users \"operator\" and \"guard\", cameras that are mostly on and\n"
+              "a disk with free space; what a page writes, the next read gives back.\n"
+              "Examples: devsim --address 127.0.0.2 --family 4 --password 1234\n"
+              "          devsim --address 127.0.0.2 --fault 0104:trickle=2000   (a login that crawls)\n"
+              "          devsim --address 127.0.0.2 --fault 010F:reply=1104     (the wrong record)");
 }
 
 std::string NextAddress(const std::string& address, int step)
@@ -63,6 +71,12 @@ int main(int argc, char** argv)
     int discoveryForm = 0x1111, regServerDevices = 25;
     bool discovery = true;
     std::string regServer;
+    struct FaultArg {
+        uint16_t command;
+        sim::Fault fault;
+        std::string text;
+    };
+    std::vector<FaultArg> faults;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&]() -> const char* {
@@ -95,6 +109,14 @@ int main(int argc, char** argv)
             regServerDevices = std::atoi(value());
         } else if (arg == "--count") {
             count = std::atoi(value());
+        } else if (arg == "--fault") {
+            FaultArg f { 0, {}, value() };
+            std::string error;
+            if (!sim::ParseFaultSpec(f.text, &f.command, &f.fault, &error)) {
+                std::fprintf(stderr, "devsim: --fault %s\n", error.c_str());
+                return 2;
+            }
+            faults.push_back(f);
         } else {
             std::fprintf(stderr, "devsim: unknown option %s (see --help)\n", arg.c_str());
             return 2;
@@ -123,6 +145,8 @@ int main(int argc, char** argv)
             profile.serial += std::to_string(i);
         }
         auto device = std::make_unique<sim::ConfigServer>(profile);
+        for (const FaultArg& f : faults)
+            device->SetFault(f.command, f.fault);
         if (!device->Start(at, static_cast<uint16_t>(port))) {
             std::fprintf(stderr, "devsim: cannot listen on %s:%d\n", at.c_str(), port);
             return 1;
@@ -146,6 +170,8 @@ int main(int argc, char** argv)
         registered.address = at;
         lookup.AddDevice(registered);
     }
+    for (const FaultArg& f : faults)
+        std::printf("each device misbehaves: %s\n", f.text.c_str());
     if (discovery && !responder.Start()) {
         std::fprintf(stderr, "devsim: cannot bind UDP port %u for discovery\n", sim::kDiscoveryPort);
         return 1;

@@ -4,6 +4,7 @@
 #include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
 #include "sim/ConfigServer.h"
+#include "sim/FaultSpec.h"
 
 #include <gtest/gtest.h>
 
@@ -591,6 +592,83 @@ TEST_F(RoundTrip, EveryCommandHasACase)
             EXPECT_LT(all[i - 1].command, c.command);
         }
     }
+}
+
+// The fault modes a person starts with devsim --fault, on the wire: what
+// the first read gets, and all a client gets until the device closes.
+TEST_F(RoundTrip, FaultsAPersonCanStartReachTheWire)
+{
+    StartDevice(4);
+    auto request = std::make_unique<ConfigRequest>();
+    PrepareConfigRequest(request.get(), 0x010F, 32, "4321");
+    uint8_t out[64];
+    uint32_t pos = 0;
+    const uint32_t n = EncodeConfigRequest(out, sizeof out, &pos, request.get(), 4, 22);
+    struct Received {
+        std::vector<uint8_t> first, all;
+    };
+    auto exchange = [&](const char* spec, bool whole = true) {
+        uint16_t command = 0;
+        sim::Fault fault;
+        std::string error;
+        EXPECT_TRUE(sim::ParseFaultSpec(spec, &command, &fault, &error)) << error;
+        device->ClearFaults();
+        device->SetFault(command, fault);
+        Received got;
+        int fd = sim::ConnectTcp(device->Address(), device->Port());
+        timeval limit { 5, 0 };
+        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        sim::SendAll(fd, out, n);
+        uint8_t buf[4096];
+        for (ssize_t r; (r = recv(fd, buf, sizeof buf, 0)) > 0;) {
+            if (got.first.empty())
+                got.first.assign(buf, buf + r);
+            got.all.insert(got.all.end(), buf, buf + r);
+            if (!whole)
+                break;
+        }
+        sim::CloseSocket(fd);
+        return got;
+    };
+    const Received plain = exchange("0110:delay=1");
+    ASSERT_GT(plain.all.size(), 8u);
+    EXPECT_EQ(Hex(plain.all.data(), 4), "110f0000");
+
+    EXPECT_EQ(Hex(exchange("010F:status=F301").all.data(), 8), "110ff30100000000");
+    const Received wrong = exchange("010F:reply=1104");
+    EXPECT_EQ(Hex(wrong.all.data(), 4), "11040000") << "the device information record";
+    EXPECT_EQ(wrong.all.size(), 8u + 154u);
+    const Received oversized = exchange("010F:oversized=70000");
+    EXPECT_EQ(Hex(oversized.all.data() + 4, 4), "00011170");
+    EXPECT_EQ(oversized.all.size(), plain.all.size()) << "no more than there is";
+    const Received split = exchange("010F:split=3,5");
+    EXPECT_EQ(split.first.size(), 3u);
+    EXPECT_EQ(split.all, plain.all);
+    const Received trickle = exchange("010F:trickle=300", false);
+    EXPECT_EQ(trickle.first.size(), 1u) << "one byte at a time";
+    EXPECT_EQ(exchange("010F:cut=8").all.size(), 8u);
+    EXPECT_TRUE(exchange("010F:close").all.empty());
+}
+
+TEST(FaultSpec, RefusesWhatItCannotRead)
+{
+    const char* const bad[] = { "", "0104", "0104:", "xyz:silence", "10000:silence", "0104:status",
+        "0104:status=0", "0104:status=F30G", "0104:split=", "0104:split=3,", "0104:split=0",
+        "0104:trickle=0", "0104:trickle=-5", "0104:delay=99999999999", "0104:oversized=4294967296",
+        "0104:silence=1", "0104:sleep=5" };
+    for (const char* text : bad) {
+        uint16_t command = 0;
+        sim::Fault fault;
+        std::string error;
+        EXPECT_FALSE(sim::ParseFaultSpec(text, &command, &fault, &error)) << text;
+        EXPECT_NE(error.find('"'), std::string::npos) << "the message quotes what was given: " << text;
+    }
+    uint16_t command = 0;
+    sim::Fault fault;
+    std::string error;
+    ASSERT_TRUE(sim::ParseFaultSpec("0x0201:split=8,20,4", &command, &fault, &error));
+    EXPECT_EQ(command, 0x0201);
+    EXPECT_EQ(fault.pieces, (std::vector<size_t> { 8, 20, 4 }));
 }
 
 } // namespace
