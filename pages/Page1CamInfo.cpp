@@ -176,8 +176,9 @@ BOOL CPage1CamInfo::ReadRecorderClock()
     if (clock.daylightSaving) {
         const uint32_t rule
             = clock.zoneIndex < uint32_t(TIME_ZONE_COUNT) ? ZoneRule(int(clock.zoneIndex)) : 0;
-        if (rule < shifts.size())
-            ci.nDeviceTime += shifts[rule];
+        // Rule numbers count from 1; 0 is a zone without a rule.
+        if (rule >= 1 && rule <= shifts.size())
+            ci.nDeviceTime += shifts[rule - 1];
         ci.bDaylightSaving = 1;
     }
     return TRUE;

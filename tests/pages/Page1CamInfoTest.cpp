@@ -43,11 +43,15 @@ protected:
         if (server)
             server->Stop();
     }
-    void Open(uint32_t family, int recorderClass = 2, int64_t now = kSummer)
+    void Open(uint32_t family, int recorderClass = 2, int64_t now = kSummer, int zone = -1, int32_t offset = 0)
     {
         profile = sim::MakeProfile(family, recorderClass);
         profile.address = 0x7F000006;
         profile.clock = [now] { return now; };
+        if (zone >= 0) {
+            profile.zone = uint32_t(zone);
+            profile.zoneOffset = offset;
+        }
         server = std::make_unique<sim::ConfigServer>(profile);
         ASSERT_TRUE(server->Start("127.0.0.6", 0));
         g_CurrentDevice = SELECTED_DEVICE();
@@ -86,6 +90,8 @@ struct FamilyRows {
     const char* time;
     const char* cameras;
     const char* disk; // row 10 of the camera families; null where there is none
+    int zone = -1; // another zone than the profile's, with its offset
+    int32_t offset = 0;
 };
 
 // clang-format off
@@ -97,6 +103,10 @@ const FamilyRows kFamilyRows[] = {
     { 4, 2, kSummer, "2026/07/15, 12:20:30, GMT+ 01:00, DST", "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14", nullptr },
     { 4, 0, kWinter, "2026/12/10, 09:00:00, GMT+ 01:00", "1, 2, 3", nullptr },
     { 4, 4, kSummer, "2026/07/15, 12:20:30, GMT+ 01:00, DST", "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14", nullptr },
+    // A recorder in New York: the second rule of the device's list.
+    { 4, 1, kSummer, "2026/07/15, 06:20:30, GMT- 05:00, DST", "1, 2, 3, 4, 5, 6, 7", nullptr, 12, -18000 },
+    // In Tokyo, without a rule.
+    { 4, 1, kSummer, "2026/07/15, 19:20:30, GMT+ 09:00", "1, 2, 3, 4, 5, 6, 7", nullptr, 60, 32400 },
 };
 // clang-format on
 
@@ -106,7 +116,7 @@ TEST_F(Page1CamInfoTest, EachFamilyShowsItsRowsFromTheDevice)
         SCOPED_TRACE(testing::Message() << "family " << c.family << " class " << c.recorderClass);
         TearDown();
         boxes.Clear();
-        Open(c.family, c.recorderClass, c.now);
+        Open(c.family, c.recorderClass, c.now, c.zone, c.offset);
         EXPECT_TRUE(boxes.Boxes().empty());
         EXPECT_EQ(Row(0), profile.model);
         EXPECT_EQ(Row(1), profile.version1);
