@@ -3,6 +3,7 @@
 #include "sim/CommandGroup.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace sim
 {
@@ -16,10 +17,22 @@ constexpr size_t kContentSize = 240, kContentRoom = 10;
 
 void Seed(StoreState& state)
 {
-    Body content;
-    content.U32(1).Text("rtsp://live/main", 128).Text("main", 24).Text("H.264", 12).U32(1).U32(554);
-    content.Text("", 24).Zero(7 * 4 + 4 + 12);
-    state.Value(kContents) = content.bytes;
+    // Two active contents: the full picture and a small one for phones.
+    struct Content {
+        const char* name;
+        const char* resolution;
+        uint32_t frameRate, videoKbps;
+    };
+    const Content contents[] = { { "live/main", "720X480", 30, 2000 }, { "live/mobile", "352X240", 15, 384 } };
+    Body list;
+    list.U32(static_cast<uint32_t>(std::size(contents)));
+    for (const Content& c : contents) {
+        list.Text(c.name, 128).Text("MPEG-4", 24).Text(c.resolution, 12).U32(c.frameRate).U32(c.videoKbps);
+        // Audio, packet size, intra share, quantisers, intra period, scene threshold.
+        list.Text("G.711", 24).U32(64).U32(1400).U32(10).U32(2).U32(31).U32(c.frameRate).U32(0);
+        list.U8(1).Zero(3 + 12);
+    }
+    state.Value(kContents) = list.bytes;
     state.Value(kMaxConnections) = Body().U32(0).U32(8).bytes;
     state.Value(kAccess) = Body().U32(1).U32(0xFFFFFFFF).bytes;
     state.Value(0x0E05) = Body().U32(0).U32(18).Raw("Recording: normal", 18).bytes;

@@ -135,11 +135,14 @@ TEST_F(Page1CamInfoTest, EachFamilyShowsItsRowsFromTheDevice)
         if (c.family == 4) {
             EXPECT_EQ(page->m_InfoList.GetItemCount(), 10);
         } else if (c.family == 2) {
+            EXPECT_EQ(Row(10), "IP Address is not filtered.");
             EXPECT_EQ(Title(11), "Streaming Server");
-            EXPECT_NE(Row(11).find("rtsp://live/main"), std::string::npos);
-            EXPECT_EQ(page->m_InfoList.GetItemCount(), 12); // one content row kept
-            EXPECT_STREQ(g_szContentName, ""); // the profile's content is not switched on
+            EXPECT_EQ(Row(11), "live/main : Video[MPEG-4/720X480/30/2000] Audio[G.711/64]");
+            EXPECT_EQ(Row(12), "live/mobile : Video[MPEG-4/352X240/15/384] Audio[G.711/64]");
+            EXPECT_EQ(page->m_InfoList.GetItemCount(), 13); // the rows beyond the two are gone
+            EXPECT_STREQ(g_szContentName, "live/main") << "the active content of the highest frame rate";
         } else {
+            EXPECT_EQ(Row(11), "IP Address is not filtered.");
             EXPECT_EQ(page->m_InfoList.GetItemCount(), 12);
         }
         server->Stop();
