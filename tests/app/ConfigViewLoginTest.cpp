@@ -1,5 +1,6 @@
 // Logging in through the login bar against simulated devices.
 #include "app/ConfigView.h"
+#include "app/TimeZones.h"
 #include "link/CurrentDevice.h"
 #include "pages/ConfigPage.h"
 #include "pages/PropertyConfig.h"
@@ -38,6 +39,9 @@ protected:
     void SetUp() override
     {
         UseSetupResources();
+        // The zone table the information page reads, as start-up loads it.
+        AfxSetInstanceHandle(SetupResourceModule());
+        LoadTimeZoneTables();
         g_CurrentDevice = SELECTED_DEVICE();
         g_strDevicePassword.clear();
         ASSERT_TRUE(frame.CreateEx(
