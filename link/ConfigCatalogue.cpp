@@ -220,3 +220,11 @@ const ConfigCommand* FindConfigCommand(uint16_t command)
         return nullptr;
     return it;
 }
+
+bool IsReplyTo(uint16_t requestCommand, const uint8_t* message, size_t size)
+{
+    if (!message || size < 2)
+        return false;
+    const uint16_t code = static_cast<uint16_t>((message[0] << 8) | message[1]);
+    return code == static_cast<uint16_t>(requestCommand + CONFIG_REPLY_OFFSET);
+}

@@ -19,6 +19,11 @@ struct ConfigCommand {
 
 constexpr uint16_t CONFIG_REPLY_OFFSET = 0x1000;
 
+// True when a message is the reply of the request: its code is the
+// request's plus CONFIG_REPLY_OFFSET. Any other message is no answer to it,
+// and none of it may be read by the request's layout.
+bool IsReplyTo(uint16_t requestCommand, const uint8_t* message, size_t size);
+
 // Every command, in code order.
 const ConfigCommand* ConfigCommands(size_t* count);
 // The entry of a request code, or nullptr.

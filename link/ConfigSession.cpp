@@ -2,6 +2,7 @@
 
 #include "link/CurrentDevice.h"
 #include "link/ByteOrder.h"
+#include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
 #include "link/FtpClient.h"
 #include "platform/base/Services.h"
@@ -51,7 +52,7 @@ struct CConfigSession::Exchange {
     uint8_t* reply; // a record of CONFIG_RECORD_SIZE bytes; may be the request
     size_t bufferSize;
     BOOL lookupAllowed;
-    bool reportConnectFailure;
+    bool reportTransportFailure; // "Connection failed." for any exchange that got no answer
     bool longTimeout;
 };
 
@@ -124,7 +125,8 @@ void CConfigSession::ResolveDeviceAddress(char address[24], BOOL lookupAllowed)
         CopyFixedText(name, sizeof name, g_CurrentDevice.szKey, sizeof g_CurrentDevice.szKey);
         CopyFixedText(serial, sizeof serial, g_CurrentDevice.szSerial, sizeof g_CurrentDevice.szSerial);
         char* found = ftp.QueryDeviceAddress(RegServerModelNumber(), name, serial, nullptr);
-        if (found)
+        // An empty answer is no answer: the stored address stays.
+        if (found && *found)
             CopyFixedText(address, kAddressRoom, found, std::strlen(found));
         else
             CopyFixedText(address, kAddressRoom, g_CurrentDevice.szAddress, kAddressRoom);
@@ -176,7 +178,7 @@ int CConfigSession::ReceiveReply(uint8_t* buf, int headerSize, size_t capacity)
     if (expected > capacity)
         return -1;
     while (got < expected) {
-        int n = ws::recv(m_socket, reinterpret_cast<char*>(buf + got), static_cast<int>(expected - got), 0);
+        int n = RecvBefore(m_socket, reinterpret_cast<char*>(buf + got), static_cast<int>(expected - got), m_deadline);
         if (n <= 0) {
             WSAGetLastError();
             return -1;
@@ -217,6 +219,7 @@ BOOL CConfigSession::Run(const Exchange& ex)
     if (!buffer)
         return FALSE;
     std::memset(buffer.get(), 0, ex.bufferSize);
+    const uint16_t command = ex.request->command;
     m_bFirstHeader = true;
     Close();
     char address[kAddressRoom];
@@ -225,21 +228,22 @@ BOOL CConfigSession::Run(const Exchange& ex)
         SetLongTimeout();
     else
         SetNormalTimeout();
+    // The time-out bounds the whole exchange, not each receive alone.
+    m_deadline = CDeadline(m_nTimeout * 1000);
     BOOL ok = Connect(address, g_CurrentDevice.dwConfigPort);
-    if (!ok) {
-        Close();
-        if (ex.reportConnectFailure) {
-            m_strMessage.LoadString(kConnectionFailed);
-            AfxMessageBox(m_strMessage, MB_OK);
-        }
-    }
     uint32_t pos = 0;
     uint32_t n = ok ? EncodeConfigRequest(buffer.get(), ex.bufferSize, &pos, ex.request, g_CurrentDevice.dwFamily, g_nDeviceRevision) : 0;
     ok = ok && n && Send(buffer.get(), static_cast<int>(n)) == 1
         && ReceiveReply(buffer.get(), NET_MSG_HEADER_SIZE, ex.bufferSize) == 1;
-    if (!ok) {
+    // A reply to another request is no answer: none of it is decoded, since
+    // the caller would read its fields (and list pointers) by its own layout.
+    if (!ok || !IsReplyTo(command, buffer.get(), ex.bufferSize)) {
         Close();
         SetNormalTimeout();
+        if (ex.reportTransportFailure) {
+            m_strMessage.LoadString(kConnectionFailed);
+            AfxMessageBox(m_strMessage, MB_OK);
+        }
         return FALSE;
     }
     // The decoder sees what arrived: the header and the low half of its length.

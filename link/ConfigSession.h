@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/ConfigRecords.h"
+#include "link/Deadline.h"
 #include "platform/base/String.h"
 #include "platform/msg/WinSock.h"
 
@@ -28,7 +29,8 @@ public:
     // 1 when every byte went out in one send, -1 otherwise.
     int Send(const uint8_t* buf, int length);
     // Receives one whole reply into buf (`capacity` bytes); 1, or -1 on a
-    // socket error, an early close or a reply longer than the buffer.
+    // socket error, an early close, a reply longer than the buffer or the
+    // end of the exchange's time.
     int ReceiveReply(uint8_t* buf, int headerSize, size_t capacity);
     void Close();
     void SetNormalTimeout();
@@ -92,6 +94,7 @@ public:
 
 private:
     struct Exchange;
+    CDeadline m_deadline; // of the exchange in progress
     BOOL Run(const Exchange& exchange);
     BOOL Get(uint16_t command, uint32_t length, const void* param, size_t paramSize, ConfigReply* reply,
         size_t bufferSize = 1024);

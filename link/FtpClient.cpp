@@ -2,7 +2,9 @@
 
 #include "link/Base64.h"
 #include "link/ByteOrder.h"
+#include "link/Deadline.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,15 @@ namespace
 constexpr int kTimeoutSeconds = 30;
 constexpr DWORD kTransferTimeoutMs = 30000;
 constexpr int kReplyRoom = 1024;
+// A server sending without end cannot hold the caller: a reply line ends
+// after this many bytes, a reply after this many continuation lines, and
+// both within the transfer time-out as a whole.
+constexpr int kLongestLine = 8192;
+constexpr int kMostLines = 100;
+// Records beyond those asked for are read and dropped up to this many, so
+// that the control connection stays in step; past them the data connection
+// is closed.
+constexpr uint32_t kDrainRest = 100;
 constexpr int kCodeGreetingAny = 0;
 constexpr int kCodeNeedPassword = 331;
 constexpr int kCodeLoggedIn = 230;
@@ -94,9 +105,11 @@ int CFtpClient::RecvAll(SOCKET s, char* buffer, int count)
 {
     if (count <= 0)
         return 0;
+    // The whole count within one time-out, however the bytes trickle in.
+    const CDeadline deadline(kTransferTimeoutMs);
     int got = 0;
     while (got < count) {
-        int n = ws::recv(s, buffer + got, count - got, 0);
+        int n = RecvBefore(s, buffer + got, count - got, deadline);
         if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK)
             continue;
         if (n <= 0)
@@ -176,11 +189,14 @@ int CFtpClient::ReadReply(char* buffer, int size)
 {
     if (!m_control || !buffer || size < 2)
         return 0;
-    for (;;) {
+    const CDeadline deadline(kTransferTimeoutMs);
+    for (int line = 0; line < kMostLines; ++line) {
         int used = 0;
-        for (;;) {
+        for (int read = 0;; ++read) {
+            if (read == kLongestLine)
+                return 0;
             char c;
-            int n = ws::recv(m_control, &c, 1, 0);
+            int n = RecvBefore(m_control, &c, 1, deadline);
             if (n <= 0)
                 return 0;
             // A long line is cut to the buffer; the rest is read and dropped.
@@ -197,6 +213,7 @@ int CFtpClient::ReadReply(char* buffer, int size)
         if (used < 4 || buffer[3] != '-')
             return code;
     }
+    return 0;
 }
 
 bool CFtpClient::OpenPassive()
@@ -268,10 +285,12 @@ int CFtpClient::RetrieveRecords(uint32_t protocol, const RegServerRecord& query,
     uint8_t replyKey = DecodeDirHeader(head, &answer);
     if (total)
         *total = answer.total;
-    // Only as many as the caller has room for are kept; the rest is drained.
+    // Only as many as the caller has room for are kept; a bounded rest is
+    // drained.
     uint32_t stored = 0;
     uint8_t wire[REGSERVER_RECORD_WIRE_SIZE];
-    for (uint32_t i = 0; i < answer.count; ++i) {
+    const uint32_t toRead = std::min<uint64_t>(answer.count, uint64_t(count) + kDrainRest);
+    for (uint32_t i = 0; i < toRead; ++i) {
         if (RecvAll(m_data, reinterpret_cast<char*>(wire), sizeof wire) != int(sizeof wire)) {
             CloseData();
             return -1;
@@ -279,8 +298,9 @@ int CFtpClient::RetrieveRecords(uint32_t protocol, const RegServerRecord& query,
         if (stored < count && records)
             DecodeDirRecord(wire, replyKey, &records[stored++]);
     }
-    ReadReply(reply, sizeof reply);
+    // Closed first: the server ends the transfer of what is left unread.
     CloseData();
+    ReadReply(reply, sizeof reply);
     return static_cast<int>(stored);
 }
 

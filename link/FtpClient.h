@@ -24,11 +24,14 @@ public:
     bool Connect(const char* host, int port, const char* user, const char* password);
     bool SendCommand(const char* text);
     // Gives the code of the last line of a (multi-line) reply, 0 on failure.
-    // A line longer than the buffer is cut and read on to its line feed.
+    // A line longer than the buffer is cut and read on to its line feed; a
+    // line without end, a reply of endless continuation lines or one that
+    // is not whole within the transfer time-out fails.
     int ReadReply(char* buffer, int size);
     bool OpenPassive();
-    // Receives at most `count` records into `records` (the rest of what the
-    // server sends is read and dropped); gives the number stored or -1.
+    // Receives at most `count` records into `records` (a bounded rest of
+    // what the server sends is read and dropped); gives the number stored
+    // or -1.
     int RetrieveRecords(uint32_t protocol, const RegServerRecord& query, uint32_t start, uint32_t count,
         RegServerRecord* records, uint32_t* total);
     // The address text of the first record matching the keys (each may be

@@ -196,8 +196,12 @@ BOOL CRegServerSocket::Query(
     }
     auto record = std::make_unique<RegServerRecord>();
     DecodeDirRecord(m_buffer, m_byKey, record.get());
-    std::memcpy(address24, record->szAddress, 24);
     ResetReceive();
+    // A record without an address is no answer: the caller keeps the
+    // address it has rather than store an empty one.
+    if (record->szAddress[0] == '\0')
+        return FALSE;
+    std::memcpy(address24, record->szAddress, 24);
     return TRUE;
 }
 

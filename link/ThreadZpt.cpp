@@ -135,7 +135,8 @@ void CThreadZpt::Fetch(const RegServerRecord& query)
         }
         got += uint32_t(n);
         start += uint32_t(n);
-        if (got == total)
+        // A server that delivers more than its total does not hold the thread.
+        if (got >= total)
             return;
     }
 }

@@ -103,7 +103,14 @@ std::vector<std::string> FtpServer::QueriedMacs() const
 
 void FtpServer::Serve(int fd)
 {
-    SendText(fd, greeting);
+    if (greetingByteDelayMs > 0) {
+        for (char c : greeting) {
+            if (!SendAll(fd, &c, 1) || WaitReadable(StopFd(), -1, greetingByteDelayMs))
+                return;
+        }
+    } else {
+        SendText(fd, greeting);
+    }
     std::string user, line;
     int dataListen = -1;
     while (ReadLine(fd, &line, 4096, StopFd())) {
@@ -198,7 +205,7 @@ bool FtpServer::Retrieve(int control, int dataListen, const std::string& argumen
     PutWord(reply, static_cast<uint32_t>(sent * kRecord));
     PutWord(reply, static_cast<uint32_t>(announcedTotal >= 0 ? announcedTotal : int64_t(matches.size())));
     PutWord(reply, static_cast<uint32_t>(first));
-    PutWord(reply, static_cast<uint32_t>(sent));
+    PutWord(reply, static_cast<uint32_t>(announcedCount >= 0 ? announcedCount : int64_t(sent)));
     PutWord(reply, 0);
     for (size_t i = first; i < first + sent; ++i) {
         std::vector<uint8_t> record = EncodeRegisteredDevice(matches[i]);
@@ -212,6 +219,7 @@ bool FtpServer::Retrieve(int control, int dataListen, const std::string& argumen
         // Readable once the client shuts its side down or goes away.
         WaitReadable(data, StopFd());
         CloseSocket(data);
+        SendText(control, "426 Transfer aborted\r\n");
         return true;
     }
     SendAll(data, reply.data(), reply.size());

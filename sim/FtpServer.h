@@ -16,7 +16,7 @@ namespace sim
 class FtpServer : public TcpService
 {
 public:
-    FtpServer() = default;
+    FtpServer() { ServeConcurrently(); }
     ~FtpServer() override;
 
     void AddDevice(const RegisteredDevice& device);
@@ -34,6 +34,10 @@ public:
     // Send the header and this many records of a reply, then hold the data
     // connection open without sending more until the client goes (-1: off).
     int stallAfterRecords = -1;
+    // Send the greeting one byte at a time, this many milliseconds apart (0: at once).
+    int greetingByteDelayMs = 0;
+    // Put this record count into reply headers (-1: the number of records sent).
+    int64_t announcedCount = -1;
 
 protected:
     void Serve(int fd) override;

@@ -30,6 +30,9 @@ void TcpService::Stop()
         m_stop.Raise();
         m_thread.join();
     }
+    for (std::thread& worker : m_workers)
+        worker.join();
+    m_workers.clear();
     CloseSocket(m_listen);
     m_listen = -1;
 }
@@ -42,6 +45,13 @@ void TcpService::Run()
             continue;
         int one = 1;
         setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        if (m_concurrent) {
+            m_workers.emplace_back([this, fd] {
+                Serve(fd);
+                CloseSocket(fd);
+            });
+            continue;
+        }
         Serve(fd);
         CloseSocket(fd);
     }

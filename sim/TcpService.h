@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace sim
 {
@@ -30,12 +31,17 @@ protected:
     // Serves one accepted connection; the service closes it afterwards.
     virtual void Serve(int fd) = 0;
     int StopFd() const { return m_stop.Fd(); }
+    // Before Start: each connection is served on a thread of its own, as a
+    // server that many clients stay logged in to at once.
+    void ServeConcurrently() { m_concurrent = true; }
 
 private:
     void Run();
 
     StopSignal m_stop;
     std::thread m_thread;
+    bool m_concurrent = false;
+    std::vector<std::thread> m_workers; // of the concurrent connections
     int m_listen = -1;
     uint16_t m_port = 0;
     std::string m_address;

@@ -7,10 +7,12 @@
 #include "link/ConfigCodec.h"
 #include "platform/base/TestServices.h"
 #include "sim/ConfigServer.h"
+#include "tests/link/MovingClock.h"
 #include "sim/FtpServer.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <memory>
 
@@ -200,6 +202,136 @@ TEST_F(Session, ClosedOrFailedExchangesGiveFalseSilently)
     std::memcpy(request->params, &n, 4);
     EXPECT_FALSE(session.Send0202(request.get()));
     EXPECT_EQ(device->Log().size(), before) << "nothing reached the device";
+    EXPECT_TRUE(Texts().empty());
+}
+
+TEST_F(Session, AReplyToAnotherRequestIsNoAnswer)
+{
+    // A recorder answering with the record of another command: the caller
+    // would read that command's fields (and list pointers) by its own layout.
+    const struct {
+        uint16_t asked;
+        uint16_t answered;
+    } cases[] = {
+        { 0x010F, 0x0104 }, // the information page's zone rules, answered with device information
+        { 0x0104, 0x010F }, // device information, answered with a list-carrying reply
+        { 0x0E05, 0x0E07 }, // the status text, answered with the stream list
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.asked);
+        sim::Fault confused;
+        confused.answerAs = c.answered;
+        device->SetFault(c.asked, confused);
+        std::memset(reply.get(), 0, sizeof *reply);
+        PrepareConfigRequest(request.get(), c.asked, 32, "4321");
+        EXPECT_FALSE(session.Transact(request.get(), reply.get(), TRUE));
+        EXPECT_EQ(reply->command, 0) << "nothing of it is decoded";
+        EXPECT_EQ(reply->body[0], 0);
+        // A set request keeps the record it sent.
+        PrepareConfigRequest(request.get(), c.asked, 32, "4321");
+        EXPECT_FALSE(session.Send0106(request.get()));
+        EXPECT_EQ(request->command, c.asked);
+        EXPECT_EQ(session.m_socket, 0u);
+    }
+    EXPECT_TRUE(Texts().empty()) << "silent but for the login";
+    EXPECT_FALSE(session.GetDeviceInfo(reply.get()));
+    EXPECT_EQ(Texts(), std::vector<std::string> { "Connection failed." });
+    EXPECT_EQ(reply->command, 0);
+}
+
+TEST_F(Session, ALoginThatGetsNoWholeAnswerSaysConnectionFailed)
+{
+    ManualClock clock;
+    ScopedService<IClock> useClock { &clock };
+    sim::Fault cut;
+    cut.cutAfter = 60;
+    sim::Fault header;
+    header.cutAfter = 8;
+    sim::Fault oversized;
+    oversized.announcedLength = 2000; // the login's buffer holds 1024 bytes
+    sim::Fault silence;
+    silence.silence = true;
+    const struct {
+        const char* name;
+        sim::Fault fault;
+    } cases[] = { { "cut reply", cut }, { "closed after the header", header }, { "oversized", oversized },
+        { "silence", silence } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.Clear();
+        device->SetFault(0x0104, c.fault);
+        MovingClock moving(clock, 1000);
+        EXPECT_FALSE(session.GetDeviceInfo(reply.get()));
+        EXPECT_EQ(Texts(), std::vector<std::string> { "Connection failed." });
+        EXPECT_EQ(session.m_socket, 0u);
+        // Any other request stays silent: its caller decides what to show.
+        device->SetFault(0x0301, c.fault);
+        boxes.Clear();
+        EXPECT_FALSE(session.GetIpConfig(reply.get()));
+        EXPECT_TRUE(Texts().empty());
+    }
+}
+
+TEST_F(Session, AReplyTrickledByteByByteEndsAtTheTimeOut)
+{
+    ManualClock clock;
+    ScopedService<IClock> useClock { &clock };
+    // One byte every 20 ms: the 0x1104 reply would take four seconds whole.
+    sim::Fault trickle;
+    trickle.pieces.assign(200, 1);
+    device->SetFault(0x0104, trickle);
+    // Each millisecond of real time is a second of the program's clock:
+    // the 180 s of the exchange pass long before the reply is whole.
+    auto started = std::chrono::steady_clock::now();
+    {
+        MovingClock moving(clock, 1000);
+        EXPECT_FALSE(session.GetDeviceInfo(reply.get()));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
+    EXPECT_EQ(Texts(), std::vector<std::string> { "Connection failed." });
+    EXPECT_LT(clock.GetTickCount(), 210000u) << "ended when its time was up";
+
+    // The format's long time-out lasts 600 s of the clock, and no more.
+    sim::Fault silence;
+    silence.silence = true;
+    device->SetFault(0x0803, silence);
+    boxes.Clear();
+    DWORD before = clock.GetTickCount();
+    {
+        MovingClock moving(clock, 1000);
+        EXPECT_FALSE(session.FormatHdd());
+    }
+    EXPECT_GE(clock.GetTickCount() - before, 600000u);
+    EXPECT_LT(clock.GetTickCount() - before, 720000u);
+    EXPECT_TRUE(Texts().empty());
+    EXPECT_EQ(session.m_nTimeout, 180u);
+
+    // A reply that comes whole in time is taken.
+    device->ClearFaults();
+    EXPECT_TRUE(session.GetDeviceInfo(reply.get()));
+}
+
+TEST_F(Session, AnEmptyLookupAnswerLeavesTheStoredAddress)
+{
+    sim::FtpServer registry;
+    sim::RegisteredDevice shop;
+    shop.name = "shop";
+    shop.model = "PT-D16";
+    shop.key32 = "DVR16E0500102";
+    shop.mac = "00:1b:9e:10:04:21";
+    shop.address = ""; // registered, but with no address
+    registry.AddDevice(shop);
+    ASSERT_TRUE(registry.Start("127.0.0.3", 21));
+    g_CurrentDevice.bLookup = 1;
+    std::strcpy(g_CurrentDevice.szLookupHost, "127.0.0.3");
+    std::strcpy(g_CurrentDevice.szKey, "00:1b:9e:10:04:21");
+    std::strcpy(g_CurrentDevice.szSerial, "DVR16E0500102");
+    std::strcpy(g_CurrentDevice.szAddress, kDevice);
+
+    ASSERT_TRUE(session.GetDeviceInfo(reply.get()));
+    EXPECT_EQ(registry.QueriedMacs().size(), 1u) << "the server was asked";
+    EXPECT_STREQ(g_CurrentDevice.szAddress, kDevice);
+    EXPECT_EQ(g_CurrentDevice.dwIpAddress, kDeviceAddress);
     EXPECT_TRUE(Texts().empty());
 }
 

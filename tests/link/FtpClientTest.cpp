@@ -1,10 +1,13 @@
 // The FTP client against the simulator's registration-server role.
 #include "link/FtpClient.h"
 #include "link/Base64.h"
+#include "platform/base/TestServices.h"
 #include "sim/FtpServer.h"
+#include "tests/link/MovingClock.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -146,6 +149,86 @@ TEST_F(Ftp, LongReplyLinesAreCutAndReadToTheirEnd)
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0].size(), 1023u);
     EXPECT_EQ(lines[1], "220 Ready\r\n");
+}
+
+TEST_F(Ftp, RepliesWithoutEndAreRefused)
+{
+    std::string manyLines;
+    for (int i = 0; i < 500; ++i)
+        manyLines += "220-Welcome\r\n";
+    const std::string greetings[] = {
+        "220-" + std::string(100000, 'x') + "\r\n220 Ready\r\n", // one line without end
+        manyLines + "220 Ready\r\n", // continuation lines without end
+    };
+    for (const std::string& greeting : greetings) {
+        sim::FtpServer endless;
+        endless.greeting = greeting;
+        ASSERT_TRUE(endless.Start("127.0.0.6", 0));
+        CFtpClient ftp;
+        EXPECT_FALSE(ftp.Connect("127.0.0.6", endless.Port(), "zq", "qv"));
+        EXPECT_TRUE(endless.Commands().empty()) << "the login went no further";
+    }
+}
+
+TEST_F(Ftp, AGreetingTrickledByteByByteEndsAtTheTimeOut)
+{
+    ManualClock clock;
+    ScopedService<IClock> useClock { &clock };
+    // 400 bytes, 10 ms apart: four seconds of real time to arrive whole.
+    server.greeting = "220-" + std::string(390, 'x') + "\r\n220 Ready\r\n";
+    server.greetingByteDelayMs = 10;
+    Start();
+    auto started = std::chrono::steady_clock::now();
+    {
+        // A second of the clock per millisecond: the 30 s pass at once.
+        MovingClock moving(clock, 1000);
+        EXPECT_FALSE(Login());
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_LT(clock.GetTickCount(), 60000u);
+    EXPECT_TRUE(server.Commands().empty());
+
+    // A greeting that stops half-way holds the login no longer either.
+    sim::FtpServer halfway;
+    halfway.greeting = "220-Registration";
+    ASSERT_TRUE(halfway.Start("127.0.0.6", 0));
+    const DWORD before = clock.GetTickCount();
+    {
+        MovingClock moving(clock, 1000);
+        EXPECT_FALSE(client.Connect("127.0.0.6", halfway.Port(), "zq", "qv"));
+    }
+    EXPECT_GE(clock.GetTickCount() - before, 30000u);
+}
+
+TEST_F(Ftp, OnlyABoundedRestOfUnaskedRecordsIsRead)
+{
+    // A header announcing a million records, then 150 of them and silence:
+    // a client reading every announced record would wait on the silence.
+    for (int i = 5; i < 150; ++i) {
+        sim::RegisteredDevice d;
+        d.name = "more" + std::to_string(i);
+        d.address = "10.0.1." + std::to_string(i);
+        server.AddDevice(d);
+    }
+    server.sendEveryMatch = true;
+    server.announcedCount = 1000000;
+    server.stallAfterRecords = 150;
+    Start();
+    ASSERT_TRUE(Login());
+    RegServerRecord record;
+    uint32_t total = 0;
+    RegServerRecord query {};
+    auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(client.RetrieveRecords(0x0501, query, 0, 1, &record, &total), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10)) << "no wait on the silence";
+    EXPECT_STREQ(record.szName, "more5");
+    // The control connection is still in step.
+    server.announcedCount = -1;
+    server.stallAfterRecords = -1;
+    char* address = client.QueryDeviceAddress(0x0501, nullptr, "SER2", nullptr);
+    ASSERT_NE(address, nullptr);
+    EXPECT_STREQ(address, "10.0.0.3");
+    std::free(address);
 }
 
 } // namespace

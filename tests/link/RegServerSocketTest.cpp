@@ -75,6 +75,20 @@ TEST_F(RegServerSocketTest, AQueryAnsweredWithTotalZeroIsNotFound)
     EXPECT_TRUE(Query("00:1b:9e:00:00:01", address));
 }
 
+TEST_F(RegServerSocketTest, ARecordWithoutAnAddressIsNoAnswer)
+{
+    sim::RegisteredDevice blank = sim::MakeRegisteredDevice("acme", 7);
+    blank.address.clear();
+    server.AddDevice(blank);
+    StartServer(2);
+    char address[24];
+    std::strcpy(address, "10.0.0.9");
+    EXPECT_FALSE(socket.Query(kServer, "", "", blank.mac.c_str(), address));
+    EXPECT_STREQ(address, "10.0.0.9") << "the caller's address is left as it was";
+    EXPECT_TRUE(Query("00:1b:9e:00:00:01", address));
+    EXPECT_STREQ(address, "198.51.0.1");
+}
+
 TEST_F(RegServerSocketTest, AnUnansweredQueryEndsAfterItsRounds)
 {
     StartServer(1);

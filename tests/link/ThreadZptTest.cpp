@@ -160,6 +160,19 @@ TEST_F(ThreadZptTest, ATotalLargerThanTheServerHasStopsAtTheFirstEmptyPage)
     EXPECT_EQ(owner.nodes.size(), 45u);
 }
 
+TEST_F(ThreadZptTest, ATotalSmallerThanWhatTheServerDeliversEndsTheFetchOnceReached)
+{
+    // 30 announced, 45 delivered: the fetch ends with the page that passes
+    // the total instead of asking on until the server runs dry.
+    server.announcedTotal = 30;
+    Start();
+    Fetch(Query());
+    ASSERT_TRUE(WaitForFetch(2));
+    PumpMessagesUntil([] { return false; }, 300);
+    EXPECT_EQ(Retrievals(), 2u);
+    EXPECT_EQ(owner.nodes.size(), 40u);
+}
+
 TEST_F(ThreadZptTest, EndingTheThreadInTheMiddleOfATransferReturnsAtOnce)
 {
     server.stallAfterRecords = 5; // then the thread waits in a receive
