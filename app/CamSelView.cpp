@@ -243,6 +243,7 @@ BOOL CCamSelView::ReqUniQuestMsg(LPCTSTR lpszAddress)
 
 BOOL CCamSelView::ReqChangeIpMsg(const BYTE* password16, const BYTE* mac, DWORD dwNewAddress)
 {
+    m_bIpChangeSent = true;
     for (int i = 0; i < m_nAdapterCount; ++i) {
         if (m_pAdapterSocket[i] && !m_pAdapterSocket[i]->ReqChngIPAddrMsg(password16, mac, dwNewAddress))
             return FALSE;
@@ -379,6 +380,7 @@ void CCamSelView::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
         CConfigView* waiter = m_pIpChangeWaiter;
         m_pIpChangeWaiter = nullptr;
         m_strIpChangeAddress.clear();
+        m_bIpChangeSent = false;
         waiter->OnIpChangeReply(pReply);
         return;
     }
@@ -386,6 +388,11 @@ void CCamSelView::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
 }
 
 void CCamSelView::SetChangedIp() { }
+
+BOOL CCamSelView::IsIpChangePending()
+{
+    return m_bIpChangeSent && m_pIpChangeWaiter;
+}
 
 void CCamSelView::DoLogin()
 {
@@ -449,6 +456,8 @@ void CCamSelView::WaitForAddressChange(CConfigView* pWaiter, const char* address
 {
     m_pIpChangeWaiter = pWaiter;
     m_strIpChangeAddress = address ? address : "";
+    if (!pWaiter)
+        m_bIpChangeSent = false; // the change ended
 }
 
 LRESULT CCamSelView::OnDeviceClear(WPARAM wParam, LPARAM lParam)

@@ -61,6 +61,7 @@ public:
     // CDiscoveryOwner.
     void ResDiscoverProc(RES_DISCOVER_OVEL* pReply) override;
     void SetChangedIp() override;
+    BOOL IsIpChangePending() override;
 
     // IDeviceTreeOwner.
     void DoLogin() override;
@@ -118,6 +119,8 @@ protected:
     CButton m_FamilyButton[FAMILY_COUNT];
     CConfigView* m_pIpChangeWaiter = nullptr;
     std::string m_strIpChangeAddress;
+    // The address-change request went out and the change has not ended.
+    bool m_bIpChangeSent = false;
     // The address an add-device dialog probes (empty: none).
     std::string m_strProbeAddress;
     int m_nFirstRedraws = 0;

@@ -20,6 +20,10 @@ constexpr char kAuthFailed[] = "Authorization failed.";
 constexpr uint32_t kDiscoverLength = 4;
 constexpr uint32_t kChangeLength = 42;
 
+// Set while a refusal's message box is open: a box never opens inside
+// another, whichever adapter's socket the next reply reaches.
+bool g_bRefusalShown = false;
+
 SOCKADDR_IN DiscoveryAddress(uint32_t address)
 {
     SOCKADDR_IN sa {};
@@ -132,15 +136,16 @@ void CMsgSocket::OnReceive(int nErrorCode)
         MakeDiscoveryRecord(*reply, sourceAddress, &record);
         if (!IsFirmwareTooNew(record.version2) && m_pOwner)
             m_pOwner->ResDiscoverProc(&record);
-    } else if (reply->command == RES_CHANGE_NETWORK) {
+    } else if (reply->command == RES_CHANGE_NETWORK && m_pOwner && m_pOwner->IsIpChangePending()) {
         if (reply->status == 0) {
-            if (m_pOwner)
-                m_pOwner->SetChangedIp();
-        } else if (reply->status == STATUS_AUTH_FAILED) {
+            m_pOwner->SetChangedIp();
+        } else if (reply->status == STATUS_AUTH_FAILED && !g_bRefusalShown) {
             CString text;
             if (!text.LoadString(IDS_AUTH_FAILED))
                 text = kAuthFailed;
+            g_bRefusalShown = true;
             AfxMessageBox(text);
+            g_bRefusalShown = false;
         }
     }
     FreeConfigReplyLists(reply.get());

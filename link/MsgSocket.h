@@ -15,6 +15,9 @@ public:
     virtual void ResDiscoverProc(RES_DISCOVER_OVEL* pReply) = 0;
     // A device took the address change.
     virtual void SetChangedIp() = 0;
+    // True while an address-change request is out and unanswered: only
+    // then are change replies acted on (anyone may send one).
+    virtual BOOL IsIpChangePending() { return FALSE; }
 };
 
 class CMsgSocket : public CSocket

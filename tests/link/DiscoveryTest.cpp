@@ -29,6 +29,7 @@ class CTestOwner : public CDiscoveryOwner
 public:
     void ResDiscoverProc(RES_DISCOVER_OVEL* pReply) override { records.push_back(*pReply); }
     void SetChangedIp() override { ++changed; }
+    BOOL IsIpChangePending() override { return pending; }
     bool Has(uint32_t address) const
     {
         for (const RES_DISCOVER_OVEL& r : records) {
@@ -47,6 +48,7 @@ public:
     }
     std::vector<RES_DISCOVER_OVEL> records;
     int changed = 0;
+    BOOL pending = TRUE;
 };
 
 sim::DiscoveryDevice MakeDevice(uint32_t address, uint16_t form = 0x1111)
@@ -304,6 +306,18 @@ TEST_F(AddressChangeTest, OtherStatusesAndSilenceChangeNothing)
         d.changeStatus = -1;
         d.silent = true;
     });
+    ASSERT_TRUE(Change("1234"));
+    Settle();
+    EXPECT_EQ(owner.changed, 0);
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(AddressChangeTest, ChangeRepliesNobodyAwaitsChangeNothing)
+{
+    // Nothing pending: the device's answers (either status) are dropped.
+    owner.pending = FALSE;
+    ASSERT_TRUE(Change("wrong"));
+    Settle();
     ASSERT_TRUE(Change("1234"));
     Settle();
     EXPECT_EQ(owner.changed, 0);
