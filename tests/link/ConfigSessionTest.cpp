@@ -61,6 +61,24 @@ protected:
         return texts;
     }
 
+    // A registration server on 127.0.0.3 that knows the device at `address`,
+    // and the current device set to be looked up there.
+    bool StartRegistry(sim::FtpServer& registry, const char* address)
+    {
+        sim::RegisteredDevice shop;
+        shop.name = "shop";
+        shop.model = "PT-D16";
+        shop.key32 = "DVR16E0500102";
+        shop.mac = "00:1b:9e:10:04:21";
+        shop.address = address;
+        registry.AddDevice(shop);
+        g_CurrentDevice.bLookup = 1;
+        std::strcpy(g_CurrentDevice.szLookupHost, "127.0.0.3");
+        std::strcpy(g_CurrentDevice.szKey, "00:1b:9e:10:04:21");
+        std::strcpy(g_CurrentDevice.szSerial, "DVR16E0500102");
+        return registry.Start("127.0.0.3", 21);
+    }
+
     ScriptedMessageBoxPresenter boxes;
     ScopedService<IMessageBoxPresenter> installed { &boxes };
     std::unique_ptr<sim::ConfigServer> device;
@@ -314,18 +332,7 @@ TEST_F(Session, AReplyTrickledByteByByteEndsAtTheTimeOut)
 TEST_F(Session, AnEmptyLookupAnswerLeavesTheStoredAddress)
 {
     sim::FtpServer registry;
-    sim::RegisteredDevice shop;
-    shop.name = "shop";
-    shop.model = "PT-D16";
-    shop.key32 = "DVR16E0500102";
-    shop.mac = "00:1b:9e:10:04:21";
-    shop.address = ""; // registered, but with no address
-    registry.AddDevice(shop);
-    ASSERT_TRUE(registry.Start("127.0.0.3", 21));
-    g_CurrentDevice.bLookup = 1;
-    std::strcpy(g_CurrentDevice.szLookupHost, "127.0.0.3");
-    std::strcpy(g_CurrentDevice.szKey, "00:1b:9e:10:04:21");
-    std::strcpy(g_CurrentDevice.szSerial, "DVR16E0500102");
+    ASSERT_TRUE(StartRegistry(registry, "")); // registered, but with no address
     std::strcpy(g_CurrentDevice.szAddress, kDevice);
 
     ASSERT_TRUE(session.GetDeviceInfo(reply.get()));
@@ -412,18 +419,7 @@ TEST_F(Session, FactoryResetBringsBackTheDevicesSettings)
 TEST_F(Session, TheLookupServerGivesTheDevicesAddress)
 {
     sim::FtpServer registry;
-    sim::RegisteredDevice shop;
-    shop.name = "shop";
-    shop.model = "PT-D16";
-    shop.key32 = "DVR16E0500102";
-    shop.mac = "00:1b:9e:10:04:21";
-    shop.address = kDevice;
-    registry.AddDevice(shop);
-    ASSERT_TRUE(registry.Start("127.0.0.3", 21));
-    g_CurrentDevice.bLookup = 1;
-    std::strcpy(g_CurrentDevice.szLookupHost, "127.0.0.3");
-    std::strcpy(g_CurrentDevice.szKey, "00:1b:9e:10:04:21");
-    std::strcpy(g_CurrentDevice.szSerial, "DVR16E0500102");
+    ASSERT_TRUE(StartRegistry(registry, kDevice));
     g_CurrentDevice.dwIpAddress = 0x0A010101;
     std::strcpy(g_CurrentDevice.szAddress, "10.1.1.1");
 
