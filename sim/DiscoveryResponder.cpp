@@ -176,7 +176,7 @@ std::vector<uint8_t> DiscoveryResponder::DiscoveryReply(const DiscoveryDevice& d
     if (withPort)
         NetPutU32(out.data(), &pos, p.configPort);
     NetPutBytes(out.data(), &pos, p.mac, 6);
-    PutText(out.data(), &pos, p.title, 32);
+    PutText(out.data(), &pos, device.settings ? device.settings->Title() : p.title, 32);
     return out;
 }
 
@@ -310,7 +310,8 @@ void DiscoveryResponder::ChangeAddress(Slot& slot, const std::vector<uint8_t>& d
         return;
     uint8_t wantUser[16], wantPassword[16];
     DigestField("admin", wantUser);
-    DigestField(slot.device.profile.password, wantPassword);
+    const DiscoveryDevice& d = slot.device;
+    DigestField(d.settings ? d.settings->AdminPassword() : d.profile.password, wantPassword);
     bool granted = std::memcmp(user, wantUser, 16) == 0 && std::memcmp(password, wantPassword, 16) == 0;
     uint16_t status = slot.device.changeStatus >= 0 ? uint16_t(slot.device.changeStatus)
         : granted                                   ? 0

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "sim/DeviceProfile.h"
+#include "sim/SettingsStore.h"
 #include "sim/SimSocket.h"
 
 #include <functional>
@@ -26,6 +27,10 @@ struct DiscoveryDevice {
     uint16_t replyFromPort = kDiscoveryPort; // another port tests the client's filter
     size_t replyBytes = 0; // cut each reply to this many bytes (0: whole)
     int changeStatus = -1; // forced status of the 0x0102 reply (-1: check the credentials)
+    // The settings of the device's configuration server, when it has one:
+    // the description and administrator password as they are now, rather
+    // than as the profile started them. Must outlive the responder.
+    const SettingsStore* settings = nullptr;
 };
 
 struct DiscoveryExchange {

@@ -25,6 +25,12 @@ std::string SettingsStore::AdminPassword() const
     return m_state.password;
 }
 
+std::string SettingsStore::Title() const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_state.title;
+}
+
 void SettingsStore::SetAdminPassword(const std::string& password)
 {
     std::lock_guard<std::mutex> guard(m_lock);

@@ -29,6 +29,8 @@ public:
 
     const DeviceProfile& Profile() const { return m_state.profile; }
     std::string AdminPassword() const;
+    // The description, as the device information reports it.
+    std::string Title() const;
     void SetAdminPassword(const std::string& password);
 
     // Discovery reply bodies (0x1101, 0x1111) and the device information.

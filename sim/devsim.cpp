@@ -157,6 +157,7 @@ int main(int argc, char** argv)
         sim::DiscoveryDevice answering;
         answering.profile = profile;
         answering.profile.configPort = devices.back()->Port();
+        answering.settings = &devices.back()->Store();
         answering.replyCommand = static_cast<uint16_t>(discoveryForm);
         responder.AddDevice(answering);
         sim::RegisteredDevice registered;

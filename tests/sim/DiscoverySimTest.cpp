@@ -2,6 +2,7 @@
 // plain sockets: what a device sends back and from where.
 #include "link/ByteOrder.h"
 #include "link/Md4.h"
+#include "sim/ConfigServer.h"
 #include "sim/DiscoveryResponder.h"
 #include "sim/RegServerUdp.h"
 
@@ -152,6 +153,48 @@ TEST(DiscoverySim, AddressChangeChecksTheCredentialsAndMovesTheDevice)
     auto moved = client.Receive();
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(moved[0].from, 0x7F000009u);
+}
+
+// One device, one description and one administrator password: what its
+// configuration server was last told is what discovery says and checks.
+TEST(DiscoverySim, ADeviceAnswersWithTheSettingsItHasNow)
+{
+    sim::DiscoveryDevice device = Device(0x7F000002, 0x1111);
+    sim::ConfigServer settings(device.profile);
+    sim::SimReply reply;
+    sim::Bytes title(32, 0);
+    std::memcpy(title.data(), "Front office", 12);
+    ASSERT_TRUE(settings.Store().Answer(0x0106, title, &reply));
+    settings.Store().SetAdminPassword("5678");
+    device.settings = &settings.Store();
+    sim::DiscoveryResponder responder;
+    responder.AddDevice(device);
+    ASSERT_TRUE(responder.Start());
+    UdpClient client;
+    client.SendTo("127.0.0.2", sim::kDiscoveryPort, DiscoveryRequest());
+    auto replies = client.Receive();
+    ASSERT_EQ(replies.size(), 1u);
+    EXPECT_STREQ(reinterpret_cast<const char*>(replies[0].bytes.data() + 158 - 32), "Front office");
+
+    auto change = [&](const char* password) {
+        std::vector<uint8_t> out(50);
+        uint32_t pos = 0;
+        NetPutHeader(out.data(), &pos, { 0x0102, 0, 42 });
+        for (const char* text : { "admin", password }) {
+            uint8_t field[16] = {}, digest[16];
+            std::memcpy(field, text, std::strlen(text));
+            MD4Digest(field, 16, digest);
+            NetPutBytes(out.data(), &pos, digest, 16);
+        }
+        NetPutU32(out.data(), &pos, 0x7F000009);
+        NetPutBytes(out.data(), &pos, device.profile.mac, 6);
+        client.SendTo("127.255.255.255", sim::kDiscoveryPort, out);
+        auto answer = client.Receive();
+        return answer.size() == 1 ? answer[0].bytes : std::vector<uint8_t> {};
+    };
+    EXPECT_EQ(change("admin"), (std::vector<uint8_t> { 0x11, 0x02, 0xF3, 0x01, 0, 0, 0, 0 }))
+        << "the password it started with no longer opens it";
+    EXPECT_EQ(change("5678"), (std::vector<uint8_t> { 0x11, 0x02, 0, 0, 0, 0, 0, 0 }));
 }
 
 TEST(RegServerSim, PagesOfTheListArriveWithTheirSequenceNumbers)
