@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -43,11 +44,14 @@ protected:
         if (server)
             server->Stop();
     }
-    void Open(uint32_t family, int recorderClass = 2, int64_t now = kSummer, int zone = -1, int32_t offset = 0)
+    void Open(uint32_t family, int recorderClass = 2, int64_t now = kSummer, int zone = -1, int32_t offset = 0,
+        const char* firmware = nullptr)
     {
         profile = sim::MakeProfile(family, recorderClass);
         profile.address = 0x7F000006;
         profile.clock = [now] { return now; };
+        if (firmware)
+            profile.version2 = firmware;
         if (zone >= 0) {
             profile.zone = uint32_t(zone);
             profile.zoneOffset = offset;
@@ -92,6 +96,7 @@ struct FamilyRows {
     const char* disk; // row 10 of the camera families; null where there is none
     int zone = -1; // another zone than the profile's, with its offset
     int32_t offset = 0;
+    const char* firmware = nullptr; // another firmware than the profile's
 };
 
 // clang-format off
@@ -107,6 +112,8 @@ const FamilyRows kFamilyRows[] = {
     { 4, 1, kSummer, "2026/07/15, 06:20:30, GMT- 05:00, DST", "1, 2, 3, 4, 5, 6, 7", nullptr, 12, -18000 },
     // In Tokyo, without a rule.
     { 4, 1, kSummer, "2026/07/15, 19:20:30, GMT+ 09:00", "1, 2, 3, 4, 5, 6, 7", nullptr, 60, 32400 },
+    // An older recorder keeps its users in the five-slot table.
+    { 4, 0, kSummer, "2026/07/15, 12:20:30, GMT+ 01:00, DST", "1, 2, 3", nullptr, -1, 0, "1.3.9" },
 };
 // clang-format on
 
@@ -116,7 +123,7 @@ TEST_F(Page1CamInfoTest, EachFamilyShowsItsRowsFromTheDevice)
         SCOPED_TRACE(testing::Message() << "family " << c.family << " class " << c.recorderClass);
         TearDown();
         boxes.Clear();
-        Open(c.family, c.recorderClass, c.now, c.zone, c.offset);
+        Open(c.family, c.recorderClass, c.now, c.zone, c.offset, c.firmware);
         EXPECT_TRUE(boxes.Boxes().empty());
         EXPECT_EQ(Row(0), profile.model);
         EXPECT_EQ(Row(1), profile.version1);
@@ -126,6 +133,10 @@ TEST_F(Page1CamInfoTest, EachFamilyShowsItsRowsFromTheDevice)
         EXPECT_EQ(Row(6), "127.0.0.6");
         EXPECT_EQ(Row(7), c.time);
         EXPECT_EQ(Row(8), "operator, guard");
+        if (c.firmware) {
+            const auto log = server->Log();
+            EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const sim::Exchange& e) { return e.command == 0x0203; }));
+        }
         EXPECT_EQ(Title(9), c.family == 4 ? "Enabled Camera" : "Enabled Channel");
         EXPECT_EQ(Row(9), c.cameras);
         if (c.disk) {
