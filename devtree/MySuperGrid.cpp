@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 
 namespace
 {
@@ -95,10 +96,37 @@ void CMySuperGrid::InitializeGrid()
     SelectRow(0);
 }
 
-LRESULT CMySuperGrid::OnSaveTree(WPARAM, LPARAM)
+LRESULT CMySuperGrid::OnSaveTree(WPARAM wParam, LPARAM)
 {
-    ConsistLlistAndUpdateFile();
+    if (wParam == 1)
+        FlushTreeFile();
+    else
+        ConsistLlistAndUpdateFile();
     return 1;
+}
+
+void CMySuperGrid::OnDestroy()
+{
+    // A burst of replies may still wait for its save.
+    FlushTreeFile();
+    CSuperGridCtrl::OnDestroy();
+}
+
+void CMySuperGrid::MarkTreeChanged()
+{
+    if (!m_hWnd) {
+        ConsistLlistAndUpdateFile();
+        return;
+    }
+    if (m_bTreeChangePending)
+        return;
+    m_bTreeChangePending = 1;
+    PostMessage(WM_DEVICE_SAVE_TREE, 1, 0);
+}
+
+bool CMySuperGrid::FlushTreeFile()
+{
+    return !m_bTreeChangePending || ConsistLlistAndUpdateFile();
 }
 
 CSuperGridCtrl::CTreeItem* CMySuperGrid::SelectedNode() const
@@ -133,22 +161,28 @@ void CMySuperGrid::ReadTreeFileAndConsistLlist()
 void CMySuperGrid::CreateTreeCtrl(const CTreeFileLists& lists)
 {
     // Children of the roots are shown; what lies inside folders starts closed.
+    // The rows of a root's children are added in one step at the end.
+    std::vector<CTreeItem*> reopen;
+    for (CTreeItem* root : { m_pMyRoot, m_pServerRoot })
+        if (root && RowOfNode(root) >= 0 && (!root->m_bHideChildren || !HasChildren(root))) {
+            CollapseNode(root);
+            reopen.push_back(root);
+        }
+    // Parents by record id, in load order: a record names an earlier one.
+    std::unordered_map<uint32_t, CTreeItem*> byId;
     auto insert = [&](CTreeItem* parent, CItemInfo* info) {
-        CTreeItem* node = InsertNode(parent, info, IsRootNode(parent) && RowOfNode(parent) >= 0);
+        CTreeItem* node = InsertNode(parent, info, FALSE);
         if (!node)
             delete info;
+        else if (info->m_dwRecordId)
+            byId.emplace(info->m_dwRecordId, node);
         return node;
     };
     auto findParent = [&](CTreeItem* root, uint32_t id) -> CTreeItem* {
         if (id == 0)
             return root;
-        CTreeItem* found = nullptr;
-        ForEachNode(root, [&](CTreeItem* node) {
-            if (node->m_lpNodeInfo->m_dwRecordId == id)
-                found = node;
-            return !found;
-        });
-        return found;
+        auto it = byId.find(id);
+        return it != byId.end() && TopOfNode(it->second) == root ? it->second : nullptr;
     };
     for (const tagLinkedListNode* n = lists.m_pHead; n && m_pMyRoot; n = n->pNext) {
         const FILE_NODE& rec = n->node;
@@ -188,9 +222,8 @@ void CMySuperGrid::CreateTreeCtrl(const CTreeFileLists& lists)
             CItemInfo::SetText(info->m_szAddress, sizeof(info->m_szAddress), Dotted(rec.item.dwIpAddress));
         insert(parent, info);
     }
-    if (!m_bHasServer || !m_pServerRoot)
-        return;
-    for (const tagLinkedYemListNode* n = lists.m_pYemHead; n; n = n->pNext) {
+    byId.clear();
+    for (const tagLinkedYemListNode* n = lists.m_pYemHead; n && m_bHasServer && m_pServerRoot; n = n->pNext) {
         const FILE_YEM_NODE& rec = n->node;
         CTreeItem* parent = findParent(m_pServerRoot, rec.dwParentId);
         if (!parent)
@@ -215,38 +248,45 @@ void CMySuperGrid::CreateTreeCtrl(const CTreeFileLists& lists)
         info->SetImage(TREE_IMAGE_CLOSED_FOLDER);
         insert(parent, info);
     }
+    for (CTreeItem* root : reopen)
+        if (root->m_bHideChildren && HasChildren(root))
+            ExpandNode(root, RowOfNode(root));
+}
+
+void CMySuperGrid::FillFileNode(const CItemInfo* info, FILE_NODE& rec)
+{
+    CItemInfo::SetText(rec.szName, sizeof(rec.szName), info->GetItemText());
+    rec.bFolder = info->m_bFolder;
+    rec.bLookup = info->m_bLookup;
+    CopyField(rec.szLookupHost, info->m_szLookupHost);
+    for (int i = 0; i < 4; ++i)
+        rec.dwLookup[i] = info->LookupWord(i);
+    CopyField(rec.szAddress, info->m_szAddress);
+    if (info->m_bFolder)
+        return;
+    CopyField(rec.item.szSerial, info->m_szSerial);
+    rec.item.dwIpAddress = info->m_dwIpAddress;
+    std::memcpy(rec.item.byMac, info->m_byMac, 6);
+    CopyFixedText(reinterpret_cast<char*>(rec.login.byUser), 16, info->m_szUser, sizeof(info->m_szUser));
+    std::memcpy(rec.login.byPassword, info->m_byPassword, 16);
+    CopyPasswords(rec.tableA, info->m_tableA);
+    CopyPasswords(rec.tableB, info->m_tableB);
+    rec.dwHttpPort = info->m_dwHttpPort;
+    rec.dwStreamPort = info->m_dwStreamPort;
+    rec.dwConfigPort = info->m_dwConfigPort;
+    CopyField(rec.szModel, info->m_szModel);
+    CopyField(rec.szVersion, info->m_szVersion2);
 }
 
 bool CMySuperGrid::ConsistLlistAndUpdateFile()
 {
+    // The whole tree goes to the file: nothing waits any more.
+    m_bTreeChangePending = 0;
     if (!m_pMyRoot)
         return false;
     CTreeFileLists lists;
     auto children = [](CTreeItem* item) -> const std::vector<CTreeItem*>& { return item->m_listChild; };
-    auto fill = [](CTreeItem* item, FILE_NODE& rec) {
-        const CItemInfo* info = item->m_lpNodeInfo;
-        CItemInfo::SetText(rec.szName, sizeof(rec.szName), info->GetItemText());
-        rec.bFolder = info->m_bFolder;
-        rec.bLookup = info->m_bLookup;
-        CopyField(rec.szLookupHost, info->m_szLookupHost);
-        for (int i = 0; i < 4; ++i)
-            rec.dwLookup[i] = info->LookupWord(i);
-        CopyField(rec.szAddress, info->m_szAddress);
-        if (info->m_bFolder)
-            return;
-        CopyField(rec.item.szSerial, info->m_szSerial);
-        rec.item.dwIpAddress = info->m_dwIpAddress;
-        std::memcpy(rec.item.byMac, info->m_byMac, 6);
-        CopyFixedText(reinterpret_cast<char*>(rec.login.byUser), 16, info->m_szUser, sizeof(info->m_szUser));
-        std::memcpy(rec.login.byPassword, info->m_byPassword, 16);
-        CopyPasswords(rec.tableA, info->m_tableA);
-        CopyPasswords(rec.tableB, info->m_tableB);
-        rec.dwHttpPort = info->m_dwHttpPort;
-        rec.dwStreamPort = info->m_dwStreamPort;
-        rec.dwConfigPort = info->m_dwConfigPort;
-        CopyField(rec.szModel, info->m_szModel);
-        CopyField(rec.szVersion, info->m_szVersion2);
-    };
+    auto fill = [](CTreeItem* item, FILE_NODE& rec) { FillFileNode(item->m_lpNodeInfo, rec); };
     bool ok = ConsistLlist(m_pMyRoot, children, fill, lists);
     if (ok && m_bHasServer && m_pServerRoot) {
         auto fillYem = [](CTreeItem* item, FILE_YEM_NODE& rec) {
@@ -517,24 +557,30 @@ void CMySuperGrid::EndDiscoveryCycle()
             node->m_lpNodeInfo->SetImage(TREE_IMAGE_OFFLINE);
         return true;
     });
+    // The replies of this cycle that changed saved devices are written now.
+    FlushTreeFile();
     if (!m_pLocalRoot)
         return;
     std::vector<CTreeItem*> gone;
     for (CTreeItem* node : m_pLocalRoot->m_listChild)
         if (!node->m_lpNodeInfo->m_bFolder && !node->m_lpNodeInfo->m_bOnline)
             gone.push_back(node);
-    for (CTreeItem* node : gone) {
-        if (!OnDeleteItem(node, node->m_nIndex))
-            continue;
-        if (m_pCurrentItem == node)
-            m_pCurrentItem = nullptr;
-        const int row = RowOfNode(node);
-        if (row >= 0)
-            RemoveNode(node, row, FALSE);
-        else
-            DeleteNodeAndRows(node);
-    }
+    for (CTreeItem* node : gone)
+        RemoveLocalDevice(node);
     RenumberRows();
+}
+
+void CMySuperGrid::RemoveLocalDevice(CTreeItem* node)
+{
+    if (!OnDeleteItem(node, node->m_nIndex))
+        return;
+    if (m_pCurrentItem == node)
+        m_pCurrentItem = nullptr;
+    const int row = RowOfNode(node);
+    if (row >= 0)
+        RemoveNode(node, row, FALSE);
+    else
+        DeleteNodeAndRows(node);
 }
 
 void CMySuperGrid::SendYemMsg()
@@ -558,35 +604,33 @@ void CMySuperGrid::DeleteCamNotRoot(const uint8_t* mac)
 {
     if (!m_pLocalRoot || !mac)
         return;
+    auto sameMac = [&](CTreeItem* node) {
+        return !node->m_lpNodeInfo->m_bFolder && std::memcmp(node->m_lpNodeInfo->m_byMac, mac, 6) == 0;
+    };
     CTreeItem* found = nullptr;
-    ForEachNode(m_pLocalRoot, [&](CTreeItem* node) {
-        if (!node->m_lpNodeInfo->m_bFolder && std::memcmp(node->m_lpNodeInfo->m_byMac, mac, 6) == 0)
-            found = node;
-        return !found;
-    });
-    if (!found || !OnDeleteItem(found, found->m_nIndex))
-        return;
-    if (m_pCurrentItem == found)
-        m_pCurrentItem = nullptr;
-    const int row = RowOfNode(found);
-    if (row >= 0)
-        RemoveNode(found, row, FALSE);
-    else
-        DeleteNodeAndRows(found);
+    if (IsMacAddressSet(mac)) {
+        found = FirstUnder(m_pLocalRoot, DeviceIndex().ByMac(mac), sameMac);
+    } else {
+        // Devices without a MAC are not filed by it.
+        ForEachNode(m_pLocalRoot, [&](CTreeItem* node) {
+            if (sameMac(node))
+                found = node;
+            return !found;
+        });
+    }
+    if (found)
+        RemoveLocalDevice(found);
 }
 
 void CMySuperGrid::DeleteCamNotRoot(uint32_t ipAddress)
 {
     if (!m_pLocalRoot)
         return;
-    CTreeItem* found = nullptr;
-    ForEachNode(m_pLocalRoot, [&](CTreeItem* node) {
-        if (!node->m_lpNodeInfo->m_bFolder && node->m_lpNodeInfo->m_dwIpAddress == ipAddress)
-            found = node;
-        return !found;
+    CTreeItem* found = FirstUnder(m_pLocalRoot, DeviceIndex().ByIp(ipAddress), [&](CTreeItem* node) {
+        return !node->m_lpNodeInfo->m_bFolder && node->m_lpNodeInfo->m_dwIpAddress == ipAddress;
     });
     if (found)
-        DeleteCamNotRoot(found->m_lpNodeInfo->m_byMac);
+        RemoveLocalDevice(found);
 }
 
 void CMySuperGrid::IsDblclk()

@@ -88,6 +88,15 @@ public:
     void CreateTreeCtrl(const CTreeFileLists& lists);
     // Rewrites the whole tree file from the tree; false when it could not.
     bool ConsistLlistAndUpdateFile();
+    // A discovery reply changed a saved device: the file is rewritten once
+    // for the whole burst, from a posted save, at the end of the discovery
+    // cycle or when the window goes, whichever comes first. Without a
+    // window the file is rewritten at once.
+    void MarkTreeChanged();
+    // Writes the tree when a change is waiting; true when nothing waits.
+    bool FlushTreeFile();
+    // Whether a change waits to be written.
+    bool IsTreeChangePending() const { return m_bTreeChangePending != 0; }
 
     // Structural changes; each saves the tree.
     CTreeItem* HowToInsertFolder(CTreeItem* pParent, const char* name);
@@ -121,6 +130,8 @@ public:
     static TreeItemKey ItemKey(const CItemInfo* info);
     // The device's record in the tree file (passwords in clear).
     bool ReadRecordOf(const CItemInfo* info, FILE_NODE* record);
+    // What the tree file keeps of an item, ids aside.
+    static void FillFileNode(const CItemInfo* info, FILE_NODE& rec);
 
     // Context menu of the selected row.
     TreeMenuChoice ContextMenuFor(const CTreeItem* pItem) const;
@@ -192,7 +203,11 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    // wParam 1: the posted save of a burst of replies, only when one waits.
     LRESULT OnSaveTree(WPARAM, LPARAM);
+    // Removes a device of "Local Area DVR" after OnDeleteItem agrees.
+    void RemoveLocalDevice(CTreeItem* pItem);
     // Depth-first over a branch, each node before its children.
     template <class Fn> void ForEachNode(CTreeItem* root, Fn fn);
     CTreeItem* SelectedNode() const;
@@ -202,6 +217,7 @@ protected:
     void SelectNode(CTreeItem* pItem);
     void ClosedFolderLook(CTreeItem* pItem);
 
+    uint8_t m_bTreeChangePending = 0;
     IDeviceTreeOwner* m_pOwnerView = nullptr;
     IAddDvrProbeView* m_pProbeView = nullptr;
     std::string m_strInstallFolder;

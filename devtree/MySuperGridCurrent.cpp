@@ -20,20 +20,18 @@ CSuperGridCtrl::CTreeItem* CMySuperGrid::FindCurrentItem(bool* underMyDvr)
 {
     const SELECTED_DEVICE& current = g_CurrentDevice;
     const uint32_t port = current.dwConfigPort ? current.dwConfigPort : DEFAULT_CONFIG_PORT;
+    std::vector<CTreeItem*> candidates = DeviceIndex().ByAddress(current.dwIpAddress, port);
+    for (CTreeItem* node : DeviceIndex().ByMac(current.byMac))
+        candidates.push_back(node);
     for (CTreeItem* root : { m_pMyRoot, m_pLocalRoot }) {
-        CTreeItem* found = nullptr;
-        ForEachNode(root, [&](CTreeItem* node) {
+        CTreeItem* found = FirstUnder(root, candidates, [&](CTreeItem* node) {
             const CItemInfo* info = node->m_lpNodeInfo;
             if (info->m_bFolder)
-                return true;
+                return false;
             // Without a serial or MAC the address and port tell the device.
-            if (!info->m_szSerial[0] || !IsMacAddressSet(info->m_byMac)) {
-                if (info->m_dwIpAddress == current.dwIpAddress && info->m_dwConfigPort == port)
-                    found = node;
-            } else if (std::memcmp(info->m_byMac, current.byMac, 6) == 0) {
-                found = node;
-            }
-            return !found;
+            if (!info->m_szSerial[0] || !IsMacAddressSet(info->m_byMac))
+                return info->m_dwIpAddress == current.dwIpAddress && info->m_dwConfigPort == port;
+            return std::memcmp(info->m_byMac, current.byMac, 6) == 0;
         });
         if (found) {
             if (underMyDvr)
@@ -54,6 +52,7 @@ bool CMySuperGrid::SetCurrentDevicePorts(uint32_t httpPort, uint32_t streamPort,
     info->m_dwHttpPort = httpPort;
     info->m_dwStreamPort = streamPort;
     info->m_dwConfigPort = configPort;
+    ReindexNode(node);
     return !mine
         || UpdateDevicePortsInFile(TreeFilePath(), ItemKey(info), httpPort, streamPort, configPort) >= 0;
 }
@@ -67,6 +66,7 @@ bool CMySuperGrid::SetCurrentDeviceIp(uint32_t ipAddress)
     CItemInfo* info = node->m_lpNodeInfo;
     const TreeItemKey key = ItemKey(info); // as the file knows the device
     info->m_dwIpAddress = ipAddress;
+    ReindexNode(node);
     return !mine || UpdateDeviceIpInFile(TreeFilePath(), key, ipAddress) >= 0;
 }
 
@@ -101,14 +101,13 @@ void CMySuperGrid::DisconnectCurrentDevice()
 
 bool CMySuperGrid::FindConnectedDevice(uint32_t ipAddress)
 {
-    bool found = false;
+    const auto candidates = DeviceIndex().ByIp(ipAddress);
     for (CTreeItem* root : { m_pMyRoot, m_pLocalRoot })
-        ForEachNode(root, [&](CTreeItem* node) {
-            const CItemInfo* info = node->m_lpNodeInfo;
-            found = found
-                || (!info->m_bFolder && info->m_bOnline && info->GetImage() == TREE_IMAGE_ONLINE
-                    && info->m_dwIpAddress == ipAddress);
-            return !found;
-        });
-    return found;
+        if (FirstUnder(root, candidates, [&](CTreeItem* node) {
+                const CItemInfo* info = node->m_lpNodeInfo;
+                return !info->m_bFolder && info->m_bOnline && info->GetImage() == TREE_IMAGE_ONLINE
+                    && info->m_dwIpAddress == ipAddress;
+            }))
+            return true;
+    return false;
 }

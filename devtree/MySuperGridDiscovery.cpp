@@ -47,19 +47,41 @@ bool CMySuperGrid::MatchesReply(const CItemInfo* info, const RES_DISCOVER_OVEL& 
 
 CSuperGridCtrl::CTreeItem* CMySuperGrid::SearchReply(CTreeItem* root, const RES_DISCOVER_OVEL& reply)
 {
-    CTreeItem* found = nullptr;
-    ForEachNode(root, [&](CTreeItem* node) {
-        if (MatchesReply(node->m_lpNodeInfo, reply))
-            found = node;
-        return !found;
-    });
-    return found;
+    if (!root)
+        return nullptr;
+    // Every device the reply can match is filed under one of its keys.
+    const uint32_t port = reply.port ? reply.port : DEFAULT_CONFIG_PORT;
+    std::vector<CTreeItem*> candidates = DeviceIndex().ByAddress(reply.ipAddress, port);
+    if (IsMacAddressSet(reply.mac))
+        for (CTreeItem* node : DeviceIndex().ByMac(reply.mac))
+            candidates.push_back(node);
+    for (CTreeItem* node : DeviceIndex().BySerial(reply.serial, sizeof(reply.serial)))
+        candidates.push_back(node);
+    return FirstUnder(root, candidates, [&](CTreeItem* node) { return MatchesReply(node->m_lpNodeInfo, reply); });
 }
+
+namespace
+{
+
+// What the tree file keeps of an item, to tell whether a reply changed it.
+FILE_NODE SavedFields(const CItemInfo* info)
+{
+    FILE_NODE rec;
+    std::memset(&rec, 0, sizeof rec);
+    CMySuperGrid::FillFileNode(info, rec);
+    return rec;
+}
+
+} // namespace
 
 void CMySuperGrid::ModifyNodeOfTreeCtrl(CTreeItem* node, const RES_DISCOVER_OVEL& reply, int known,
     uint32_t httpPort, uint32_t streamPort, uint32_t configPort)
 {
     CItemInfo* info = node->m_lpNodeInfo;
+    const bool saved = TopOfNode(node) == m_pMyRoot;
+    FILE_NODE before;
+    if (saved)
+        before = SavedFields(info);
     CopyField(info->m_szModel, reply.model);
     CopyField(info->m_szVersion1, reply.version1);
     CopyField(info->m_szVersion2, reply.version2);
@@ -90,11 +112,17 @@ void CMySuperGrid::ModifyNodeOfTreeCtrl(CTreeItem* node, const RES_DISCOVER_OVEL
         info->SetItemText(info->m_szAddress);
         std::memset(info->m_szLookupHost, 0, sizeof(info->m_szLookupHost));
         std::memset(info->m_byLookup, 0, sizeof(info->m_byLookup));
+        RepositionNode(node);
         RefreshRow(node);
     }
-    // Only "My DVR" is kept in the file.
-    if (TopOfNode(node) == m_pMyRoot)
-        FinishStructuralChange();
+    ReindexNode(node);
+    // Only "My DVR" is kept in the file, and only a change is written: a
+    // known device answering as before costs no write.
+    if (saved) {
+        const FILE_NODE after = SavedFields(info);
+        if (std::memcmp(&before, &after, sizeof before) != 0)
+            MarkTreeChanged();
+    }
 }
 
 CSuperGridCtrl::CTreeItem* CMySuperGrid::InsertOvelNodeOfListCtrl(const RES_DISCOVER_OVEL& reply)
@@ -169,6 +197,7 @@ void CMySuperGrid::ChangedIpReply(const RES_DISCOVER_OVEL* reply)
         if (!node)
             continue;
         ModifyNodeOfTreeCtrl(node, *reply, root == m_pMyRoot ? 1 : 0);
+        FlushTreeFile();
         if (node == m_pCurrentItem) {
             auto rec = std::make_unique<SELECTED_DEVICE>();
             BuildSelectedDevice(node->m_lpNodeInfo, rec.get());
@@ -188,6 +217,7 @@ void CMySuperGrid::StoreLookupAnswer(CItemInfo* info, const char* address)
     // First octet in the most significant byte, as every reader of the
     // number expects.
     info->m_dwIpAddress = ParseIpAddress(info->m_szAddress);
+    ReindexInfo(info);
     if (info->m_bKnown)
         UpdateDeviceIpInFile(TreeFilePath(), ItemKey(info), info->m_dwIpAddress);
 }
@@ -208,8 +238,10 @@ CSuperGridCtrl::CTreeItem* CMySuperGrid::AddDevice(const AddDeviceResult& result
     if (node && !result.probed && result.reply.ipAddress == 0)
         node = nullptr;
     if (node) {
-        if (result.probed)
+        if (result.probed) {
             ModifyNodeOfTreeCtrl(node, result.reply, 1, http, stream, config);
+            FlushTreeFile();
+        }
         ShowAlreadyExists();
     } else {
         if (result.address.empty())
@@ -294,6 +326,7 @@ void CMySuperGrid::RetYemMsg(ZPT_NODE* record)
     };
     if (device) {
         fill(device->m_lpNodeInfo);
+        ReindexNode(device);
         RefreshRow(device);
     } else {
         auto info = std::make_unique<CItemInfo>();

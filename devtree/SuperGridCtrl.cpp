@@ -47,6 +47,29 @@ void CSuperGridCtrl::InsertRowOf(CTreeItem* pItem, int nRow)
         SetItemText(row, i + 1, info->GetSubItem(i));
 }
 
+void CSuperGridCtrl::InsertRowsOf(const std::vector<CTreeItem*>& items, int nRow)
+{
+    std::vector<LVITEM> rows(items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        LVITEM& lvi = rows[i];
+        lvi.mask = LVIF_TEXT | LVIF_PARAM | LVIF_INDENT;
+        lvi.pszText = const_cast<char*>(items[i]->m_lpNodeInfo->GetItemText().GetString());
+        lvi.lParam = LPARAM(items[i]);
+        lvi.iIndent = items[i]->m_nIndent;
+    }
+    const int first = InsertItems(nRow, rows.data(), int(rows.size()));
+    if (first < 0)
+        return;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const CItemInfo* info = items[i]->m_lpNodeInfo;
+        const int row = first + int(i);
+        if (info->GetCheck())
+            SetCheck(row, TRUE);
+        for (int k = 0; k < info->GetItemCount(); ++k)
+            SetItemText(row, k + 1, info->GetSubItem(k));
+    }
+}
+
 CSuperGridCtrl::CTreeItem* CSuperGridCtrl::AddRoot(CItemInfo* lpInfo)
 {
     auto* root = new CTreeItem;
@@ -58,14 +81,114 @@ CSuperGridCtrl::CTreeItem* CSuperGridCtrl::AddRoot(CItemInfo* lpInfo)
     return root;
 }
 
+namespace
+{
+
+// The sort key of a child: folders first, then the text byte-wise.
+int CompareKeys(bool folderA, const char* textA, bool folderB, const char* textB)
+{
+    if (folderA != folderB)
+        return folderA ? -1 : 1;
+    return std::strcmp(textA, textB);
+}
+
+bool IsFolderItem(const CItemInfo* info)
+{
+    return info && info->m_bFolder;
+}
+
+const char* TextOf(const CItemInfo* info)
+{
+    return info ? info->GetItemText().GetString() : "";
+}
+
+// The first child at or after the key (folder, text) in sibling order.
+std::vector<CSuperGridCtrl::CTreeItem*>::const_iterator LowerBound(
+    const std::vector<CSuperGridCtrl::CTreeItem*>& children, bool folder, const char* text)
+{
+    return std::lower_bound(children.begin(), children.end(), 0,
+        [&](const CSuperGridCtrl::CTreeItem* child, int) {
+            return CompareKeys(IsFolderItem(child->m_lpNodeInfo), TextOf(child->m_lpNodeInfo), folder, text) < 0;
+        });
+}
+
+} // namespace
+
+bool CSuperGridCtrl::SortsBefore(const CTreeItem* a, const CTreeItem* b)
+{
+    return CompareKeys(IsFolderItem(a->m_lpNodeInfo), TextOf(a->m_lpNodeInfo), IsFolderItem(b->m_lpNodeInfo),
+               TextOf(b->m_lpNodeInfo))
+        < 0;
+}
+
 CSuperGridCtrl::CTreeItem* CSuperGridCtrl::ChildByText(const CTreeItem* pParent, const char* text) const
 {
     if (!pParent || !text)
         return nullptr;
-    for (CTreeItem* child : pParent->m_listChild)
-        if (child->m_lpNodeInfo && std::strcmp(child->m_lpNodeInfo->GetItemText(), text) == 0)
-            return child;
+    // Children stay sorted, so each group is searched by halves.
+    const auto& children = pParent->m_listChild;
+    for (bool folder : { true, false }) {
+        auto it = LowerBound(children, folder, text);
+        if (it != children.end() && (*it)->m_lpNodeInfo && IsFolderItem((*it)->m_lpNodeInfo) == folder
+            && std::strcmp((*it)->m_lpNodeInfo->GetItemText(), text) == 0)
+            return *it;
+    }
     return nullptr;
+}
+
+std::vector<CSuperGridCtrl::CTreeItem*>::iterator CSuperGridCtrl::SiblingPosition(CTreeItem* pItem)
+{
+    auto& siblings = pItem->m_pParent ? pItem->m_pParent->m_listChild : m_RootItems;
+    if (pItem->m_pParent) {
+        auto it = siblings.begin()
+            + (LowerBound(siblings, IsFolderItem(pItem->m_lpNodeInfo), TextOf(pItem->m_lpNodeInfo))
+                - siblings.cbegin());
+        if (it != siblings.end() && *it == pItem)
+            return it;
+    }
+    // A text changed in place and not yet re-placed: look the slow way.
+    return std::find(siblings.begin(), siblings.end(), pItem);
+}
+
+BOOL CSuperGridCtrl::IsBeforeInTree(const CTreeItem* a, const CTreeItem* b) const
+{
+    if (!a || !b || a == b)
+        return FALSE;
+    auto path = [](const CTreeItem* node) {
+        std::vector<const CTreeItem*> up;
+        for (; node; node = node->m_pParent)
+            up.push_back(node);
+        return std::vector<const CTreeItem*>(up.rbegin(), up.rend());
+    };
+    const auto pa = path(a), pb = path(b);
+    size_t i = 0;
+    while (i < pa.size() && i < pb.size() && pa[i] == pb[i])
+        ++i;
+    if (i == pa.size())
+        return TRUE; // a is an ancestor of b
+    if (i == pb.size())
+        return FALSE;
+    const auto& siblings = i == 0 ? m_RootItems : pa[i - 1]->m_listChild;
+    for (const CTreeItem* node : siblings) {
+        if (node == pa[i])
+            return TRUE;
+        if (node == pb[i])
+            return FALSE;
+    }
+    return FALSE;
+}
+
+void CSuperGridCtrl::ReindexNode(CTreeItem* pItem)
+{
+    if (pItem)
+        m_deviceIndex.Update(pItem);
+}
+
+void CSuperGridCtrl::UnindexSubtree(CTreeItem* pItem)
+{
+    m_deviceIndex.Remove(pItem);
+    for (CTreeItem* child : pItem->m_listChild)
+        UnindexSubtree(child);
 }
 
 CSuperGridCtrl::CTreeItem* CSuperGridCtrl::InsertNode(CTreeItem* pParent, CItemInfo* lpInfo, BOOL bUpdate)
@@ -84,8 +207,12 @@ CSuperGridCtrl::CTreeItem* CSuperGridCtrl::InsertNode(CTreeItem* pParent, CItemI
     node->m_lpNodeInfo = lpInfo ? lpInfo : new CItemInfo;
     node->m_nIndent = pParent->m_nIndent + 1;
     node->m_pParent = pParent;
-    pParent->m_listChild.push_back(node);
-    SortChildren(pParent, TRUE);
+    // The children are in order already: the new one goes to its place,
+    // after any equal key, as a stable sort would put it.
+    auto& children = pParent->m_listChild;
+    auto at = std::upper_bound(children.begin(), children.end(), node, SortsBefore);
+    children.insert(at, node);
+    m_deviceIndex.Add(node);
     if (!bUpdate) {
         pParent->m_bHideChildren = 1;
         return node;
@@ -93,7 +220,7 @@ CSuperGridCtrl::CTreeItem* CSuperGridCtrl::InsertNode(CTreeItem* pParent, CItemI
     const int row = RowOfNode(node);
     if (row >= 0) {
         InsertRowOf(node, row);
-        RenumberRows();
+        RenumberRows(row);
     }
     return node;
 }
@@ -105,15 +232,7 @@ void CSuperGridCtrl::SortChildren(CTreeItem* pParent, BOOL bRecurse)
     auto& children = pParent->m_listChild;
     if (children.size() >= 2) {
         // Folders before devices, each group in byte-wise text order.
-        auto key = [](const CTreeItem* item) {
-            std::string k(1, item->m_lpNodeInfo && item->m_lpNodeInfo->m_bFolder ? 'a' : 'z');
-            if (item->m_lpNodeInfo)
-                k += item->m_lpNodeInfo->GetItemText().Str();
-            return k;
-        };
-        std::stable_sort(children.begin(), children.end(), [&](const CTreeItem* a, const CTreeItem* b) {
-            return std::strcmp(key(a).c_str(), key(b).c_str()) < 0;
-        });
+        std::stable_sort(children.begin(), children.end(), SortsBefore);
     }
     if (bRecurse)
         for (CTreeItem* child : children)
@@ -125,8 +244,8 @@ void CSuperGridCtrl::SortAll(BOOL bRecurse)
     SetRedraw(FALSE);
     for (CTreeItem* root : m_RootItems) {
         SortChildren(root, bRecurse);
-        if (HasChildren(root) && !root->m_bHideChildren && root->m_nIndex >= 0)
-            HideSubtree(root, TRUE, root->m_nIndex + 1);
+        // Every row goes below; only the flags need setting.
+        HideFlags(root, TRUE);
         root->m_bHideChildren = HasChildren(root) ? 1 : root->m_bHideChildren;
     }
     DeleteAllItems();
@@ -139,10 +258,42 @@ void CSuperGridCtrl::SortAll(BOOL bRecurse)
     SetRedraw(TRUE);
 }
 
+void CSuperGridCtrl::RepositionNode(CTreeItem* pItem)
+{
+    if (!pItem || !pItem->m_pParent)
+        return;
+    auto& siblings = pItem->m_pParent->m_listChild;
+    auto it = std::find(siblings.begin(), siblings.end(), pItem);
+    if (it == siblings.end())
+        return;
+    const bool inOrder = (it == siblings.begin() || !SortsBefore(pItem, *(it - 1)))
+        && (it + 1 == siblings.end() || !SortsBefore(*(it + 1), pItem));
+    if (inOrder)
+        return;
+    const int row = RowOfNode(pItem);
+    if (row >= 0)
+        DeleteItems(row, 1 + HideFlags(pItem, TRUE));
+    siblings.erase(it);
+    siblings.insert(std::upper_bound(siblings.begin(), siblings.end(), pItem, SortsBefore), pItem);
+    if (row < 0)
+        return;
+    const int newRow = RowOfNode(pItem);
+    if (newRow >= 0)
+        InsertRowOf(pItem, newRow);
+    RenumberRows(newRow >= 0 ? std::min(row, newRow) : row);
+}
+
 int CSuperGridCtrl::RowOfNode(const CTreeItem* pItem) const
 {
     if (!pItem)
         return -1;
+    // Inside a collapsed branch: no row.
+    for (const CTreeItem* up = pItem->m_pParent; up; up = up->m_pParent)
+        if (up->m_bHideChildren)
+            return -1;
+    // Rows are renumbered after each change, so a shown node knows its row.
+    if (pItem->m_nIndex >= 0 && pItem->m_nIndex < GetItemCount() && NodeAtRow(pItem->m_nIndex) == pItem)
+        return pItem->m_nIndex;
     int row = 0;
     bool hidden = false;
     // Walks the visible rows in order; a node inside a collapsed branch
@@ -166,9 +317,9 @@ int CSuperGridCtrl::RowOfNode(const CTreeItem* pItem) const
     return -1;
 }
 
-void CSuperGridCtrl::RenumberRows()
+void CSuperGridCtrl::RenumberRows(int nFrom)
 {
-    for (int i = 0; i < GetItemCount(); ++i)
+    for (int i = std::max(0, nFrom); i < GetItemCount(); ++i)
         if (CTreeItem* node = NodeAtRow(i))
             node->m_nIndex = i;
 }
@@ -216,9 +367,8 @@ CSuperGridCtrl::CTreeItem* CSuperGridCtrl::NextNode(CTreeItem* pStart, CTreeItem
         CTreeItem* parent = node->m_pParent;
         if (!parent)
             break;
-        auto& siblings = parent->m_listChild;
-        auto it = std::find(siblings.begin(), siblings.end(), node);
-        if (it != siblings.end() && ++it != siblings.end())
+        auto it = SiblingPosition(node);
+        if (it != parent->m_listChild.end() && ++it != parent->m_listChild.end())
             return *it;
     }
     return pItem;
@@ -229,6 +379,7 @@ void CSuperGridCtrl::SetItemInfo(CTreeItem* pItem, CItemInfo* lpInfo, BOOL bUpda
     if (!pItem)
         return;
     pItem->m_lpNodeInfo = lpInfo;
+    m_deviceIndex.Update(pItem);
     if (bUpdateRow)
         RefreshRow(pItem);
 }
@@ -279,27 +430,30 @@ int CSuperGridCtrl::ExpandNode(CTreeItem* pItem, int nIndex)
     lvi.iIndent = pItem->m_nIndent;
     SetItem(&lvi);
     pItem->m_bHideChildren = 0;
-    int row = nIndex;
-    for (CTreeItem* child : pItem->m_listChild) {
-        // Grandchildren stay hidden, whatever their own flags say.
+    // Grandchildren stay hidden, whatever their own flags say.
+    for (CTreeItem* child : pItem->m_listChild)
         if (HasChildren(child))
             child->m_bHideChildren = 1;
-        InsertRowOf(child, ++row);
-    }
-    RenumberRows();
-    return row;
+    InsertRowsOf(pItem->m_listChild, nIndex + 1);
+    RenumberRows(nIndex);
+    return nIndex + int(pItem->m_listChild.size());
+}
+
+int CSuperGridCtrl::HideFlags(CTreeItem* pItem, BOOL bHide)
+{
+    if (!pItem || !HasChildren(pItem) || pItem->m_bHideChildren)
+        return 0;
+    pItem->m_bHideChildren = bHide;
+    int rows = 0;
+    for (CTreeItem* child : pItem->m_listChild)
+        rows += 1 + HideFlags(child, bHide);
+    return rows;
 }
 
 void CSuperGridCtrl::HideSubtree(CTreeItem* pItem, BOOL bHide, int nItem)
 {
-    if (!pItem || !HasChildren(pItem) || pItem->m_bHideChildren)
-        return;
-    pItem->m_bHideChildren = bHide;
-    // A child's own rows follow its row.
-    for (CTreeItem* child : pItem->m_listChild) {
-        HideSubtree(child, bHide, nItem + 1);
-        DeleteItem(nItem);
-    }
+    // The rows of every shown descendant follow nItem; they go in one step.
+    DeleteItems(nItem, HideFlags(pItem, bHide));
 }
 
 void CSuperGridCtrl::CollapseNode(CTreeItem* pItem)
@@ -308,18 +462,19 @@ void CSuperGridCtrl::CollapseNode(CTreeItem* pItem)
         return;
     SetRedraw(FALSE);
     HideSubtree(pItem, TRUE, pItem->m_nIndex + 1);
-    RenumberRows();
+    RenumberRows(pItem->m_nIndex);
     SetRedraw(TRUE);
 }
 
 void CSuperGridCtrl::DeleteNodeAndRows(CTreeItem* pItem)
 {
-    if (CTreeItem* parent = pItem->m_pParent) {
-        auto& siblings = parent->m_listChild;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), pItem), siblings.end());
-    } else {
-        m_RootItems.erase(std::remove(m_RootItems.begin(), m_RootItems.end(), pItem), m_RootItems.end());
-    }
+    auto& siblings = pItem->m_pParent ? pItem->m_pParent->m_listChild : m_RootItems;
+    auto it = SiblingPosition(pItem);
+    if (it != siblings.end())
+        siblings.erase(it);
+    UnindexSubtree(pItem);
+    if (m_pDragNode && IsInSubtree(pItem, m_pDragNode))
+        m_pDragNode = nullptr;
     if (m_pPrevItem && IsInSubtree(pItem, m_pPrevItem))
         m_pPrevItem = nullptr;
     if (m_pCurItem && IsInSubtree(pItem, m_pCurItem))
@@ -331,12 +486,14 @@ void CSuperGridCtrl::DeleteNodeAndRows(CTreeItem* pItem)
 void CSuperGridCtrl::RemoveNode(CTreeItem* pItem, int nItem, BOOL bSelectNext)
 {
     SetRedraw(FALSE);
-    DeleteItem(nItem);
     if (pItem) {
-        HideSubtree(pItem, TRUE, nItem);
+        // The row and the rows of its shown descendants, in one step.
+        DeleteItems(nItem, 1 + HideFlags(pItem, TRUE));
         DeleteNodeAndRows(pItem);
+    } else {
+        DeleteItem(nItem);
     }
-    RenumberRows();
+    RenumberRows(nItem);
     if (nItem == 0) {
         SetRedraw(TRUE);
         return;
@@ -357,6 +514,8 @@ void CSuperGridCtrl::RemoveAllNodes()
         delete root;
     }
     m_RootItems.clear();
+    m_deviceIndex.Clear();
+    m_pDragNode = nullptr;
     m_pPrevItem = m_pCurItem = nullptr;
     m_pMyRoot = m_pLocalRoot = m_pServerRoot = nullptr;
 }

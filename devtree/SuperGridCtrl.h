@@ -9,6 +9,7 @@
 // applies the drag-and-drop rules between the roots.
 #pragma once
 
+#include "devtree/DeviceIndex.h"
 #include "link/CurrentDevice.h"
 #include "devtree/DeviceMessages.h"
 #include "devtree/ItemInfo.h"
@@ -68,8 +69,15 @@ public:
     void HideSubtree(CTreeItem* pItem, BOOL bHide, int nItem);
     void SortChildren(CTreeItem* pParent, BOOL bRecurse);
     void SortAll(BOOL bRecurse);
+    // Sibling order: folders before devices, each group in byte-wise text
+    // order. Children are kept in it as they are inserted.
+    static bool SortsBefore(const CTreeItem* a, const CTreeItem* b);
+    // Puts a node whose text or folder flag changed back in its place among
+    // its siblings (its row too, shown without its children).
+    void RepositionNode(CTreeItem* pItem);
     int RowOfNode(const CTreeItem* pItem) const;
-    void RenumberRows();
+    // Rows from nFrom on learn their row numbers.
+    void RenumberRows(int nFrom = 0);
     CTreeItem* NodeAtRow(int nRow) const;
     int SelectedRow() const;
     CTreeItem* TopOfNode(CTreeItem* pItem) const;
@@ -96,6 +104,25 @@ public:
     CTreeItem* GetParentItem(const CTreeItem* pItem) const { return pItem ? pItem->m_pParent : nullptr; }
     // First child of pParent with exactly that text, or null.
     CTreeItem* ChildByText(const CTreeItem* pParent, const char* text) const;
+    // Whether a comes before b in a depth-first walk of the tree.
+    BOOL IsBeforeInTree(const CTreeItem* a, const CTreeItem* b) const;
+    // The devices by MAC, serial and address; re-file a node after its
+    // item's MAC, serial, address, configuration port or folder flag changed.
+    const CDeviceIndex<CTreeItem>& DeviceIndex() const { return m_deviceIndex; }
+    void ReindexNode(CTreeItem* pItem);
+    void ReindexInfo(const CItemInfo* lpInfo) { ReindexNode(m_deviceIndex.NodeOf(lpInfo)); }
+    // The first of the candidates, in a depth-first walk, that lies under
+    // root and satisfies pred; null when none.
+    template <class Pred>
+    CTreeItem* FirstUnder(const CTreeItem* root, const std::vector<CTreeItem*>& candidates, Pred pred) const
+    {
+        CTreeItem* first = nullptr;
+        for (CTreeItem* node : candidates)
+            if (node != root && root && IsInSubtree(root, node) && pred(node)
+                && (!first || IsBeforeInTree(node, first)))
+                first = node;
+        return first;
+    }
 
     // Device-tree rules.
     BOOL IsProtectedRoot(const CTreeItem* pItem) const;
@@ -131,6 +158,9 @@ public:
     // A drop of the dragged row on the target row, as the mouse would do
     // it; for tests and for the button-up handler.
     void DropOnRow(int nDragRow, int nTargetRow);
+    // The drop of a dragged node (null: it was deleted meanwhile) on the row
+    // under the pointer.
+    void DropNode(CTreeItem* pSource, int nTargetRow);
     // The end of a label edit: the text typed, null when cancelled.
     void EndLabelEdit(int nRow, const char* text);
 
@@ -226,6 +256,8 @@ public:
     CImageList* m_pSubItemImages = nullptr;
     int m_nCurrentColumn = 0;
     int m_nDragItem = -1;
+    // The node being dragged: rows move under it while it is dragged.
+    CTreeItem* m_pDragNode = nullptr;
     int m_nDropTarget = -1;
     int m_bIsDragging = 0;
 
@@ -235,6 +267,13 @@ public:
 protected:
     LRESULT SendToOwner(UINT message, WPARAM wParam, LPARAM lParam);
     void InsertRowOf(CTreeItem* pItem, int nRow);
+    // The rows of several nodes at nRow, nRow + 1, ... in one step.
+    void InsertRowsOf(const std::vector<CTreeItem*>& items, int nRow);
+    // Marks the expanded branches under pItem collapsed (bHide) and gives the
+    // number of rows they showed.
+    int HideFlags(CTreeItem* pItem, BOOL bHide);
+    // Position of a child among its siblings (the roots for a root).
+    std::vector<CTreeItem*>::iterator SiblingPosition(CTreeItem* pItem);
     void ReopenExpandedFolders(CTreeItem* pItem);
     void DeleteNodeAndRows(CTreeItem* pItem);
     void PrepareMove(CTreeItem* pSource, CTreeItem* pTarget, CTreeItem* pTargetRoot);
@@ -265,7 +304,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void UnindexSubtree(CTreeItem* pItem);
+
     std::vector<CTreeItem*> m_RootItems;
+    CDeviceIndex<CTreeItem> m_deviceIndex;
 };
 
 // Shortens text to fit width pixels (measured by extent), with "...".

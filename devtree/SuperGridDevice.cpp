@@ -78,19 +78,11 @@ CSuperGridCtrl::CTreeItem* CSuperGridCtrl::FindDeviceByAddress(
 CSuperGridCtrl::CTreeItem* CSuperGridCtrl::FindMyDevice(
     uint32_t ipAddress, uint32_t port, const CTreeItem* except)
 {
-    if (!m_pMyRoot)
-        return nullptr;
-    for (CTreeItem* node = NextNode(m_pMyRoot, m_pMyRoot); node != m_pMyRoot;) {
+    return FirstUnder(m_pMyRoot, m_deviceIndex.ByAddress(ipAddress, port), [&](const CTreeItem* node) {
         const CItemInfo* info = node->m_lpNodeInfo;
-        if (node != except && info && !info->m_bFolder && info->m_dwIpAddress == ipAddress
-            && info->m_dwConfigPort == port)
-            return node;
-        CTreeItem* next = NextNode(m_pMyRoot, node);
-        if (next == node)
-            break;
-        node = next;
-    }
-    return nullptr;
+        return node != except && info && !info->m_bFolder && info->m_dwIpAddress == ipAddress
+            && info->m_dwConfigPort == port;
+    });
 }
 
 CSuperGridCtrl::CTreeItem* CSuperGridCtrl::FindDevice(const SELECTED_DEVICE* rec)

@@ -180,6 +180,7 @@ BOOL CSuperGridCtrl::MergeLookupDevice(CTreeItem* pTargetRoot, CItemInfo* src)
                 info->SetImage(IMAGE_ONLINE);
                 info->m_bFolder = 0;
                 info->m_bLookup = 1;
+                ReindexNode(node);
                 if (node->m_pParent && node->m_pParent->m_bHideChildren)
                     ExpandNode(node->m_pParent, RowOfNode(node->m_pParent));
                 SelectRow(RowOfNode(node));
@@ -258,16 +259,19 @@ CSuperGridCtrl::CTreeItem* CSuperGridCtrl::CopySubtree(CTreeItem* pTarget, CTree
 
 void CSuperGridCtrl::DropOnRow(int nDragRow, int nTargetRow)
 {
+    DropNode(nDragRow >= 0 ? NodeAtRow(nDragRow) : nullptr, nTargetRow);
+}
+
+void CSuperGridCtrl::DropNode(CTreeItem* source, int nTargetRow)
+{
     m_bDragBegan = 0;
     m_bIsDragging = 0;
     if (m_nDropTarget >= 0)
-        SetItemState(m_nDropTarget, 0, LVIS_DROPHILITED);
+        SetItemState(-1, 0, LVIS_DROPHILITED);
     m_nDropTarget = -1;
-    if (nTargetRow == nDragRow || nTargetRow < 0 || nDragRow < 0)
-        return;
-    CTreeItem* source = NodeAtRow(nDragRow);
-    CTreeItem* target = NodeAtRow(nTargetRow);
-    if (!source || !target || !source->m_lpNodeInfo || !target->m_lpNodeInfo)
+    m_pDragNode = nullptr;
+    CTreeItem* target = nTargetRow >= 0 ? NodeAtRow(nTargetRow) : nullptr;
+    if (!source || !target || target == source || !source->m_lpNodeInfo || !target->m_lpNodeInfo)
         return;
     CTreeItem* sourceRoot = TopOfNode(source);
     CTreeItem* targetRoot = TopOfNode(target);
@@ -303,6 +307,7 @@ void CSuperGridCtrl::DropOnRow(int nDragRow, int nTargetRow)
         src->m_dwStreamPort = ports[1];
         src->m_dwConfigPort = ports[2];
         src->SetItemText(keptText);
+        ReindexNode(source);
         SetRedraw(TRUE);
     };
     if (sourceRoot == m_pMyRoot && m_pServerRoot && targetRoot == m_pServerRoot) {
@@ -310,6 +315,7 @@ void CSuperGridCtrl::DropOnRow(int nDragRow, int nTargetRow)
             giveUp();
             return;
         }
+        ReindexNode(source);
         // The dragged device itself is still under "My DVR"; only another
         // device with the same address and port is a duplicate.
         if (FindMyDevice(src->m_dwIpAddress, src->m_dwConfigPort, source)) {

@@ -419,6 +419,9 @@ void CSuperGridCtrl::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult)
     }
     const auto* nm = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
     m_nDragItem = nm->iItem;
+    // Rows move under a drag when discovery adds or removes devices; the
+    // drop moves the node that was picked up.
+    m_pDragNode = NodeAtRow(m_nDragItem);
     // The picture under the pointer is a nicety; the drag works without it.
     CImageList* image = CreateDragImageEx(m_nDragItem);
     BeginDragImage(image, CPoint(nm->ptAction));
@@ -427,8 +430,9 @@ void CSuperGridCtrl::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CSuperGridCtrl::EndDrag()
 {
+    // The highlighted row may have moved since it was lit.
     if (m_nDropTarget >= 0)
-        SetItemState(m_nDropTarget, 0, LVIS_DROPHILITED);
+        SetItemState(-1, 0, LVIS_DROPHILITED);
     m_nDropTarget = -1;
     m_bIsDragging = 0;
     m_bDragBegan = 0;
@@ -495,12 +499,11 @@ void CSuperGridCtrl::OnDragTimer()
     CTreeItem* node = NodeAtRow(row);
     if (node && HasChildren(node) && node->m_bHideChildren && m_nDragItem >= 0
         && OnItemExpanding(node, row)) {
-        CTreeItem* dragged = NodeAtRow(m_nDragItem);
         ShowDragImage(FALSE);
         SetRedraw(FALSE);
         const int last = ExpandNode(node, row);
         OnItemExpanded(node, row);
-        m_nDragItem = RowOfNode(dragged);
+        m_nDragItem = RowOfNode(m_pDragNode);
         SetRedraw(TRUE);
         EnsureVisible(last, FALSE);
         ShowDragImage(TRUE);
@@ -516,7 +519,7 @@ void CSuperGridCtrl::OnLButtonUp(UINT nFlags, CPoint point)
     }
     UINT flags = 0;
     const int row = HitTest(point, &flags);
-    const int dragRow = m_nDragItem;
+    CTreeItem* dragged = m_pDragNode;
     EndDrag();
-    DropOnRow(dragRow, (flags & LVHT_ONITEM) ? row : -1);
+    DropNode(dragged, (flags & LVHT_ONITEM) ? row : -1);
 }

@@ -107,6 +107,43 @@ BOOL CListCtrl::DeleteItem(int nItem)
     return TRUE;
 }
 
+int CListCtrl::InsertItems(int nItem, const LVITEM* pItems, int nCount)
+{
+    if (!pItems || nItem < 0 || nCount < 0)
+        return -1;
+    nItem = std::min(nItem, int(m_rows.size()));
+    std::vector<Row> rows(static_cast<size_t>(nCount));
+    for (int i = 0; i < nCount; ++i) {
+        const LVITEM& item = pItems[i];
+        Row& row = rows[size_t(i)];
+        if (item.mask & LVIF_TEXT)
+            row.text = item.pszText ? item.pszText : "";
+        if (item.mask & LVIF_IMAGE)
+            row.image = item.iImage;
+        if (item.mask & LVIF_PARAM)
+            row.lParam = item.lParam;
+        if (item.mask & LVIF_INDENT)
+            row.indent = item.iIndent;
+    }
+    m_rows.insert(m_rows.begin() + nItem, std::make_move_iterator(rows.begin()),
+        std::make_move_iterator(rows.end()));
+    InvalidateList();
+    return nItem;
+}
+
+BOOL CListCtrl::DeleteItems(int nFirst, int nCount)
+{
+    if (nCount == 0)
+        return TRUE;
+    if (nCount < 0 || !ValidRow(nFirst) || nCount > int(m_rows.size()) - nFirst)
+        return FALSE;
+    m_rows.erase(m_rows.begin() + nFirst, m_rows.begin() + nFirst + nCount);
+    if (m_nTopIndex > 0 && m_nTopIndex >= int(m_rows.size()))
+        m_nTopIndex = std::max(0, int(m_rows.size()) - 1);
+    InvalidateList();
+    return TRUE;
+}
+
 BOOL CListCtrl::DeleteAllItems()
 {
     m_rows.clear();

@@ -191,6 +191,12 @@ public:
     int InsertItem(const LVITEM* pItem);
     int InsertItem(int nItem, LPCTSTR lpszItem);
     BOOL DeleteItem(int nItem);
+    // Range forms: rows are inserted or removed in one step, so that a
+    // large collapse or expand moves every later row once. InsertItems
+    // takes each item's text, image, param and indent (no state); the rows
+    // come at nItem, nItem + 1, ...; the first row used, or -1.
+    int InsertItems(int nItem, const LVITEM* pItems, int nCount);
+    BOOL DeleteItems(int nFirst, int nCount);
     BOOL DeleteAllItems();
     BOOL GetItem(LVITEM* pItem) const;
     BOOL SetItem(const LVITEM* pItem);

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <filesystem>
 
 namespace
 {
@@ -174,7 +176,8 @@ TEST_F(DeviceDiscoveryTest, AKnownDeviceIsMatchedBySerialThenMacThenAddressAndPo
             EXPECT_EQ(known->m_dwIpAddress, 0x7F000004u);
             EXPECT_EQ(known->m_dwConfigPort, 9004u);
             EXPECT_EQ(known->GetItemText(), "Office"); // a known device keeps its name
-            // The file holds the new address and ports at once.
+            // The file holds the new address and ports once the burst ends.
+            ASSERT_TRUE(PumpMessagesUntil([&] { return !grid->IsTreeChangePending(); }, 10000));
             const FILE_NODE rec = FileRecord(h.Path(), "Office");
             EXPECT_EQ(rec.item.dwIpAddress, 0x7F000004u);
             EXPECT_EQ(rec.dwHttpPort, 9004u);
@@ -184,6 +187,66 @@ TEST_F(DeviceDiscoveryTest, AKnownDeviceIsMatchedBySerialThenMacThenAddressAndPo
             EXPECT_EQ(grid->m_pLocalRoot->m_listChild.size(), 1u);
         }
     }
+}
+
+TEST_F(DeviceDiscoveryTest, RepliesRewriteTheFileOncePerBurstAndOnlyForAChange)
+{
+    for (uint32_t host = 6; host <= 8; ++host)
+        responder.AddDevice(SimDevice(0x7F000000 | host, 0x1111));
+    Start();
+    // Three saved devices that the simulator knows by MAC, at old addresses.
+    for (uint8_t host = 6; host <= 8; ++host) {
+        const std::string name = "Site " + std::to_string(host);
+        ASSERT_NE(grid->InsertDVR(grid->m_pMyRoot, h.Device(name.c_str(), 0x0A000000u | host, host)), nullptr);
+    }
+    auto fileBytes = [&] {
+        std::vector<uint8_t> bytes;
+        EXPECT_TRUE(ReadTreeFileBytes(h.Path(), bytes));
+        return bytes;
+    };
+    namespace fs = std::filesystem;
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    fs::last_write_time(h.Path(), longAgo);
+
+    // A burst of replies that change saved devices: one write at its end,
+    // holding every change.
+    ASSERT_FALSE(grid->IsTreeChangePending());
+    for (const char* address : { "127.0.0.6", "127.0.0.7", "127.0.0.8" })
+        ASSERT_TRUE(socket.ReqUniQuestMsg(address));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return forward.replies == 3 && !grid->IsTreeChangePending(); }, 10000));
+    for (uint8_t host = 6; host <= 8; ++host) {
+        const FILE_NODE rec = FileRecord(h.Path(), ("Site " + std::to_string(host)).c_str());
+        EXPECT_EQ(rec.item.dwIpAddress, 0x7F000000u | host);
+        EXPECT_EQ(rec.dwConfigPort, 9000u + host);
+    }
+    EXPECT_NE(fs::last_write_time(h.Path()), longAgo);
+
+    // The same replies again change nothing: nothing is written.
+    const std::vector<uint8_t> saved = fileBytes();
+    fs::last_write_time(h.Path(), longAgo);
+    for (const char* address : { "127.0.0.6", "127.0.0.7", "127.0.0.8" })
+        ASSERT_TRUE(Ask(address));
+    EXPECT_FALSE(grid->IsTreeChangePending());
+    PumpMessagesUntil([] { return false; }, 50);
+    EXPECT_EQ(fs::last_write_time(h.Path()), longAgo);
+    EXPECT_EQ(fileBytes(), saved);
+
+    // A change still waiting is written by the end of the cycle, or when
+    // the window goes, before its posted save comes.
+    RES_DISCOVER_OVEL moved {};
+    moved.ipAddress = 0x7F000016;
+    const uint8_t mac6[6] = { 0x00, 0x1c, 0x23, 0x10, 0x20, 6 };
+    std::memcpy(moved.mac, mac6, 6);
+    grid->ResDiscoverProc(&moved);
+    ASSERT_TRUE(grid->IsTreeChangePending());
+    grid->EndDiscoveryCycle();
+    EXPECT_FALSE(grid->IsTreeChangePending());
+    EXPECT_EQ(FileRecord(h.Path(), "Site 6").item.dwIpAddress, 0x7F000016u);
+    moved.ipAddress = 0x7F000026;
+    grid->ResDiscoverProc(&moved);
+    ASSERT_TRUE(grid->IsTreeChangePending());
+    grid->DestroyWindow();
+    EXPECT_EQ(FileRecord(h.Path(), "Site 6").item.dwIpAddress, 0x7F000026u);
 }
 
 TEST_F(DeviceDiscoveryTest, TheDeviceSelectedAtStartIsReportedWhenItAnswers)

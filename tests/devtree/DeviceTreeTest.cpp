@@ -525,3 +525,108 @@ TEST(DeviceTree, TheLastDeviceIsSelectedAtStart)
 }
 
 } // namespace
+
+namespace
+{
+
+// A discovery reply of a device with the harness's MAC ending in macLast.
+RES_DISCOVER_OVEL Reply(uint32_t ip, uint8_t macLast, const char* serial = "")
+{
+    RES_DISCOVER_OVEL reply {};
+    reply.ipAddress = ip;
+    const uint8_t mac[6] = { 0x00, 0x1c, 0x23, 0x10, 0x20, macLast };
+    std::memcpy(reply.mac, mac, 6);
+    CItemInfo::SetText(reply.serial, sizeof(reply.serial), serial);
+    CItemInfo::SetText(reply.model, sizeof(reply.model), "QR-1604");
+    return reply;
+}
+
+} // namespace
+
+TEST(DeviceTree, ADeviceIsFoundByItsMacAfterARenameADragAndADelete)
+{
+    TreeHarness h;
+    BuildSample(h);
+    CMySuperGrid& g = *h.grid;
+    const RES_DISCOVER_OVEL reply = Reply(0x0A000002, 2);
+
+    // Renamed in place: the same node answers to its MAC.
+    Item* device = Find(g, "10.0.0.2");
+    g.EndLabelEdit(h.Row(device), "Gate");
+    ASSERT_EQ(Find(g, "Gate"), device);
+    EXPECT_EQ(g.SearchReply(g.m_pMyRoot, reply), device);
+
+    // Dragged into a folder: the copy there answers, the old node is gone.
+    g.DropOnRow(h.Row(device), h.Row(Find(g, "F2")));
+    Item* moved = Find(g, "Gate");
+    ASSERT_NE(moved, nullptr);
+    ASSERT_EQ(moved->m_pParent, Find(g, "F2"));
+    EXPECT_EQ(g.SearchReply(g.m_pMyRoot, reply), moved);
+
+    // A reply with a new MAC re-files the device under it.
+    RES_DISCOVER_OVEL changed = reply;
+    changed.mac[5] = 0x42;
+    g.ModifyNodeOfTreeCtrl(moved, changed, 1);
+    EXPECT_EQ(g.SearchReply(g.m_pMyRoot, changed), moved);
+    EXPECT_EQ(g.SearchReply(g.m_pMyRoot, Reply(0x0B000002, 2)), nullptr) << "the old MAC is no key any more";
+
+    // Deleted: no longer found, and its reply joins "Local Area DVR".
+    g.SelectRow(h.Row(moved));
+    h.boxes.Answer(IDYES);
+    g.OnDelete();
+    ASSERT_EQ(Find(g, "Gate"), nullptr);
+    EXPECT_EQ(g.SearchReply(g.m_pMyRoot, changed), nullptr);
+    g.ResDiscoverProc(&changed);
+    Item* local = Find(g, "10.0.0.2");
+    ASSERT_NE(local, nullptr);
+    EXPECT_EQ(local->m_pParent, g.m_pLocalRoot);
+    EXPECT_EQ(g.SearchReply(g.m_pLocalRoot, changed), local);
+    // The first match in display order wins when two devices share a MAC.
+    CItemInfo* twin = h.Device("A-twin", 0x0A000077, 0x42, "");
+    Item* first = g.InsertDVR(Find(g, "F1"), twin);
+    ASSERT_NE(first, nullptr);
+    CItemInfo* later = h.Device("B-twin", 0x0A000078, 0x42, "");
+    ASSERT_NE(g.InsertDVR(Find(g, "F2"), later), nullptr);
+    EXPECT_EQ(g.SearchReply(g.m_pMyRoot, changed), first);
+}
+
+TEST(DeviceTree, TheDropMovesTheDraggedDeviceWhileDiscoveryMovesRows)
+{
+    TreeHarness h;
+    BuildSample(h);
+    CMySuperGrid& g = *h.grid;
+    auto press = [&](CPoint p) { g.SendMessage(WM_LBUTTONDOWN, kMkLButton, MAKELPARAM(p.x, p.y)); };
+    auto move = [&](CPoint p) { g.SendMessage(WM_MOUSEMOVE, kMkLButton, MAKELPARAM(p.x, p.y)); };
+    auto release = [&](CPoint p) { g.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y)); };
+
+    // A found device sorts in above the dragged one while it is dragged:
+    // the drop still moves the device that was picked up.
+    const CPoint to = h.LabelPoint(Find(g, "F2"));
+    press(h.LabelPoint(Find(g, "10.0.0.9")));
+    move(to);
+    move(to);
+    ASSERT_EQ(g.m_bIsDragging, 1);
+    const RES_DISCOVER_OVEL found = Reply(0x0A00000A, 10, "S10");
+    g.ResDiscoverProc(&found);
+    ASSERT_EQ(g.NodeAtRow(h.Row(Find(g, "10.0.0.10")) + 1), Find(g, "10.0.0.9"));
+    release(to);
+    EXPECT_EQ(Where(Dump(g), "10.0.0.9"), std::vector<std::string> { "10.0.0.9<F2" });
+    EXPECT_EQ(Where(Dump(g), "10.0.0.10"), std::vector<std::string> { "10.0.0.10<Local Area DVR" });
+    EXPECT_EQ(Where(h.FileTree(), "10.0.0.9"), std::vector<std::string> { "10.0.0.9<F2" });
+    EXPECT_EQ(Where(h.FileTree(), "10.0.0.10"), std::vector<std::string> {});
+
+    // A dragged device that the end of the cycle removes is not dropped.
+    press(h.LabelPoint(Find(g, "10.0.0.10")));
+    move(to);
+    move(to);
+    ASSERT_EQ(g.m_bIsDragging, 1);
+    const std::vector<std::string> before = h.FileTree();
+    g.ClearOnlineFlags();
+    g.EndDiscoveryCycle();
+    ASSERT_EQ(Find(g, "10.0.0.10"), nullptr);
+    release(to);
+    EXPECT_EQ(h.FileTree(), before);
+    EXPECT_EQ(Find(g, "10.0.0.10"), nullptr);
+    for (int row = 0; row < g.GetItemCount(); ++row)
+        EXPECT_EQ(g.RowOfNode(g.NodeAtRow(row)), row);
+}
