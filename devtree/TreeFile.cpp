@@ -171,19 +171,20 @@ TreeLoadResult ConsistLlistFromBytes(std::vector<uint8_t> bytes, CTreeFileLists&
     TreeFileImage image;
     if (!image.Assign(std::move(bytes)))
         return TreeLoadResult::NoFile;
+    // Each record is decoded straight from the file's bytes into its node.
     for (size_t i = 0; i < image.NodeCount(); ++i) {
-        FILE_NODE node;
-        DecodeFileNode(image.Node(i), image.NodeBytes(i), &node);
-        if (node.bFolder && !node.szName[0])
-            continue;
-        if (!lists.AllocLlist(node))
+        if (image.IsFolder(i) && image.NodeBytes(i) > 8 && image.Node(i)[8] == 0)
+            continue; // a folder without a name
+        FILE_NODE* node = lists.AppendLlist();
+        if (!node)
             return TreeLoadResult::OutOfMemory;
+        DecodeFileNode(image.Node(i), image.NodeBytes(i), node);
     }
     for (size_t i = 0; i < image.YemNodeCount(); ++i) {
-        FILE_YEM_NODE node;
-        DecodeFileYemNode(image.YemNode(i), image.YemNodeBytes(i), &node);
-        if (!lists.AllocYemLlist(node))
+        FILE_YEM_NODE* node = lists.AppendYemLlist();
+        if (!node)
             return TreeLoadResult::OutOfMemory;
+        DecodeFileYemNode(image.YemNode(i), image.YemNodeBytes(i), node);
     }
     return TreeLoadResult::Loaded;
 }

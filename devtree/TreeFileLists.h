@@ -6,6 +6,9 @@
 
 #include "devtree/TreeFileRecords.h"
 
+#include <memory>
+#include <vector>
+
 struct tagLinkedListNode {
     FILE_NODE node;
     tagLinkedListNode* pNext;
@@ -28,6 +31,10 @@ public:
     // tells the user and asks the application to quit).
     bool AllocLlist(const FILE_NODE& node);
     bool AllocYemLlist(const FILE_YEM_NODE& node);
+    // Append a node for the caller to fill in place (a load decodes into
+    // it); null when memory runs out.
+    FILE_NODE* AppendLlist();
+    FILE_YEM_NODE* AppendYemLlist();
     // Frees both lists and sets their "empty" flags.
     void DeleteLlist();
 
@@ -37,6 +44,17 @@ public:
     tagLinkedYemListNode* m_pYemHead = nullptr;
     tagLinkedYemListNode* m_pYemTail = nullptr;
     bool m_bFirstYemNode = true;
+
+private:
+    // Nodes come from blocks, so that a tree of thousands of records costs
+    // a few allocations; DeleteLlist frees the blocks.
+    template <class ListNode> struct Pool {
+        std::vector<std::unique_ptr<ListNode[]>> blocks;
+        size_t used = 0; // in the last block
+        ListNode* Take();
+    };
+    Pool<tagLinkedListNode> m_nodes;
+    Pool<tagLinkedYemListNode> m_yemNodes;
 };
 
 // The save walk (ConsistLlist / ConsistYemLlist): depth first, each item

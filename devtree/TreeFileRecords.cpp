@@ -2,6 +2,7 @@
 
 #include "link/ByteOrder.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -44,25 +45,70 @@ void PutPasswordTable(uint8_t* out, uint32_t* offset, const PASSWORD_ENTRY* tabl
     DirZeroFill(out, offset, 32 * static_cast<uint32_t>(PASSWORD_TABLE_ENTRIES - i));
 }
 
-void GetPasswordEntry(WireReader& in, PASSWORD_ENTRY* entry, const uint8_t mac[6])
+// The reader below works on whole records of the file's own byte order, so
+// that every field is a copy from a fixed offset that the compiler inlines.
+template <class T> T LoadAt(const uint8_t* record, uint32_t offset)
 {
-    in.Bytes(entry->byUser, 16);
-    in.Bytes(entry->byPassword, 16);
-    if (IsEntryFilled(*entry))
-        MaskWithMac(entry->byPassword, 16, mac);
-    else
-        std::memset(entry, 0, sizeof *entry);
+    T value;
+    std::memcpy(&value, record + offset, sizeof value);
+    return value;
 }
 
-void GetPasswordTable(WireReader& in, PASSWORD_ENTRY* table, const uint8_t mac[6])
+// A text field of `width` bytes into dst[dstSize]: at most dstSize - 1
+// characters up to the first NUL, the rest zero.
+void TextAt(char* dst, size_t dstSize, const uint8_t* record, uint32_t offset, size_t width)
 {
-    bool ended = false;
-    for (int i = 0; i < PASSWORD_TABLE_ENTRIES; ++i) {
-        GetPasswordEntry(in, &table[i], mac);
-        ended = ended || !IsEntryFilled(table[i]);
-        if (ended)
-            std::memset(&table[i], 0, sizeof table[i]);
+    const size_t limit = std::min(width, dstSize - 1);
+    const void* end = std::memchr(record + offset, 0, limit);
+    const size_t n = end ? static_cast<size_t>(static_cast<const uint8_t*>(end) - (record + offset)) : limit;
+    std::memcpy(dst, record + offset, n);
+    std::memset(dst + n, 0, dstSize - n);
+}
+
+// Password entries from `offset` on, unmasked with a record's 16-byte mask;
+// the first entry without a user name ends the table (it and all after it
+// stay zero, as the caller cleared them).
+void PasswordsAt(PASSWORD_ENTRY* entries, int count, const uint8_t* record, uint32_t offset, const uint8_t* mask)
+{
+    for (int i = 0; i < count; ++i, offset += 32) {
+        if (record[offset] == 0)
+            return;
+        PASSWORD_ENTRY& entry = entries[i];
+        std::memcpy(entry.byUser, record + offset, 16);
+        for (int k = 0; k < 16; ++k)
+            entry.byPassword[k] = static_cast<uint8_t>(record[offset + 16 + k] ^ mask[k]);
     }
+}
+
+void DecodeWholeFileNode(const uint8_t* p, FILE_NODE* node)
+{
+    namespace at = TreeFileOffset;
+    std::memset(node, 0, sizeof *node);
+    node->dwId = LoadAt<uint32_t>(p, 0);
+    node->dwParentId = LoadAt<uint32_t>(p, 4);
+    TextAt(node->szName, sizeof node->szName, p, 8, 48);
+    node->wTreeWord = LoadAt<uint16_t>(p, 56);
+    node->bFolder = p[at::Folder];
+    node->bLookup = p[at::Folder + 1];
+    TextAt(node->szLookupHost, sizeof node->szLookupHost, p, 60, 64);
+    std::memcpy(node->dwLookup, p + at::Lookup, sizeof node->dwLookup);
+    TextAt(node->szAddress, sizeof node->szAddress, p, at::Address, 128);
+    if (node->bFolder)
+        return;
+    TextAt(node->item.szSerial, sizeof node->item.szSerial, p, at::Item, 24);
+    node->item.dwIpAddress = LoadAt<uint32_t>(p, at::IpAddress);
+    std::memcpy(node->item.byMac, p + at::Mac, 6);
+    uint8_t mask[16];
+    for (int i = 0; i < 16; ++i)
+        mask[i] = node->item.byMac[i % 6];
+    PasswordsAt(&node->login, 1, p, at::Login, mask);
+    PasswordsAt(node->tableA, PASSWORD_TABLE_ENTRIES, p, at::TableA, mask);
+    PasswordsAt(node->tableB, PASSWORD_TABLE_ENTRIES, p, at::TableB, mask);
+    node->dwHttpPort = LoadAt<uint32_t>(p, at::HttpPort);
+    node->dwStreamPort = LoadAt<uint32_t>(p, at::StreamPort);
+    node->dwConfigPort = LoadAt<uint32_t>(p, at::ConfigPort);
+    TextAt(node->szModel, sizeof node->szModel, p, at::Model, 16);
+    TextAt(node->szVersion, sizeof node->szVersion, p, at::FirmwareVersion, 32);
 }
 
 void GetFileItemType(WireReader& in, FileItemType* item)
@@ -169,34 +215,14 @@ void EncodeFileNode(const FILE_NODE& node, uint8_t* out)
 
 void DecodeFileNode(const uint8_t* data, size_t size, FILE_NODE* node)
 {
-    std::memset(node, 0, sizeof *node);
-    WireReader in(data, size, WireReader::Host);
-    node->dwId = in.U32();
-    node->dwParentId = in.U32();
-    in.Text(node->szName, sizeof node->szName, 48);
-    node->wTreeWord = in.U16();
-    node->bFolder = in.U8();
-    node->bLookup = in.U8();
-    in.Text(node->szLookupHost, sizeof node->szLookupHost, 64);
-    for (uint32_t& word : node->dwLookup)
-        word = in.U32();
-    in.Skip(16);
-    FileItemType item;
-    GetFileItemType(in, &item);
-    in.Text(node->szAddress, sizeof node->szAddress, 128);
-    if (node->bFolder)
+    if (size >= FILE_NODE_SIZE) {
+        DecodeWholeFileNode(data, node);
         return;
-    node->item = item;
-    const uint8_t* mac = item.byMac;
-    GetPasswordEntry(in, &node->login, mac);
-    GetPasswordTable(in, node->tableA, mac);
-    GetPasswordTable(in, node->tableB, mac);
-    in.Skip(2);
-    node->dwHttpPort = in.U32();
-    node->dwStreamPort = in.U32();
-    node->dwConfigPort = in.U32();
-    in.Text(node->szModel, sizeof node->szModel, 16);
-    in.Text(node->szVersion, sizeof node->szVersion, 32);
+    }
+    // A short last record: its missing bytes read as zero.
+    uint8_t whole[FILE_NODE_SIZE] = {};
+    std::memcpy(whole, data, size);
+    DecodeWholeFileNode(whole, node);
 }
 
 FileItemType DecodeFileItemType(const uint8_t* record, size_t size, char (*address)[128])
