@@ -210,14 +210,24 @@ CSuperGridCtrl::CTreeItem* CSuperGridCtrl::InsertNode(CTreeItem* pParent, CItemI
     // The children are in order already: the new one goes to its place,
     // after any equal key, as a stable sort would put it.
     auto& children = pParent->m_listChild;
-    auto at = std::upper_bound(children.begin(), children.end(), node, SortsBefore);
-    children.insert(at, node);
+    auto at = children.insert(std::upper_bound(children.begin(), children.end(), node, SortsBefore), node);
     m_deviceIndex.Add(node);
     if (!bUpdate) {
         pParent->m_bHideChildren = 1;
         return node;
     }
-    const int row = RowOfNode(node);
+    // The new row takes the place of the next sibling's row, else follows
+    // the rows of the previous sibling, else its parent's row.
+    int row = -1;
+    if (at + 1 != children.end()) {
+        row = RowOfNode(*(at + 1));
+    } else if (at != children.begin()) {
+        const int before = RowOfNode(*(at - 1));
+        row = before < 0 ? -1 : before + 1 + ShownRowsBelow(*(at - 1));
+    } else {
+        const int parentRow = RowOfNode(pParent);
+        row = parentRow < 0 || pParent->m_bHideChildren ? -1 : parentRow + 1;
+    }
     if (row >= 0) {
         InsertRowOf(node, row);
         RenumberRows(row);
@@ -437,6 +447,16 @@ int CSuperGridCtrl::ExpandNode(CTreeItem* pItem, int nIndex)
     InsertRowsOf(pItem->m_listChild, nIndex + 1);
     RenumberRows(nIndex);
     return nIndex + int(pItem->m_listChild.size());
+}
+
+int CSuperGridCtrl::ShownRowsBelow(const CTreeItem* pItem) const
+{
+    if (!pItem || pItem->m_bHideChildren)
+        return 0;
+    int rows = 0;
+    for (const CTreeItem* child : pItem->m_listChild)
+        rows += 1 + ShownRowsBelow(child);
+    return rows;
 }
 
 int CSuperGridCtrl::HideFlags(CTreeItem* pItem, BOOL bHide)

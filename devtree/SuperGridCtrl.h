@@ -272,6 +272,8 @@ protected:
     // Marks the expanded branches under pItem collapsed (bHide) and gives the
     // number of rows they showed.
     int HideFlags(CTreeItem* pItem, BOOL bHide);
+    // The rows that a shown node's expanded branches show below it.
+    int ShownRowsBelow(const CTreeItem* pItem) const;
     // Position of a child among its siblings (the roots for a root).
     std::vector<CTreeItem*>::iterator SiblingPosition(CTreeItem* pItem);
     void ReopenExpandedFolders(CTreeItem* pItem);
