@@ -476,16 +476,14 @@ TreeMenuChoice CMySuperGrid::ContextMenuFor(const CTreeItem* pItem) const
 
 void CMySuperGrid::OpenLastCam(int slot)
 {
-    CAM_SERIAL_MAC_INFO last {};
+    // The tree was just loaded from the file, so the entry's device is
+    // looked up in the tree by its MAC rather than in the file's records.
+    LastCamInfo last {};
     CTreeItem* found = nullptr;
-    if (GetLastCam(TreeFilePath(), slot, &last)) {
+    if (GetLastCamEntry(TreeFilePath(), slot, &last) && IsMacAddressSet(last.byMac)) {
         FormatMacText(last.byMac, m_szWaitMac, sizeof(m_szWaitMac));
-        ForEachNode(m_pMyRoot, [&](CTreeItem* node) {
-            char mac[24];
-            FormatMacText(node->m_lpNodeInfo->m_byMac, mac, sizeof(mac));
-            if (!node->m_lpNodeInfo->m_bFolder && std::strcmp(mac, m_szWaitMac) == 0)
-                found = node;
-            return !found;
+        found = FirstUnder(m_pMyRoot, DeviceIndex().ByMac(last.byMac), [&](CTreeItem* node) {
+            return !node->m_lpNodeInfo->m_bFolder && std::memcmp(node->m_lpNodeInfo->m_byMac, last.byMac, 6) == 0;
         });
     }
     if (!found) {

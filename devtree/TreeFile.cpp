@@ -279,6 +279,15 @@ bool SetLastCam(const std::string& path, int slot, const CAM_SERIAL_MAC_INFO& ke
     return image.Write(path);
 }
 
+bool GetLastCamEntry(const std::string& path, int slot, LastCamInfo* entry)
+{
+    TREE_FILE_HEADER header;
+    if (slot < 0 || slot >= LAST_CAM_SLOTS || !ReadTreeFileHeader(path, &header))
+        return false;
+    *entry = header.lastCam[slot];
+    return true;
+}
+
 bool GetLastCam(const std::string& path, int slot, CAM_SERIAL_MAC_INFO* found)
 {
     TreeFileImage image;

@@ -58,3 +58,6 @@ bool SetLastCam(const std::string& path, int slot, const CAM_SERIAL_MAC_INFO& ke
 // is the entry's, its serial number and MAC into `found` (IPv4 number
 // left zero). False when the entry is unset or nothing matches.
 bool GetLastCam(const std::string& path, int slot, CAM_SERIAL_MAC_INFO* found);
+// Last-device entry `slot` as the header holds it, without reading the
+// records; false when the slot is out of range or the file cannot be read.
+bool GetLastCamEntry(const std::string& path, int slot, LastCamInfo* entry);

@@ -1,0 +1,3 @@
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+suite_add_bench(bench_tree_grid SOURCES ${CMAKE_CURRENT_LIST_DIR}/TreeGridBench.cpp
+  LIBS bench_tree_data devtree_grid resources_setup Qt6::Widgets)
