@@ -204,8 +204,10 @@ bool ReadLlistAndUpdateFile(const std::string& path, const CTreeFileLists& lists
         ++nodes;
     for (const tagLinkedYemListNode* p = lists.m_pYemHead; p && hasServerBranch; p = p->pNext)
         ++yemNodes;
-    std::vector<uint8_t> bytes(
-        TREE_FILE_HEADER_SIZE + nodes * FILE_NODE_SIZE + yemNodes * FILE_YEM_NODE_SIZE);
+    // Kept from save to save: a large tree's buffer, fresh each time, would
+    // be mapped and faulted in page by page by every save.
+    static thread_local std::vector<uint8_t> bytes;
+    bytes.assign(TREE_FILE_HEADER_SIZE + nodes * FILE_NODE_SIZE + yemNodes * FILE_YEM_NODE_SIZE, 0);
     uint8_t* out = bytes.data() + TREE_FILE_HEADER_SIZE;
     bool moved[LAST_CAM_SLOTS] = {};
     for (const tagLinkedListNode* p = lists.m_pHead; p; p = p->pNext, out += FILE_NODE_SIZE) {
