@@ -9,16 +9,20 @@ CMySuperGrid* CCamSelSelection::Tree() const
     return m_pView->GetTree(m_pView->GetCurrentFamily());
 }
 
-void CCamSelSelection::SetDevicePassword(int slot, const BYTE password[16], BOOL bSave)
+BOOL CCamSelSelection::SetDevicePassword(int slot, const BYTE password[16], BOOL bSave)
 {
     CMySuperGrid* tree = Tree();
-    if (CSuperGridCtrl::CTreeItem* item = tree->FindCurrentItem(nullptr))
-        tree->SetPasswd(item->m_lpNodeInfo, slot, CONFIG_ADMIN_USER, password, bSave);
+    CSuperGridCtrl::CTreeItem* item = tree->FindLoggedInItem(nullptr);
+    if (!item)
+        return !bSave;
+    // Only devices of "My DVR" keep passwords: for others there is nothing to clear.
+    const BOOL stored = tree->SetPasswd(item->m_lpNodeInfo, slot, CONFIG_ADMIN_USER, password, bSave);
+    return stored || !bSave;
 }
 
-void CCamSelSelection::SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort)
+BOOL CCamSelSelection::SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort)
 {
-    Tree()->SetCurrentDevicePorts(httpPort, streamPort, configPort);
+    return Tree()->SetCurrentDevicePorts(httpPort, streamPort, configPort) ? TRUE : FALSE;
 }
 
 void CCamSelSelection::UpdateSelectedDevice()
@@ -31,17 +35,24 @@ void CCamSelSelection::UpdateDeviceInfo()
     Tree()->SetCurrentInfoText(g_CurrentDevice.szInfo);
 }
 
-void CCamSelSelection::OnLoggedIn(const char*, const BYTE*, BOOL) { }
+void CCamSelSelection::OnLoggedIn(const char* serial, const BYTE mac[6], BOOL bMacKnown)
+{
+    // The device of this login is selected at the next start.
+    if (bMacKnown)
+        Tree()->SetLastCam(serial, mac);
+}
 
 void CCamSelSelection::RediscoverDevice(DWORD address)
 {
-    Tree()->SetCurrentDeviceIp(address);
+    CMySuperGrid* tree = Tree();
+    tree->SetCurrentDeviceIp(address);
+    tree->RediscoverDevice(address, 1);
     m_pView->ReqDiscoveryMsg();
 }
 
 BOOL CCamSelSelection::ReqUniQuestMsg(const char* address)
 {
-    return m_pView->ReqUniQuestMsg(static_cast<LPCTSTR>(address));
+    return m_pView->ReqUniQuestMsg(address) ? TRUE : FALSE;
 }
 
 void CCamSelSelection::ReqChangeIpMsg(const BYTE password[16], const BYTE mac[6], DWORD newAddress)

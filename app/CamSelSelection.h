@@ -15,8 +15,8 @@ public:
     {
     }
 
-    void SetDevicePassword(int slot, const BYTE password[16], BOOL bSave) override;
-    void SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort) override;
+    BOOL SetDevicePassword(int slot, const BYTE password[16], BOOL bSave) override;
+    BOOL SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort) override;
     void UpdateSelectedDevice() override;
     void UpdateDeviceInfo() override;
     void OnLoggedIn(const char* serial, const BYTE mac[6], BOOL bMacKnown) override;

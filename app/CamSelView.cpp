@@ -6,6 +6,7 @@
 #include "devtree/DeviceMessages.h"
 #include "devtree/TreeFile.h"
 #include "link/DeviceHelpers.h"
+#include "link/HostName.h"
 #include "link/ThreadZpt.h"
 #include "platform/base/Services.h"
 #include "platform/ui/ResourceModule.h"
@@ -27,6 +28,8 @@ ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 1, OnFamily1)
 ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 2, OnFamily2)
 ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 3, OnFamily3)
 ON_BN_CLICKED(IDC_FAMILY_BUTTON_FIRST + 4, OnFamily4)
+ON_COMMAND(ID_CAMSEL_ADD_DEVICE, OnAddDevice)
+ON_COMMAND(ID_CAMSEL_DELETE_DEVICE, OnDeleteDevice)
 ON_COMMAND(ID_CAMSEL_RESTART_DISCOVERY, OnRestartDiscovery)
 ON_MESSAGE(WM_DEVICE_CLEAR, OnDeviceClear)
 ON_MESSAGE(WM_DEVICE_SELECT, OnDeviceSelect)
@@ -94,6 +97,7 @@ int CCamSelView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         tree.m_nFamily = uint32_t(family);
         tree.SetInstallFolder(g_szInstallDir);
         tree.SetOwnerView(this);
+        tree.SetProbeView(this);
         tree.Create(
             WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, empty, this, IDC_DEVICE_TREE);
         tree.InitializeGrid();
@@ -101,6 +105,8 @@ int CCamSelView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // This build shows the DVR family only, whatever was stored.
     m_dwLastFamily = FAMILY_DVR;
     m_nCurrentFamily = FAMILY_DVR;
+    // Menus and dialogs read the family before any device is selected.
+    g_CurrentDevice.dwFamily = FAMILY_DVR;
     if (CConfigView* view = ConfigView())
         view->m_nRequestedFamily = FAMILY_DVR;
     LayoutPane();
@@ -170,6 +176,7 @@ void CCamSelView::OnInitialUpdate()
 void CCamSelView::InitPane()
 {
     CreateAdapterSockets();
+    CreateRegServerSocket();
     for (int family = 0; family < FAMILY_COUNT; ++family) {
         CMySuperGrid& tree = m_Tree[family];
         // The DVR tree's file exists from the first start on.
@@ -232,13 +239,24 @@ BOOL CCamSelView::ReqDiscoveryMsg()
     return sent;
 }
 
-BOOL CCamSelView::ReqUniQuestMsg(LPCTSTR lpszAddress)
+BOOL CCamSelView::CreateRegServerSocket()
+{
+    m_RegServerSocket.Close();
+    if (!m_RegServerSocket.Create(0, SOCK_DGRAM, FD_ALL_EVENTS, nullptr)) {
+        AfxMessageBox("UDP Socket Creation Fails");
+        return FALSE;
+    }
+    m_RegServerSocket.Reset(this);
+    return TRUE;
+}
+
+bool CCamSelView::ReqUniQuestMsg(const char* address)
 {
     for (int i = 0; i < m_nAdapterCount; ++i) {
-        if (m_pAdapterSocket[i] && !m_pAdapterSocket[i]->ReqUniQuestMsg(lpszAddress))
-            return FALSE;
+        if (m_pAdapterSocket[i] && !m_pAdapterSocket[i]->ReqUniQuestMsg(address))
+            return false;
     }
-    return TRUE;
+    return true;
 }
 
 BOOL CCamSelView::ReqChangeIpMsg(const BYTE* password16, const BYTE* mac, DWORD dwNewAddress)
@@ -331,13 +349,33 @@ LRESULT CCamSelView::OnRetYemMsg(WPARAM wParam, LPARAM)
     auto* node = reinterpret_cast<ZPT_NODE*>(wParam);
     if (!node)
         return 1;
+    TakeRegServerRecord(node);
+    std::free(node);
+    return 1;
+}
+
+void CCamSelView::OnRegServerRecord(ZPT_NODE* pNode)
+{
+    if (pNode)
+        TakeRegServerRecord(pNode);
+}
+
+void CCamSelView::TakeRegServerRecord(ZPT_NODE* node)
+{
     ParseDirectoryReply(node);
     char model[17] = {};
     std::memcpy(model, node->szModel, 16);
-    const int family = ClassifyModel(model);
-    m_Tree[family].RetYemMsg(node);
-    std::free(node);
-    return 1;
+    m_Tree[ClassifyModel(model)].RetYemMsg(node);
+}
+
+void CCamSelView::OnAddDevice()
+{
+    m_Tree[m_nCurrentFamily].OnAddCam();
+}
+
+void CCamSelView::OnDeleteDevice()
+{
+    m_Tree[m_nCurrentFamily].OnDelete();
 }
 
 void CCamSelView::SetFamily(int family)
@@ -371,11 +409,11 @@ void CCamSelView::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
 {
     if (!pReply || ClassifyModel(pReply->model) != m_nCurrentFamily)
         return;
-    const std::string from = FormatIpAddress(pReply->ipAddress);
-    if (!m_strProbeAddress.empty() && from == m_strProbeAddress) {
-        // The add-device dialog takes it once it exists.
+    if (m_pAddDvrDlg && m_dwAwaitedAddress && pReply->ipAddress == m_dwAwaitedAddress) {
+        m_pAddDvrDlg->OnProbeReply(*pReply);
         return;
     }
+    const std::string from = FormatIpAddress(pReply->ipAddress);
     if (m_pIpChangeWaiter && from == m_strIpChangeAddress) {
         CConfigView* waiter = m_pIpChangeWaiter;
         m_pIpChangeWaiter = nullptr;
@@ -387,7 +425,14 @@ void CCamSelView::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
     m_Tree[m_nCurrentFamily].ResDiscoverProc(pReply);
 }
 
-void CCamSelView::SetChangedIp() { }
+void CCamSelView::SetChangedIp()
+{
+    // The device took its new address: the selected node learns it, so that
+    // its answer from there is known as this device's.
+    CConfigView* view = ConfigView();
+    if (view && view->IsIpChanging())
+        m_Tree[m_nCurrentFamily].SetChangedIp(view->NewAddress());
+}
 
 BOOL CCamSelView::IsIpChangePending()
 {
@@ -409,8 +454,8 @@ void CCamSelView::RequestLogin()
 void CCamSelView::ReqUniQuestMsg(const char* address, bool isProbe)
 {
     if (isProbe)
-        m_strProbeAddress = address ? address : "";
-    ReqUniQuestMsg(static_cast<LPCTSTR>(address));
+        m_dwAwaitedAddress = ParseIpAddress(address ? address : "");
+    ReqUniQuestMsg(address);
 }
 
 namespace
@@ -449,7 +494,24 @@ void CCamSelView::RegistrationAddress(const char*) { }
 
 void CCamSelView::ClearProbe()
 {
-    m_strProbeAddress.clear();
+    m_pAddDvrDlg = nullptr;
+    m_dwAwaitedAddress = 0;
+}
+
+void CCamSelView::DialUp()
+{
+    CConfigView::DialUpLogin();
+}
+
+void CCamSelView::HangUp()
+{
+    CConfigView::HangUpDialUp();
+}
+
+void CCamSelView::ClearAddressChanged()
+{
+    if (CConfigView* view = ConfigView())
+        view->ClearAddressChanged();
 }
 
 void CCamSelView::WaitForAddressChange(CConfigView* pWaiter, const char* address)

@@ -6,8 +6,10 @@
 #pragma once
 
 #include "devtree/MySuperGrid.h"
+#include "dialogs/AddDvrDlg.h"
 #include "link/MsgSocket.h"
 #include "link/RegServerRecords.h"
+#include "link/RegServerSocket.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DocView.h"
 
@@ -36,7 +38,11 @@ constexpr UINT ID_CAMSEL_ADD_DEVICE = 4000;
 constexpr UINT ID_CAMSEL_DELETE_DEVICE = 4001;
 constexpr UINT ID_CAMSEL_RESTART_DISCOVERY = 4002;
 
-class CCamSelView : public CView, public CDiscoveryOwner, public IDeviceTreeOwner
+class CCamSelView : public CView,
+                    public CDiscoveryOwner,
+                    public IDeviceTreeOwner,
+                    public IAddDvrProbeView,
+                    public CRegServerRecordTarget
 {
     DECLARE_DYNCREATE(CCamSelView)
 public:
@@ -49,7 +55,8 @@ public:
 
     // Discovery, on every adapter socket.
     BOOL ReqDiscoveryMsg();
-    BOOL ReqUniQuestMsg(LPCTSTR lpszAddress);
+    // Sends to one address on every adapter socket; false as soon as a send fails.
+    bool ReqUniQuestMsg(const char* address) override;
     BOOL ReqChangeIpMsg(const BYTE* password16, const BYTE* mac, DWORD dwNewAddress);
     void RestartDiscovery();
     // Asks a registration server for device records through the download
@@ -72,6 +79,21 @@ public:
     void FetchGroup(const char* serverAddress, const char* groupId) override;
     void RegistrationAddress(const char* address) override;
     void ClearProbe() override;
+    void DialUp() override;
+    void HangUp() override;
+    void ClearAddressChanged() override;
+
+    // IAddDvrProbeView: the open Add New DVR dialog and the address it probes.
+    void SetAwaitedAddress(uint32_t address) override { m_dwAwaitedAddress = address; }
+    uint32_t GetAwaitedAddress() const override { return m_dwAwaitedAddress; }
+    void SetOpenAddDvrDlg(CAddDvrDlg* dialog) override { m_pAddDvrDlg = dialog; }
+
+    // CRegServerRecordTarget: a record of a listing on the registration-server socket.
+    void OnRegServerRecord(ZPT_NODE* pNode) override;
+    // The registration-server socket on any address; "UDP Socket Creation
+    // Fails" when it cannot be made, and the program runs on without it.
+    BOOL CreateRegServerSocket();
+    CRegServerSocket* GetRegServerSocket() { return &m_RegServerSocket; }
 
     // The address change of the configuration view waits for this address.
     void WaitForAddressChange(CConfigView* pWaiter, const char* address);
@@ -102,6 +124,10 @@ protected:
     LRESULT OnDeviceSelectInFamily(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeviceChangeIp(WPARAM wParam, LPARAM lParam);
     LRESULT OnRetYemMsg(WPARAM wParam, LPARAM lParam);
+    void OnAddDevice();
+    void OnDeleteDevice();
+    // A registration-server record to the tree of its model's family.
+    void TakeRegServerRecord(ZPT_NODE* node);
 
     void LayoutPane();
     void InitPane();
@@ -121,8 +147,10 @@ protected:
     std::string m_strIpChangeAddress;
     // The address-change request went out and the change has not ended.
     bool m_bIpChangeSent = false;
-    // The address an add-device dialog probes (empty: none).
-    std::string m_strProbeAddress;
+    // The open Add New DVR dialog and the address whose reply it waits for.
+    CAddDvrDlg* m_pAddDvrDlg = nullptr;
+    uint32_t m_dwAwaitedAddress = 0;
+    CRegServerSocket m_RegServerSocket;
     int m_nFirstRedraws = 0;
     bool m_bFirstRun = true;
 

@@ -41,6 +41,9 @@ constexpr UINT IDS_IP_CHANGE_OK = 61450;
 constexpr UINT IDS_IP_CHANGING = 61551;
 
 constexpr char kProgramTitle[] = "Pellmoor Tarnwick";
+constexpr char kNotStored[]
+    = "The password and port of this device could not be stored in the device list; they hold for this "
+      "session only.";
 constexpr int kInfoListId = 1;
 constexpr int kInfoListHeight = 170;
 constexpr DWORD kGridLines = 0x0001; // LVS_EX_GRIDLINES
@@ -439,6 +442,12 @@ void CConfigView::UpdateDevice(const SELECTED_DEVICE* pDevice, BOOL bSetAddress)
 {
     if (!pDevice || !m_bLoggedOut)
         return;
+    // The device answers on another port now: the login bar follows it.
+    if (pDevice->dwConfigPort && pDevice->dwConfigPort != g_CurrentDevice.dwConfigPort) {
+        CString port;
+        port.Format("%d", int(pDevice->dwConfigPort));
+        m_Port.SetWindowText(port);
+    }
     SetCurrentDevice(*pDevice);
     ShowDeviceInfo();
     if (bSetAddress)
@@ -513,10 +522,12 @@ BOOL CConfigView::Login()
 
     m_bSavePassword = m_SavePassword.GetCheck() == BST_CHECKED;
     IDeviceSelection* pSelection = GetDeviceSelection();
+    bool stored = true;
     if (pSelection) {
-        pSelection->SetDevicePassword(0, m_byPasswordBlock, m_bSavePassword);
-        pSelection->SetDevicePorts(
-            g_CurrentDevice.dwStreamPort, g_CurrentDevice.dwHttpPort, g_CurrentDevice.dwConfigPort);
+        stored = pSelection->SetDevicePassword(0, m_byPasswordBlock, m_bSavePassword) != FALSE;
+        stored = pSelection->SetDevicePorts(
+                     g_CurrentDevice.dwStreamPort, g_CurrentDevice.dwHttpPort, g_CurrentDevice.dwConfigPort)
+            && stored;
     }
 
     m_bLoggedOut = FALSE;
@@ -535,6 +546,8 @@ BOOL CConfigView::Login()
         pSelection->OnLoggedIn(m_CameraInfo.szSerial, m_CameraInfo.byMac, g_CurrentDevice.bMacText);
     SetTitle(g_CurrentDevice.szName);
     m_nFirstFirmwareClass = m_nFirmwareClass;
+    if (!stored)
+        AfxMessageBox(kNotStored);
     return TRUE;
 }
 
@@ -774,8 +787,9 @@ void CConfigView::OnSavePassword()
     }
     BYTE block[16] = {};
     std::memcpy(block, g_strDevicePassword.data(), std::min<size_t>(16, g_strDevicePassword.size()));
-    if (IDeviceSelection* pSelection = GetDeviceSelection())
-        pSelection->SetDevicePassword(0, block, m_bSavePassword);
+    IDeviceSelection* pSelection = GetDeviceSelection();
+    if (pSelection && !pSelection->SetDevicePassword(0, block, m_bSavePassword))
+        AfxMessageBox(kNotStored);
 }
 
 // Dial-up.

@@ -89,6 +89,12 @@ public:
     BOOL IsIpChanging() const { return m_bIpChanging; }
     // The last text of the address change's wait box.
     std::string WaitBoxText() const { return m_strWaitText; }
+    // The open wait box of an address change, or null.
+    CIpChangeWaitDlg* WaitBox() const { return m_pWaitDlg; }
+    // The address an address change moves the device to.
+    DWORD NewAddress() const { return m_dwNewAddress; }
+    // The device answered at its new address.
+    void ClearAddressChanged() { m_bAddressChanged = 0; }
 
     // The family the device-selection view asks for.
     int m_nRequestedFamily = 4;

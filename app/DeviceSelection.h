@@ -1,7 +1,6 @@
 // What the configuration view asks of the device-selection view: the device
 // tree's stored fields, discovery probes and the address change. The
-// device-selection view implements it and registers itself; tests register
-// their own over a simulated device.
+// device-selection view implements it and registers itself.
 #pragma once
 
 #include "platform/base/Types.h"
@@ -16,9 +15,11 @@ public:
     virtual ~IDeviceSelection() = default;
 
     // Stores the password of the current device's tree node (slot 0: the
-    // default user), with the save-password flag.
-    virtual void SetDevicePassword(int slot, const BYTE password[16], BOOL bSave) = 0;
-    virtual void SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort) = 0;
+    // default user), with the save-password flag; FALSE when a password to
+    // keep could not be stored.
+    virtual BOOL SetDevicePassword(int slot, const BYTE password[16], BOOL bSave) = 0;
+    // FALSE when the device's node is not found or its file record not written.
+    virtual BOOL SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort) = 0;
     // Copies the lookup settings of g_CurrentDevice into the tree node.
     virtual void UpdateSelectedDevice() = 0;
     // The description of g_CurrentDevice into the tree node.

@@ -27,4 +27,9 @@ public:
     virtual void RegistrationAddress(const char* address) = 0;
     // The add-device dialog was cancelled: forget the probe.
     virtual void ClearProbe() = 0;
+    // Dial Up and Hang Up of the selected device, by the configuration view.
+    virtual void DialUp() = 0;
+    virtual void HangUp() = 0;
+    // The device answered at the address it was changed to.
+    virtual void ClearAddressChanged() = 0;
 };

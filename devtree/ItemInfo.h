@@ -92,6 +92,11 @@ public:
     uint32_t m_dwStreamPort = 0;
     uint32_t m_dwConfigPort = 0;
 
+    // For a looked-up device: asks its registration server for its current
+    // address, which becomes the address text and IPv4 number. Without an
+    // answer the address text stays; `address` gets the text either way.
+    bool GetAddress(CString& address);
+
     // The four lookup words of a device.
     uint32_t LookupWord(int i) const;
     void SetLookupWord(int i, uint32_t value);

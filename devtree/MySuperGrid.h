@@ -113,6 +113,16 @@ public:
     // by address and configuration port when the entry lacks a serial or
     // MAC, else by MAC. The setters patch the device's record in place.
     CTreeItem* FindCurrentItem(bool* underMyDvr);
+    // The entry of the session's device: the selected device row (of any
+    // branch) when it has the address of g_CurrentDevice, else FindCurrentItem's.
+    CTreeItem* FindLoggedInItem(bool* underMyDvr);
+    // A device took its new address: the selected device row gets it.
+    void SetChangedIp(uint32_t ipAddress);
+    // The next discovery answer from this address (with the flag set) is
+    // the answer of the device whose address was changed.
+    void RediscoverDevice(uint32_t ipAddress, uint8_t flag);
+    // Remembers a logged-in device as last-device entry 0 of the file.
+    bool SetLastCam(const char* serial, const uint8_t mac[6]);
     bool SetCurrentDevicePorts(uint32_t httpPort, uint32_t streamPort, uint32_t configPort);
     bool SetCurrentDeviceIp(uint32_t ipAddress);
     bool SetCurrentLookupSettings(const uint32_t lookup[4]);
@@ -153,6 +163,8 @@ public:
     void ResDiscoverProc(const RES_DISCOVER_OVEL* reply);
     // The reply of the device whose address was changed.
     void ChangedIpReply(const RES_DISCOVER_OVEL* reply);
+    // WM_DEVICE_UPDATE for a device row of "My DVR" (lParam: setAddress).
+    void SendDeviceUpdate(CTreeItem* node, LPARAM setAddress);
     // A record of a registration server: its device under the server node.
     void RetYemMsg(ZPT_NODE* record);
     // The address a registration server gave for a looked-up device.
@@ -166,6 +178,8 @@ public:
         uint32_t httpPort = 0, uint32_t streamPort = 0, uint32_t configPort = 0);
     CTreeItem* InsertOvelNodeOfListCtrl(const RES_DISCOVER_OVEL& reply);
     CTreeItem* SearchYemParent(const ZPT_NODE& record);
+    // The looked-up device of "My DVR" that a registration record answers.
+    CTreeItem* FindLookedUpDevice(const ZPT_NODE& record);
 
     // Overrides of the tree-in-list control.
     void DeleteCamNotRoot(const uint8_t* mac) override;
@@ -180,6 +194,9 @@ public:
     void ShowAlreadyExists() override;
     BOOL AskPortAssignment(CItemInfo* lpInfo) override;
     BOOL GetSavedPassword(const CItemInfo* lpInfo, uint8_t password[16]) override;
+    // A click on a looked-up device: its registration server tells where it
+    // is, and discovery probes it there.
+    void ProbeLookedUpDevice(CItemInfo* lpInfo) override;
 
     // Commands.
     void OnNewFolder();
@@ -188,7 +205,8 @@ public:
     void OnAddGroupId();
     void OnRename();
     void OnChangeIp();
-    void OnSelectForLine();
+    void OnDialUp();
+    void OnHangUp();
     void OnContextMenu(CWnd* pWnd, CPoint pos);
 
     // Whether the tree has the registration-server branch.
@@ -200,6 +218,8 @@ public:
     char m_szWaitMac[24] = {};
     uint8_t m_bLookupPending = 0;
     uint8_t m_bRedrawNeeded = 0;
+    uint32_t m_dwExpectedAddress = 0;
+    uint8_t m_bExpectChange = 0;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -211,6 +231,8 @@ protected:
     // Depth-first over a branch, each node before its children.
     template <class Fn> void ForEachNode(CTreeItem* root, Fn fn);
     CTreeItem* SelectedNode() const;
+    // Sends the selected device to the owner for Dial Up or Hang Up.
+    bool SelectForLine();
     // Inserts under the parent, shown, and saves; null when the name is taken.
     CTreeItem* InsertAndSave(CTreeItem* pParent, std::unique_ptr<CItemInfo> info);
     // The row is selected, scrolled to and becomes the current item.

@@ -28,8 +28,8 @@ ON_COMMAND(ID_TREE_ADD_ZPT, OnAddZpt)
 ON_COMMAND(ID_TREE_ADD_GROUP_ID, OnAddGroupId)
 ON_COMMAND(ID_TREE_RENAME, OnRename)
 ON_COMMAND(ID_TREE_CHANGE_IP, OnChangeIp)
-ON_COMMAND(ID_TREE_DIAL_UP, OnSelectForLine)
-ON_COMMAND(ID_TREE_HANG_UP, OnSelectForLine)
+ON_COMMAND(ID_TREE_DIAL_UP, OnDialUp)
+ON_COMMAND(ID_TREE_HANG_UP, OnHangUp)
 ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
@@ -134,16 +134,31 @@ void CMySuperGrid::OnChangeIp()
         std::memcpy(passwordText, password, 16);
     CIpAddressDlg dlg(this);
     dlg.SetValues(info->m_szAddress, passwordText);
+    // The change goes out with the password of the dialog's second edit.
     if (dlg.DoModal() == IDOK)
-        SendToOwner(WM_DEVICE_CHANGE_IP, WPARAM(dlg.m_dwAddress), LPARAM(dlg.m_strAddress.GetString()));
+        SendToOwner(WM_DEVICE_CHANGE_IP, WPARAM(dlg.m_dwAddress), LPARAM(dlg.m_strSecond.GetString()));
 }
 
-void CMySuperGrid::OnSelectForLine()
+bool CMySuperGrid::SelectForLine()
 {
     // The configuration view dials or hangs up the device selected here.
     CTreeItem* node = SelectedNode();
-    if (node && !node->m_lpNodeInfo->m_bFolder)
-        SendDeviceSelect(node->m_lpNodeInfo);
+    if (!node || node->m_lpNodeInfo->m_bFolder)
+        return false;
+    SendDeviceSelect(node->m_lpNodeInfo);
+    return m_pOwnerView != nullptr;
+}
+
+void CMySuperGrid::OnDialUp()
+{
+    if (SelectForLine())
+        m_pOwnerView->DialUp();
+}
+
+void CMySuperGrid::OnHangUp()
+{
+    if (SelectForLine())
+        m_pOwnerView->HangUp();
 }
 
 BOOL CMySuperGrid::AskPortAssignment(CItemInfo* lpInfo)
@@ -168,4 +183,18 @@ BOOL CMySuperGrid::GetSavedPassword(const CItemInfo* lpInfo, uint8_t password[16
         return FALSE;
     std::memcpy(password, record.login.byPassword, 16);
     return TRUE;
+}
+
+void CMySuperGrid::ProbeLookedUpDevice(CItemInfo* lpInfo)
+{
+    if (!lpInfo)
+        return;
+    const TreeItemKey key = ItemKey(lpInfo); // as the file knows the device
+    CString address;
+    if (lpInfo->GetAddress(address)) {
+        if (lpInfo->m_bKnown)
+            UpdateDeviceIpInFile(TreeFilePath(), key, lpInfo->m_dwIpAddress);
+    }
+    if (m_pOwnerView)
+        m_pOwnerView->ReqUniQuestMsg(address, true);
 }

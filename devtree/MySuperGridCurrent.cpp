@@ -4,6 +4,7 @@
 
 #include "devtree/TreeFile.h"
 #include "link/ByteOrder.h"
+#include "link/DeviceHelpers.h"
 
 #include <cstring>
 
@@ -42,10 +43,24 @@ CSuperGridCtrl::CTreeItem* CMySuperGrid::FindCurrentItem(bool* underMyDvr)
     return nullptr;
 }
 
+CSuperGridCtrl::CTreeItem* CMySuperGrid::FindLoggedInItem(bool* underMyDvr)
+{
+    // The selected row is the device of the login even when the login used
+    // another port than the row knows, which the search by port would miss.
+    CTreeItem* node = SelectedNode();
+    if (node && node->m_lpNodeInfo && !node->m_lpNodeInfo->m_bFolder
+        && node->m_lpNodeInfo->m_dwIpAddress == g_CurrentDevice.dwIpAddress) {
+        if (underMyDvr)
+            *underMyDvr = TopOfNode(node) == m_pMyRoot;
+        return node;
+    }
+    return FindCurrentItem(underMyDvr);
+}
+
 bool CMySuperGrid::SetCurrentDevicePorts(uint32_t httpPort, uint32_t streamPort, uint32_t configPort)
 {
     bool mine = false;
-    CTreeItem* node = FindCurrentItem(&mine);
+    CTreeItem* node = FindLoggedInItem(&mine);
     if (!node)
         return false;
     CItemInfo* info = node->m_lpNodeInfo;
@@ -60,7 +75,7 @@ bool CMySuperGrid::SetCurrentDevicePorts(uint32_t httpPort, uint32_t streamPort,
 bool CMySuperGrid::SetCurrentDeviceIp(uint32_t ipAddress)
 {
     bool mine = false;
-    CTreeItem* node = FindCurrentItem(&mine);
+    CTreeItem* node = FindLoggedInItem(&mine);
     if (!node)
         return false;
     CItemInfo* info = node->m_lpNodeInfo;
@@ -73,7 +88,7 @@ bool CMySuperGrid::SetCurrentDeviceIp(uint32_t ipAddress)
 bool CMySuperGrid::SetCurrentLookupSettings(const uint32_t lookup[4])
 {
     bool mine = false;
-    CTreeItem* node = FindCurrentItem(&mine);
+    CTreeItem* node = FindLoggedInItem(&mine);
     if (!node)
         return false;
     for (int i = 0; i < 4; ++i)
@@ -83,7 +98,7 @@ bool CMySuperGrid::SetCurrentLookupSettings(const uint32_t lookup[4])
 
 bool CMySuperGrid::SetCurrentInfoText(const char* text)
 {
-    CTreeItem* node = FindCurrentItem(nullptr);
+    CTreeItem* node = FindLoggedInItem(nullptr);
     if (!node)
         return false;
     CItemInfo::SetText(node->m_lpNodeInfo->m_szInfo, sizeof(node->m_lpNodeInfo->m_szInfo), text);
@@ -110,4 +125,31 @@ bool CMySuperGrid::FindConnectedDevice(uint32_t ipAddress)
             }))
             return true;
     return false;
+}
+
+void CMySuperGrid::SetChangedIp(uint32_t ipAddress)
+{
+    CTreeItem* node = SelectedNode();
+    if (!node || node->m_lpNodeInfo->m_bFolder)
+        return;
+    CItemInfo* info = node->m_lpNodeInfo;
+    info->m_dwIpAddress = ipAddress;
+    CItemInfo::SetText(info->m_szAddress, sizeof(info->m_szAddress), FormatIpAddress(ipAddress).c_str());
+    if (TopOfNode(node) == m_pMyRoot)
+        ConsistLlistAndUpdateFile();
+}
+
+void CMySuperGrid::RediscoverDevice(uint32_t ipAddress, uint8_t flag)
+{
+    m_dwExpectedAddress = ipAddress;
+    m_bExpectChange = flag;
+}
+
+bool CMySuperGrid::SetLastCam(const char* serial, const uint8_t mac[6])
+{
+    CAM_SERIAL_MAC_INFO key {};
+    if (serial)
+        std::memcpy(key.szSerial, serial, strnlen(serial, sizeof(key.szSerial)));
+    std::memcpy(key.byMac, mac, 6);
+    return ::SetLastCam(TreeFilePath(), 0, key);
 }

@@ -9,6 +9,7 @@
 #include "platform/base/Services.h"
 
 #include <cctype>
+#include <strings.h>
 #include <cstring>
 #include <memory>
 
@@ -167,18 +168,27 @@ void CMySuperGrid::ResDiscoverProc(const RES_DISCOVER_OVEL* reply)
     if (!reply)
         return;
     m_bRedrawNeeded = 1;
+    if (m_bExpectChange && reply->ipAddress == m_dwExpectedAddress) {
+        // The device answers at the address it was given.
+        m_bExpectChange = 0;
+        ChangedIpReply(reply);
+        if (m_pOwnerView)
+            m_pOwnerView->ClearAddressChanged();
+        return;
+    }
     if (CTreeItem* node = SearchReply(m_pMyRoot, *reply)) {
+        const uint32_t oldPort = node->m_lpNodeInfo->m_dwConfigPort;
         ModifyNodeOfTreeCtrl(node, *reply, 1);
         char mac[24];
         FormatMacText(reply->mac, mac, sizeof(mac));
+        const bool selected = SelectedNode() == node;
         if (m_bWaitSelection && std::strcmp(mac, m_szWaitMac) == 0) {
             m_bWaitSelection = 0;
-            if (SelectedNode() == node) {
-                auto rec = std::make_unique<SELECTED_DEVICE>();
-                BuildSelectedDevice(node->m_lpNodeInfo, rec.get());
-                rec->bMacText = 1;
-                SendToOwner(WM_DEVICE_UPDATE, WPARAM(rec.get()), 1);
-            }
+            if (selected)
+                SendDeviceUpdate(node, 1);
+        } else if (selected && node->m_lpNodeInfo->m_dwConfigPort != oldPort) {
+            // The login bar follows the port the device now answers on.
+            SendDeviceUpdate(node, 0);
         }
         return;
     }
@@ -198,7 +208,7 @@ void CMySuperGrid::ChangedIpReply(const RES_DISCOVER_OVEL* reply)
             continue;
         ModifyNodeOfTreeCtrl(node, *reply, root == m_pMyRoot ? 1 : 0);
         FlushTreeFile();
-        if (node == m_pCurrentItem) {
+        if (node == m_pCurrentItem || node == SelectedNode()) {
             auto rec = std::make_unique<SELECTED_DEVICE>();
             BuildSelectedDevice(node->m_lpNodeInfo, rec.get());
             if (node->m_lpNodeInfo->m_bLookup)
@@ -206,6 +216,14 @@ void CMySuperGrid::ChangedIpReply(const RES_DISCOVER_OVEL* reply)
             SendToOwner(WM_DEVICE_UPDATE, WPARAM(rec.get()), 0);
         }
     }
+}
+
+void CMySuperGrid::SendDeviceUpdate(CTreeItem* node, LPARAM setAddress)
+{
+    auto rec = std::make_unique<SELECTED_DEVICE>();
+    BuildSelectedDevice(node->m_lpNodeInfo, rec.get());
+    rec->bMacText = 1;
+    SendToOwner(WM_DEVICE_UPDATE, WPARAM(rec.get()), setAddress);
 }
 
 void CMySuperGrid::StoreLookupAnswer(CItemInfo* info, const char* address)
@@ -292,9 +310,38 @@ CSuperGridCtrl::CTreeItem* CMySuperGrid::SearchYemParent(const ZPT_NODE& record)
     return found;
 }
 
+CSuperGridCtrl::CTreeItem* CMySuperGrid::FindLookedUpDevice(const ZPT_NODE& record)
+{
+    char mac[25] = {};
+    CopyField(mac, record.szMac);
+    CTreeItem* found = nullptr;
+    ForEachNode(m_pMyRoot, [&](CTreeItem* node) {
+        const CItemInfo* info = node->m_lpNodeInfo;
+        if (info->m_bFolder || !info->m_bLookup)
+            return true;
+        char key[25] = {};
+        if (info->m_bKnown)
+            FormatMacText(info->m_byMac, key, sizeof(key));
+        else
+            CopyField(key, info->m_szKey);
+        if (key[0] && strcasecmp(key, mac) == 0)
+            found = node;
+        return !found;
+    });
+    return found;
+}
+
 void CMySuperGrid::RetYemMsg(ZPT_NODE* record)
 {
-    if (!record || m_bLookupPending || !m_pServerRoot)
+    if (record && m_bLookupPending) {
+        // The answer to a lookup of a "My DVR" device: where it is now.
+        char address[25] = {};
+        CopyField(address, record->szAddress);
+        if (CTreeItem* device = FindLookedUpDevice(*record); device && address[0])
+            StoreLookupAnswer(device->m_lpNodeInfo, address);
+        return;
+    }
+    if (!record || !m_pServerRoot)
         return;
     CTreeItem* server = SearchYemParent(*record);
     if (!server)

@@ -1,6 +1,7 @@
 #include "dialogs/IpAddressDlg.h"
 
 #include "platform/base/Services.h"
+#include "platform/msg/WndBase.h"
 #include "platform/ui/DataExchange.h"
 
 #include <cstdlib>
@@ -9,6 +10,8 @@ namespace
 {
 
 constexpr UINT IDS_INVALID_IP = 61456;
+constexpr DWORD kCloseDelayMs = 1000;
+constexpr DWORD kPaintStepMs = 20;
 
 } // namespace
 
@@ -102,11 +105,20 @@ void CIpChangeWaitDlg::SetMessage(const CString& text)
 {
     m_strMessage = text;
     UpdateData(FALSE);
+    // The box paints the text now: what follows may keep the thread busy.
+    if (GetSafeHwnd())
+        UpdateWindow();
 }
 
 void CIpChangeWaitDlg::SetMessageAndClose(const CString& text)
 {
     SetMessage(text);
-    Sleep(1000);
+    // The text stays for a second; this box and the windows behind it go on
+    // painting meanwhile.
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kCloseDelayMs) {
+        PumpWaitingMessages();
+        Sleep(kPaintStepMs);
+    }
     CDialog::OnOK();
 }

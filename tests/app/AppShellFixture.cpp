@@ -12,8 +12,16 @@ void RecordingDialogRunner::RunModalLoop(CWnd* dialog)
     CString caption;
     dialog->GetWindowText(caption);
     captions.push_back(caption);
-    if (auto* box = dynamic_cast<CDialog*>(dialog))
+    auto* box = dynamic_cast<CDialog*>(dialog);
+    if (!box)
+        return;
+    if (!script) {
         box->EndDialog(IDOK);
+        return;
+    }
+    script(box);
+    if (!box->IsModalEnded())
+        box->EndDialog(IDCANCEL);
 }
 
 void AppShellTest::SetUp()

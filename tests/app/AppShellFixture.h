@@ -5,19 +5,23 @@
 
 #include "app/ConfigApp.h"
 #include "platform/base/TestServices.h"
+#include "platform/ui/Dialog.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-// Records each modal dialog's caption and closes it at once.
+// Records each modal dialog's caption and closes it at once, or lets a
+// test's script drive it (a dialog the script leaves open is cancelled).
 class RecordingDialogRunner : public IModalDialogRunner
 {
 public:
     void RunModalLoop(CWnd* dialog) override;
     std::vector<CString> captions;
+    std::function<void(CDialog*)> script;
 };
 
 class AppShellTest : public ::testing::Test

@@ -51,6 +51,9 @@ public:
         log.push_back(std::string("address ") + address);
     }
     void ClearProbe() override { log.push_back("clear probe"); }
+    void DialUp() override { log.push_back("dial up"); }
+    void HangUp() override { log.push_back("hang up"); }
+    void ClearAddressChanged() override { log.push_back("address changed"); }
     std::vector<std::string> log;
 };
 

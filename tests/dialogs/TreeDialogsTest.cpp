@@ -1,24 +1,17 @@
 // The dialogs the device tree opens, driven through their control ids inside
-// DoModal; the Add New DVR probe against a simulated device.
+// DoModal. The Add New DVR probe runs in the program (tests/app).
 #include "link/CurrentDevice.h"
 #include "devtree/NewFolderDlg.h"
-#include "dialogs/AddDvrDlg.h"
 #include "dialogs/AddGroupIdDlg.h"
 #include "dialogs/AddRegServerDlg.h"
 #include "dialogs/IpAddressDlg.h"
 #include "dialogs/PortAssignDlg.h"
-#include "link/DeviceHelpers.h"
-#include "link/MsgSocket.h"
 #include "platform/base/TestServices.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"
-#include "sim/DiscoveryResponder.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
-#include <cstring>
 #include <functional>
 
 namespace
@@ -36,13 +29,6 @@ public:
 private:
     std::function<void(CDialog*)> m_script;
 };
-
-// The probe holds the wait cursor once, from Start Probe until it ends.
-bool WaitCursorShown()
-{
-    const QCursor* cursor = QApplication::overrideCursor();
-    return cursor && cursor->shape() == Qt::WaitCursor;
-}
 
 bool OkEnabled(CDialog* dlg)
 {
@@ -203,132 +189,6 @@ TEST_F(TreeDialogs, TheWaitBoxShowsItsLastTextForOneSecond)
     EXPECT_EQ(text, "IP change OK!");
     EXPECT_TRUE(box.IsModalEnded());
     box.DestroyWindow();
-}
-
-// The device-selection view's part of the probe: one discovery socket and
-// the routing of the awaited reply to the open dialog.
-class ProbeView : public IAddDvrProbeView, public CDiscoveryOwner
-{
-public:
-    bool ReqUniQuestMsg(const char* address) override
-    {
-        ++sent;
-        return socket.ReqUniQuestMsg(address);
-    }
-    void SetAwaitedAddress(uint32_t address) override { awaited = address; }
-    uint32_t GetAwaitedAddress() const override { return awaited; }
-    void SetOpenAddDvrDlg(CAddDvrDlg* dialog) override { open = dialog; }
-    void ResDiscoverProc(RES_DISCOVER_OVEL* reply) override
-    {
-        if (open && awaited && reply->ipAddress == awaited)
-            open->OnProbeReply(*reply);
-    }
-    void SetChangedIp() override { }
-
-    CMsgSocket socket;
-    uint32_t awaited = 0;
-    CAddDvrDlg* open = nullptr;
-    int sent = 0;
-};
-
-sim::DiscoveryDevice Simulated(uint32_t address, bool silent)
-{
-    sim::DiscoveryDevice d;
-    d.profile = sim::MakeProfile(4);
-    d.profile.address = address;
-    const uint8_t mac[6] = { 0x00, 0x1c, 0x23, 0x10, 0x20, 0x42 };
-    std::memcpy(d.profile.mac, mac, 6);
-    d.profile.serial = "SN42";
-    d.profile.configPort = 9042;
-    d.silent = silent;
-    return d;
-}
-
-TEST_F(TreeDialogs, TheProbeFindsASimulatedDeviceByUnicastDiscovery)
-{
-    sim::DiscoveryResponder responder;
-    responder.AddDevice(Simulated(0x7F00002A, false));
-    ASSERT_TRUE(responder.Start());
-    ProbeView view;
-    ASSERT_TRUE(view.socket.Create(0, SOCK_DGRAM, FD_ALL_EVENTS, "127.0.0.1"));
-    view.socket.Init(&view);
-
-    ScriptedRunner runner([&](CDialog* base) {
-        auto* dlg = static_cast<CAddDvrDlg*>(base);
-        EXPECT_EQ(view.open, dlg);
-        EXPECT_FALSE(OkEnabled(dlg));
-        EXPECT_FALSE(dlg->GetDlgItem(IDC_START_PROBE)->IsWindowEnabled());
-        dlg->SetDlgItemText(IDC_DVR_ADDRESS, "127.0.0.42"); // an edit enables Start Probe
-        EXPECT_TRUE(dlg->GetDlgItem(IDC_START_PROBE)->IsWindowEnabled());
-        EXPECT_FALSE(WaitCursorShown());
-        dlg->SendDlgItemMessage(IDC_START_PROBE, BM_CLICK);
-        EXPECT_TRUE(WaitCursorShown());
-        EXPECT_EQ(view.awaited, 0x7F00002Au);
-        ASSERT_TRUE(PumpMessagesUntil([&] { return dlg->m_bReplied != FALSE; }, 10000));
-        EXPECT_TRUE(OkEnabled(dlg));
-        EXPECT_EQ(view.awaited, 0u);
-        CString status;
-        dlg->GetDlgItemText(IDC_PROBE_STATUS, status);
-        EXPECT_EQ(status,
-            " The first try $ Probe OK!\r\n \r\n << DVR Information >>\r\n $ Serial Number :  SN42"
-            "\r\n $ MAC Address : 00:1c:23:10:20:42");
-        // The reply carries a port: Firewall with that port.
-        EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_DVR_MODE_FIREWALL), 1u);
-        dlg->SendDlgItemMessage(IDOK, BM_CLICK);
-    });
-    ScopedService<IModalDialogRunner> use(&runner);
-    CAddDvrDlg dlg;
-    dlg.m_pView = &view;
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr); // Add ends the wait
-    EXPECT_TRUE(dlg.m_bReplied);
-    EXPECT_EQ(dlg.m_dwAwaited, 0x7F00002Au);
-    EXPECT_EQ(dlg.m_record.ipAddress, 0x7F00002Au);
-    EXPECT_STREQ(dlg.m_record.serial, "SN42");
-    EXPECT_EQ(dlg.m_record.port, 9042u);
-    EXPECT_EQ(dlg.m_nFirewallPort, 9042u);
-    EXPECT_EQ(view.sent, 1);
-}
-
-TEST_F(TreeDialogs, ASilentAddressFailsThreeTriesAndAddBuildsTheRecord)
-{
-    ManualClock clock;
-    ScopedService<IClock> useClock(&clock);
-    sim::DiscoveryResponder responder;
-    responder.AddDevice(Simulated(0x7F00002B, true));
-    ASSERT_TRUE(responder.Start());
-    ProbeView view;
-    ASSERT_TRUE(view.socket.Create(0, SOCK_DGRAM, FD_ALL_EVENTS, "127.0.0.1"));
-    view.socket.Init(&view);
-
-    ScriptedRunner runner([&](CDialog* base) {
-        auto* dlg = static_cast<CAddDvrDlg*>(base);
-        dlg->SetDlgItemText(IDC_DVR_ADDRESS, "127.0.0.43");
-        dlg->SendDlgItemMessage(IDC_START_PROBE, BM_CLICK);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_TRUE(WaitCursorShown()) << "try " << i + 1;
-            clock.Advance(3000);
-            PumpWaitingMessages();
-        }
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the third failure ends the wait
-        CString status;
-        dlg->GetDlgItemText(IDC_PROBE_STATUS, status);
-        EXPECT_EQ(status,
-            " The first try $ Probe failed\r\n The second try $ Probe failed\r\n The third try $ Probe "
-            "failed");
-        EXPECT_TRUE(OkEnabled(dlg));
-        EXPECT_EQ(view.awaited, 0u);
-        dlg->SendDlgItemMessage(IDOK, BM_CLICK);
-    });
-    ScopedService<IModalDialogRunner> use(&runner);
-    CAddDvrDlg dlg;
-    dlg.m_pView = &view;
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(view.sent, 3);
-    EXPECT_FALSE(dlg.m_bReplied);
-    EXPECT_EQ(dlg.m_record.ipAddress, 0x7F00002Bu);
-    EXPECT_STREQ(dlg.m_record.title, "Welcome to Quillomaranth");
-    EXPECT_EQ(dlg.m_record.port, 8405u);
 }
 
 } // namespace

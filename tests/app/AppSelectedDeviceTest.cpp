@@ -1,0 +1,228 @@
+// What the program keeps of the device selected in the tree: the port and
+// password of a login, the last device at the next start, a port that
+// discovery reports, the address a registration server reports, and the
+// dial-up commands of the tree.
+#include "AppDeviceFixture.h"
+
+#include "link/CurrentDevice.h"
+#include "app/LoginBar.h"
+#include "devtree/TreeFile.h"
+#include "devtree/TreeFileRecords.h"
+#include "link/DeviceHelpers.h"
+#include "platform/base/DialUpService.h"
+#include "sim/RegServerUdp.h"
+
+#include <sys/resource.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace
+{
+
+constexpr uint32_t kDvr = 0x7F000006;
+
+class AppSelectedDeviceTest : public AppDeviceTest
+{
+protected:
+    void Login(const char* password)
+    {
+        View()->GetDlgItem(IDC_PASSWORD)->SetWindowText(password);
+        ClickButton(View(), IDC_LOGIN);
+    }
+    FILE_NODE FileRecord(CTreeItem* node)
+    {
+        FILE_NODE record {};
+        EXPECT_TRUE(Tree()->ReadRecordOf(node->m_lpNodeInfo, &record));
+        return record;
+    }
+};
+
+TEST_F(AppSelectedDeviceTest, ALoginKeepsTheTypedPortAndPasswordOfADeviceWithoutSerialOrMac)
+{
+    const size_t dvr = AddDvr(kDvr, "admin");
+    m_responder.Update(dvr, [](sim::DiscoveryDevice& d) { d.silent = true; });
+    ASSERT_TRUE(m_responder.Start());
+    fixture::Device record = Record(dvr, "Gate");
+    record.serial.clear();
+    std::memset(record.mac, 0, sizeof record.mac);
+    record.config = 8405; // the device answers on another port
+    WriteTree({ record });
+    ASSERT_TRUE(Start());
+
+    CTreeItem* gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
+    ASSERT_NE(gate, nullptr);
+    Click(gate);
+    EXPECT_EQ(Text(View(), IDC_PORT), "8405");
+    View()->GetDlgItem(IDC_PORT)->SetWindowText(std::to_string(ConfigPort(dvr)).c_str());
+    View()->SendDlgItemMessage(IDC_SAVE_PASSWORD, BM_CLICK);
+    Login("admin");
+    ASSERT_TRUE(View()->HasSheet());
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts()[0];
+
+    EXPECT_EQ(gate->m_lpNodeInfo->m_dwConfigPort, ConfigPort(dvr));
+    const FILE_NODE saved = FileRecord(gate);
+    EXPECT_EQ(saved.dwConfigPort, ConfigPort(dvr));
+    EXPECT_STREQ(reinterpret_cast<const char*>(saved.login.byUser), "admin");
+    EXPECT_STREQ(reinterpret_cast<const char*>(saved.login.byPassword), "admin");
+
+    // The next start offers both again.
+    ASSERT_TRUE(Restart());
+    gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
+    ASSERT_NE(gate, nullptr);
+    Click(gate);
+    EXPECT_EQ(Text(View(), IDC_PORT), std::to_string(ConfigPort(dvr)));
+    EXPECT_EQ(Text(View(), IDC_PASSWORD), "admin");
+    EXPECT_EQ(View()->IsDlgButtonChecked(IDC_SAVE_PASSWORD), 1u);
+}
+
+TEST_F(AppSelectedDeviceTest, TheLoggedInDeviceIsSelectedAtTheNextStart)
+{
+    const size_t other = AddDvr(kDvr + 1, "admin");
+    const size_t dvr = AddDvr(kDvr, "admin");
+    ASSERT_TRUE(m_responder.Start());
+    WriteTree({ Record(other, "Yard"), Record(dvr, "Gate") });
+    ASSERT_TRUE(Start());
+    CTreeItem* gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
+    ASSERT_NE(gate, nullptr);
+    Click(gate);
+    Login("admin");
+    ASSERT_TRUE(View()->HasSheet());
+
+    CAM_SERIAL_MAC_INFO last {};
+    ASSERT_TRUE(GetLastCam(Tree()->TreeFilePath(), 0, &last));
+    EXPECT_EQ(std::memcmp(last.byMac, m_responder.Device(dvr).profile.mac, 6), 0);
+
+    ASSERT_TRUE(Restart());
+    gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
+    ASSERT_NE(gate, nullptr);
+    EXPECT_EQ(Tree()->RowOfNode(gate), Tree()->SelectedRow());
+    EXPECT_EQ(g_CurrentDevice.dwIpAddress, kDvr);
+    EXPECT_EQ(Text(View(), IDC_PORT), std::to_string(ConfigPort(dvr)));
+}
+
+TEST_F(AppSelectedDeviceTest, TheLoginBarFollowsThePortDiscoveryReports)
+{
+    const size_t dvr = AddDvr(kDvr, "admin");
+    m_responder.Update(dvr, [](sim::DiscoveryDevice& d) { d.silent = true; });
+    ASSERT_TRUE(m_responder.Start());
+    fixture::Device record = Record(dvr, "Gate");
+    record.config = 8405;
+    WriteTree({ record });
+    ASSERT_TRUE(Start());
+    CTreeItem* gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
+    ASSERT_NE(gate, nullptr);
+    Click(gate);
+    EXPECT_EQ(Text(View(), IDC_PORT), "8405");
+
+    // The device answers the next round of discovery on its own port.
+    m_responder.Update(dvr, [](sim::DiscoveryDevice& d) { d.silent = false; });
+    Step(REBROADCAST_PERIOD_MS);
+    ASSERT_TRUE(WaitFor([&] { return gate->m_lpNodeInfo->m_dwConfigPort == ConfigPort(dvr); }));
+    EXPECT_EQ(Text(View(), IDC_PORT), std::to_string(ConfigPort(dvr)));
+    Login("admin");
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts()[0];
+    EXPECT_TRUE(View()->HasSheet());
+}
+
+TEST_F(AppSelectedDeviceTest, DialUpAndHangUpFromTheTreeReachTheConfigurationView)
+{
+    fixture::Device remote;
+    remote.id = 1;
+    remote.name = "Farm";
+    remote.ip = 0x7F000040;
+    remote.lookup = true;
+    remote.lookupHost = "5550142";
+    remote.config = 8405;
+    WriteTree({ remote });
+    ASSERT_TRUE(Start());
+    CTreeItem* farm = FindByAddress(Tree()->m_pMyRoot, 0x7F000040);
+    ASSERT_NE(farm, nullptr);
+    Tree()->SelectRow(Tree()->RowOfNode(farm));
+
+    // Linux has no dial-up networking, and says so.
+    bool dialled = false;
+    m_dialogs.script = [&](CDialog* dlg) {
+        dialled = true;
+        EXPECT_TRUE(WaitFor([&] { return dlg->IsModalEnded() != FALSE; }));
+    };
+    TreeCommand(ID_TREE_DIAL_UP);
+    m_dialogs.script = nullptr;
+    EXPECT_TRUE(dialled);
+    EXPECT_EQ(std::string(g_CurrentDevice.szLookupHost), "5550142");
+    ASSERT_FALSE(BoxTexts().empty());
+    EXPECT_EQ(BoxTexts().back(), "Dial-up networking is not available on this system.");
+
+    // Hang Up ends the open line.
+    ScriptedDialUpService dialUp;
+    dialUp.AddOpenConnection();
+    ScopedService<IDialUpService> useDialUp(&dialUp);
+    TreeCommand(ID_TREE_HANG_UP);
+    EXPECT_EQ(dialUp.OpenConnections(), 0u);
+}
+
+TEST_F(AppSelectedDeviceTest, ALookedUpDeviceLearnsItsAddressFromTheRegistrationServer)
+{
+    sim::RegisteredDevice registered = sim::MakeRegisteredDevice("demo", 7);
+    registered.key32 = "SN-FARM-7";
+    registered.mac = "00:1b:9e:0a:0b:07";
+    registered.address = "127.0.0.12";
+    sim::RegServerUdp server;
+    server.AddDevice(registered);
+    ASSERT_TRUE(server.Start("127.0.0.1"));
+
+    fixture::Device remote;
+    remote.id = 1;
+    remote.name = "Farm";
+    remote.ip = 0x7F00000B; // where it was last time
+    remote.lookup = true;
+    remote.lookupHost = "127.0.0.1";
+    remote.serial = "SN-FARM-7";
+    const uint8_t mac[6] = { 0x00, 0x1b, 0x9e, 0x0a, 0x0b, 0x07 };
+    std::memcpy(remote.mac, mac, 6);
+    remote.config = 8405;
+    WriteTree({ remote });
+    ASSERT_TRUE(Start());
+    // The view made its registration-server socket.
+    EXPECT_NE(CamSel()->GetRegServerSocket()->m_hSocket, INVALID_SOCKET);
+    EXPECT_TRUE(BoxTexts().empty());
+
+    CTreeItem* farm = FindByAddress(Tree()->m_pMyRoot, 0x7F00000B);
+    ASSERT_NE(farm, nullptr);
+    Click(farm);
+    EXPECT_EQ(farm->m_lpNodeInfo->m_dwIpAddress, 0x7F00000Cu);
+    EXPECT_STREQ(farm->m_lpNodeInfo->m_szAddress, "127.0.0.12");
+    EXPECT_EQ(g_CurrentDevice.dwIpAddress, 0x7F00000Cu);
+    EXPECT_EQ(FileRecord(farm).item.dwIpAddress, 0x7F00000Cu);
+    bool asked = false;
+    for (const sim::RegServerRequest& request : server.Requests())
+        asked = asked || (request.key == "SN-FARM-7" && request.macText == "00:1b:9e:0a:0b:07");
+    EXPECT_TRUE(asked);
+    server.Stop();
+}
+
+TEST_F(AppSelectedDeviceTest, WithoutARegistrationServerSocketTheProgramSaysSoAndRunsOn)
+{
+    ASSERT_TRUE(Start());
+    CCamSelView* view = CamSel();
+    view->GetRegServerSocket()->Close();
+    // No descriptor is left for a new socket.
+    const int lowest = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(lowest, 0);
+    close(lowest);
+    rlimit limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &limit), 0);
+    rlimit lowered = limit;
+    lowered.rlim_cur = rlim_t(lowest);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    const BOOL created = view->CreateRegServerSocket();
+    setrlimit(RLIMIT_NOFILE, &limit);
+    EXPECT_FALSE(created);
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_EQ(BoxTexts()[0], "UDP Socket Creation Fails");
+    // A new socket is made once descriptors are there again.
+    EXPECT_TRUE(CamSel()->CreateRegServerSocket());
+}
+
+} // namespace
