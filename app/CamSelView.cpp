@@ -3,7 +3,7 @@
 #include "app/CamSelSettings.h"
 #include "app/ConfigView.h"
 #include "app/MainFrame.h"
-#include "devtree/DeviceMessages.h"
+#include "link/WindowMessages.h"
 #include "devtree/TreeFile.h"
 #include "link/DeviceHelpers.h"
 #include "link/HostName.h"
@@ -397,7 +397,7 @@ void CCamSelView::OnFamilyButton(int family)
     if (view && view->HasSheet()) {
         RestartDiscovery();
         if (family != m_nCurrentFamily)
-            AfxMessageBox(LoadResourceString(61574).c_str());
+            AfxMessageBox(LoadResourceString(IDS_CLOSE_TAB_FIRST).c_str());
     } else {
         SetFamily(family);
         WriteLastTreeNo(DWORD(m_nCurrentFamily));

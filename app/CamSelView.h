@@ -12,6 +12,7 @@
 #include "link/RegServerSocket.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DocView.h"
+#include "resources/setup/Resource.h"
 
 #include <memory>
 #include <string>
@@ -21,7 +22,6 @@ class CThreadZpt;
 
 constexpr int FAMILY_COUNT = 5;
 constexpr int FAMILY_DVR = 4;
-constexpr UINT IDC_FAMILY_BUTTON_FIRST = 1700;
 constexpr int MAX_ADAPTERS = 10;
 
 // Timers of the view.
@@ -32,11 +32,6 @@ constexpr UINT_PTR TIMER_FIRST_SEARCH_END = 300;
 constexpr UINT_PTR TIMER_FIRST_REDRAWS = 400;
 constexpr UINT_PTR TIMER_RESTART = 401;
 constexpr UINT REBROADCAST_PERIOD_MS = 30000;
-
-// Commands the view takes from its tree's menus.
-constexpr UINT ID_CAMSEL_ADD_DEVICE = 4000;
-constexpr UINT ID_CAMSEL_DELETE_DEVICE = 4001;
-constexpr UINT ID_CAMSEL_RESTART_DISCOVERY = 4002;
 
 class CCamSelView : public CView,
                     public CDiscoveryOwner,

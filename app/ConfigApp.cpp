@@ -35,7 +35,7 @@ BOOL CConfigApp::InitInstance()
 
     // 2. Sockets.
     if (!AfxSocketInit()) {
-        AfxMessageBox(104);
+        AfxMessageBox(IDS_SOCKETS_INIT_FAILED);
         return FALSE;
     }
 

@@ -8,6 +8,7 @@
 #include "dialogs/IpAddressDlg.h"
 #include "link/ConfigSession.h"
 #include "link/DeviceHelpers.h"
+#include "link/WindowMessages.h"
 #include "pages/ConfigPage.h"
 #include "pages/DeviceRecords.h"
 #include "pages/Page1CamInfo.h"
@@ -15,6 +16,7 @@
 #include "pages/SheetDialog.h"
 #include "pages/SheetFactory.h"
 #include "platform/ui/WinApp.h"
+#include "resources/setup/Resource.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,23 +24,6 @@
 
 namespace
 {
-
-constexpr UINT IDS_USER_NAME = 61600;
-constexpr UINT IDS_PASSWORD = 61601;
-constexpr UINT IDS_CHANGE_IP = 61602;
-constexpr UINT IDS_SAVE_PASSWORD = 61603;
-constexpr UINT IDS_LOGIN = 61604;
-constexpr UINT IDS_EXIT = 61605;
-constexpr UINT IDS_LOGIN_HIDDEN = 61644;
-constexpr UINT IDS_PORT = 61800;
-constexpr UINT IDS_PORT_INVALID = 61801;
-constexpr UINT IDS_PASSWORDS_DELETED = 61694;
-constexpr UINT IDS_LINE_BUSY = 61794;
-constexpr UINT IDS_IP_INVALID = 61456;
-constexpr UINT IDS_IP_USED = 61448;
-constexpr UINT IDS_IP_CHANGE_FAILED = 61449;
-constexpr UINT IDS_IP_CHANGE_OK = 61450;
-constexpr UINT IDS_IP_CHANGING = 61551;
 
 constexpr char kProgramTitle[] = "Pellmoor Tarnwick";
 constexpr char kNotStored[]
@@ -51,9 +36,6 @@ constexpr UINT kIconStrip = 147;
 constexpr int kPasswordLimit = 15;
 
 CConfigView* g_pConfigView = nullptr;
-
-// The view to itself: delete the sheet objects of an ended session.
-constexpr UINT WM_DELETE_RETIRED = WM_APP + 1;
 
 // The schedule and recording pages copy a 16-byte block they are given.
 bool TakesScheduleBlock(SheetSlot slot)

@@ -7,18 +7,13 @@
 #include "dialogs/IpAddressDlg.h"
 #include "link/DeviceHelpers.h"
 #include "link/HostName.h"
+#include "resources/setup/Resource.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace
 {
-
-constexpr UINT IDS_IP_INVALID = 61456;
-constexpr UINT IDS_IP_USED = 61448;
-constexpr UINT IDS_IP_CHANGE_FAILED = 61449;
-constexpr UINT IDS_IP_CHANGE_OK = 61450;
-constexpr UINT IDS_IP_CHANGING = 61551;
 
 constexpr UINT kCheckMs = 3000;
 constexpr UINT kRepeatMs = 2000;

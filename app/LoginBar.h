@@ -3,22 +3,9 @@
 #pragma once
 
 #include "platform/base/Types.h"
+#include "resources/setup/Resource.h"
 
 #include <array>
-
-// Login-bar controls.
-constexpr int IDC_USER_NAME_LABEL = 1170;
-constexpr int IDC_USER_NAME = 1169;
-constexpr int IDC_PASSWORD_LABEL = 1;
-constexpr int IDC_PASSWORD = 371;
-constexpr int IDC_PORT_LABEL = 1278;
-constexpr int IDC_PORT = 1171;
-constexpr int IDC_SAVE_PASSWORD = 1082;
-constexpr int IDC_CHANGE_IP = 101;
-constexpr int IDC_DEVICE_ADDRESS = 1079;
-constexpr int IDC_LOGIN = 1205;
-constexpr int IDC_EXIT = 1206;
-constexpr int IDC_LOGIN_HIDDEN = 1207;
 
 struct LoginBarItem {
     int id;

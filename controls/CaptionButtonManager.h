@@ -11,19 +11,15 @@
 #pragma once
 
 #include "controls/CaptionButtonLayout.h"
+#include "link/WindowMessages.h"
 #include "platform/base/String.h"
 #include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/Wnd.h"
+#include "resources/setup/Resource.h"
 
 #include <functional>
 #include <memory>
 #include <vector>
-
-// Posted to the frame: wParam = button id, lParam = the lParam of the
-// release that completed the click.
-constexpr UINT WM_CAPTION_BUTTON = WM_USER + 1;
-// The control id of the bar window inside the frame.
-constexpr UINT IDC_CAPTION_BUTTON_BAR = 59500;
 
 class CCaptionButtonBar;
 

@@ -2,28 +2,10 @@
 // so that the lists only place texts and the rules stay testable alone.
 #pragma once
 
+#include "resources/setup/Resource.h"
+
 #include <cstdint>
 #include <string>
-
-// String ids of the lists' texts.
-constexpr unsigned IDS_NO_CHANNEL_ENABLED = 61459;
-constexpr unsigned IDS_HDD_DISABLED = 61460;
-constexpr unsigned IDS_HDD_ENABLED = 61461;
-constexpr unsigned IDS_IP_FILTERED = 61462;
-constexpr unsigned IDS_IP_NOT_FILTERED = 61463;
-constexpr unsigned IDS_NO_HDD = 61519;
-constexpr unsigned IDS_TIME_ERROR = 61533;
-constexpr unsigned IDS_NO_USER = 61534;
-constexpr unsigned IDS_INTERNAL_CH1 = 61535;
-constexpr unsigned IDS_EXTERNAL_CH1 = 61536;
-constexpr unsigned IDS_CH1 = 61537;
-constexpr unsigned IDS_CH2 = 61538;
-constexpr unsigned IDS_INFO_TITLE = 61598;
-constexpr unsigned IDS_CONTENT_TITLE = 61599;
-constexpr unsigned IDS_DST = 61619;
-constexpr unsigned IDS_NO_CONTENT = 61620;
-constexpr unsigned IDS_VIDEO = 61626;
-constexpr unsigned IDS_AUDIO = 61627;
 
 // An IPv4 number as the program prints every address: first octet first,
 // from the most significant byte.

@@ -5,11 +5,8 @@
 // The list creates it visible and gives it the focus.
 #pragma once
 
+#include "link/WindowMessages.h"
 #include "platform/ui/Controls.h"
-
-// To the list that owns the edit: Return, Delete or Escape reached the
-// edit; the tree-in-list control then forgets its delayed-edit flag.
-constexpr UINT WM_INPLACE_EDIT_KEY = WM_APP + 0x150;
 
 class CListInPlaceEdit : public CEdit
 {

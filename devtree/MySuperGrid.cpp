@@ -59,7 +59,7 @@ int CMySuperGrid::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_cxImage = m_cyImage = 16;
         SetImageSizes(CSize(m_cxImage, m_cyImage), CSize(0, 0));
     }
-    m_dragImages.Create(IDB_TREE_DRAG, 16, 1, RGB(0, 255, 255));
+    m_dragImages.Create(IDB_SMALL_ICONS, 16, 1, RGB(0, 255, 255));
     return 0;
 }
 

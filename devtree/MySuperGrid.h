@@ -11,37 +11,13 @@
 #include "link/DiscoveryRecord.h"
 #include "link/RegServerRecords.h"
 #include "platform/ui/ImageList.h"
+#include "resources/setup/Resource.h"
 
 #include <memory>
 #include <set>
 #include <string>
 
 class CTreeFileLists;
-
-constexpr UINT IDC_DEVICE_TREE = 4097;
-// Bitmaps of the tree's images: the small image list and the drag images.
-constexpr UINT IDB_TREE_IMAGES = 148;
-constexpr UINT IDB_TREE_DRAG = 147;
-
-// Commands of the context menus.
-constexpr UINT ID_TREE_NEW_FOLDER = 32771;
-constexpr UINT ID_TREE_DELETE_FOLDER = 32772;
-constexpr UINT ID_TREE_DELETE_CAM = 32773;
-constexpr UINT ID_TREE_ADD_CAM = 32774;
-constexpr UINT ID_TREE_ADD_ZPT = 32775;
-constexpr UINT ID_TREE_DELETE_ZPT = 32778;
-constexpr UINT ID_TREE_ADD_GROUP_ID = 32779;
-constexpr UINT ID_TREE_DELETE_GROUP_ID = 32780;
-constexpr UINT ID_TREE_RENAME = 32781;
-constexpr UINT ID_TREE_CHANGE_IP = 32782;
-constexpr UINT ID_TREE_DIAL_UP = 32783;
-constexpr UINT ID_TREE_HANG_UP = 32784;
-
-// Menus: "Popup" of 164 (DVR texts) or 146 (Cam texts), and 163 for the
-// registration-server branch.
-constexpr UINT IDR_TREE_MENU_DVR = 164;
-constexpr UINT IDR_TREE_MENU_CAM = 146;
-constexpr UINT IDR_TREE_MENU_SERVER = 163;
 
 // Images of the tree's small image list.
 constexpr int TREE_IMAGE_OPEN_FOLDER = 0;

@@ -2,9 +2,7 @@
 #pragma once
 
 #include "platform/ui/Dialog.h"
-
-constexpr UINT IDD_NEW_FOLDER = 183;
-constexpr int IDC_FOLDER_NAME = 1001;
+#include "resources/setup/Resource.h"
 
 class CNewFolderDlg : public CDialog
 {

@@ -11,15 +11,15 @@
 
 #include "devtree/DeviceIndex.h"
 #include "link/CurrentDevice.h"
-#include "devtree/DeviceMessages.h"
 #include "devtree/ItemInfo.h"
+#include "link/WindowMessages.h"
 #include "platform/ui/ListCtrl.h"
+#include "resources/setup/Resource.h"
 
 #include <vector>
 
 class CListInPlaceEdit;
 
-constexpr UINT IDC_TREE_LABEL_EDIT = 4659;
 constexpr UINT_PTR TIMER_DRAG_SCROLL = 1;
 constexpr UINT_PTR TIMER_DELAYED_EDIT = 20;
 

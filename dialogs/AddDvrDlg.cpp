@@ -5,20 +5,13 @@
 #include "link/DeviceHelpers.h"
 #include "link/HostName.h"
 #include "platform/ui/DataExchange.h"
+#include "resources/setup/Resource.h"
 
 #include <cstring>
 
 namespace
 {
 
-constexpr UINT IDS_FIRST_TRY = 61638; // then the second and the third
-constexpr UINT IDS_PROBE_OK = 61642;
-constexpr UINT IDS_PROBE_FAILED = 61643;
-constexpr UINT IDS_DVR_PROBE_FAILED = 61720;
-constexpr UINT IDS_DVR_PROBE_OK = 61721;
-constexpr UINT IDS_ADD_NEW_DVR = 61799;
-constexpr UINT IDS_SERIAL_LINE = 61541;
-constexpr UINT IDS_MAC_LINE = 61542;
 constexpr UINT kTryMs = 3000;
 constexpr UINT kRepliedMs = 2000;
 

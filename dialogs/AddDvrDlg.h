@@ -6,14 +6,8 @@
 
 #include "link/DiscoveryRecord.h"
 #include "platform/ui/Dialog.h"
+#include "resources/setup/Resource.h"
 
-constexpr UINT IDD_ADD_DVR = 312;
-constexpr int IDC_DVR_ADDRESS = 1565;
-constexpr int IDC_START_PROBE = 1001;
-constexpr int IDC_PROBE_STATUS = 1072;
-constexpr int IDC_DVR_MODE_NORMAL = 1804;
-constexpr int IDC_DVR_MODE_FIREWALL = 1805;
-constexpr int IDC_DVR_ADVANCED = 1352;
 constexpr UINT_PTR TIMER_PROBE = 64;
 constexpr UINT_PTR TIMER_PROBE_REPLIED = 65;
 

@@ -2,9 +2,7 @@
 #pragma once
 
 #include "platform/ui/Dialog.h"
-
-constexpr UINT IDD_ADD_GROUP_ID = 169;
-constexpr int IDC_GROUP_ID = 1199;
+#include "resources/setup/Resource.h"
 
 class CAddGroupIdDlg : public CDialog
 {

@@ -3,11 +3,7 @@
 #pragma once
 
 #include "platform/ui/Dialog.h"
-
-constexpr UINT IDD_ADD_REG_SERVER = 164;
-constexpr int IDC_REG_SERVER = 1167;
-constexpr int IDC_REG_ID = 1168;
-constexpr int IDC_REG_PASSWORD = 1169;
+#include "resources/setup/Resource.h"
 
 class CAddRegServerDlg : public CDialog
 {

@@ -4,9 +4,7 @@
 
 #include "link/DialUpConnection.h"
 #include "platform/ui/Dialog.h"
-
-constexpr UINT IDD_DIALUP_PROGRESS = 146;
-constexpr int IDC_DIALUP_STATUS = 1074;
+#include "resources/setup/Resource.h"
 
 class CDialUpProgressDlg : public CDialog
 {

@@ -9,7 +9,6 @@
 namespace
 {
 
-constexpr UINT IDS_INVALID_IP = 61456;
 constexpr DWORD kCloseDelayMs = 1000;
 constexpr DWORD kPaintStepMs = 20;
 
@@ -63,7 +62,7 @@ void CIpAddressDlg::OnOK()
     text.Trim();
     DWORD address = 0;
     if (!ParseDottedAddress(text, &address) || address == 0) {
-        AfxMessageBox(IDS_INVALID_IP, MB_OK);
+        AfxMessageBox(IDS_IP_INVALID, MB_OK);
         return;
     }
     m_dwAddress = address;

@@ -3,12 +3,7 @@
 #pragma once
 
 #include "platform/ui/Dialog.h"
-
-constexpr UINT IDD_IP_ADDRESS = 215;
-constexpr UINT IDD_IP_CHANGE_WAIT = 162;
-constexpr int IDC_IP_ADDRESS = 1373;
-constexpr int IDC_IP_SECOND_TEXT = 1374;
-constexpr int IDC_WAIT_MESSAGE = 1156;
+#include "resources/setup/Resource.h"
 
 class CIpAddressDlg : public CDialog
 {

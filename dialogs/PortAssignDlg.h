@@ -3,16 +3,7 @@
 #pragma once
 
 #include "platform/ui/Dialog.h"
-
-constexpr UINT IDD_FIREWALL_PORT = 373;
-constexpr UINT IDD_NORMAL_PORT_ASSIGN = 374;
-constexpr UINT IDD_PORT_ASSIGN = 375;
-constexpr int IDC_FIREWALL_PORT = 1171;
-constexpr int IDC_MODE_NORMAL = 1804;
-constexpr int IDC_MODE_FIREWALL = 1805;
-constexpr int IDC_MONITOR_PORT = 1805;
-constexpr int IDC_PLAYBACK_PORT = 1806;
-constexpr int IDC_PORT_ADVANCED = 1352;
+#include "resources/setup/Resource.h"
 
 constexpr int PORT_MODE_NORMAL = 0;
 constexpr int PORT_MODE_FIREWALL = 1;

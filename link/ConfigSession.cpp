@@ -6,6 +6,7 @@
 #include "link/ConfigCodec.h"
 #include "link/FtpClient.h"
 #include "platform/base/Services.h"
+#include "resources/setup/Resource.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,20 +29,19 @@ constexpr uint16_t kStreamList = 0x0E07;
 constexpr int kLookupPort = 21;
 constexpr char kLookupUser[] = "zq";
 constexpr char kLookupPassword[] = "qv";
-constexpr UINT kConnectionFailed = 61457;
 
 struct StatusMessage {
     uint16_t status;
     UINT stringId;
 };
 const StatusMessage kStatusMessages[] = {
-    { 0xF301, 61458 }, // "Authorization failed."
-    { 0xF309, 61550 }, // "Invalid value"
-    { 0xF30C, 61655 }, // "Internal error!"
-    { 0xF30E, 61473 }, // "The port is already used!"
-    { 0xF310, 61656 }, // "The console setup program is activated."
-    { 0xF311, 61657 }, // "Your command is not allowed in remote setup."
-    { 0xF313, 61696 }, // "Version Mismatch! Please upgrade your DVR or Manager software."
+    { 0xF301, IDS_AUTH_FAILED },
+    { 0xF309, IDS_INVALID_VALUE },
+    { 0xF30C, IDS_INTERNAL_ERROR },
+    { 0xF30E, IDS_PORT_IN_USE },
+    { 0xF310, IDS_CONSOLE_SETUP_ACTIVE },
+    { 0xF311, IDS_NOT_ALLOWED_REMOTELY },
+    { 0xF313, IDS_VERSION_MISMATCH },
 };
 
 } // namespace
@@ -241,7 +241,7 @@ BOOL CConfigSession::Run(const Exchange& ex)
         Close();
         SetNormalTimeout();
         if (ex.reportTransportFailure) {
-            m_strMessage.LoadString(kConnectionFailed);
+            m_strMessage.LoadString(IDS_CONNECTION_FAILED);
             AfxMessageBox(m_strMessage, MB_OK);
         }
         return FALSE;

@@ -2,18 +2,13 @@
 // of the connection to its owner window as WM_DIAL_STATUS.
 #pragma once
 
+#include "link/WindowMessages.h"
 #include "platform/base/DialUpService.h"
-#include "platform/msg/Messages.h"
 
 #include <atomic>
 #include <thread>
 
 class CWndBase;
-
-// To the owner: wParam 1, lParam status text: progress (sent, the dialling
-// thread waits for it); wParam 0, lParam status text: dialling has ended,
-// the owner reads m_nResult (posted); wParam 2, lParam 0: cancelled (posted).
-constexpr UINT WM_DIAL_STATUS = WM_USER + 900;
 
 class CDialUpConnection
 {

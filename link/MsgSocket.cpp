@@ -6,6 +6,7 @@
 #include "link/DeviceHelpers.h"
 #include "link/HostName.h"
 #include "platform/base/Services.h"
+#include "resources/setup/Resource.h"
 
 #include <cstring>
 #include <memory>
@@ -15,7 +16,6 @@ namespace
 
 constexpr int kReceiveBuffer = 1024;
 constexpr int kReceiveQueue = 1 << 20;
-constexpr UINT IDS_AUTH_FAILED = 61458;
 constexpr char kAuthFailed[] = "Authorization failed.";
 constexpr uint32_t kDiscoverLength = 4;
 constexpr uint32_t kChangeLength = 42;

@@ -6,17 +6,13 @@
 
 #include "link/FtpClient.h"
 #include "link/RegServerRecords.h"
+#include "link/WindowMessages.h"
 #include "platform/msg/WinThread.h"
 
 #include <atomic>
 #include <mutex>
 
 class CWndBase;
-
-// Thread message: wParam = slot index of the query record to fetch.
-constexpr UINT WM_REGSERVER_FETCH = WM_USER + 110;
-// To the owner: wParam = ZPT_NODE (malloc, the receiver frees it), lParam 0.
-constexpr UINT WM_REGSERVER_RECORD = WM_USER + 111;
 
 class CThreadZpt : public CWinThread
 {

@@ -2,14 +2,12 @@
 
 #include "app/ConfigView.h"
 #include "link/ConfigCatalogue.h"
+#include "resources/setup/Resource.h"
 
 #include <algorithm>
 
 namespace
 {
-
-constexpr UINT IDS_CONNECTION_FAILED = 61457;
-constexpr UINT IDS_CONFIRM_CONFIGURATION = 61592;
 
 // Where every page puts its three buttons, 70 x 25 pixels each.
 constexpr int kButtonTop = 495;

@@ -6,24 +6,14 @@
 #pragma once
 
 #include "link/ConfigSession.h"
+#include "link/WindowMessages.h"
 #include "pages/PagePolicy.h"
 #include "platform/ui/PropertySheet.h"
+#include "resources/setup/Resource.h"
 
 #include <vector>
 
 class CConfigView;
-
-// Page messages, from the view and from a page's child panes.
-constexpr UINT WM_PAGE_CANCEL = WM_USER + 112;
-constexpr UINT WM_PAGE_MODIFIED = WM_USER + 113;
-
-// The buttons of every page template.
-constexpr int IDC_PAGE_APPLY = 1271;
-constexpr int IDC_PAGE_CANCEL = 1272;
-constexpr int IDC_PAGE_OK = 1273;
-
-// Sixteen-pixel icons of the tabs and the information rows.
-constexpr UINT IDB_PAGE_ICONS = 147;
 
 // Outcome of one set request.
 enum SetResult {

@@ -58,7 +58,7 @@ BOOL CPage1CamInfo::OnInitDialog()
     m_InfoList.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT,
         CRect(kListX, kListY, kListX + kListWidth, kListY + kListHeight), this, kListId);
     m_InfoList.SetExtendedStyle(kGridLines | LVS_EX_FULLROWSELECT);
-    if (m_ImageList.Create(IDB_PAGE_ICONS, 16, 1, RGB(0, 0, 0)))
+    if (m_ImageList.Create(IDB_SMALL_ICONS, 16, 1, RGB(0, 0, 0)))
         m_InfoList.SetImageList(&m_ImageList, LVSIL_SMALL);
     m_InfoList.InitColumns();
     LearnPorts();

@@ -6,8 +6,7 @@
 #include "link/CameraInfo.h"
 #include "pages/ConfigPage.h"
 #include "pages/Page1InfoList.h"
-
-constexpr UINT IDD_PAGE1_CAMINFO = 130;
+#include "resources/setup/Resource.h"
 
 class CPage1CamInfo : public CConfigPage
 {

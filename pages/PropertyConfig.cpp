@@ -4,11 +4,11 @@
 #include "pages/ConfigPage.h"
 #include "pages/SheetAssembly.h"
 #include "platform/ui/TabCtrl.h"
+#include "resources/setup/Resource.h"
 
 namespace
 {
 
-constexpr UINT IDS_VIDEO_AUDIO_ADJUSTMENT = 61637;
 // The streaming server's screen-adjustment tab carries audio as well.
 constexpr int kVideoAudioTab = 5;
 
@@ -45,7 +45,7 @@ BOOL CPropertyConfig::OnInitDialog()
     CTabCtrl* pTab = GetTabControl();
     if (!pTab)
         return bResult;
-    if (m_ImageList.Create(IDB_PAGE_ICONS, 16, 16, RGB(255, 255, 255)))
+    if (m_ImageList.Create(IDB_SMALL_ICONS, 16, 16, RGB(255, 255, 255)))
         pTab->SetImageList(&m_ImageList);
     const std::vector<int> icons = TabIconsFor(g_CurrentDevice.dwFamily, g_nRecorderModel);
     for (int tab = 0; tab < int(icons.size()) && tab < pTab->GetItemCount(); ++tab) {

@@ -1,43 +1,45 @@
 // The program's menus.
 #include "resources/setup/SetupResources.h"
 
+#include "resources/setup/Resource.h"
+
 namespace
 {
 
-// The device tree's context menus: "Cam" texts (146), "DVR" texts (164,
-// with the dial-up submenu) and the registration-server branch (163).
+// The device tree's context menus: "Cam" texts, "DVR" texts (with the
+// dial-up submenu) and the registration-server branch.
 const MenuEntry kCamPopup[] = {
-    { 32771, "New Folder", 0 },
-    { 32772, "Delete Folder", 0 },
-    { 32774, "Add Cam", 0 },
-    { 32773, "Delete Cam", 0 },
-    { 32781, "Rename Cam", 0 },
+    { ID_TREE_NEW_FOLDER, "New Folder", 0 },
+    { ID_TREE_DELETE_FOLDER, "Delete Folder", 0 },
+    { ID_TREE_ADD_CAM, "Add Cam", 0 },
+    { ID_TREE_DELETE_CAM, "Delete Cam", 0 },
+    { ID_TREE_RENAME, "Rename Cam", 0 },
 };
 const MenuEntry kDvrPopup[] = {
-    { 32771, "New Folder", 0 },
-    { 32772, "Delete Folder", 0 },
-    { 32774, "Add DVR", 0 },
-    { 32773, "Delete DVR", 0 },
-    { 32781, "Rename DVR", 0 },
+    { ID_TREE_NEW_FOLDER, "New Folder", 0 },
+    { ID_TREE_DELETE_FOLDER, "Delete Folder", 0 },
+    { ID_TREE_ADD_CAM, "Add DVR", 0 },
+    { ID_TREE_DELETE_CAM, "Delete DVR", 0 },
+    { ID_TREE_RENAME, "Rename DVR", 0 },
 };
 const MenuEntry kPstnPopup[] = {
-    { 32783, "Dial Up", 0 },
-    { 32784, "Hang Up", 0 },
+    { ID_TREE_DIAL_UP, "Dial Up", 0 },
+    { ID_TREE_HANG_UP, "Hang Up", 0 },
 };
 const MenuEntry kServerPopup[] = {
-    { 32775, "Add ZPT", 0 },
-    { 32778, "Delete ZPT", 0 },
-    { 32779, "Add Group Id", 0 },
-    { 32780, "Delete Group Id", 0 },
+    { ID_TREE_ADD_ZPT, "Add ZPT", 0 },
+    { ID_TREE_DELETE_ZPT, "Delete ZPT", 0 },
+    { ID_TREE_ADD_GROUP_ID, "Add Group Id", 0 },
+    { ID_TREE_DELETE_GROUP_ID, "Delete Group Id", 0 },
 };
 const MenuEntry kCamMenu[] = { { 0, "Popup", 0, kCamPopup } };
 const MenuEntry kDvrMenu[] = { { 0, "Popup", 0, kDvrPopup }, { 0, "Pstn-Popup", 0, kPstnPopup } };
 const MenuEntry kServerMenu[] = { { 0, "Popup", 0, kServerPopup } };
 
 const MenuTemplate kMenus[] = {
-    { 146, kCamMenu },
-    { 163, kServerMenu },
-    { 164, kDvrMenu },
+    { IDR_TREE_MENU_CAM, kCamMenu },
+    { IDR_TREE_MENU_SERVER, kServerMenu },
+    { IDR_TREE_MENU_DVR, kDvrMenu },
 };
 
 } // namespace

@@ -1,12 +1,170 @@
-// Resource ids of the program's own module.
+// Resource ids of the program's own module: every dialog, control, string,
+// bitmap, menu and command id the program's code or resources use, named
+// once. Dialogs, strings, bitmaps, menus and commands have one name per
+// number; control ids are per dialog, so two dialogs may reuse a number.
+// The framework's own ids (IDOK, IDC_STATIC, ID_APP_ABOUT, ...) stay with
+// the framework.
 #pragma once
 
-// Dialogs.
+// Dialog templates.
+#define IDD_PAGE1_CAMINFO 130
+#define IDD_DIALUP_PROGRESS 146
+#define IDD_IP_CHANGE_WAIT 162
+#define IDD_ADD_REG_SERVER 164
+#define IDD_ADD_GROUP_ID 169
+#define IDD_NEW_FOLDER 183
+#define IDD_IP_ADDRESS 215
+#define IDD_ADD_DVR 312
 #define IDD_ABOUTBOX 328
+#define IDD_FIREWALL_PORT 373
+#define IDD_NORMAL_PORT_ASSIGN 374
+#define IDD_PORT_ASSIGN 375
 
-// Icons and templates of the document.
+// The document template of the main frame (no resource of its own).
 #define IDR_MAINFRAME 128
 
-// Bitmaps: the "Version" caption button and the image over a pressed one.
+// Menus: the device tree's context menus, "Popup" with "Cam" texts (146) or
+// "DVR" texts and the dial-up submenu (164), and the registration-server
+// branch (163).
+#define IDR_TREE_MENU_CAM 146
+#define IDR_TREE_MENU_SERVER 163
+#define IDR_TREE_MENU_DVR 164
+
+// Bitmaps. 147: the sixteen-pixel icons that the tree drags (0 to 3), the
+// information rows and the settings tabs show. 148: the device tree's
+// images: open folder, closed folder, device online, device offline.
+#define IDB_SMALL_ICONS 147
+#define IDB_TREE_IMAGES 148
+// The "Version" caption button and the image over a pressed one.
 #define IDB_CAPTION_VERSION 193
 #define IDB_CAPTION_PRESSED 194
+
+// Commands of the device tree's context menus.
+#define ID_TREE_NEW_FOLDER 32771
+#define ID_TREE_DELETE_FOLDER 32772
+#define ID_TREE_DELETE_CAM 32773
+#define ID_TREE_ADD_CAM 32774
+#define ID_TREE_ADD_ZPT 32775
+#define ID_TREE_DELETE_ZPT 32778
+#define ID_TREE_ADD_GROUP_ID 32779
+#define ID_TREE_DELETE_GROUP_ID 32780
+#define ID_TREE_RENAME 32781
+#define ID_TREE_CHANGE_IP 32782
+#define ID_TREE_DIAL_UP 32783
+#define ID_TREE_HANG_UP 32784
+// Commands the device-selection view takes from its tree.
+#define ID_CAMSEL_ADD_DEVICE 4000
+#define ID_CAMSEL_DELETE_DEVICE 4001
+#define ID_CAMSEL_RESTART_DISCOVERY 4002
+
+// Controls of the windows the program builds in code.
+// The login bar of the configuration view.
+#define IDC_PASSWORD_LABEL 1
+#define IDC_CHANGE_IP 101
+#define IDC_PASSWORD 371
+#define IDC_DEVICE_ADDRESS 1079
+#define IDC_SAVE_PASSWORD 1082
+#define IDC_USER_NAME 1169
+#define IDC_USER_NAME_LABEL 1170
+#define IDC_PORT 1171
+#define IDC_LOGIN 1205
+#define IDC_EXIT 1206
+#define IDC_LOGIN_HIDDEN 1207
+#define IDC_PORT_LABEL 1278
+// The device-selection view: its five family buttons from this id on, and
+// its device tree.
+#define IDC_FAMILY_BUTTON_FIRST 1700
+#define IDC_DEVICE_TREE 4097
+// The tree-in-list control's label editor.
+#define IDC_TREE_LABEL_EDIT 4659
+// The caption-button bar inside the main frame.
+#define IDC_CAPTION_BUTTON_BAR 59500
+
+// Controls of the dialog templates.
+#define IDC_FOLDER_NAME 1001 // New Folder
+#define IDC_START_PROBE 1001 // Add New DVR
+#define IDC_PROBE_STATUS 1072
+#define IDC_DVR_ADDRESS 1565
+#define IDC_DVR_MODE_NORMAL 1804
+#define IDC_DVR_MODE_FIREWALL 1805
+#define IDC_DVR_ADVANCED 1352
+#define IDC_DIALUP_STATUS 1074 // Dial-up progress
+#define IDC_WAIT_MESSAGE 1156 // Address-change wait
+#define IDC_REG_SERVER 1167 // Add ZPT
+#define IDC_REG_ID 1168
+#define IDC_REG_PASSWORD 1169
+#define IDC_GROUP_ID 1199 // Add Group ID
+#define IDC_IP_ADDRESS 1373 // IP Address
+#define IDC_IP_SECOND_TEXT 1374
+#define IDC_FIREWALL_PORT 1171 // Firewall Port Assignment
+#define IDC_MONITOR_PORT 1805 // Normal Port Assignment
+#define IDC_PLAYBACK_PORT 1806
+#define IDC_MODE_NORMAL 1804 // Port Assignment
+#define IDC_MODE_FIREWALL 1805
+#define IDC_PORT_ADVANCED 1352
+// Every settings page carries its own OK, Cancel and Apply.
+#define IDC_PAGE_APPLY 1271
+#define IDC_PAGE_CANCEL 1272
+#define IDC_PAGE_OK 1273
+
+// Strings.
+#define IDS_SOCKETS_INIT_FAILED 104
+#define IDS_IP_USED 61448
+#define IDS_IP_CHANGE_FAILED 61449
+#define IDS_IP_CHANGE_OK 61450
+#define IDS_GROUP_ID_EXISTS 61453
+#define IDS_SERVER_EXISTS 61454
+#define IDS_IP_INVALID 61456
+#define IDS_CONNECTION_FAILED 61457
+#define IDS_AUTH_FAILED 61458
+#define IDS_NO_CHANNEL_ENABLED 61459
+#define IDS_HDD_DISABLED 61460
+#define IDS_HDD_ENABLED 61461
+#define IDS_IP_FILTERED 61462
+#define IDS_IP_NOT_FILTERED 61463
+#define IDS_PORT_IN_USE 61473
+#define IDS_NO_HDD 61519
+#define IDS_TIME_ERROR 61533
+#define IDS_NO_USER 61534
+#define IDS_INTERNAL_CH1 61535
+#define IDS_EXTERNAL_CH1 61536
+#define IDS_CH1 61537 // then CH2 to CH4
+#define IDS_CH2 61538
+#define IDS_SERIAL_LINE 61541
+#define IDS_MAC_LINE 61542
+#define IDS_INVALID_VALUE 61550
+#define IDS_IP_CHANGING 61551
+#define IDS_CLOSE_TAB_FIRST 61574
+#define IDS_CONFIRM_CONFIGURATION 61592
+#define IDS_ROOT_SERVER 61597
+#define IDS_INFO_TITLE 61598
+#define IDS_CONTENT_TITLE 61599
+#define IDS_USER_NAME 61600
+#define IDS_PASSWORD 61601
+#define IDS_CHANGE_IP 61602
+#define IDS_SAVE_PASSWORD 61603
+#define IDS_LOGIN 61604
+#define IDS_EXIT 61605
+#define IDS_DST 61619
+#define IDS_NO_CONTENT 61620
+#define IDS_VIDEO 61626
+#define IDS_AUDIO 61627
+#define IDS_VIDEO_AUDIO_ADJUSTMENT 61637
+#define IDS_FIRST_TRY 61638 // then the second and the third
+#define IDS_PROBE_OK 61642
+#define IDS_PROBE_FAILED 61643
+#define IDS_LOGIN_HIDDEN 61644
+#define IDS_INTERNAL_ERROR 61655
+#define IDS_CONSOLE_SETUP_ACTIVE 61656
+#define IDS_NOT_ALLOWED_REMOTELY 61657
+#define IDS_ROOT_MY_DVR 61692
+#define IDS_ROOT_LOCAL_DVR 61693
+#define IDS_PASSWORDS_DELETED 61694
+#define IDS_VERSION_MISMATCH 61696
+#define IDS_DVR_PROBE_FAILED 61720
+#define IDS_DVR_PROBE_OK 61721
+#define IDS_LINE_BUSY 61794
+#define IDS_ADD_NEW_DVR 61799
+#define IDS_PORT 61800
+#define IDS_PORT_INVALID 61801
+#define IDS_DVR_EXISTS 61819

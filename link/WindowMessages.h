@@ -1,0 +1,86 @@
+// The register of the program's own window messages: every message of the
+// WM_USER and WM_APP ranges that a part of the program sends or posts to
+// another (or to itself) is defined here, once, so that a new one cannot take
+// a number that is already in use unnoticed. The framework's own messages
+// (DM_*, the list's in-place edit) stay with the framework.
+#pragma once
+
+#include "platform/msg/Messages.h"
+
+#include <span>
+
+// Caption-button manager to the main frame (posted): wParam = button id,
+// lParam = the lParam of the release that completed the click.
+constexpr UINT WM_CAPTION_BUTTON = WM_USER + 1;
+
+// Device tree to the views, which forward them to each other.
+// wParam: the folder's node or 0; lParam 0.
+constexpr UINT WM_DEVICE_CLEAR = WM_USER + 100;
+// wParam: SELECTED_DEVICE*, deleted by the sender when SendMessage returns.
+constexpr UINT WM_DEVICE_SELECT = WM_USER + 101;
+// wParam: SELECTED_DEVICE* with serial, IPv4 number and MAC only.
+constexpr UINT WM_DEVICE_INFO = WM_USER + 102;
+// The tree control to itself: save the tree file.
+constexpr UINT WM_DEVICE_SAVE_TREE = WM_USER + 103;
+constexpr UINT WM_DEVICE_REPLY = WM_USER + 104;
+// wParam: SELECTED_DEVICE*; lParam 1 = the device selected at start
+// answered, 0 = the current device answered after an address change.
+constexpr UINT WM_DEVICE_UPDATE = WM_USER + 105;
+// wParam: SELECTED_DEVICE* of the last-selected device found at start.
+constexpr UINT WM_DEVICE_SELECT_IN_FAMILY = WM_USER + 106;
+// wParam: new IPv4 number; lParam: its text (const char*).
+constexpr UINT WM_DEVICE_CHANGE_IP = WM_USER + 109;
+
+// Registration-server lookup. To its thread: wParam = slot index of the query
+// record to fetch. To the owner: wParam = ZPT_NODE (malloc, the receiver
+// frees it), lParam 0.
+constexpr UINT WM_REGSERVER_FETCH = WM_USER + 110;
+constexpr UINT WM_REGSERVER_RECORD = WM_USER + 111;
+
+// Settings pages, from the view and from a page's child panes (wParam 0,
+// lParam 0): close without saving; an edit was made.
+constexpr UINT WM_PAGE_CANCEL = WM_USER + 112;
+constexpr UINT WM_PAGE_MODIFIED = WM_USER + 113;
+
+// Dial-up connection to its owner: wParam 1, lParam status text: progress
+// (sent, the dialling thread waits for it); wParam 0, lParam status text:
+// dialling has ended, the owner reads m_nResult (posted); wParam 2, lParam 0:
+// cancelled (posted).
+constexpr UINT WM_DIAL_STATUS = WM_USER + 900;
+
+// The configuration view to itself: delete the sheet objects of an ended
+// session.
+constexpr UINT WM_DELETE_RETIRED = WM_APP + 1;
+// An in-place edit to the list that owns it: Return, Delete or Escape
+// reached the edit; the tree-in-list control then forgets its delayed-edit
+// flag.
+constexpr UINT WM_INPLACE_EDIT_KEY = WM_APP + 0x150;
+
+struct RegisteredMessage {
+    const char* name;
+    UINT number;
+};
+
+// Every message above, for the check that no two share a number.
+inline std::span<const RegisteredMessage> RegisteredWindowMessages()
+{
+    static constexpr RegisteredMessage messages[] = {
+        { "WM_CAPTION_BUTTON", WM_CAPTION_BUTTON },
+        { "WM_DEVICE_CLEAR", WM_DEVICE_CLEAR },
+        { "WM_DEVICE_SELECT", WM_DEVICE_SELECT },
+        { "WM_DEVICE_INFO", WM_DEVICE_INFO },
+        { "WM_DEVICE_SAVE_TREE", WM_DEVICE_SAVE_TREE },
+        { "WM_DEVICE_REPLY", WM_DEVICE_REPLY },
+        { "WM_DEVICE_UPDATE", WM_DEVICE_UPDATE },
+        { "WM_DEVICE_SELECT_IN_FAMILY", WM_DEVICE_SELECT_IN_FAMILY },
+        { "WM_DEVICE_CHANGE_IP", WM_DEVICE_CHANGE_IP },
+        { "WM_REGSERVER_FETCH", WM_REGSERVER_FETCH },
+        { "WM_REGSERVER_RECORD", WM_REGSERVER_RECORD },
+        { "WM_PAGE_CANCEL", WM_PAGE_CANCEL },
+        { "WM_PAGE_MODIFIED", WM_PAGE_MODIFIED },
+        { "WM_DIAL_STATUS", WM_DIAL_STATUS },
+        { "WM_DELETE_RETIRED", WM_DELETE_RETIRED },
+        { "WM_INPLACE_EDIT_KEY", WM_INPLACE_EDIT_KEY },
+    };
+    return messages;
+}

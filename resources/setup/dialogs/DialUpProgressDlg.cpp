@@ -1,0 +1,20 @@
+// The dial-up progress; OK exists only for the dialog's own ending.
+#include "resources/setup/dialogs/DialogParts.h"
+
+namespace
+{
+
+const DialogControl kDialUpProgress[] = {
+    { IDC_DIALUP_STATUS, WC_STATIC, "All devices in the device chain have successfully connected.", kChild,
+        12, 12, 206, 18 },
+    { IDCANCEL, WC_BUTTON, "Cancel", kButton, 90, 38, 50, 14 },
+    { IDOK, WC_BUTTON, "OK", WS_CHILD | WS_DISABLED | BS_DEFPUSHBUTTON, 160, 38, 50, 14 },
+};
+
+const DialogTemplate kTemplates[] = {
+    { IDD_DIALUP_PROGRESS, "Connecting Dial-up Connection...", kModal, 0, 0, 230, 60, kDialUpProgress },
+};
+
+} // namespace
+
+const std::span<const DialogTemplate> kDialUpProgressDlgTemplates = kTemplates;

@@ -1,0 +1,28 @@
+// The module's dialog templates, one file per owning class: the styles they
+// share, and each file's templates for the module's dialog table.
+#pragma once
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ResourceData.h"
+#include "resources/setup/Resource.h"
+
+#include <span>
+
+constexpr uint32_t kModal = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr uint32_t kChild = WS_CHILD | WS_VISIBLE;
+constexpr uint32_t kEdit = kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+constexpr uint32_t kPortEdit = kEdit | ES_RIGHT;
+constexpr uint32_t kOk = kChild | WS_TABSTOP | BS_DEFPUSHBUTTON;
+constexpr uint32_t kButton = kChild | WS_TABSTOP;
+// A settings page: a child with a caption, which the sheet shows on its tab.
+constexpr uint32_t kPage = WS_CHILD | WS_CAPTION;
+
+extern const std::span<const DialogTemplate> kAboutDlgTemplates;
+extern const std::span<const DialogTemplate> kAddDvrDlgTemplates;
+extern const std::span<const DialogTemplate> kAddGroupIdDlgTemplates;
+extern const std::span<const DialogTemplate> kAddRegServerDlgTemplates;
+extern const std::span<const DialogTemplate> kDialUpProgressDlgTemplates;
+extern const std::span<const DialogTemplate> kIpAddressDlgTemplates;
+extern const std::span<const DialogTemplate> kNewFolderDlgTemplates;
+extern const std::span<const DialogTemplate> kPage1CamInfoTemplates;
+extern const std::span<const DialogTemplate> kPortAssignDlgTemplates;
