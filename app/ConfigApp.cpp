@@ -8,6 +8,7 @@
 #include "devtree/TreeFilePaths.h"
 #include "devtree/TreeFileUpgrade.h"
 #include "platform/base/Settings.h"
+#include "platform/msg/WinSock.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/LanguagePack.h"
 #include "resources/setup/Resource.h"

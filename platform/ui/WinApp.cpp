@@ -116,11 +116,6 @@ CWnd* AfxGetMainWnd()
     return g_app ? g_app->m_pMainWnd : nullptr;
 }
 
-BOOL AfxSocketInit()
-{
-    return TRUE;
-}
-
 int AfxWinMain(int argc, char** argv)
 {
     QApplication application(argc, argv);

@@ -80,7 +80,5 @@ protected:
 
 PLATFORM_UI_API CWinApp* AfxGetApp();
 PLATFORM_UI_API CWnd* AfxGetMainWnd();
-// Initialises sockets for the program; false when they cannot be used.
-PLATFORM_UI_API BOOL AfxSocketInit();
 // The program's entry: needs the one application object to exist.
 PLATFORM_UI_API int AfxWinMain(int argc, char** argv);
