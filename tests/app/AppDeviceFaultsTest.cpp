@@ -9,7 +9,7 @@
 #include "link/CurrentDevice.h"
 #include "app/LoginBar.h"
 #include "app/MainFrame.h"
-#include "devtree/DeviceMessages.h"
+#include "link/WindowMessages.h"
 #include "devtree/ItemInfo.h"
 #include "link/ByteOrder.h"
 #include "sim/ConfigServer.h"
