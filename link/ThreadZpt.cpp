@@ -15,6 +15,11 @@ constexpr int kFtpPort = 21;
 constexpr char kFtpUser[] = "zq";
 constexpr char kFtpPassword[] = "qv";
 
+void FreeNode(WPARAM node, LPARAM)
+{
+    std::free(reinterpret_cast<void*>(node));
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CThreadZpt, CWinThread)
@@ -158,9 +163,8 @@ bool CThreadZpt::PostNode(const RegServerRecord& server, const RegServerRecord& 
         c = char(std::toupper(static_cast<unsigned char>(c)));
     CWndBase* owner = m_pOwner;
     HWND window = owner ? owner->GetSafeHwnd() : nullptr;
-    if (!window || !::PostMessage(window, WM_REGSERVER_RECORD, WPARAM(node), 0)) {
-        std::free(node);
-        return false;
-    }
-    return true;
+    // The node goes with the post: the owner frees it, and a node that
+    // never reaches it (refused, or still queued when the window goes) is
+    // freed by the message queue.
+    return ::PostMessageOwning(window, WM_REGSERVER_RECORD, WPARAM(node), 0, &FreeNode) != FALSE;
 }

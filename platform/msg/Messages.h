@@ -169,6 +169,8 @@ struct MSG {
     POINT pt;
 };
 using LPMSG = MSG*;
+// Frees the data that a posted message carries (see PostMessageOwning).
+using PostedDataRelease = void (*)(WPARAM wParam, LPARAM lParam);
 
 struct CREATESTRUCT {
     LPVOID lpCreateParams;

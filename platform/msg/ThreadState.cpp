@@ -45,9 +45,12 @@ public:
 bool QueueObject::event(QEvent* e)
 {
     switch (int(e->type())) {
-    case PostedMessageEventType:
-        DeliverPosted(static_cast<PostedMessageEvent*>(e)->msg);
+    case PostedMessageEventType: {
+        auto* posted = static_cast<PostedMessageEvent*>(e);
+        if (DeliverPosted(posted->msg))
+            posted->release = nullptr;
         return true;
+    }
     case WakeEventType:
         m_state->ProcessIncomingSends();
         return true;
@@ -207,12 +210,14 @@ void ThreadState::Notify()
     cv.notify_all();
 }
 
-void DeliverPosted(MSG& msg)
+bool DeliverPosted(MSG& msg)
 {
     if (msg.hwnd) {
-        if (CWndBase* wnd = ObjectOnThisThread(msg.hwnd))
-            wnd->WindowProc(msg.message, msg.wParam, msg.lParam);
-        return;
+        CWndBase* wnd = ObjectOnThisThread(msg.hwnd);
+        if (!wnd)
+            return false;
+        wnd->WindowProc(msg.message, msg.wParam, msg.lParam);
+        return true;
     }
     const std::shared_ptr<ThreadState>& state = ThreadState::Current();
     if (msg.message == WM_QUIT) {
@@ -223,10 +228,12 @@ void DeliverPosted(MSG& msg)
         else if (QCoreApplication::instance()
             && QThread::currentThread() == QCoreApplication::instance()->thread())
             QCoreApplication::exit(int(msg.wParam));
-        return;
+        return true;
     }
-    if (state->sink)
-        state->sink->OnThreadMessage(msg);
+    if (!state->sink)
+        return false;
+    state->sink->OnThreadMessage(msg);
+    return true;
 }
 
 } // namespace msgcore

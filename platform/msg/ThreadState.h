@@ -122,18 +122,29 @@ enum : int {
 class PostedMessageEvent : public QEvent
 {
 public:
-    explicit PostedMessageEvent(const MSG& m)
+    explicit PostedMessageEvent(const MSG& m, PostedDataRelease r = nullptr)
         : QEvent(QEvent::Type(PostedMessageEventType))
         , msg(m)
+        , release(r)
     {
     }
+    // A message that never reached its window frees the data it carries;
+    // Qt deletes the events still queued to a queue object that goes away.
+    ~PostedMessageEvent() override
+    {
+        if (release)
+            release(msg.wParam, msg.lParam);
+    }
     MSG msg;
+    // Cleared once a window procedure has taken the message.
+    PostedDataRelease release;
 };
 
 // Handle table access for the other parts of msg.
 std::shared_ptr<ThreadState> OwnerOf(HWND hWnd);
 CWndBase* ObjectOnThisThread(HWND hWnd);
-void DeliverPosted(MSG& msg);
+// False when nobody took the message (its window is gone).
+bool DeliverPosted(MSG& msg);
 // Called when a handle goes away; timers of the handle are killed.
 void KillTimersOf(HWND hWnd);
 // Called when a thread's state ends: its timers go with its queue.

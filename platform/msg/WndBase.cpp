@@ -327,11 +327,20 @@ BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
             ThreadState::Current()->Queue();
         return PostThreadMessage(GetCurrentThreadId(), message, wParam, lParam);
     }
-    std::shared_ptr<ThreadState> owner = msgcore::OwnerOf(hWnd);
-    if (!owner)
+    return PostMessageOwning(hWnd, message, wParam, lParam, nullptr);
+}
+
+BOOL PostMessageOwning(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, PostedDataRelease release)
+{
+    std::shared_ptr<ThreadState> owner = hWnd ? msgcore::OwnerOf(hWnd) : nullptr;
+    if (!owner) {
+        if (release)
+            release(wParam, lParam);
         return FALSE;
+    }
     MSG msg { hWnd, message, wParam, lParam, GetTickCount(), { 0, 0 } };
-    return owner->Post(new msgcore::PostedMessageEvent(msg)) ? TRUE : FALSE;
+    // A refused post deletes the event, which frees the data.
+    return owner->Post(new msgcore::PostedMessageEvent(msg, release)) ? TRUE : FALSE;
 }
 
 BOOL PostThreadMessage(DWORD idThread, UINT message, WPARAM wParam, LPARAM lParam)
@@ -427,17 +436,20 @@ bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
     const std::shared_ptr<ThreadState>& self = ThreadState::Current();
     if (QCoreApplication::instance())
         self->Queue();
+    // The loop runs at least once, and `done` is asked once more after the
+    // time is up: a thread that the machine kept waiting past the deadline
+    // still gets what was queued meanwhile.
     while (!done()) {
-        if (deadline.hasExpired())
-            return false;
         self->ProcessIncomingSends();
-        if (!QCoreApplication::instance())
-            continue;
-        // A short timer bounds the wait; posts and sends wake it earlier.
-        QEventLoop loop;
-        QTimer tick;
-        tick.start(5);
-        loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        if (QCoreApplication::instance()) {
+            // A short timer bounds the wait; posts and sends wake it earlier.
+            QEventLoop loop;
+            QTimer tick;
+            tick.start(5);
+            loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        }
+        if (deadline.hasExpired())
+            return done();
     }
     return true;
 }

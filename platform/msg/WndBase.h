@@ -83,6 +83,12 @@ protected:
 PLATFORM_API LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 PLATFORM_API BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 PLATFORM_API BOOL PostThreadMessage(DWORD idThread, UINT message, WPARAM wParam, LPARAM lParam);
+// Posts a message whose parameters carry data that the window's handler
+// frees. The data is taken in every case: when the post cannot be made, or
+// the message never reaches a window procedure (the window is gone by the
+// time it comes up, or its thread ends first), `release` frees it instead.
+PLATFORM_API BOOL PostMessageOwning(
+    HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, PostedDataRelease release);
 PLATFORM_API void PostQuitMessage(int exitCode);
 PLATFORM_API BOOL IsWindow(HWND hWnd);
 PLATFORM_API BOOL DestroyWindow(HWND hWnd);

@@ -14,8 +14,12 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <arpa/inet.h>
 #include <filesystem>
 #include <fstream>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace
 {
@@ -23,6 +27,7 @@ namespace
 constexpr uint32_t kDvr = 0x7F000002;
 constexpr uint32_t kCamera = 0x7F000003;
 constexpr uint32_t kMyDvr = 0x7F000004;
+constexpr uint32_t kMarker = 0x7F000005;
 
 sim::DiscoveryDevice Device(uint32_t family, uint32_t address, uint32_t port)
 {
@@ -90,17 +95,41 @@ protected:
         auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
         return frame && frame->m_pCamSelView ? frame->m_pCamSelView->GetTree(FAMILY_DVR) : nullptr;
     }
-    bool WaitFor(const std::function<bool()>& done) { return PumpMessagesUntil(done, 5000); }
-    // Pumps until the devices have sent nothing new for a while, so that
-    // every answer on its way has been read.
-    void WaitQuiet()
+    bool WaitFor(const std::function<bool()>& done) { return PumpMessagesUntil(done, 30000); }
+    // Makes sure that every answer the devices sent so far has been read.
+    // A DVR that no simulated device plays answers from kMarker, after those
+    // answers, to the socket the program asks from; datagrams reach a socket
+    // in the order they were sent, so once the tree lists the marker, the
+    // answers before it were taken in. Waiting for quiet instead is a guess
+    // that a loaded machine can lose.
+    bool ReadEveryAnswerSent()
     {
-        for (int round = 0; round < 20; ++round) {
-            const size_t sent = m_responder.RepliesSent();
-            PumpMessagesUntil([] { return false; }, 300);
-            if (m_responder.RepliesSent() == sent)
-                return;
+        uint32_t program = 0;
+        uint16_t programPort = 0;
+        for (const sim::DiscoveryExchange& exchange : m_responder.Log()) {
+            program = exchange.from;
+            programPort = exchange.fromPort;
         }
+        if (!programPort)
+            return false;
+        const std::vector<uint8_t> reply = sim::DiscoveryResponder::DiscoveryReply(Device(4, kMarker, 9105));
+        const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        int one = 1;
+        setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+        sockaddr_in from {};
+        from.sin_family = AF_INET;
+        from.sin_addr.s_addr = htonl(kMarker);
+        from.sin_port = htons(sim::kDiscoveryPort);
+        sockaddr_in to {};
+        to.sin_family = AF_INET;
+        to.sin_addr.s_addr = htonl(program);
+        to.sin_port = htons(programPort);
+        const bool sent = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&from), sizeof from) == 0
+            && sendto(fd, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to)
+                == ssize_t(reply.size());
+        if (fd >= 0)
+            close(fd);
+        return sent && WaitFor([&] { return FindByAddress(Tree()->m_pLocalRoot, kMarker) != nullptr; });
     }
 
     sim::DiscoveryResponder m_responder;
@@ -128,7 +157,7 @@ TEST_F(AppDiscoveryTest, TheDvrAppearsUnderLocalAreaDvrWithItsPorts)
                 return true;
         return false;
     }));
-    PumpMessagesUntil([] { return false; }, 200);
+    ASSERT_TRUE(ReadEveryAnswerSent());
     EXPECT_EQ(FindByAddress(tree->m_pLocalRoot, kCamera), nullptr);
     EXPECT_EQ(FindByAddress(tree->m_pMyRoot, kCamera), nullptr);
 }
@@ -150,12 +179,12 @@ TEST_F(AppDiscoveryTest, ASilentDeviceGoesOfflineAtTheNextRebroadcast)
     // Both go silent; every answer already sent is taken in before the clock moves.
     m_responder.Update(0, [](sim::DiscoveryDevice& d) { d.silent = true; });
     m_responder.Update(2, [](sim::DiscoveryDevice& d) { d.silent = true; });
-    WaitQuiet();
+    ASSERT_TRUE(ReadEveryAnswerSent());
 
     // The re-broadcast after their last answer still counts that answer
-    // (here the one of discovery's restart a second after start) ...
+    // (here the one of discovery's restart a second after start); nothing
+    // can answer it any more ...
     Advance(1000);
-    WaitQuiet();
     EXPECT_EQ(mine->m_lpNodeInfo->GetImage(), TREE_IMAGE_ONLINE);
     EXPECT_NE(FindByAddress(tree->m_pLocalRoot, kDvr), nullptr);
     // ... the next one finds no answer: offline in "My DVR", gone from

@@ -100,7 +100,7 @@ TEST_F(VethLink, ABroadcastOnTheLinkFindsTheSimulatedDevice)
     ASSERT_TRUE(socket.Create(0, SOCK_DGRAM, FD_ALL_EVENTS, kClientAddress));
     socket.Init(&owner);
     // The link may need a moment to come up: ask again until the device answers.
-    for (int attempt = 0; attempt < 20 && owner.records.empty(); ++attempt) {
+    for (int attempt = 0; attempt < 120 && owner.records.empty(); ++attempt) {
         ASSERT_TRUE(socket.ReqDiscoveryMsg());
         PumpMessagesUntil([&] { return !owner.records.empty(); }, 250);
     }

@@ -6,7 +6,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <sys/syscall.h>
 #include <thread>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -263,7 +269,7 @@ TEST(Messages, CrossThreadSendBlocksAndReturnsTheHandlersResult)
     // The worker waits until this thread runs the handler.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_FALSE(returned);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return returned.load(); }, 5000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return returned.load(); }, 30000));
     worker.join();
     EXPECT_EQ(result, 42);
     ASSERT_EQ(wnd.threads.size(), 1u);
@@ -285,7 +291,7 @@ TEST(Messages, PostsFromWorkersArriveOnTheOwnerThreadInOrder)
         });
     for (auto& t : workers)
         t.join();
-    PumpMessagesUntil([&] { return wnd.log.size() == size_t(kWorkers * kPosts); }, 5000);
+    PumpMessagesUntil([&] { return wnd.log.size() == size_t(kWorkers * kPosts); }, 30000);
     ASSERT_EQ(wnd.log.size(), size_t(kWorkers * kPosts));
     std::vector<int> next(kWorkers, 0);
     for (const CString& s : wnd.log) {
@@ -309,6 +315,68 @@ TEST(Messages, PostsToADestroyedWindowAreDropped)
     EXPECT_FALSE(::PostMessage(h, WM_TEST_A, 2));
     EXPECT_EQ(::SendMessage(h, WM_TEST_A, 2), 0);
     PumpWaitingMessages(); // must not reach the deleted object
+}
+
+std::mutex g_releasedLock;
+std::vector<WPARAM> g_released;
+
+void RecordRelease(WPARAM wParam, LPARAM)
+{
+    std::lock_guard lock(g_releasedLock);
+    g_released.push_back(wParam);
+}
+
+std::vector<WPARAM> TakeReleased()
+{
+    std::lock_guard lock(g_releasedLock);
+    return std::exchange(g_released, {});
+}
+
+TEST(Messages, DataOfAPostThatNoWindowTakesIsReleasedOnce)
+{
+    // Taken by the window: its handler owns the data.
+    CDerivedWnd taker;
+    ASSERT_TRUE(taker.CreateMessageWindow());
+    EXPECT_TRUE(PostMessageOwning(taker.m_hWnd, WM_TEST_A, 1, 0, &RecordRelease));
+    PumpWaitingMessages();
+    EXPECT_EQ(taker.log, Texts({ "A 1" }));
+    EXPECT_TRUE(TakeReleased().empty());
+
+    // The window goes before its loop runs.
+    auto* gone = new CDerivedWnd;
+    ASSERT_TRUE(gone->CreateMessageWindow());
+    const HWND goneHandle = gone->m_hWnd;
+    EXPECT_TRUE(PostMessageOwning(goneHandle, WM_TEST_A, 2, 0, &RecordRelease));
+    gone->DestroyWindow();
+    delete gone;
+    EXPECT_TRUE(TakeReleased().empty()) << "released only when the message comes up";
+    PumpWaitingMessages();
+    EXPECT_EQ(TakeReleased(), std::vector<WPARAM>({ 2 }));
+
+    // No such window: refused, released at once.
+    EXPECT_FALSE(PostMessageOwning(goneHandle, WM_TEST_A, 3, 0, &RecordRelease));
+    EXPECT_FALSE(PostMessageOwning(nullptr, WM_TEST_A, 4, 0, &RecordRelease));
+    EXPECT_EQ(TakeReleased(), std::vector<WPARAM>({ 3, 4 }));
+
+    // The window's thread ends without running its loop again.
+    std::atomic<HWND> remote { nullptr };
+    std::atomic<bool> created { false }, posted { false };
+    std::thread owner([&] {
+        CDerivedWnd wnd;
+        if (wnd.CreateMessageWindow())
+            remote = wnd.m_hWnd;
+        created = true;
+        while (!posted)
+            std::this_thread::yield();
+    });
+    while (!created)
+        std::this_thread::yield();
+    EXPECT_TRUE(PostMessageOwning(remote, WM_TEST_A, 5, 0, &RecordRelease));
+    posted = true;
+    owner.join();
+    EXPECT_EQ(TakeReleased(), std::vector<WPARAM>({ 5 }));
+    EXPECT_EQ(taker.log, Texts({ "A 1" }));
+    taker.DestroyWindow();
 }
 
 TEST(Messages, NotificationsAreReflectedToTheControlFirst)
@@ -403,16 +471,32 @@ TEST(Messages, CommandNotificationsAreReflectedToo)
     parent.DestroyWindow();
 }
 
+// True when the thread sleeps in the kernel (state S).
+bool Sleeps(pid_t threadId)
+{
+    std::ifstream stat("/proc/self/task/" + std::to_string(threadId) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const size_t name = line.rfind(')');
+    return name != std::string::npos && name + 2 < line.size() && line[name + 2] == 'S';
+}
+
 TEST(Messages, SentMessagesGoAheadOfPostedOnes)
 {
     CDerivedWnd wnd;
     ASSERT_TRUE(wnd.CreateMessageWindow());
     HWND h = wnd.m_hWnd;
     ::PostMessage(h, WM_TEST_B, 1);
-    std::thread sender([h] { ::SendMessage(h, WM_TEST_A, 2); });
-    // Wait until the send is queued, then let the loop run once.
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    PumpMessagesUntil([&] { return wnd.log.size() == 2; }, 5000);
+    std::atomic<pid_t> senderId { 0 };
+    std::thread sender([h, &senderId] {
+        senderId = pid_t(::syscall(SYS_gettid));
+        ::SendMessage(h, WM_TEST_A, 2);
+    });
+    // Wait until the send is queued (the sender sleeps, waiting for its
+    // answer), then let the loop run.
+    for (int i = 0; i < 20000 && !(senderId && Sleeps(senderId)); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    PumpMessagesUntil([&] { return wnd.log.size() == 2; }, 30000);
     sender.join();
     EXPECT_EQ(wnd.log, Texts({ "A 2", "B 1" }));
     wnd.DestroyWindow();
@@ -479,7 +563,7 @@ TEST(Timers, RealTimerDeliversThroughTheLoop)
     CDerivedWnd wnd;
     ASSERT_TRUE(wnd.CreateMessageWindow());
     wnd.SetTimer(3, 10);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return wnd.timers.size() >= 2; }, 5000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return wnd.timers.size() >= 2; }, 30000));
     wnd.KillTimer(3);
     EXPECT_EQ(wnd.timers[0], 3u);
     wnd.DestroyWindow();

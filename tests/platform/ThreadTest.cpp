@@ -117,7 +117,7 @@ TEST(WinThread, StartsSuspendedRunsInitInstanceWhenResumedAndEndsOnQuit)
 
     EXPECT_EQ(thread->ResumeThread(), 1u);
     EXPECT_EQ(thread->ResumeThread(), 0u);
-    ASSERT_TRUE(PumpMessagesUntil([&] { return receiver.records.size() == 3 && probe.selfPosted; }, 5000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return receiver.records.size() == 3 && probe.selfPosted; }, 30000));
     EXPECT_EQ(probe.initThread, thread->m_nThreadID);
     EXPECT_EQ(receiver.records, (std::vector<WPARAM> { 0, 1, 2 }));
     for (DWORD t : receiver.threads)
@@ -127,7 +127,7 @@ TEST(WinThread, StartsSuspendedRunsInitInstanceWhenResumedAndEndsOnQuit)
     EXPECT_EQ(::SendMessage(probe.workerWnd, WM_ASK, 5), LRESULT(5 + thread->m_nThreadID));
 
     EXPECT_TRUE(thread->PostThreadMessage(WM_QUIT, 0, 0));
-    EXPECT_EQ(WaitForSingleObject(thread->m_hThread, 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(thread->m_hThread, 30000), WAIT_OBJECT_0);
     EXPECT_EQ(probe.exitRan, 1);
     EXPECT_FALSE(probe.destroyed);
     EXPECT_FALSE(IsWindow(probe.workerWnd));
@@ -144,7 +144,7 @@ TEST(WinThread, AutoDeleteThreadDeletesItselfAfterQuit)
     DWORD id = thread->m_nThreadID;
     thread->ResumeThread();
     PostThreadMessage(id, WM_QUIT, 0, 0);
-    for (int i = 0; i < 500 && !probe.destroyed; ++i)
+    for (int i = 0; i < 3000 && !probe.destroyed; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_TRUE(probe.destroyed);
     EXPECT_EQ(probe.exitRan, 1);
@@ -160,7 +160,7 @@ TEST(WinThread, PlainThreadHandleIsSignalledWithItsExitCode)
     EXPECT_TRUE(GetExitCodeThread(h, &code));
     EXPECT_EQ(code, STILL_ACTIVE);
     ResumeThread(h);
-    EXPECT_EQ(WaitForSingleObject(h, 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(h, 30000), WAIT_OBJECT_0);
     EXPECT_TRUE(GetExitCodeThread(h, &code));
     EXPECT_EQ(code, 77u);
     CloseHandle(h);
@@ -183,7 +183,7 @@ TEST(Sync, AutoAndManualResetEvents)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         manual.SetEvent();
     });
-    EXPECT_EQ(WaitForMultipleObjects(2, both, FALSE, 5000), WAIT_OBJECT_0 + 1);
+    EXPECT_EQ(WaitForMultipleObjects(2, both, FALSE, 30000), WAIT_OBJECT_0 + 1);
     setter.join();
     auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(WaitForSingleObject(autoReset, 60), WAIT_TIMEOUT);
@@ -207,7 +207,7 @@ TEST(Sync, AWaitingThreadStillAnswersSendsToItsWindows)
         ::SendMessage(h, WM_RECORD, 9);
         done.SetEvent();
     });
-    EXPECT_EQ(WaitForSingleObject(done, 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(done, 30000), WAIT_OBJECT_0);
     worker.join();
     EXPECT_EQ(receiver.records, (std::vector<WPARAM> { 9 }));
     receiver.DestroyWindow();
@@ -257,13 +257,13 @@ TEST(WinThread, TwoThreadsSendingToEachOtherDoNotLockUp)
     thread->m_bAutoDelete = FALSE;
     thread->wnd.mainWnd = receiver.m_hWnd;
     ASSERT_TRUE(thread->CreateThread());
-    ASSERT_EQ(WaitForSingleObject(thread->ready, 5000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(thread->ready, 30000), WAIT_OBJECT_0);
     HWND workerWnd = thread->wnd.m_hWnd;
     EXPECT_EQ(::SendMessage(workerWnd, WM_ASK_BACK, 41), 1);
     EXPECT_EQ(receiver.records, (std::vector<WPARAM> { 41 }));
     EXPECT_EQ(receiver.threads, (std::vector<DWORD> { GetCurrentThreadId() }));
     thread->PostThreadMessage(WM_QUIT, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(thread->m_hThread, 5000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(thread->m_hThread, 30000), WAIT_OBJECT_0);
     // The window the thread left behind ended with it.
     EXPECT_FALSE(IsWindow(workerWnd));
     delete thread;
