@@ -6,6 +6,7 @@
 #include "sim/RegServerUdp.h"
 
 #include <csignal>
+#include <pthread.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,13 +17,6 @@
 
 namespace
 {
-
-volatile std::sig_atomic_t g_stop = 0;
-
-void OnSignal(int)
-{
-    g_stop = 1;
-}
 
 void Usage()
 {
@@ -66,6 +60,13 @@ std::string NextAddress(const std::string& address, int step)
 
 int main(int argc, char** argv)
 {
+    // The servers run threads of their own: block the stop signals before any of them starts, so
+    // that a stop is taken here by sigwait and never lands on a server thread while this one sleeps.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
     std::string address = "127.0.0.1", password = "admin";
     int port = 8405, family = 4, recorderClass = 2, count = 1;
     int discoveryForm = 0x1111, regServerDevices = 25;
@@ -199,9 +200,7 @@ int main(int argc, char** argv)
                 stderr, "devsim: cannot listen on %s:21 for the address lookup\n", regServer.c_str());
     }
     std::fflush(stdout);
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
-    while (!g_stop)
-        pause();
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
     return 0;
 }
