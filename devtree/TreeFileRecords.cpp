@@ -109,7 +109,8 @@ void DecodeWholeFileNode(const uint8_t* p, FILE_NODE* node)
     TextAt(node->szAddress, sizeof node->szAddress, p, at::Address, 128);
     if (node->bFolder)
         return;
-    TextAt(node->item.szSerial, sizeof node->item.szSerial, p, at::Item, 24);
+    // Serial numbers may fill their field: kept whole.
+    CopyFullField(node->item.szSerial, sizeof node->item.szSerial, reinterpret_cast<const char*>(p + at::Item), 24);
     node->item.dwIpAddress = LoadAt<uint32_t>(p, at::IpAddress);
     std::memcpy(node->item.byMac, p + at::Mac, 6);
     uint8_t mask[16];
