@@ -29,10 +29,20 @@ BOOL CConfigApp::InitInstance()
     HINSTANCE own = SetupResourceModule();
     AfxSetInstanceHandle(own);
     AfxSetResourceHandle(own);
-    EnsureInstallFolder();
     if (HINSTANCE pack = LoadLanguagePack(GetInstallFolder().GetString(), "OstraCFGRes"))
         AfxSetResourceHandle(pack);
     AfxSetAppTitle(MAIN_WINDOW_TITLE);
+
+    // A second copy would write the same settings and tree files: it brings
+    // the first to the front instead, before it has written anything.
+    if (!ClaimSingleInstance())
+        return FALSE;
+    EnsureInstallFolder();
+    if (IsSettingsFileUnreadable()) {
+        CString text;
+        AfxFormatString1(text, IDS_SETTINGS_UNREADABLE, GetSettingsFile());
+        AfxMessageBox(text, MB_OK | MB_ICONWARNING);
+    }
 
     // 2. Sockets.
     if (!AfxSocketInit()) {
@@ -75,6 +85,31 @@ BOOL CConfigApp::InitInstance()
     // 9. The "Version" button on the frame.
     AddVersionButton();
     return TRUE;
+}
+
+CString SingleInstanceLockFile()
+{
+    return GetSettingsFile() + ".lock";
+}
+
+BOOL CConfigApp::ClaimSingleInstance()
+{
+    const CString lockFile = SingleInstanceLockFile();
+    if (m_SingleInstance.Claim(lockFile)) {
+        m_SingleInstance.Listen([this] { BringToFront(); });
+        return TRUE;
+    }
+    if (!CSingleInstance::ActivateRunning(lockFile, SINGLE_INSTANCE_ANSWER_MS))
+        AfxMessageBox(IDS_ALREADY_RUNNING, MB_OK | MB_ICONINFORMATION);
+    return FALSE;
+}
+
+void CConfigApp::BringToFront()
+{
+    if (!m_pMainWnd)
+        return;
+    m_pMainWnd->ShowWindow(m_pMainWnd->IsIconic() ? SW_RESTORE : SW_SHOW);
+    m_pMainWnd->SetForegroundWindow();
 }
 
 void CConfigApp::AddVersionButton()

@@ -7,6 +7,7 @@
 #include "link/DeviceHelpers.h"
 #include "link/HostName.h"
 #include "platform/base/Services.h"
+#include "resources/setup/Resource.h"
 
 #include <cstring>
 #include <memory>
@@ -150,9 +151,14 @@ void CMySuperGrid::SelectNode(CTreeItem* pItem)
 void CMySuperGrid::ReadTreeFileAndConsistLlist()
 {
     CTreeFileLists lists;
-    if (::ReadTreeFileAndConsistLlist(TreeFilePath(), lists) == TreeLoadResult::OutOfMemory) {
+    const TreeLoadResult loaded = ::ReadTreeFileAndConsistLlist(TreeFilePath(), lists);
+    if (loaded == TreeLoadResult::OutOfMemory) {
         AfxMessageBox("The memory is full.\nCCamConfigView::ConsistLinkedList\n", MB_OK);
         PostQuitMessage(0);
+    }
+    if (loaded == TreeLoadResult::Unreadable || loaded == TreeLoadResult::UnknownFormat) {
+        m_bFileRefused = 1;
+        ReportTreeFile(loaded == TreeLoadResult::Unreadable ? IDS_TREE_FILE_UNREADABLE : IDS_TREE_FILE_UNKNOWN);
     }
     CreateTreeCtrl(lists);
     lists.DeleteLlist();
@@ -203,7 +209,7 @@ void CMySuperGrid::CreateTreeCtrl(const CTreeFileLists& lists)
         } else {
             info->SetImage(TREE_IMAGE_OFFLINE);
             info->m_bKnown = 1;
-            CopyField(info->m_szSerial, rec.item.szSerial);
+            CopySerial(info->m_szSerial, rec.item.szSerial);
             info->m_dwIpAddress = rec.item.dwIpAddress;
             std::memcpy(info->m_byMac, rec.item.byMac, 6);
             CopyField(info->m_szUser, *reinterpret_cast<const char(*)[16]>(rec.login.byUser));
@@ -264,7 +270,7 @@ void CMySuperGrid::FillFileNode(const CItemInfo* info, FILE_NODE& rec)
     CopyField(rec.szAddress, info->m_szAddress);
     if (info->m_bFolder)
         return;
-    CopyField(rec.item.szSerial, info->m_szSerial);
+    CopySerial(rec.item.szSerial, info->m_szSerial);
     rec.item.dwIpAddress = info->m_dwIpAddress;
     std::memcpy(rec.item.byMac, info->m_byMac, 6);
     CopyFixedText(reinterpret_cast<char*>(rec.login.byUser), 16, info->m_szUser, sizeof(info->m_szUser));
@@ -278,12 +284,28 @@ void CMySuperGrid::FillFileNode(const CItemInfo* info, FILE_NODE& rec)
     CopyField(rec.szVersion, info->m_szVersion2);
 }
 
+void CMySuperGrid::ReportTreeFile(UINT textId)
+{
+    // The trees of the other families are never shown and share one path.
+    if (m_nFamily != TREE_FAMILY_DVR)
+        return;
+    CString text;
+    AfxFormatString1(text, textId, TreeFilePath().c_str());
+    AfxMessageBox(text, MB_OK | MB_ICONWARNING);
+}
+
 bool CMySuperGrid::ConsistLlistAndUpdateFile()
 {
     // The whole tree goes to the file: nothing waits any more.
     m_bTreeChangePending = 0;
     if (!m_pMyRoot)
         return false;
+    if (m_bFileRefused) {
+        if (!m_bRefusalShown)
+            ReportTreeFile(IDS_TREE_SAVE_REFUSED);
+        m_bRefusalShown = 1;
+        return false;
+    }
     CTreeFileLists lists;
     auto children = [](CTreeItem* item) -> const std::vector<CTreeItem*>& { return item->m_listChild; };
     auto fill = [](CTreeItem* item, FILE_NODE& rec) { FillFileNode(item->m_lpNodeInfo, rec); };
@@ -308,7 +330,28 @@ bool CMySuperGrid::ConsistLlistAndUpdateFile()
         PostQuitMessage(0);
         return false;
     }
-    return ReadLlistAndUpdateFile(TreeFilePath(), lists, m_bHasServer && m_pServerRoot);
+    if (!ReadLlistAndUpdateFile(TreeFilePath(), lists, m_bHasServer && m_pServerRoot)) {
+        // Otherwise the change shows in the tree and is gone at the next start.
+        if (!m_bSaveFailureShown)
+            ReportTreeFile(IDS_TREE_SAVE_FAILED);
+        m_bSaveFailureShown = 1;
+        return false;
+    }
+    m_bSaveFailureShown = 0;
+    return true;
+}
+
+bool CMySuperGrid::LocalAreaHasRoom()
+{
+    if (!m_pLocalRoot || m_pLocalRoot->m_listChild.size() < m_nLocalAreaLimit)
+        return true;
+    if (!m_bLocalAreaFullShown) {
+        m_bLocalAreaFullShown = 1;
+        CString text;
+        AfxFormatString1(text, IDS_LOCAL_AREA_FULL, std::to_string(m_nLocalAreaLimit).c_str());
+        AfxMessageBox(text, MB_OK | MB_ICONWARNING);
+    }
+    return false;
 }
 
 // Structural commands.

@@ -19,6 +19,12 @@
 
 class CTreeFileLists;
 
+// "Local Area DVR" lists at most this many devices. No real site comes
+// near it: it is every host address of a /20 network with nothing on it
+// but recorders. Without a bound, replies made up by anyone on the network
+// would grow the program without end (about 13 KB a row).
+constexpr size_t LOCAL_AREA_DVR_LIMIT = 4096;
+
 // Images of the tree's small image list.
 constexpr int TREE_IMAGE_OPEN_FOLDER = 0;
 constexpr int TREE_IMAGE_CLOSED_FOLDER = 1;
@@ -59,10 +65,13 @@ public:
     void ResetFileIfNoFileIs(int family);
     // The column and the roots; selects row 0.
     void InitializeGrid();
-    // Loads the tree file into the tree.
+    // Loads the tree file into the tree. A file that is there but cannot
+    // be read, or is of a format this program cannot read, leaves the tree
+    // empty and is never written: the user is told so.
     void ReadTreeFileAndConsistLlist();
     void CreateTreeCtrl(const CTreeFileLists& lists);
-    // Rewrites the whole tree file from the tree; false when it could not.
+    // Rewrites the whole tree file from the tree; false when it could not
+    // (the user is told, once until a save succeeds) or must not.
     bool ConsistLlistAndUpdateFile();
     // A discovery reply changed a saved device: the file is rewritten once
     // for the whole burst, from a posted save, at the end of the discovery
@@ -73,6 +82,8 @@ public:
     bool FlushTreeFile();
     // Whether a change waits to be written.
     bool IsTreeChangePending() const { return m_bTreeChangePending != 0; }
+    // Whether the tree file was refused at load, so that it is never saved.
+    bool IsTreeFileRefused() const { return m_bFileRefused != 0; }
 
     // Structural changes; each saves the tree.
     CTreeItem* HowToInsertFolder(CTreeItem* pParent, const char* name);
@@ -153,6 +164,9 @@ public:
     void ModifyNodeOfTreeCtrl(CTreeItem* node, const RES_DISCOVER_OVEL& reply, int known,
         uint32_t httpPort = 0, uint32_t streamPort = 0, uint32_t configPort = 0);
     CTreeItem* InsertOvelNodeOfListCtrl(const RES_DISCOVER_OVEL& reply);
+    // Whether "Local Area DVR" may take another device; when it is full the
+    // user is told, once.
+    bool LocalAreaHasRoom();
     CTreeItem* SearchYemParent(const ZPT_NODE& record);
     // The looked-up device of "My DVR" that a registration record answers.
     CTreeItem* FindLookedUpDevice(const ZPT_NODE& record);
@@ -196,6 +210,15 @@ public:
     uint8_t m_bRedrawNeeded = 0;
     uint32_t m_dwExpectedAddress = 0;
     uint8_t m_bExpectChange = 0;
+    // The file could not be read at load: saves are refused, and the user
+    // is told so at the first.
+    uint8_t m_bFileRefused = 0;
+    uint8_t m_bRefusalShown = 0;
+    // A failed save was reported; the next failures are not, until a save
+    // succeeds.
+    uint8_t m_bSaveFailureShown = 0;
+    size_t m_nLocalAreaLimit = LOCAL_AREA_DVR_LIMIT;
+    uint8_t m_bLocalAreaFullShown = 0;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -214,6 +237,8 @@ protected:
     // The row is selected, scrolled to and becomes the current item.
     void SelectNode(CTreeItem* pItem);
     void ClosedFolderLook(CTreeItem* pItem);
+    // A message about the tree file, naming it.
+    void ReportTreeFile(UINT textId);
 
     uint8_t m_bTreeChangePending = 0;
     IDeviceTreeOwner* m_pOwnerView = nullptr;

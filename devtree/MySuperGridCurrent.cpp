@@ -11,7 +11,7 @@
 TreeItemKey CMySuperGrid::ItemKey(const CItemInfo* info)
 {
     TreeItemKey key {};
-    CopyFixedText(key.szSerial, sizeof(key.szSerial), info->m_szSerial, sizeof(info->m_szSerial));
+    CopySerial(key.szSerial, info->m_szSerial);
     std::memcpy(key.byMac, info->m_byMac, 6);
     CopyFixedText(key.szAddress, sizeof(key.szAddress), info->m_szAddress, sizeof(info->m_szAddress));
     return key;

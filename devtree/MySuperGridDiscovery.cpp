@@ -86,7 +86,7 @@ void CMySuperGrid::ModifyNodeOfTreeCtrl(CTreeItem* node, const RES_DISCOVER_OVEL
     CopyField(info->m_szModel, reply.model);
     CopyField(info->m_szVersion1, reply.version1);
     CopyField(info->m_szVersion2, reply.version2);
-    CopyField(info->m_szSerial, reply.serial);
+    CopySerial(info->m_szSerial, reply.serial);
     CopyField(info->m_szInfo, reply.title);
     std::memcpy(info->m_byMac, reply.mac, 6);
     info->m_dwIpAddress = reply.ipAddress;
@@ -128,7 +128,7 @@ void CMySuperGrid::ModifyNodeOfTreeCtrl(CTreeItem* node, const RES_DISCOVER_OVEL
 
 CSuperGridCtrl::CTreeItem* CMySuperGrid::InsertOvelNodeOfListCtrl(const RES_DISCOVER_OVEL& reply)
 {
-    if (!m_pLocalRoot)
+    if (!m_pLocalRoot || !LocalAreaHasRoom())
         return nullptr;
     auto info = std::make_unique<CItemInfo>();
     const CString name = Dotted(reply.ipAddress);
@@ -137,7 +137,7 @@ CSuperGridCtrl::CTreeItem* CMySuperGrid::InsertOvelNodeOfListCtrl(const RES_DISC
     CopyField(info->m_szModel, reply.model);
     CopyField(info->m_szVersion1, reply.version1);
     CopyField(info->m_szVersion2, reply.version2);
-    CopyField(info->m_szSerial, reply.serial);
+    CopySerial(info->m_szSerial, reply.serial);
     CopyField(info->m_szInfo, reply.title);
     info->m_dwIpAddress = reply.ipAddress;
     std::memcpy(info->m_byMac, reply.mac, 6);
@@ -274,7 +274,7 @@ CSuperGridCtrl::CTreeItem* CMySuperGrid::AddDevice(const AddDeviceResult& result
         CopyField(info->m_szModel, result.reply.model);
         CopyField(info->m_szVersion1, result.reply.version1);
         CopyField(info->m_szVersion2, result.reply.version2);
-        CopyField(info->m_szSerial, result.reply.serial);
+        CopySerial(info->m_szSerial, result.reply.serial);
         CopyField(info->m_szInfo, result.reply.title);
         info->m_dwIpAddress = result.reply.ipAddress;
         std::memcpy(info->m_byMac, result.reply.mac, 6);

@@ -6,17 +6,27 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
-bool ReadTreeFileBytes(const std::string& path, std::vector<uint8_t>& bytes)
+FileReadResult ReadTreeFile(const std::string& path, std::vector<uint8_t>& bytes)
 {
     // Sized at once: a large tree is not copied over and over as it grows.
     std::error_code error;
     uintmax_t size = std::filesystem::file_size(path, error);
     if (!error && size < SIZE_MAX)
         bytes.reserve(static_cast<size_t>(size) + 1);
-    return ReadWholeFile(path, bytes);
+    return ReadFileBytes(path, bytes);
+}
+
+bool ReadTreeFileBytes(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    return ReadTreeFile(path, bytes) == FileReadResult::Read;
+}
+
+bool IsCurrentTreeFormat(const TREE_FILE_HEADER& header)
+{
+    return header.dwVersion == TREE_FILE_VERSION && header.dwNodeSize == FILE_NODE_SIZE
+        && header.dwYemNodeSize == FILE_YEM_NODE_SIZE;
 }
 
 namespace
@@ -28,11 +38,12 @@ namespace
 class TreeFileImage
 {
 public:
-    // False when the file cannot be read or has no whole header.
+    // False when the file cannot be read, has no whole header or is not of
+    // the current format (so it is never written back).
     bool Read(const std::string& path)
     {
         std::vector<uint8_t> bytes;
-        return ReadTreeFileBytes(path, bytes) && Assign(std::move(bytes));
+        return ReadTreeFileBytes(path, bytes) && Assign(std::move(bytes)) && IsCurrentTreeFormat(m_header);
     }
 
     bool Assign(std::vector<uint8_t> bytes)
@@ -101,19 +112,19 @@ private:
 };
 
 // The header of an existing file without reading its records. False when
-// the file cannot be opened; a file without a whole header gives a new one.
+// the file is missing, cannot be read or is of another format; a file
+// without a whole header gives a new one.
 bool ReadTreeFileHeader(const std::string& path, TREE_FILE_HEADER* header)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::vector<uint8_t> bytes;
+    if (ReadFileBytes(path, bytes, TREE_FILE_HEADER_SIZE) != FileReadResult::Read)
         return false;
-    uint8_t bytes[TREE_FILE_HEADER_SIZE];
-    in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
-    if (static_cast<size_t>(in.gcount()) < sizeof bytes)
+    if (bytes.size() < TREE_FILE_HEADER_SIZE) {
         *header = NewTreeFileHeader();
-    else
-        DecodeTreeFileHeader(bytes, sizeof bytes, header);
-    return true;
+        return true;
+    }
+    DecodeTreeFileHeader(bytes.data(), bytes.size(), header);
+    return IsCurrentTreeFormat(*header);
 }
 
 // Applies `patch` to every whole device record that matches the tree item
@@ -152,17 +163,24 @@ bool ResetFileIfNoFileIs(const std::string& path)
         return true;
     uint8_t bytes[TREE_FILE_HEADER_SIZE];
     EncodeTreeFileHeader(NewTreeFileHeader(), bytes);
-    return WriteFileAtomic(path, bytes, sizeof bytes);
+    // Another copy of the program may create it at the same moment.
+    return WriteNewFile(path, bytes, sizeof bytes) || FileExists(path);
 }
 
 TreeLoadResult ReadTreeFileAndConsistLlist(const std::string& path, CTreeFileLists& lists)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadTreeFileBytes(path, bytes)) {
+    switch (ReadTreeFile(path, bytes)) {
+    case FileReadResult::Read:
+        return ConsistLlistFromBytes(std::move(bytes), lists);
+    case FileReadResult::Missing:
         lists.DeleteLlist();
         return TreeLoadResult::NoFile;
+    case FileReadResult::Unreadable:
+        break;
     }
-    return ConsistLlistFromBytes(std::move(bytes), lists);
+    lists.DeleteLlist();
+    return TreeLoadResult::Unreadable;
 }
 
 TreeLoadResult ConsistLlistFromBytes(std::vector<uint8_t> bytes, CTreeFileLists& lists)
@@ -171,6 +189,10 @@ TreeLoadResult ConsistLlistFromBytes(std::vector<uint8_t> bytes, CTreeFileLists&
     TreeFileImage image;
     if (!image.Assign(std::move(bytes)))
         return TreeLoadResult::NoFile;
+    // Read as the current layout, a file of another would give made-up
+    // records, and saving them would replace what it holds.
+    if (!IsCurrentTreeFormat(image.Header()))
+        return TreeLoadResult::UnknownFormat;
     // Each record is decoded straight from the file's bytes into its node.
     for (size_t i = 0; i < image.NodeCount(); ++i) {
         if (image.IsFolder(i) && image.NodeBytes(i) > 8 && image.Node(i)[8] == 0)
@@ -274,7 +296,7 @@ bool SetLastCam(const std::string& path, int slot, const CAM_SERIAL_MAC_INFO& ke
         return false;
     LastCamInfo entry {};
     entry.dwId = static_cast<uint32_t>(id);
-    CopyFixedText(entry.szSerial, sizeof entry.szSerial, key.szSerial, sizeof key.szSerial);
+    CopySerial(entry.szSerial, key.szSerial);
     std::memcpy(entry.byMac, key.byMac, 6);
     EncodeLastCamInfo(
         entry, image.HeaderBytes() + TreeFileOffset::LastCam + slot * TreeFileOffset::LastCamSize);

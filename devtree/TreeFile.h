@@ -8,6 +8,7 @@
 
 #include "devtree/TreeFileIdentity.h"
 #include "devtree/TreeFileLists.h"
+#include "platform/base/FileIo.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,12 @@
 
 // Reads a whole tree file.
 bool ReadTreeFileBytes(const std::string& path, std::vector<uint8_t>& bytes);
+FileReadResult ReadTreeFile(const std::string& path, std::vector<uint8_t>& bytes);
+
+// Whether this program can read and write a file of this header: the
+// current version with the current record sizes. Any other file is never
+// written.
+bool IsCurrentTreeFormat(const TREE_FILE_HEADER& header);
 
 // When the file is missing, creates it with an empty header (version,
 // 132, three zero entries, 1052, 0, 164, 0). True when the file exists on
@@ -23,8 +30,10 @@ bool ResetFileIfNoFileIs(const std::string& path);
 
 enum class TreeLoadResult {
     Loaded, // the lists hold what the file holds (a short file: what was read)
-    NoFile, // missing, unreadable or without a whole header: an empty tree
+    NoFile, // missing or without a whole header: an empty tree
     OutOfMemory, // "The memory is full." and quit; the lists hold what was read
+    Unreadable, // there but cannot be read: an empty tree, the file is not to be written
+    UnknownFormat, // another version or record size: an empty tree, the file is not to be written
 };
 
 // Loads the file into the two lists (emptied first). A folder with an empty
@@ -37,12 +46,14 @@ TreeLoadResult ConsistLlistFromBytes(std::vector<uint8_t> bytes, CTreeFileLists&
 // them (ConsistLlist numbers them), passwords masked, each last-device entry
 // moved to the id of the first record it matches. Server records are
 // written only when the tree has the registration-server branch. Does
-// nothing and gives false when the file is missing or cannot be written.
+// nothing and gives false when the file is missing, cannot be read, is not
+// of the current format or cannot be written.
 bool ReadLlistAndUpdateFile(const std::string& path, const CTreeFileLists& lists, bool hasServerBranch);
 
 // In-place updates: every device record matching the tree item gets the
 // new values; every other byte of the file stays. The number of records
-// changed, or -1 when the file cannot be read or written.
+// changed, or -1 when the file cannot be read (or is not of the current
+// format) or written.
 int UpdateDevicePortsInFile(const std::string& path, const TreeItemKey& item, uint32_t httpPort,
     uint32_t streamPort, uint32_t configPort);
 int UpdateDeviceIpInFile(const std::string& path, const TreeItemKey& item, uint32_t ipAddress);

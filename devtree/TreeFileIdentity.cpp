@@ -1,5 +1,7 @@
 #include "devtree/TreeFileIdentity.h"
 
+#include "link/ByteOrder.h"
+
 #include <cstring>
 
 namespace
@@ -23,6 +25,11 @@ bool IsMacAddressSet(const uint8_t mac[6])
         if (mac[i])
             return true;
     return false;
+}
+
+void CopySerial(char (&dst)[24], const char (&src)[24])
+{
+    CopyFullField(dst, sizeof dst, src, sizeof src);
 }
 
 bool CompareCAM(const FileItemType& item, const LastCamInfo& lastCam)

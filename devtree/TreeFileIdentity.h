@@ -25,6 +25,9 @@ struct TreeItemKey {
 
 // False when all six bytes are zero.
 bool IsMacAddressSet(const uint8_t mac[6]);
+// Serial numbers are compared over their whole 24-byte field, so they are
+// copied whole too: a 24-character serial has no terminator.
+void CopySerial(char (&dst)[24], const char (&src)[24]);
 // A record against a header entry: serial numbers, then MACs; false when
 // neither applies.
 bool CompareCAM(const FileItemType& item, const LastCamInfo& lastCam);

@@ -2,7 +2,6 @@
 
 const char* const g_TreeFileNames[TREE_FAMILY_COUNT]
     = { "reg.info", "Module.info", "Z3PAL.info", "K386.info", "qarn.info" };
-const char* const g_TreeScratchFileName = "temp.info";
 
 std::string InstallFilePath(const std::string& installDir, const char* name)
 {

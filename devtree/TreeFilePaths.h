@@ -8,8 +8,6 @@ constexpr int TREE_FAMILY_DVR = 4;
 
 // File names indexed by family 0 to 4.
 extern const char* const g_TreeFileNames[TREE_FAMILY_COUNT];
-// The upgrade's scratch file.
-extern const char* const g_TreeScratchFileName;
 
 // A file of the install folder; the bare name when the folder is not known.
 std::string InstallFilePath(const std::string& installDir, const char* name);

@@ -21,6 +21,20 @@ void PutText(uint8_t* out, uint32_t* offset, const char* text, uint32_t width)
     DirZeroFill(out, offset, width - static_cast<uint32_t>(n));
 }
 
+// Serial numbers may fill their field: they are kept whole.
+void PutSerial(uint8_t* out, uint32_t* offset, const char (&serial)[24])
+{
+    char field[24];
+    CopyFullField(field, sizeof field, serial, sizeof serial);
+    DirPutBytes(out, offset, field, sizeof field);
+}
+
+void GetSerial(WireReader& in, char (&serial)[24])
+{
+    in.Bytes(reinterpret_cast<uint8_t*>(serial), sizeof serial);
+    CopyFullField(serial, sizeof serial, serial, sizeof serial);
+}
+
 bool IsEntryFilled(const PASSWORD_ENTRY& entry)
 {
     return entry.byUser[0] != 0;
@@ -95,7 +109,8 @@ void DecodeWholeFileNode(const uint8_t* p, FILE_NODE* node)
     TextAt(node->szAddress, sizeof node->szAddress, p, at::Address, 128);
     if (node->bFolder)
         return;
-    TextAt(node->item.szSerial, sizeof node->item.szSerial, p, at::Item, 24);
+    // Serial numbers may fill their field: kept whole.
+    CopyFullField(node->item.szSerial, sizeof node->item.szSerial, reinterpret_cast<const char*>(p + at::Item), 24);
     node->item.dwIpAddress = LoadAt<uint32_t>(p, at::IpAddress);
     std::memcpy(node->item.byMac, p + at::Mac, 6);
     uint8_t mask[16];
@@ -113,7 +128,7 @@ void DecodeWholeFileNode(const uint8_t* p, FILE_NODE* node)
 
 void GetFileItemType(WireReader& in, FileItemType* item)
 {
-    in.Text(item->szSerial, sizeof item->szSerial, 24);
+    GetSerial(in, item->szSerial);
     item->dwIpAddress = in.U32();
     in.Bytes(item->byMac, 6);
 }
@@ -155,7 +170,7 @@ void EncodeLastCamInfo(const LastCamInfo& entry, uint8_t* out)
 {
     uint32_t o = 0;
     DirPutU32(out, &o, entry.dwId);
-    PutText(out, &o, entry.szSerial, 24);
+    PutSerial(out, &o, entry.szSerial);
     DirPutBytes(out, &o, entry.byMac, 6);
     DirZeroFill(out, &o, 2);
 }
@@ -167,7 +182,7 @@ void DecodeTreeFileHeader(const uint8_t* data, size_t size, TREE_FILE_HEADER* he
     header->dwHeaderSize = in.U32();
     for (LastCamInfo& entry : header->lastCam) {
         entry.dwId = in.U32();
-        in.Text(entry.szSerial, sizeof entry.szSerial, 24);
+        GetSerial(in, entry.szSerial);
         in.Bytes(entry.byMac, 6);
         in.Skip(2);
     }
@@ -195,7 +210,7 @@ void EncodeFileNode(const FILE_NODE& node, uint8_t* out)
         return;
     }
     const uint8_t* mac = node.item.byMac;
-    PutText(out, &o, node.item.szSerial, 24);
+    PutSerial(out, &o, node.item.szSerial);
     DirPutU32(out, &o, node.item.dwIpAddress);
     DirPutBytes(out, &o, mac, 6);
     PutText(out, &o, node.szAddress, 128);

@@ -186,7 +186,6 @@ int UpgradeTreeFile(int family, const std::string& installDir)
     if (family != TREE_FAMILY_DVR)
         return 0;
     const std::string path = TreeFilePath(installDir, family);
-    const std::string scratch = InstallFilePath(installDir, g_TreeScratchFileName);
     std::vector<uint8_t> old, current;
     if (!ReadTreeFileBytes(path, old))
         return -1;
@@ -205,9 +204,5 @@ int UpgradeTreeFile(int family, const std::string& installDir)
     case TreeFileConversion::Converted:
         break;
     }
-    if (!WriteWholeFile(scratch, current.data(), current.size()) || !RenameFile(scratch, path)) {
-        RemoveFile(scratch);
-        return -1;
-    }
-    return 1;
+    return WriteFileAtomic(path, current.data(), current.size()) ? 1 : -1;
 }

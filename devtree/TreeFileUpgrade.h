@@ -2,9 +2,10 @@
 //
 // Only the DVR family's file is upgraded. Versions 0x01000000 to 0x01000002
 // are converted step by step in memory; the result is written completely
-// to the scratch file "temp.info" in the install folder, which then replaces
-// the tree file by a rename. On any failure the tree file stays as it was
-// and the scratch file is removed.
+// to a temporary file of its own beside the tree file, which then replaces
+// it by a rename (two programs upgrading at once never share a scratch
+// file). On any failure the tree file stays as it was and the temporary
+// file is removed.
 #pragma once
 
 #include <cstdint>

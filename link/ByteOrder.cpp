@@ -275,6 +275,17 @@ void WireReader::Skip(size_t n)
     m_offset += n;
 }
 
+void CopyFullField(char* dst, size_t dstSize, const char* src, size_t width)
+{
+    size_t n = 0;
+    size_t limit = std::min(width, dstSize);
+    while (n < limit && src[n] != '\0')
+        ++n;
+    if (n && dst != src)
+        std::memmove(dst, src, n);
+    std::memset(dst + n, 0, dstSize - n);
+}
+
 void CopyFixedText(char* dst, size_t dstSize, const char* src, size_t width)
 {
     if (dstSize == 0)

@@ -108,3 +108,8 @@ private:
 // Copies a fixed-width text of at most `width` bytes (it may lack a
 // terminator) into dst[dstSize], always terminated.
 void CopyFixedText(char* dst, size_t dstSize, const char* src, size_t width);
+// Copies a fixed-width field that a text may fill whole (a 24-character
+// serial number has no terminator on the wire or in a file): the bytes up
+// to the first NUL, at most `width` and `dstSize`, the rest of dst zero.
+// Such a field is compared over its width, never read as a C string.
+void CopyFullField(char* dst, size_t dstSize, const char* src, size_t width);

@@ -52,7 +52,9 @@ int BindUdp(uint32_t address, uint16_t port)
 void PutText(uint8_t* buf, uint32_t* pos, const std::string& text, uint32_t width)
 {
     uint8_t field[64] = {};
-    std::memcpy(field, text.data(), std::min<size_t>(text.size(), width - 1));
+    // A text as long as its field fills it without a terminator, as a
+    // device's 24-character serial number does.
+    std::memcpy(field, text.data(), std::min<size_t>(text.size(), width));
     NetPutBytes(buf, pos, field, width);
 }
 

@@ -1,7 +1,9 @@
 #include "platform/base/FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
@@ -33,6 +35,27 @@ bool WriteAll(int fd, const uint8_t* p, size_t n)
     return true;
 }
 
+// Writes and flushes the bytes into a new temporary file beside `path`,
+// made with a unique name and the mode of the file it will replace; its
+// name goes to `temp`. Nothing is left behind on failure.
+bool WriteTemporaryFile(const std::string& path, const void* data, size_t size, std::string& temp)
+{
+    std::string pattern = path + ".XXXXXX";
+    int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    temp = pattern;
+    struct stat st;
+    mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    bool ok = !Faulted(FileOp::Open, temp) && ::fchmod(fd, mode) == 0;
+    ok = ok && !Faulted(FileOp::Write, temp) && WriteAll(fd, static_cast<const uint8_t*>(data), size);
+    ok = ok && !Faulted(FileOp::Flush, temp) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok)
+        ::unlink(temp.c_str());
+    return ok;
+}
+
 } // namespace
 
 void SetFileFaultHook(FileFaultHook hook)
@@ -41,28 +64,35 @@ void SetFileFaultHook(FileFaultHook hook)
     g_hook = std::move(hook);
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
+FileReadResult ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t limit)
 {
     bytes.clear();
     if (Faulted(FileOp::Open, path))
-        return false;
+        return FileReadResult::Unreadable;
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return errno == ENOENT || errno == ENOTDIR ? FileReadResult::Missing : FileReadResult::Unreadable;
     uint8_t chunk[65536];
-    bool ok = true;
-    for (;;) {
-        ssize_t r = ::read(fd, chunk, sizeof chunk);
+    FileReadResult result = Faulted(FileOp::Read, path) ? FileReadResult::Unreadable : FileReadResult::Read;
+    while (result == FileReadResult::Read && bytes.size() < limit) {
+        ssize_t r = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0)
-            ok = false;
+            result = FileReadResult::Unreadable;
         if (r <= 0)
             break;
         bytes.insert(bytes.end(), chunk, chunk + r);
     }
     ::close(fd);
-    return ok;
+    if (result != FileReadResult::Read)
+        bytes.clear();
+    return result;
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    return ReadFileBytes(path, bytes) == FileReadResult::Read;
 }
 
 bool WriteWholeFile(const std::string& path, const void* data, size_t size)
@@ -80,12 +110,26 @@ bool WriteWholeFile(const std::string& path, const void* data, size_t size)
 
 bool WriteFileAtomic(const std::string& path, const void* data, size_t size)
 {
-    std::string temp = path + ".tmp";
-    if (!WriteWholeFile(temp, data, size) || !RenameFile(temp, path)) {
+    std::string temp;
+    if (!WriteTemporaryFile(path, data, size, temp))
+        return false;
+    if (!RenameFile(temp, path)) {
         ::unlink(temp.c_str());
         return false;
     }
     return true;
+}
+
+bool WriteNewFile(const std::string& path, const void* data, size_t size)
+{
+    std::string temp;
+    if (!WriteTemporaryFile(path, data, size, temp))
+        return false;
+    // A hard link is made only where no file is: the check and the creation
+    // are one step.
+    bool ok = !Faulted(FileOp::Rename, path) && ::link(temp.c_str(), path.c_str()) == 0;
+    ::unlink(temp.c_str());
+    return ok;
 }
 
 bool RenameFile(const std::string& from, const std::string& to)

@@ -10,19 +10,34 @@
 #include <string>
 #include <vector>
 
-enum class FileOp { Open, Write, Flush, Rename, Remove };
+enum class FileOp { Open, Write, Flush, Rename, Remove, Read };
 
 // Test seam: when set and it gives true for an operation on a path, that
-// operation fails as the system would see a disk failure.
+// operation fails as the system would see a disk failure. The writes of a
+// replacement file report the temporary file's path (the target's path
+// followed by a dot and a unique suffix) for Open, Write and Flush, and the
+// target's path for Rename.
 using FileFaultHook = std::function<bool(FileOp op, const std::string& path)>;
 PLATFORM_API void SetFileFaultHook(FileFaultHook hook);
 
+// A file that is not there is something else than a file that is there but
+// cannot be read: the first may be created, the second must not be
+// written over.
+enum class FileReadResult { Read, Missing, Unreadable };
+
+// Reads a file, or its first `limit` bytes.
+PLATFORM_API FileReadResult ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t limit = SIZE_MAX);
 // Reads a whole file; false when it cannot be opened or read.
 PLATFORM_API bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 // Writes `path` so that it holds either its old bytes or all of the new
-// ones: a temporary file beside it is written, flushed and renamed over it.
-// On failure the temporary file is removed and `path` is untouched.
+// ones: a temporary file of its own beside it is written, flushed and
+// renamed over it, so that two savers of one file never share a temporary
+// file. On failure the temporary file is removed and `path` is untouched.
 PLATFORM_API bool WriteFileAtomic(const std::string& path, const void* data, size_t size);
+// Creates `path` with these bytes, whole, only when there is no such file:
+// an existing file is never replaced, even one made meanwhile by another
+// program. False when the file exists or cannot be made.
+PLATFORM_API bool WriteNewFile(const std::string& path, const void* data, size_t size);
 // Writes a file in place (creating it), flushed; used for scratch files.
 PLATFORM_API bool WriteWholeFile(const std::string& path, const void* data, size_t size);
 PLATFORM_API bool RenameFile(const std::string& from, const std::string& to);

@@ -35,6 +35,9 @@ const char* const kRootNames[]
 
 std::mutex g_mutex;
 bool g_loaded = false;
+// The file is there but could not be read: the store starts empty and never
+// writes over it, so that one read error does not wipe the user's settings.
+bool g_unreadable = false;
 std::string g_file;
 std::string g_installFolder;
 std::map<std::string, Key> g_keys; // by lower-case path
@@ -301,7 +304,9 @@ void EnsureLoaded()
         g_file = DefaultSettingsFile();
     std::vector<uint8_t> bytes;
     g_keys.clear();
-    if (ReadWholeFile(g_file, bytes))
+    const FileReadResult read = ReadFileBytes(g_file, bytes);
+    g_unreadable = read == FileReadResult::Unreadable;
+    if (read == FileReadResult::Read)
         Parse(std::string(bytes.begin(), bytes.end()));
 }
 
@@ -327,12 +332,13 @@ bool CreateKeyPath(const std::string& path)
 }
 
 // Makes a change and writes the file; when the file cannot be written the
-// change is undone, so that memory and disk agree.
+// change is undone, so that memory and disk agree. A store whose file could
+// not be read keeps its changes for this run only.
 template <class Change> LONG Commit(Change change)
 {
     auto before = g_keys;
     change();
-    if (Persist())
+    if (g_unreadable || Persist())
         return ERROR_SUCCESS;
     g_keys = before;
     return ERROR_WRITE_FAULT;
@@ -503,6 +509,13 @@ void SetSettingsFile(const CString& path)
     g_file = path.Str();
     g_loaded = false;
     EnsureLoaded();
+}
+
+BOOL IsSettingsFileUnreadable()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    EnsureLoaded();
+    return g_unreadable;
 }
 
 CString GetSettingsFile()

@@ -1,7 +1,8 @@
 // The settings store that takes the registry's place: the same key and value
 // names, kept in one text file under the user's configuration folder
 // (registry.ini in <config>/PellmoorTarnwick) and rewritten atomically on
-// every change. Key and value names compare without regard to case, as the
+// every change. A missing file is an empty store; a file that cannot be
+// read is never written over. Key and value names compare without regard to case, as the
 // registry's do. A test points the store at its own file with
 // SetSettingsFile.
 #pragma once
@@ -54,8 +55,12 @@ PLATFORM_API LONG RegDeleteKey(HKEY hKey, LPCTSTR subKey);
 // an empty store).
 PLATFORM_API void SetSettingsFile(const CString& path);
 PLATFORM_API CString GetSettingsFile();
-// Test seam: the file writes of this library (the settings file) go
-// through this hook, as FileIo's writes do (see FileIo.h).
+// True when the file is there but could not be read (not when it is
+// missing): the store then starts empty, keeps its changes in memory for
+// this run and never writes over the file.
+PLATFORM_API BOOL IsSettingsFileUnreadable();
+// Test seam: the file reads and writes of this library (the settings file)
+// go through this hook, as FileIo's do (see FileIo.h).
 PLATFORM_API void SetSettingsWriteFaultHook(FileFaultHook hook);
 
 // The install folder: a folder the user owns, by default PellmoorTarnwick

@@ -287,3 +287,9 @@ BOOL CString::LoadString(UINT id)
     StringLoader loader = g_stringLoader;
     return loader && loader(id, *this) ? TRUE : FALSE;
 }
+
+void AfxFormatString1(CString& rString, UINT id, LPCTSTR arg)
+{
+    rString.LoadString(id);
+    rString.Replace("%1", arg ? arg : "");
+}

@@ -136,6 +136,9 @@ private:
     std::string m_text;
 };
 
+// String-table text `id` with each "%1" replaced by `arg`.
+PLATFORM_API void AfxFormatString1(CString& rString, UINT id, LPCTSTR arg);
+
 // The string table behind CString::LoadString, installed by the resources.
 using StringLoader = bool (*)(UINT id, CString& text);
 PLATFORM_API void SetStringLoader(StringLoader loader);

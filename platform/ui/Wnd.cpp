@@ -373,6 +373,10 @@ BOOL CWnd::ShowWindow(int nCmdShow)
     case SW_MINIMIZE:
         m_pWidget->showMinimized();
         break;
+    case SW_RESTORE:
+        m_pWidget->showNormal();
+        m_pWidget->activateWindow();
+        break;
     default:
         m_pWidget->show();
         if (!(m_dwStyle & WS_CHILD) && nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE)
@@ -385,6 +389,20 @@ BOOL CWnd::ShowWindow(int nCmdShow)
 BOOL CWnd::IsWindowVisible() const
 {
     return m_pWidget && m_pWidget->isVisible();
+}
+
+BOOL CWnd::IsIconic() const
+{
+    return m_pWidget && m_pWidget->isMinimized();
+}
+
+BOOL CWnd::SetForegroundWindow()
+{
+    if (!m_pWidget)
+        return FALSE;
+    m_pWidget->raise();
+    m_pWidget->activateWindow();
+    return TRUE;
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)

@@ -84,6 +84,9 @@ public:
 
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
+    BOOL IsIconic() const;
+    // Raises the window above the others and gives it the input focus.
+    BOOL SetForegroundWindow();
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
 

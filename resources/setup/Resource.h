@@ -168,3 +168,12 @@
 #define IDS_PORT 61800
 #define IDS_PORT_INVALID 61801
 #define IDS_DVR_EXISTS 61819
+// Strings about the user's files: the settings file, the tree files and a
+// second copy of the program. Texts with %1 take a file path (AfxFormatString1).
+#define IDS_SETTINGS_UNREADABLE 62100
+#define IDS_TREE_FILE_UNREADABLE 62101
+#define IDS_TREE_FILE_UNKNOWN 62102
+#define IDS_TREE_SAVE_REFUSED 62103
+#define IDS_TREE_SAVE_FAILED 62104
+#define IDS_ALREADY_RUNNING 62105
+#define IDS_LOCAL_AREA_FULL 62106

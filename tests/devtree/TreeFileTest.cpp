@@ -285,11 +285,11 @@ TEST_F(TreeFile, HostileHeadersReadOnlyWhatTheFileHolds)
     };
     const Case cases[] = {
         { "huge counts, no records", Header(0x01000003, 1052, 0xFFFFFFFF, 164, 0xFFFFFFFF), 0, 0 },
-        { "huge counts, one record", Join({ Header(0x01000003, 0, 0xFFFFFFFF, 0, 0xFFFFFFFF), gate }), 1, 0 },
+        { "huge counts, one record", Join({ Header(0x01000003, 1052, 0xFFFFFFFF, 164, 0xFFFFFFFF), gate }), 1,
+            0 },
         { "truncated record", Join({ Header(0x01000003, 1052, 3, 164, 0), gate, half }), 2, 0 },
         { "servers cut short", Join({ Header(0x01000003, 1052, 1, 164, 7), gate, server, { 1, 2, 3 } }), 1,
             2 },
-        { "sizes ignored", Join({ Header(0x01000003, 0xFFFFFFFF, 1, 1, 1), gate, server }), 1, 1 },
         { "partial header", std::vector<uint8_t>(gate.begin(), gate.begin() + 131), 0, 0 },
     };
     for (const Case& c : cases) {
@@ -310,6 +310,52 @@ TEST_F(TreeFile, HostileHeadersReadOnlyWhatTheFileHolds)
         EXPECT_EQ(ReadTreeFileAndFindNoOfMacAndSerial(m_path, Key(Gate())), c.nodes ? 2 : -1);
         UpdateDevicePortsInFile(m_path, ItemKey(Gate()), 1, 2, 3);
         SetLastCam(m_path, 0, Key(Gate()));
+    }
+}
+
+// A file this program cannot read as it is (another version, say one that
+// a failed upgrade left, or other record sizes) and a file that cannot be
+// read at all are never written: loading gives an empty tree and every
+// write refuses, so the file stays byte for byte.
+TEST_F(TreeFile, AFileThatCannotBeReadIsNeverWritten)
+{
+    const std::vector<uint8_t> gate = Version3Record(Gate());
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        FileOp failing; // Remove: none while reading
+        TreeLoadResult result;
+    };
+    const Case cases[] = {
+        { "next version", Join({ Header(0x01000004, 1052, 1, 164, 0), gate }), FileOp::Remove,
+            TreeLoadResult::UnknownFormat },
+        { "version 2 left by a failed upgrade", Join({ Header(0x01000002, 1052, 1, 164, 0), gate }),
+            FileOp::Remove, TreeLoadResult::UnknownFormat },
+        { "larger device records", Join({ Header(0x01000003, 1053, 1, 164, 0), gate, { 0 } }), FileOp::Remove,
+            TreeLoadResult::UnknownFormat },
+        { "device records of no size", Join({ Header(0x01000003, 0, 1, 164, 0), gate }), FileOp::Remove,
+            TreeLoadResult::UnknownFormat },
+        { "other server records", Join({ Header(0x01000003, 1052, 1, 165, 0), gate }), FileOp::Remove,
+            TreeLoadResult::UnknownFormat },
+        { "cannot be opened", Join({ Header(0x01000003, 1052, 1, 164, 0), gate }), FileOp::Open,
+            TreeLoadResult::Unreadable },
+        { "read fails", Join({ Header(0x01000003, 1052, 1, 164, 0), gate }), FileOp::Read,
+            TreeLoadResult::Unreadable },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(m_path, c.bytes);
+        SetFileFaultHook([&](FileOp op, const std::string& path) { return op == c.failing && path == m_path; });
+        CTreeFileLists lists;
+        EXPECT_EQ(ReadTreeFileAndConsistLlist(m_path, lists), c.result);
+        EXPECT_EQ(lists.m_pHead, nullptr);
+        EXPECT_FALSE(ReadLlistAndUpdateFile(m_path, lists, true));
+        EXPECT_FALSE(SaveTree(m_path, m_tree.devices, &m_tree.servers));
+        EXPECT_EQ(UpdateDevicePortsInFile(m_path, ItemKey(Gate()), 1, 2, 3), -1);
+        EXPECT_FALSE(SetLastCam(m_path, 0, Key(Gate())));
+        EXPECT_TRUE(ResetFileIfNoFileIs(m_path));
+        SetFileFaultHook(nullptr);
+        EXPECT_EQ(ReadBytes(m_path), c.bytes);
     }
 }
 

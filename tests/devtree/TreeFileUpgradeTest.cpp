@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 using namespace fixture;
 
@@ -51,7 +52,14 @@ protected:
             parts.push_back(ServerRecord(s, true));
         return Join(parts);
     }
-    std::string Scratch() const { return m_dir + "/temp.info"; }
+    // No temporary file is left beside the tree file.
+    bool NothingButTheTreeFile() const
+    {
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir))
+            if (entry.path() != m_path)
+                return false;
+        return true;
+    }
 
     SampleTree m_tree;
     std::vector<Device> m_devices;
@@ -70,7 +78,7 @@ TEST_F(TreeFileUpgrade, EveryOldVersionEndsAsTheCurrentBytes)
         WriteBytes(m_path, OldFile(c.version, c.nodeSize, c.yemSize));
         EXPECT_EQ(UpgradeTreeFile(4, m_dir), 1);
         EXPECT_EQ(ReadBytes(m_path), UpgradedFile(c.version));
-        EXPECT_FALSE(FileExists(Scratch()));
+        EXPECT_TRUE(NothingButTheTreeFile());
         // The current version is left as it is.
         EXPECT_EQ(UpgradeTreeFile(4, m_dir), 1);
         EXPECT_EQ(ReadBytes(m_path), UpgradedFile(c.version));
@@ -160,7 +168,7 @@ TEST_F(TreeFileUpgrade, FilesItCannotReadAreLeftAlone)
         WriteBytes(m_path, c.bytes);
         EXPECT_EQ(UpgradeTreeFile(4, m_dir), 0);
         EXPECT_EQ(ReadBytes(m_path), c.bytes);
-        EXPECT_FALSE(FileExists(Scratch()));
+        EXPECT_TRUE(NothingButTheTreeFile());
     }
 }
 
@@ -193,20 +201,18 @@ TEST_F(TreeFileUpgrade, HostileOldFilesReadOnlyWhatIsThere)
 TEST_F(TreeFileUpgrade, AFailedStepLeavesTheOriginalFile)
 {
     const std::vector<uint8_t> v0 = OldFile(V0);
-    const std::string scratch = Scratch();
-    struct Case {
-        FileOp op;
-        std::string path;
-    };
-    for (const Case& c : { Case { FileOp::Open, scratch }, Case { FileOp::Write, scratch },
-             Case { FileOp::Flush, scratch }, Case { FileOp::Rename, m_path } }) {
-        SCOPED_TRACE(static_cast<int>(c.op));
+    // The new file is written beside the old one (Open, Write, Flush of a
+    // path other than the tree file's), then renamed over it.
+    for (FileOp failing : { FileOp::Open, FileOp::Write, FileOp::Flush, FileOp::Rename }) {
+        SCOPED_TRACE(static_cast<int>(failing));
         WriteBytes(m_path, v0);
-        SetFileFaultHook([&](FileOp op, const std::string& path) { return op == c.op && path == c.path; });
+        SetFileFaultHook([&](FileOp op, const std::string& path) {
+            return op == failing && (op == FileOp::Rename) == (path == m_path);
+        });
         EXPECT_EQ(UpgradeTreeFile(4, m_dir), -1);
         SetFileFaultHook(nullptr);
         EXPECT_EQ(ReadBytes(m_path), v0);
-        EXPECT_FALSE(FileExists(scratch));
+        EXPECT_TRUE(NothingButTheTreeFile());
     }
     // A file that cannot be deleted stays as it is.
     WriteBytes(m_path, {});

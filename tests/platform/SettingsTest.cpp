@@ -150,6 +150,57 @@ TEST_F(Settings, AFailedWriteLeavesStoreAndFileAsTheyWere)
     RegCloseKey(key);
 }
 
+// One read error must not wipe the user's settings: a file that is there
+// but cannot be read is never written over, while the store works on in
+// memory; a missing file is simply a new store.
+TEST_F(Settings, AnUnreadableFileIsNeverWrittenOver)
+{
+    HKEY key = Create(kKey);
+    ASSERT_EQ(SetText(key, "InstallDir", "/opt/old"), ERROR_SUCCESS);
+    RegCloseKey(key);
+    std::vector<uint8_t> before;
+    ASSERT_TRUE(ReadWholeFile(m_file, before));
+    for (FileOp failing : { FileOp::Open, FileOp::Read }) {
+        SCOPED_TRACE(static_cast<int>(failing));
+        SetSettingsWriteFaultHook([&](FileOp op, const std::string& path) { return op == failing && path == m_file; });
+        SetSettingsFile(m_file.c_str());
+        SetSettingsWriteFaultHook(nullptr);
+        EXPECT_TRUE(IsSettingsFileUnreadable());
+        // Nothing was read; changes hold for this run.
+        HKEY open = nullptr;
+        EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &open), ERROR_FILE_NOT_FOUND);
+        key = Create(kKey);
+        EXPECT_EQ(SetText(key, "LastTreeNo", "4"), ERROR_SUCCESS);
+        char text[8] = {};
+        DWORD size = sizeof text;
+        EXPECT_EQ(RegQueryValueEx(key, "LastTreeNo", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size),
+            ERROR_SUCCESS);
+        EXPECT_EQ(RegDeleteValue(key, "LastTreeNo"), ERROR_SUCCESS);
+        RegCloseKey(key);
+        EXPECT_EQ(RegDeleteKey(HKEY_LOCAL_MACHINE, kKey), ERROR_SUCCESS);
+        std::vector<uint8_t> after;
+        ASSERT_TRUE(ReadWholeFile(m_file, after));
+        EXPECT_EQ(after, before);
+    }
+    // Readable again: the old values are there, and writes reach the file.
+    SetSettingsFile(m_file.c_str());
+    EXPECT_FALSE(IsSettingsFileUnreadable());
+    ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    EXPECT_EQ(SetText(key, "LastTreeNo", "4"), ERROR_SUCCESS);
+    RegCloseKey(key);
+    std::vector<uint8_t> after;
+    ASSERT_TRUE(ReadWholeFile(m_file, after));
+    EXPECT_NE(after, before);
+    // A missing file is a new, writable store.
+    std::filesystem::remove(m_file);
+    SetSettingsFile(m_file.c_str());
+    EXPECT_FALSE(IsSettingsFileUnreadable());
+    key = Create(kKey);
+    EXPECT_EQ(SetText(key, "InstallDir", "/opt/new"), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_TRUE(std::filesystem::exists(m_file));
+}
+
 TEST_F(Settings, DamagedLinesAreSkippedAndTheRestIsRead)
 {
     std::string text = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Halvern\\Pellmoor]\n"
