@@ -108,3 +108,8 @@ private:
 // Copies a fixed-width text of at most `width` bytes (it may lack a
 // terminator) into dst[dstSize], always terminated.
 void CopyFixedText(char* dst, size_t dstSize, const char* src, size_t width);
+// The same from one fixed text field into another of any width.
+template <size_t N, size_t M> void CopyField(char (&dst)[N], const char (&src)[M])
+{
+    CopyFixedText(dst, N, src, M);
+}

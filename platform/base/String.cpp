@@ -287,3 +287,10 @@ BOOL CString::LoadString(UINT id)
     StringLoader loader = g_stringLoader;
     return loader && loader(id, *this) ? TRUE : FALSE;
 }
+
+CString LoadText(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text;
+}
