@@ -31,7 +31,6 @@ constexpr char kNotStored[]
       "session only.";
 constexpr int kInfoListId = 1;
 constexpr int kInfoListHeight = 170;
-constexpr DWORD kGridLines = 0x0001; // LVS_EX_GRIDLINES
 constexpr UINT kIconStrip = 147;
 constexpr int kPasswordLimit = 15;
 
@@ -52,13 +51,6 @@ bool TakesScheduleBlock(SheetSlot slot)
     default:
         return false;
     }
-}
-
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
 }
 
 void CopyText(char* dst, size_t size, const char* src)
@@ -129,7 +121,7 @@ int CConfigView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     const CRect none(0, 0, 0, 0);
     const DWORD child = WS_CHILD | WS_VISIBLE;
     m_InfoList.Create(child | WS_BORDER | LVS_REPORT, none, this, kInfoListId);
-    m_InfoList.SetExtendedStyle(kGridLines | LVS_EX_FULLROWSELECT);
+    m_InfoList.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     if (m_InfoImages.Create(kIconStrip, 16, 1, RGB(0, 0, 0)))
         m_InfoList.SetImageList(&m_InfoImages, LVSIL_SMALL);
     m_InfoList.InitColumns();

@@ -21,13 +21,6 @@ constexpr UINT kTimeoutMs = 5000;
 constexpr int kWaitBoxWidth = 530;
 constexpr int kWaitBoxHeight = 38;
 
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 } // namespace
 
 void CConfigView::OnButtonChangeIp()

@@ -1,27 +1,13 @@
 #include "app/SetupOptions.h"
 
+#include "link/DeviceHelpers.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
 
 namespace
 {
-
-bool ParseAddress(const std::string& text, uint32_t* address)
-{
-    unsigned parts[4];
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &parts[0], &parts[1], &parts[2], &parts[3], &tail) != 4)
-        return false;
-    uint32_t value = 0;
-    for (unsigned part : parts) {
-        if (part > 255)
-            return false;
-        value = (value << 8) | part;
-    }
-    *address = value;
-    return true;
-}
 
 std::vector<std::string> SplitList(const char* text)
 {
@@ -40,7 +26,7 @@ std::vector<std::string> SplitList(const char* text)
 bool AddAdapter(SetupOptions& options, const std::string& text)
 {
     uint32_t address = 0;
-    if (!ParseAddress(text, &address)) {
+    if (!ParseStrictAddress(text.c_str(), &address)) {
         options.error = "Setup: \"" + text + "\" is not an IPv4 address (see --help)";
         return false;
     }
@@ -51,7 +37,7 @@ bool AddAdapter(SetupOptions& options, const std::string& text)
 bool AddTarget(SetupOptions& options, const std::string& text)
 {
     uint32_t address = 0;
-    if (!ParseAddress(text, &address)) {
+    if (!ParseStrictAddress(text.c_str(), &address)) {
         options.error = "Setup: \"" + text + "\" is not an IPv4 address (see --help)";
         return false;
     }

@@ -3,10 +3,10 @@
 RECT CaptionSlotRect(const RECT& window, int slot, DWORD style, DWORD exStyle, const CaptionMetrics& metrics,
     const RECT* menuItem)
 {
-    const bool tool = (exStyle & CAPTION_WS_EX_TOOLWINDOW) != 0;
+    const bool tool = (exStyle & WS_EX_TOOLWINDOW) != 0;
     const int buttonWidth = tool ? metrics.cxSmSize : metrics.cxSize;
     const int buttonHeight = tool ? metrics.cySmSize : metrics.cySize;
-    const bool sizing = (style & CAPTION_WS_THICKFRAME) != 0;
+    const bool sizing = (style & WS_THICKFRAME) != 0;
     const int frameWidth = sizing ? metrics.cxFrame : metrics.cxDlgFrame;
     const int frameHeight = sizing ? metrics.cyFrame : metrics.cyDlgFrame;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/base/Types.h"
+#include "platform/ui/WindowStyles.h"
 
 // The system metrics the slot geometry reads; the frame supplies the values
 // its own decoration uses.
@@ -12,9 +13,6 @@ struct CaptionMetrics {
     int cxFrame = 4, cyFrame = 4; // sizing border
     int cxDlgFrame = 3, cyDlgFrame = 3; // fixed border
 };
-
-constexpr DWORD CAPTION_WS_THICKFRAME = 0x00040000;
-constexpr DWORD CAPTION_WS_EX_TOOLWINDOW = 0x00000080;
 
 // The rectangle of slot `slot` (1 = rightmost) of a frame whose window
 // rectangle is `window`. `menuItem`, when given and its bottom is not zero,

@@ -57,7 +57,6 @@ private:
         return ::SendMessage(m_pManager->m_hFrame, message, wParam, MAKELPARAM(WORD(point.x), WORD(point.y)));
     }
 
-    static constexpr WPARAM HTCAPTION = 2;
     CCaptionButtonManager* m_pManager;
 };
 

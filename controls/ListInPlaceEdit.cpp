@@ -6,9 +6,6 @@
 namespace
 {
 
-constexpr UINT kVkReturn = 0x0D;
-constexpr UINT kVkEscape = 0x1B;
-constexpr UINT kVkDelete = 0x2E;
 constexpr int kMaxChars = 30;
 
 } // namespace
@@ -45,14 +42,14 @@ int CListInPlaceEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BOOL CListInPlaceEdit::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == m_hWnd
-        && (pMsg->wParam == kVkReturn || pMsg->wParam == kVkDelete || pMsg->wParam == kVkEscape)) {
+        && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_DELETE || pMsg->wParam == VK_ESCAPE)) {
         // Return and Escape end the edit here, so that no dialog around the
         // list takes them for its default or cancel button.
         if (CWnd* list = GetParent())
             list->SendMessage(WM_INPLACE_EDIT_KEY);
-        if (pMsg->wParam == kVkDelete)
+        if (pMsg->wParam == VK_DELETE)
             return FALSE; // the edit deletes the character itself
-        if (pMsg->wParam == kVkEscape)
+        if (pMsg->wParam == VK_ESCAPE)
             m_bESC = TRUE;
         if (CWnd* list = GetParent())
             list->SetFocus();

@@ -19,12 +19,6 @@ namespace
 const char kDeleteFolderQuestion[] = "Do you really want to delete the folder?";
 const char kDeleteDeviceQuestion[] = "Do you really want to delete the DVR?";
 
-// Copies a fixed-width field of one record into one of another width.
-template <size_t N, size_t M> void CopyField(char (&dst)[N], const char (&src)[M])
-{
-    CopyFixedText(dst, N, src, M);
-}
-
 void CopyPasswords(ITEM_PASSWORD* dst, const PASSWORD_ENTRY* src)
 {
     for (int i = 0; i < PASSWORD_TABLE_ENTRIES; ++i) {
@@ -39,13 +33,6 @@ void CopyPasswords(PASSWORD_ENTRY* dst, const ITEM_PASSWORD* src)
         CopyFixedText(reinterpret_cast<char*>(dst[i].byUser), 16, src[i].szUser, sizeof(src[i].szUser));
         std::memcpy(dst[i].byPassword, src[i].byPassword, 16);
     }
-}
-
-CString Dotted(uint32_t ip)
-{
-    CString text;
-    text.Format("%u.%u.%u.%u", ip >> 24, (ip >> 16) & 0xFF, (ip >> 8) & 0xFF, ip & 0xFF);
-    return text;
 }
 
 } // namespace
@@ -85,7 +72,7 @@ void CMySuperGrid::InitializeGrid()
     InsertColumn(0, " ", LVCFMT_LEFT, 225);
     auto root = [](UINT id) {
         auto* info = new CItemInfo;
-        info->SetItemText(TreeString(id));
+        info->SetItemText(LoadText(id));
         info->m_bFolder = 1;
         return info;
     };
@@ -225,7 +212,7 @@ void CMySuperGrid::CreateTreeCtrl(const CTreeFileLists& lists)
         if (rec.bFolder)
             CopyField(info->m_szAddress, rec.szAddress);
         else
-            CItemInfo::SetText(info->m_szAddress, sizeof(info->m_szAddress), Dotted(rec.item.dwIpAddress));
+            CItemInfo::SetText(info->m_szAddress, sizeof(info->m_szAddress), FormatIpAddress(rec.item.dwIpAddress).c_str());
         insert(parent, info);
     }
     byId.clear();
@@ -581,11 +568,7 @@ void CMySuperGrid::SendIpMsgOfMyOvel()
             ReqFindMsg(info);
             m_pOwnerView->ReqUniQuestMsg(info->m_szAddress, false);
         } else {
-            const uint32_t ip = info->m_dwIpAddress;
-            char address[16];
-            std::snprintf(address, sizeof(address), "%d.%d.%d.%d", int(ip >> 24), int((ip >> 16) & 0xFF),
-                int((ip >> 8) & 0xFF), int(ip & 0xFF));
-            m_pOwnerView->ReqUniQuestMsg(address, false);
+            m_pOwnerView->ReqUniQuestMsg(FormatIpAddress(info->m_dwIpAddress).c_str(), false);
         }
         return true;
     });
@@ -739,5 +722,5 @@ BOOL CMySuperGrid::OnItemCollapsed(CTreeItem* pItem)
 
 void CMySuperGrid::ShowAlreadyExists()
 {
-    AfxMessageBox(TreeString(IDS_DVR_EXISTS), MB_OK);
+    AfxMessageBox(LoadText(IDS_DVR_EXISTS), MB_OK);
 }

@@ -18,14 +18,7 @@ namespace
 
 CString Dotted(uint32_t ip)
 {
-    CString text;
-    text.Format("%u.%u.%u.%u", ip >> 24, (ip >> 16) & 0xFF, (ip >> 8) & 0xFF, ip & 0xFF);
-    return text;
-}
-
-template <size_t N, size_t M> void CopyField(char (&dst)[N], const char (&src)[M])
-{
-    CopyFixedText(dst, N, src, M);
+    return FormatIpAddress(ip).c_str();
 }
 
 } // namespace

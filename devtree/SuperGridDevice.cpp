@@ -101,7 +101,7 @@ BOOL CSuperGridCtrl::IsGroupIdUsed(const CTreeItem* pParent, const char* groupId
         char text[17] = {};
         std::memcpy(text, child->m_lpNodeInfo->m_byLookup, 16);
         if (std::strcmp(text, groupId) == 0) {
-            AfxMessageBox(TreeString(IDS_GROUP_ID_EXISTS), MB_OK);
+            AfxMessageBox(LoadText(IDS_GROUP_ID_EXISTS), MB_OK);
             return TRUE;
         }
     }
@@ -114,7 +114,7 @@ BOOL CSuperGridCtrl::IsServerUsed(const CTreeItem* pParent, const CItemInfo* lpI
         return FALSE;
     for (const CTreeItem* child : pParent->m_listChild)
         if (std::strcmp(child->m_lpNodeInfo->m_szLookupHost, lpInfo->GetItemText()) == 0) {
-            AfxMessageBox(TreeString(IDS_SERVER_EXISTS), MB_OK);
+            AfxMessageBox(LoadText(IDS_SERVER_EXISTS), MB_OK);
             return TRUE;
         }
     return FALSE;

@@ -221,10 +221,7 @@ void CSuperGridCtrl::PrepareMove(CTreeItem* pSource, CTreeItem* pTarget, CTreeIt
         };
         close(close, pSource);
     } else if (pTargetRoot == m_pLocalRoot) {
-        const uint32_t ip = src->m_dwIpAddress;
-        CString text;
-        text.Format("%u.%u.%u.%u", ip >> 24, (ip >> 16) & 0xFF, (ip >> 8) & 0xFF, ip & 0xFF);
-        src->SetItemText(text);
+        src->SetItemText(FormatIpAddress(src->m_dwIpAddress).c_str());
     }
     if (!IsProtectedRoot(pTarget)) {
         pTarget->m_lpNodeInfo->SetImage(IMAGE_OPEN_FOLDER);

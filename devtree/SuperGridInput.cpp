@@ -14,14 +14,6 @@
 namespace
 {
 
-constexpr UINT kMkRButton = 0x2;
-constexpr UINT kMkMButton = 0x10;
-constexpr WORD kVkReturn = 0x0D;
-constexpr WORD kVkEscape = 0x1B;
-constexpr WORD kVkLeft = 0x25;
-constexpr WORD kVkUp = 0x26;
-constexpr WORD kVkRight = 0x27;
-constexpr WORD kVkDown = 0x28;
 constexpr UINT kEditDelayMs = 500;
 constexpr UINT kDragScrollMs = 125;
 
@@ -245,7 +237,7 @@ void CSuperGridCtrl::OnDblclk(NMHDR* pNMHDR, LRESULT* pResult)
 void CSuperGridCtrl::OnKeydown(NMHDR* pNMHDR, LRESULT* pResult)
 {
     const WORD key = reinterpret_cast<const NMLVKEYDOWN*>(pNMHDR)->wVKey;
-    if (key == kVkReturn)
+    if (key == VK_RETURN)
         IsDblclk();
     *pResult = 0;
 }
@@ -255,22 +247,22 @@ BOOL CSuperGridCtrl::PreTranslateKey(UINT message, WPARAM wParam)
     if (message != WM_KEYDOWN)
         return FALSE;
     switch (WORD(wParam)) {
-    case kVkEscape:
+    case VK_ESCAPE:
         // Escape ends a drag without a drop.
         if (!m_bIsDragging)
             return FALSE;
         EndDrag();
         return TRUE;
-    case kVkLeft:
-    case kVkRight:
+    case VK_LEFT:
+    case VK_RIGHT:
         // The arrows move the current column; rows change only by the mouse.
-        m_nCurrentColumn = WORD(wParam) == kVkLeft ? std::max(0, m_nCurrentColumn - 1)
+        m_nCurrentColumn = WORD(wParam) == VK_LEFT ? std::max(0, m_nCurrentColumn - 1)
                                                    : std::min(GetColumnCount() - 1, m_nCurrentColumn + 1);
         ScrollToColumn(m_nCurrentColumn);
         RepaintRow(SelectedRow());
         return TRUE;
-    case kVkUp:
-    case kVkDown:
+    case VK_UP:
+    case VK_DOWN:
         return TRUE;
     default:
         return FALSE;
@@ -449,7 +441,7 @@ void CSuperGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
         return;
     }
     KillTimer(TIMER_DRAG_SCROLL);
-    if (!HasDragCapture() || nFlags == kMkRButton || nFlags == kMkMButton || IsEscapeDown()) {
+    if (!HasDragCapture() || nFlags == MK_RBUTTON || nFlags == MK_MBUTTON || IsEscapeDown()) {
         EndDrag();
         return;
     }

@@ -3,10 +3,3 @@
 
 #include "platform/base/String.h"
 #include "resources/setup/Resource.h"
-
-inline CString TreeString(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}

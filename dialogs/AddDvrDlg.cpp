@@ -15,13 +15,6 @@ namespace
 constexpr UINT kTryMs = 3000;
 constexpr UINT kRepliedMs = 2000;
 
-CString Load(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CAddDvrDlg, CDialog)
@@ -58,7 +51,7 @@ BOOL CAddDvrDlg::OnInitDialog()
     GetDlgItem(IDC_START_PROBE)->EnableWindow(FALSE);
     GetDlgItem(IDOK)->EnableWindow(FALSE);
     if (Family() == DEVICE_FAMILY_DVR)
-        SetWindowText(Load(IDS_ADD_NEW_DVR));
+        SetWindowText(LoadText(IDS_ADD_NEW_DVR));
     m_nMonitorPort = 8001;
     m_nPlaybackPort = 8105;
     m_nFirewallPort = 80;
@@ -130,8 +123,8 @@ void CAddDvrDlg::OnTimer(UINT_PTR nIDEvent)
     }
     if (nIDEvent != TIMER_PROBE || m_bReplied)
         return;
-    const CString failed = Load(Family() == DEVICE_FAMILY_DVR ? IDS_DVR_PROBE_FAILED : IDS_PROBE_FAILED);
-    const CString tryText = Load(IDS_FIRST_TRY + UINT(m_nTry - 1));
+    const CString failed = LoadText(Family() == DEVICE_FAMILY_DVR ? IDS_DVR_PROBE_FAILED : IDS_PROBE_FAILED);
+    const CString tryText = LoadText(IDS_FIRST_TRY + UINT(m_nTry - 1));
     if (m_nTry == 1)
         m_strStatus.Format(" %s $ %s", tryText.GetString(), failed.GetString());
     else
@@ -172,15 +165,15 @@ void CAddDvrDlg::OnProbeReply(const RES_DISCOVER_OVEL& reply)
     }
     const bool dvr = Family() == DEVICE_FAMILY_DVR;
     const int shownTry = m_nTry >= 1 && m_nTry <= 3 ? m_nTry : 3;
-    m_strStatus.Format(" %s $ %s", Load(IDS_FIRST_TRY + UINT(shownTry - 1)).GetString(),
-        Load(dvr ? IDS_DVR_PROBE_OK : IDS_PROBE_OK).GetString());
+    m_strStatus.Format(" %s $ %s", LoadText(IDS_FIRST_TRY + UINT(shownTry - 1)).GetString(),
+        LoadText(dvr ? IDS_DVR_PROBE_OK : IDS_PROBE_OK).GetString());
     m_strStatus += "\r\n ";
     m_strStatus += dvr ? "\r\n << DVR Information >>" : "\r\n << Cam Information >>";
     char serial[25] = {};
     std::memcpy(serial, m_record.serial, sizeof(m_record.serial));
-    m_strStatus += Load(IDS_SERIAL_LINE);
+    m_strStatus += LoadText(IDS_SERIAL_LINE);
     m_strStatus.AppendFormat(" %s", serial);
-    m_strStatus += Load(IDS_MAC_LINE);
+    m_strStatus += LoadText(IDS_MAC_LINE);
     m_strStatus.AppendFormat(" %02x:%02x:%02x:%02x:%02x:%02x", m_record.mac[0], m_record.mac[1],
         m_record.mac[2], m_record.mac[3], m_record.mac[4], m_record.mac[5]);
     UpdateData(FALSE);

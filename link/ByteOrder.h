@@ -113,3 +113,8 @@ void CopyFixedText(char* dst, size_t dstSize, const char* src, size_t width);
 // to the first NUL, at most `width` and `dstSize`, the rest of dst zero.
 // Such a field is compared over its width, never read as a C string.
 void CopyFullField(char* dst, size_t dstSize, const char* src, size_t width);
+// The same from one fixed text field into another of any width.
+template <size_t N, size_t M> void CopyField(char (&dst)[N], const char (&src)[M])
+{
+    CopyFixedText(dst, N, src, M);
+}

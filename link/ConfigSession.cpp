@@ -4,6 +4,7 @@
 #include "link/ByteOrder.h"
 #include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
+#include "link/DeviceHelpers.h"
 #include "link/FtpClient.h"
 #include "platform/base/Services.h"
 #include "resources/setup/Resource.h"
@@ -98,21 +99,13 @@ void CConfigSession::ParseStoredAddress()
     char text[sizeof g_CurrentDevice.szAddress + 1];
     CopyFixedText(text, sizeof text, g_CurrentDevice.szAddress, sizeof g_CurrentDevice.szAddress);
     // Missing parts read as 0.
-    uint32_t address = 0;
-    const char* p = text;
-    for (int part = 0; part < 4; ++part) {
-        address = (address << 8) | (static_cast<uint32_t>(std::atoi(p)) & 0xFF);
-        const char* dot = std::strchr(p, '.');
-        p = dot ? dot + 1 : "";
-    }
-    g_CurrentDevice.dwIpAddress = address;
+    g_CurrentDevice.dwIpAddress = ParseDottedAddress(text);
 }
 
 void CConfigSession::ResolveDeviceAddress(char address[24], BOOL lookupAllowed)
 {
-    uint32_t ip = g_CurrentDevice.dwIpAddress;
-    std::snprintf(
-        address, kAddressRoom, "%u.%u.%u.%u", ip >> 24, (ip >> 16) & 0xFF, (ip >> 8) & 0xFF, ip & 0xFF);
+    const std::string dotted = FormatIpAddress(g_CurrentDevice.dwIpAddress);
+    CopyFixedText(address, kAddressRoom, dotted.c_str(), dotted.size());
     if (!g_CurrentDevice.bLookup)
         return;
     if (lookupAllowed) {

@@ -10,28 +10,18 @@ std::string g_strDevicePassword;
 int32_t g_nRecorderModel = 0;
 uint16_t g_nDeviceRevision = 0;
 
-namespace {
-
-template <size_t N> void CopyText(char (&dst)[N], const char (&src)[N])
-{
-    std::memcpy(dst, src, N - 1);
-    dst[N - 1] = '\0';
-}
-
-} // namespace
-
 void SetCurrentDevice(const SELECTED_DEVICE& d)
 {
     SELECTED_DEVICE& c = g_CurrentDevice;
-    CopyText(c.szName, d.szName);
+    CopyField(c.szName, d.szName);
     c.wTreeWord = d.wTreeWord;
-    CopyText(c.szModel, d.szModel);
-    CopyText(c.szVersion1, d.szVersion1);
-    CopyText(c.szVersion2, d.szVersion2);
-    CopyText(c.szSerial, d.szSerial);
+    CopyField(c.szModel, d.szModel);
+    CopyField(c.szVersion1, d.szVersion1);
+    CopyField(c.szVersion2, d.szVersion2);
+    CopyField(c.szSerial, d.szSerial);
     c.dwIpAddress = d.dwIpAddress;
     std::memcpy(c.byMac, d.byMac, sizeof c.byMac);
-    CopyText(c.szInfo, d.szInfo);
+    CopyField(c.szInfo, d.szInfo);
     std::memcpy(c.byPassword, d.byPassword, sizeof c.byPassword);
     c.bPasswordSaved = d.bPasswordSaved;
     c.dwStreamPort = d.dwStreamPort;
@@ -40,13 +30,13 @@ void SetCurrentDevice(const SELECTED_DEVICE& d)
     c.bMacText = d.bMacText;
     c.bLookup = d.bLookup;
     if (d.bLookup) {
-        CopyText(c.szLookupHost, d.szLookupHost);
+        CopyField(c.szLookupHost, d.szLookupHost);
         std::memcpy(c.dwLookup, d.dwLookup, sizeof c.dwLookup);
-        CopyText(c.szAddress, d.szAddress);
+        CopyField(c.szAddress, d.szAddress);
         if (d.bMacText)
             FormatMacText(d.byMac, c.szKey, sizeof c.szKey);
         else
-            CopyText(c.szKey, d.szKey);
+            CopyField(c.szKey, d.szKey);
     }
     c.dwFamily = d.dwFamily;
 }

@@ -45,6 +45,22 @@ uint32_t ParseDottedAddress(const char* text)
     return address;
 }
 
+bool ParseStrictAddress(const char* text, uint32_t* address)
+{
+    unsigned parts[4];
+    char tail = 0;
+    if (!text || std::sscanf(text, "%u.%u.%u.%u%c", &parts[0], &parts[1], &parts[2], &parts[3], &tail) != 4)
+        return false;
+    uint32_t value = 0;
+    for (unsigned part : parts) {
+        if (part > 255)
+            return false;
+        value = (value << 8) | part;
+    }
+    *address = value;
+    return true;
+}
+
 std::string FormatIpAddress(uint32_t a)
 {
     char text[16];

@@ -13,6 +13,9 @@ bool HasLetter(const char* text);
 // Up to four dot-separated decimal parts, first part most significant; each
 // part keeps its low 8 bits and missing or digit-less parts read as 0.
 uint32_t ParseDottedAddress(const char* text);
+// Exactly four dot-separated decimal parts of 0 to 255 and nothing else;
+// false leaves *address alone.
+bool ParseStrictAddress(const char* text, uint32_t* address);
 // "%d.%d.%d.%d" of a 32-bit address, first part from the top byte.
 std::string FormatIpAddress(uint32_t address);
 // "xx:xx:xx:xx:xx:xx" of a MAC address into dst[dstSize].

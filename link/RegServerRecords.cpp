@@ -1,6 +1,7 @@
 #include "link/RegServerRecords.h"
 
 #include "link/ByteOrder.h"
+#include "link/DeviceHelpers.h"
 
 #include <cctype>
 #include <cstdio>
@@ -141,10 +142,9 @@ void ParseDirectoryReply(ZPT_NODE* node)
 {
     char address[sizeof node->szAddress + 1];
     CopyFixedText(address, sizeof address, node->szAddress, sizeof node->szAddress);
-    unsigned parts[4] = {};
-    std::sscanf(address, "%u.%u.%u.%u", &parts[0], &parts[1], &parts[2], &parts[3]);
+    const uint32_t value = ParseDottedAddress(address);
     for (int i = 0; i < 4; ++i)
-        node->byAddress[i] = static_cast<uint8_t>(parts[i]);
+        node->byAddress[i] = static_cast<uint8_t>(value >> (24 - 8 * i));
 
     node->szMac[sizeof node->szMac - 1] = '\0';
     for (char* p = node->szMac; *p; ++p)

@@ -18,13 +18,6 @@ constexpr struct {
     int x;
 } kButtons[] = { { IDC_PAGE_OK, 305 }, { IDC_PAGE_CANCEL, 380 }, { IDC_PAGE_APPLY, 455 } };
 
-class CWaitCursor
-{
-public:
-    CWaitCursor() { BeginWaitCursor(); }
-    ~CWaitCursor() { EndWaitCursor(); }
-};
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CConfigPage, CPropertyPage)

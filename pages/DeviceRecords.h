@@ -64,12 +64,6 @@ struct CFG_CAMERA_COUNTS {
     uint8_t networkSetup;
 };
 
-// A fixed text field into another of the program's, always terminated.
-template <size_t N, size_t M> void CopyField(char (&dst)[N], const char (&src)[M])
-{
-    CopyFixedText(dst, N, src, M);
-}
-
 // A reply's record as the structure that describes it; the record is large
 // enough for every structure above.
 template <class T> T ReplyFields(const ConfigReply& reply)

@@ -15,7 +15,6 @@
 namespace
 {
 
-constexpr DWORD kGridLines = 0x0001; // LVS_EX_GRIDLINES
 constexpr int kListId = 1;
 constexpr int kListX = 15, kListY = 15, kListWidth = 510, kListHeight = 450;
 constexpr size_t kDescriptionSize = 32;
@@ -57,7 +56,7 @@ BOOL CPage1CamInfo::OnInitDialog()
     CConfigPage::OnInitDialog();
     m_InfoList.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT,
         CRect(kListX, kListY, kListX + kListWidth, kListY + kListHeight), this, kListId);
-    m_InfoList.SetExtendedStyle(kGridLines | LVS_EX_FULLROWSELECT);
+    m_InfoList.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     if (m_ImageList.Create(IDB_SMALL_ICONS, 16, 1, RGB(0, 0, 0)))
         m_InfoList.SetImageList(&m_ImageList, LVSIL_SMALL);
     m_InfoList.InitColumns();

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -102,9 +103,10 @@ public:
 private:
     static std::string Dotted(uint32_t networkOrder)
     {
-        const auto* b = reinterpret_cast<const unsigned char*>(&networkOrder);
-        char text[16];
-        std::snprintf(text, sizeof text, "%u.%u.%u.%u", b[0], b[1], b[2], b[3]);
+        in_addr address {};
+        address.s_addr = networkOrder;
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &address, text, sizeof text);
         return text;
     }
 };

@@ -293,3 +293,10 @@ void AfxFormatString1(CString& rString, UINT id, LPCTSTR arg)
     rString.LoadString(id);
     rString.Replace("%1", arg ? arg : "");
 }
+
+CString LoadText(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text;
+}

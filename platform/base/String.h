@@ -142,3 +142,5 @@ PLATFORM_API void AfxFormatString1(CString& rString, UINT id, LPCTSTR arg);
 // The string table behind CString::LoadString, installed by the resources.
 using StringLoader = bool (*)(UINT id, CString& text);
 PLATFORM_API void SetStringLoader(StringLoader loader);
+// The text of string-table entry `id`, empty when there is none.
+PLATFORM_API CString LoadText(UINT id);

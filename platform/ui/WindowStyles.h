@@ -254,6 +254,9 @@ constexpr UINT DLGC_WANTALLKEYS = 0x4;
 constexpr UINT DLGC_WANTCHARS = 0x80;
 
 // Mouse and key state in mouse messages.
+// Hit-test code of a window's caption (WM_NCHITTEST).
+constexpr WPARAM HTCAPTION = 2;
+
 constexpr UINT MK_LBUTTON = 0x1;
 constexpr UINT MK_RBUTTON = 0x2;
 constexpr UINT MK_SHIFT = 0x4;

@@ -278,6 +278,15 @@ PLATFORM_UI_API HCURSOR GetCursor();
 // The wait cursor, counted: each begin needs an end.
 PLATFORM_UI_API void BeginWaitCursor();
 PLATFORM_UI_API void EndWaitCursor();
+// The wait cursor for the life of a scope.
+class CWaitCursor
+{
+public:
+    CWaitCursor() { BeginWaitCursor(); }
+    ~CWaitCursor() { EndWaitCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
 
 // Message-map entries whose handlers take drawing or window objects.
 #define ON_WM_PAINT()                                                                                        \
