@@ -1,4 +1,4 @@
-#include "sim/FaultSpec.h"
+#include "sim/FaultOption.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -47,7 +47,7 @@ constexpr long long kLongestWaitMs = 3600 * 1000;
 
 } // namespace
 
-bool ParseFaultSpec(const std::string& text, uint16_t* command, Fault* fault, std::string* error)
+bool ParseFaultOption(const std::string& text, uint16_t* command, Fault* fault, std::string* error)
 {
     const size_t colon = text.find(':');
     long long code = 0;

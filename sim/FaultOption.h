@@ -14,6 +14,6 @@ namespace sim
 extern const char* const kFaultModesHelp;
 
 // Fills `command` and `fault`; false with a message naming what is wrong.
-bool ParseFaultSpec(const std::string& text, uint16_t* command, Fault* fault, std::string* error);
+bool ParseFaultOption(const std::string& text, uint16_t* command, Fault* fault, std::string* error);
 
 } // namespace sim

@@ -1,7 +1,7 @@
 // devsim: runs simulated devices for people, beside the Setup program.
 #include "sim/ConfigServer.h"
 #include "sim/DiscoveryResponder.h"
-#include "sim/FaultSpec.h"
+#include "sim/FaultOption.h"
 #include "sim/FtpServer.h"
 #include "sim/RegServerUdp.h"
 
@@ -113,7 +113,7 @@ int main(int argc, char** argv)
         } else if (arg == "--fault") {
             FaultArg f { 0, {}, value() };
             std::string error;
-            if (!sim::ParseFaultSpec(f.text, &f.command, &f.fault, &error)) {
+            if (!sim::ParseFaultOption(f.text, &f.command, &f.fault, &error)) {
                 std::fprintf(stderr, "devsim: --fault %s\n", error.c_str());
                 return 2;
             }

@@ -4,7 +4,7 @@
 #include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
 #include "sim/ConfigServer.h"
-#include "sim/FaultSpec.h"
+#include "sim/FaultOption.h"
 
 #include <gtest/gtest.h>
 
@@ -581,7 +581,7 @@ TEST_F(RoundTrip, FaultsAPersonCanStartReachTheWire)
         uint16_t command = 0;
         sim::Fault fault;
         std::string error;
-        EXPECT_TRUE(sim::ParseFaultSpec(spec, &command, &fault, &error)) << error;
+        EXPECT_TRUE(sim::ParseFaultOption(spec, &command, &fault, &error)) << error;
         device->ClearFaults();
         device->SetFault(command, fault);
         Received got;
@@ -628,7 +628,7 @@ TEST_F(RoundTrip, FaultsAPersonCanStartReachTheWire)
     EXPECT_EQ(device->Log().back().command, 0x010F) << "the request was read and logged";
 }
 
-TEST(FaultSpec, RefusesWhatItCannotRead)
+TEST(FaultOption, RefusesWhatItCannotRead)
 {
     const char* const bad[] = { "", "0104", "0104:", "xyz:silence", "10000:silence", "0104:status",
         "0104:status=0", "0104:status=F30G", "0104:split=", "0104:split=3,", "0104:split=0",
@@ -638,13 +638,13 @@ TEST(FaultSpec, RefusesWhatItCannotRead)
         uint16_t command = 0;
         sim::Fault fault;
         std::string error;
-        EXPECT_FALSE(sim::ParseFaultSpec(text, &command, &fault, &error)) << text;
+        EXPECT_FALSE(sim::ParseFaultOption(text, &command, &fault, &error)) << text;
         EXPECT_NE(error.find('"'), std::string::npos) << "the message quotes what was given: " << text;
     }
     uint16_t command = 0;
     sim::Fault fault;
     std::string error;
-    ASSERT_TRUE(sim::ParseFaultSpec("0x0201:split=8,20,4", &command, &fault, &error));
+    ASSERT_TRUE(sim::ParseFaultOption("0x0201:split=8,20,4", &command, &fault, &error));
     EXPECT_EQ(command, 0x0201);
     EXPECT_EQ(fault.pieces, (std::vector<size_t> { 8, 20, 4 }));
 }
