@@ -2,6 +2,10 @@
 
 #include "platform/ui/DataExchange.h"
 
+BEGIN_MESSAGE_MAP(CFirewallPortDlg, CDialog)
+ON_BN_CLICKED(IDC_PORT_DEFAULT, OnButtonDefault)
+END_MESSAGE_MAP()
+
 CFirewallPortDlg::CFirewallPortDlg(CWnd* pParent)
     : CDialog(IDD_FIREWALL_PORT, pParent)
 {
@@ -13,6 +17,16 @@ void CFirewallPortDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_FIREWALL_PORT, m_nPort);
     DDV_MinMaxUInt(pDX, m_nPort, 1, 65535);
 }
+
+void CFirewallPortDlg::OnButtonDefault()
+{
+    m_nPort = 80;
+    UpdateData(FALSE);
+}
+
+BEGIN_MESSAGE_MAP(CNormalPortAssignDlg, CDialog)
+ON_BN_CLICKED(IDC_PORT_DEFAULT, OnButtonDefault)
+END_MESSAGE_MAP()
 
 CNormalPortAssignDlg::CNormalPortAssignDlg(CWnd* pParent)
     : CDialog(IDD_NORMAL_PORT_ASSIGN, pParent)
@@ -26,6 +40,13 @@ void CNormalPortAssignDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxUInt(pDX, m_nMonitorPort, 1, 65535);
     DDX_Text(pDX, IDC_PLAYBACK_PORT, m_nPlaybackPort);
     DDV_MinMaxUInt(pDX, m_nPlaybackPort, 1, 65535);
+}
+
+void CNormalPortAssignDlg::OnButtonDefault()
+{
+    m_nMonitorPort = 8001;
+    m_nPlaybackPort = 8105;
+    UpdateData(FALSE);
 }
 
 void EditAssignedPorts(CWnd* pParent, int mode, UINT& firewallPort, UINT& monitorPort, UINT& playbackPort)

@@ -632,6 +632,7 @@ void CListCtrl::ListLButtonDown(UINT, CPoint point)
     const int row = HitTest(point);
     m_nPressRow = row;
     m_ptPress = point;
+    m_bClickPending = TRUE;
     if (row >= 0)
         SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
@@ -649,12 +650,25 @@ void CListCtrl::ListMouseMove(UINT nFlags, CPoint point)
     nm.ptAction = m_ptPress;
     nm.lParam = LPARAM(GetItemData(m_nPressRow));
     m_nPressRow = -1;
+    m_bClickPending = FALSE;
     NotifyParent(LVN_BEGINDRAG, &nm.hdr);
 }
 
-void CListCtrl::ListLButtonUp(UINT, CPoint)
+void CListCtrl::ListLButtonUp(UINT, CPoint point)
 {
     m_nPressRow = -1;
+    // A press and release that began no drag is a click, on a row or not.
+    if (!m_bClickPending)
+        return;
+    m_bClickPending = FALSE;
+    LVHITTESTINFO hit {};
+    hit.pt = point;
+    SubItemHitTest(&hit);
+    NMLISTVIEW nm {};
+    nm.iItem = hit.iItem;
+    nm.iSubItem = hit.iSubItem;
+    nm.ptAction = point;
+    NotifyParent(NM_CLICK, &nm.hdr);
 }
 
 LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -73,8 +73,8 @@ constexpr DWORD LVS_SHAREIMAGELISTS = 0x0040;
 constexpr DWORD LVS_EDITLABELS = 0x0200;
 constexpr DWORD LVS_OWNERDRAWFIXED = 0x0400;
 constexpr DWORD LVS_NOCOLUMNHEADER = 0x4000;
-constexpr DWORD LVS_EX_CHECKBOXES = 0x0004;
 constexpr DWORD LVS_EX_GRIDLINES = 0x0001;
+constexpr DWORD LVS_EX_CHECKBOXES = 0x0004;
 constexpr DWORD LVS_EX_FULLROWSELECT = 0x0020;
 
 // Owner drawing.
@@ -310,4 +310,5 @@ protected:
     int m_scrollState[3] = { -1, -1, -1 }; // rows, page, top as the bar shows them
     BOOL m_bInScrollUpdate = FALSE;
     CPoint m_ptPress { 0, 0 };
+    BOOL m_bClickPending = FALSE; // pressed, and no drag began: the release is a click
 };

@@ -161,6 +161,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     QObject::disconnect(m_pWidget, &QObject::destroyed, nullptr, nullptr);
     QWidget* widget = m_pWidget;
     BindWidget(widget, this, KindOfWidget(widget));
+    if (auto* surface = dynamic_cast<SurfaceWidget*>(widget))
+        surface->SetOwner(this);
     QObject::connect(widget, &QObject::destroyed, widget, [this, widget] {
         if (m_pWidget == widget)
             m_pWidget = nullptr;

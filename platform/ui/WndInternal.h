@@ -68,6 +68,8 @@ public:
     QRect ClientRect() const;
     void SetBackground(COLORREF color) { m_background = color; }
     COLORREF Background() const { return m_background; }
+    // A window object that takes the widget over (subclassing) gets its messages.
+    void SetOwner(CWnd* owner) { m_owner = owner; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -19,10 +19,14 @@ constexpr uint32_t kPage = WS_CHILD | WS_CAPTION;
 
 extern const std::span<const DialogTemplate> kAboutDlgTemplates;
 extern const std::span<const DialogTemplate> kAddDvrDlgTemplates;
+extern const std::span<const DialogTemplate> kAddDvrAutoDlgTemplates;
 extern const std::span<const DialogTemplate> kAddGroupIdDlgTemplates;
 extern const std::span<const DialogTemplate> kAddRegServerDlgTemplates;
 extern const std::span<const DialogTemplate> kDialUpProgressDlgTemplates;
+extern const std::span<const DialogTemplate> kFirewallDlgTemplates;
+extern const std::span<const DialogTemplate> kHddFormatDlgTemplates;
 extern const std::span<const DialogTemplate> kIpAddressDlgTemplates;
 extern const std::span<const DialogTemplate> kNewFolderDlgTemplates;
+extern const std::span<const DialogTemplate> kNormalPortDlgTemplates;
 extern const std::span<const DialogTemplate> kPage1CamInfoTemplates;
 extern const std::span<const DialogTemplate> kPortAssignDlgTemplates;

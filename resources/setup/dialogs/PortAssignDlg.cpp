@@ -7,8 +7,9 @@ namespace
 const DialogControl kFirewallPort[] = {
     { IDC_STATIC, WC_STATIC, "Port Number", kChild, 7, 9, 50, 8 },
     { IDC_FIREWALL_PORT, WC_EDIT, "", kPortEdit, 60, 7, 60, 14 },
-    { IDOK, WC_BUTTON, "OK", kOk, 15, 28, 50, 14 },
-    { IDCANCEL, WC_BUTTON, "Cancel", kButton, 70, 28, 50, 14 },
+    { IDC_PORT_DEFAULT, WC_BUTTON, "Default", kButton, 125, 7, 50, 14 },
+    { IDOK, WC_BUTTON, "OK", kOk, 70, 28, 50, 14 },
+    { IDCANCEL, WC_BUTTON, "Cancel", kButton, 125, 28, 50, 14 },
 };
 
 const DialogControl kNormalPortAssign[] = {
@@ -16,8 +17,9 @@ const DialogControl kNormalPortAssign[] = {
     { IDC_MONITOR_PORT, WC_EDIT, "", kPortEdit, 60, 7, 60, 14 },
     { IDC_STATIC, WC_STATIC, "Playback Port", kChild, 7, 27, 50, 8 },
     { IDC_PLAYBACK_PORT, WC_EDIT, "", kPortEdit, 60, 25, 60, 14 },
-    { IDOK, WC_BUTTON, "OK", kOk, 15, 46, 50, 14 },
-    { IDCANCEL, WC_BUTTON, "Cancel", kButton, 70, 46, 50, 14 },
+    { IDC_PORT_DEFAULT, WC_BUTTON, "Default", kButton, 125, 7, 50, 14 },
+    { IDOK, WC_BUTTON, "OK", kOk, 70, 46, 50, 14 },
+    { IDCANCEL, WC_BUTTON, "Cancel", kButton, 125, 46, 50, 14 },
 };
 
 const DialogControl kPortAssign[] = {
@@ -30,8 +32,8 @@ const DialogControl kPortAssign[] = {
 };
 
 const DialogTemplate kTemplates[] = {
-    { IDD_FIREWALL_PORT, "Firewall Port Assignment", kModal, 0, 0, 127, 48, kFirewallPort },
-    { IDD_NORMAL_PORT_ASSIGN, "Normal Port Assignment", kModal, 0, 0, 127, 66, kNormalPortAssign },
+    { IDD_FIREWALL_PORT, "Firewall Port Assignment", kModal, 0, 0, 182, 48, kFirewallPort },
+    { IDD_NORMAL_PORT_ASSIGN, "Normal Port Assignment", kModal, 0, 0, 182, 66, kNormalPortAssign },
     { IDD_PORT_ASSIGN, "Port Assignment", kModal, 0, 0, 164, 60, kPortAssign },
 };
 

@@ -1,0 +1,20 @@
+// A modal runner that hands the open dialog to a test's script, which
+// drives its controls by id and ends it.
+#pragma once
+
+#include "platform/ui/Dialog.h"
+
+#include <functional>
+
+class ScriptedDialogRunner : public IModalDialogRunner
+{
+public:
+    explicit ScriptedDialogRunner(std::function<void(CDialog*)> script)
+        : m_script(std::move(script))
+    {
+    }
+    void RunModalLoop(CWnd* dialog) override { m_script(dynamic_cast<CDialog*>(dialog)); }
+
+private:
+    std::function<void(CDialog*)> m_script;
+};
