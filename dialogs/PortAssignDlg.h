@@ -16,6 +16,10 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Port 80, shown at once.
+    void OnButtonDefault();
+
+    DECLARE_MESSAGE_MAP()
 };
 
 class CNormalPortAssignDlg : public CDialog
@@ -27,6 +31,10 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Monitor 8001 and playback 8105, shown at once.
+    void OnButtonDefault();
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // Runs the detail dialog of the mode (Firewall or Normal) for the ports;
