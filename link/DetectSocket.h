@@ -4,14 +4,11 @@
 #pragma once
 
 #include "link/MsgSocket.h"
-#include "platform/msg/Messages.h"
+#include "link/WindowMessages.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-// lParam: a DiscoveredDevice made with new; the receiver owns it.
-constexpr UINT WM_DETECT_RESULT = WM_USER + 216;
 
 // One device as the dialog lists it; texts need not end in a terminator
 // when they fill their field.

@@ -48,6 +48,10 @@ constexpr UINT WM_PAGE_MODIFIED = WM_USER + 113;
 // cancelled (posted).
 constexpr UINT WM_DIAL_STATUS = WM_USER + 900;
 
+// The auto-detect dialog's socket to its owner: lParam a DiscoveredDevice
+// made with new, which the receiver owns.
+constexpr UINT WM_DETECT_RESULT = WM_USER + 216;
+
 // The configuration view to itself: delete the sheet objects of an ended
 // session.
 constexpr UINT WM_DELETE_RETIRED = WM_APP + 1;
@@ -79,6 +83,7 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_PAGE_CANCEL", WM_PAGE_CANCEL },
         { "WM_PAGE_MODIFIED", WM_PAGE_MODIFIED },
         { "WM_DIAL_STATUS", WM_DIAL_STATUS },
+        { "WM_DETECT_RESULT", WM_DETECT_RESULT },
         { "WM_DELETE_RETIRED", WM_DELETE_RETIRED },
         { "WM_INPLACE_EDIT_KEY", WM_INPLACE_EDIT_KEY },
     };
