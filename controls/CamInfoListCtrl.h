@@ -3,6 +3,7 @@
 // address filter and, for the streaming-server family, one row per content.
 #pragma once
 
+#include "platform/ui/GdiObject.h"
 #include "platform/ui/ListCtrl.h"
 
 #include <cstdint>
@@ -39,6 +40,13 @@ constexpr int CAMINFO_ROW_CHANNELS = 9;
 constexpr int CAMINFO_ROW_FIRST_CONTENT = 11;
 constexpr int CAMINFO_MAX_CONTENTS = 10;
 
+// How a selected row is painted.
+constexpr int CAMINFO_HIGHLIGHT_LABEL = 0;
+constexpr int CAMINFO_HIGHLIGHT_ALLCOLUMNS = 1;
+constexpr int CAMINFO_HIGHLIGHT_ROW = 2;
+// The editable description's text colour.
+constexpr COLORREF CAMINFO_DESCRIPTION_COLOR = RGB(140, 35, 50);
+
 class CCamInfoListCtrl : public CListCtrl
 {
 public:
@@ -57,13 +65,24 @@ public:
     // Which settings page a double-click on `row` opens, or -1.
     static int PageOfRow(int row, int family);
 
-    int m_nHighlight = 1;
+    // The colour of a row's text when it is not highlighted: the rows that
+    // open a settings page read like links.
+    static COLORREF RowTextColor(int row, int family);
+
+    // Owner drawing with the highlight mode.
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+    int m_nHighlight = CAMINFO_HIGHLIGHT_ALLCOLUMNS;
     int m_nValueColumnWidth = 360;
     int m_nEditColumn = 1;
 
 protected:
     // The pixel width of a text in the list's font.
     virtual int TextWidth(const std::string& text) const;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     void ShowCommonRows(const CAM_INFO_RECORD& info);

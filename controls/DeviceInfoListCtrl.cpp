@@ -1,25 +1,28 @@
 #include "controls/DeviceInfoListCtrl.h"
 
 #include "controls/DeviceInfoText.h"
-#include "platform/ui/ResourceModule.h"
+#include "platform/base/String.h"
+#include "resources/setup/Resource.h"
 
 namespace
 {
 
-const char* const kDeviceRows[DEVICE_INFO_ROWS] = { "Model Name", "H/W Version", "S/W Version",
-    "Serial Number", "IP Address", "MAC Address", "Description" };
+// Titles come from the string table, so that a language pack names the rows.
+const UINT kDeviceRows[DEVICE_INFO_ROWS] = { IDS_ROW_MODEL, IDS_ROW_HW_VERSION, IDS_ROW_SW_VERSION,
+    IDS_COLUMN_SERIAL, IDS_COLUMN_ADDRESS, IDS_COLUMN_MAC, IDS_ROW_DESCRIPTION };
 
 } // namespace
 
 void CDeviceInfoListCtrl::InitColumns()
 {
-    InsertColumn(0, LoadResourceString(IDS_INFO_TITLE).c_str(), LVCFMT_LEFT, 150);
-    InsertColumn(1, LoadResourceString(IDS_CONTENT_TITLE).c_str(), LVCFMT_LEFT, 400);
+    InsertColumn(0, LoadText(IDS_INFO_TITLE), LVCFMT_LEFT, 150);
+    InsertColumn(1, LoadText(IDS_CONTENT_TITLE), LVCFMT_LEFT, 400);
     for (int row = 0; row < DEVICE_INFO_ROWS; ++row) {
+        const CString title = LoadText(kDeviceRows[row]);
         LVITEM item {};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = row;
-        item.pszText = const_cast<char*>(kDeviceRows[row]);
+        item.pszText = const_cast<char*>(title.GetString());
         item.iImage = 0;
         InsertItem(&item);
     }

@@ -1,18 +1,13 @@
 #include "controls/DeviceInfoText.h"
 
 #include "link/DeviceHelpers.h"
-#include "platform/ui/ResourceModule.h"
+#include "platform/base/String.h"
 
 #include <cstdio>
 #include <ctime>
 
 namespace
 {
-
-std::string Text(unsigned id)
-{
-    return LoadResourceString(id);
-}
 
 // "0%d" below 10, else "%d", followed by `tail`.
 std::string TwoDigits(long value, const char* tail)
@@ -49,12 +44,12 @@ std::string InfoTimeText(int32_t deviceTime, int32_t gmtOffset, bool daylightSav
 {
     const int64_t local = int64_t(deviceTime) + gmtOffset;
     if (deviceTime < 0 || (checkLocalTime && local < 0))
-        return Text(IDS_TIME_ERROR);
+        return LoadText(IDS_TIME_ERROR).GetString();
     const time_t seconds = static_cast<time_t>(local);
     struct tm parts {
     };
     if (gmtime_r(&seconds, &parts) == nullptr)
-        return Text(IDS_TIME_ERROR);
+        return LoadText(IDS_TIME_ERROR).GetString();
 
     std::string text = std::to_string(parts.tm_year + 1900) + "/";
     text += TwoDigits(parts.tm_mon + 1, "/");
@@ -68,8 +63,10 @@ std::string InfoTimeText(int32_t deviceTime, int32_t gmtOffset, bool daylightSav
     text += TwoDigits(magnitude / 3600, ":");
     const long minutes = magnitude % 3600 / 60;
     text += minutes == 0 ? std::string("00") : std::to_string(minutes);
-    if (daylightSaving)
-        text += ", " + Text(IDS_DST);
+    if (daylightSaving) {
+        text += ", ";
+        text += LoadText(IDS_DST).GetString();
+    }
     return text;
 }
 
@@ -83,24 +80,24 @@ std::string InfoUsersText(const uint8_t* present, const char (*names)[16], int s
             text += ", ";
         text += InfoFieldText(names[i], sizeof names[i]);
     }
-    return text.empty() ? Text(IDS_NO_USER) : text;
+    return text.empty() ? LoadText(IDS_NO_USER).GetString() : text;
 }
 
 std::string InfoCameraChannelsText(const uint8_t flags[5], int family)
 {
     std::string text;
     if (flags[0] != 0)
-        text = Text(IDS_INTERNAL_CH1);
+        text = LoadText(IDS_INTERNAL_CH1).GetString();
     if (flags[1] != 0)
-        text = Text(family == 3 ? IDS_CH1 : IDS_EXTERNAL_CH1);
+        text = LoadText(family == 3 ? IDS_CH1 : IDS_EXTERNAL_CH1).GetString();
     for (int i = 2; i <= 4; ++i) {
         if (flags[i] == 0)
             continue;
         if (!text.empty())
             text += ", ";
-        text += Text(IDS_CH2 + unsigned(i - 2));
+        text += LoadText(IDS_CH2 + unsigned(i - 2)).GetString();
     }
-    return text.empty() ? Text(IDS_NO_CHANNEL_ENABLED) : text;
+    return text.empty() ? LoadText(IDS_NO_CHANNEL_ENABLED).GetString() : text;
 }
 
 std::string InfoChannelsText(const uint8_t* flags, int count, int family)
@@ -115,35 +112,35 @@ std::string InfoChannelsText(const uint8_t* flags, int count, int family)
             text += "CH";
         text += std::to_string(channel);
     }
-    return text.empty() ? Text(IDS_NO_CHANNEL_ENABLED) : text;
+    return text.empty() ? LoadText(IDS_NO_CHANNEL_ENABLED).GetString() : text;
 }
 
 std::string InfoHddText(uint8_t status, uint8_t enabled)
 {
     if (status == 128)
-        return Text(IDS_NO_HDD);
+        return LoadText(IDS_NO_HDD).GetString();
     if (status != 0)
         return std::string();
     if (enabled == 0)
-        return Text(IDS_HDD_DISABLED);
+        return LoadText(IDS_HDD_DISABLED).GetString();
     if (enabled == 1)
-        return Text(IDS_HDD_ENABLED);
+        return LoadText(IDS_HDD_ENABLED).GetString();
     return std::string();
 }
 
 std::string InfoAddressFilterText(uint8_t filtered)
 {
-    return Text(filtered != 0 ? IDS_IP_FILTERED : IDS_IP_NOT_FILTERED);
+    return LoadText(filtered != 0 ? IDS_IP_FILTERED : IDS_IP_NOT_FILTERED).GetString();
 }
 
 std::string InfoContentText(const std::string& name, const std::string& videoType,
     const std::string& resolution, int videoValue1, int videoValue2, const std::string& audioType,
     int audioBitRate)
 {
-    std::string text = name + " : " + Text(IDS_VIDEO);
+    std::string text = name + " : " + LoadText(IDS_VIDEO).GetString();
     text += "[" + videoType + "/" + resolution + "/" + std::to_string(videoValue1) + "/"
         + std::to_string(videoValue2) + "] ";
-    text += Text(IDS_AUDIO);
+    text += LoadText(IDS_AUDIO).GetString();
     text += "[" + audioType + "/" + std::to_string(audioBitRate) + "]";
     return text;
 }

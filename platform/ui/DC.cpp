@@ -318,6 +318,27 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bo
     m_state->Fill(QRect(x, y + cy - 1, cx, 1), bottomRight);
 }
 
+void CDC::DrawFocusRect(LPCRECT rect)
+{
+    if (!rect || rect->right <= rect->left || rect->bottom <= rect->top)
+        return;
+    auto invert = [this](int x, int y) {
+        const COLORREF c = GetPixel(x, y);
+        if (c != static_cast<COLORREF>(-1))
+            SetPixel(x, y, c ^ 0x00FFFFFF);
+    };
+    for (int x = rect->left; x < rect->right; x += 2) {
+        invert(x, rect->top);
+        if (rect->bottom - 1 > rect->top)
+            invert(x, rect->bottom - 1);
+    }
+    for (int y = rect->top + 2; y < rect->bottom - 1; y += 2) {
+        invert(rect->left, y);
+        if (rect->right - 1 > rect->left)
+            invert(rect->right - 1, y);
+    }
+}
+
 COLORREF CDC::SetPixel(int x, int y, COLORREF color)
 {
     QImage* image = m_state->target;

@@ -57,6 +57,8 @@ public:
     // A one-pixel frame: top and left in one colour, bottom and right in the other.
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
+    // A dotted frame that inverts what is under it: drawn twice it is gone.
+    void DrawFocusRect(LPCRECT rect);
     COLORREF SetPixel(int x, int y, COLORREF color);
     COLORREF GetPixel(int x, int y) const;
 

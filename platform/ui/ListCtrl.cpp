@@ -1,6 +1,7 @@
 #include "platform/ui/ListCtrl.h"
 
 #include "platform/ui/GdiObject.h"
+#include "platform/ui/ImageListInternal.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -359,11 +360,86 @@ void CListCtrl::ScrollRows(int rows)
     Scroll(CSize(0, rows * m_nRowHeight));
 }
 
+namespace
+{
+
+// The header's height in pixels: one line of the dialog font with a margin.
+constexpr int kHeaderHeight = 20;
+constexpr int kHeaderTextMargin = 6;
+
+} // namespace
+
+UINT CListCtrl::ColumnTextAlignment(int fmt)
+{
+    switch (fmt & LVCFMT_JUSTIFYMASK) {
+    case LVCFMT_RIGHT:
+        return DT_RIGHT;
+    case LVCFMT_CENTER:
+        return DT_CENTER;
+    default:
+        return DT_LEFT;
+    }
+}
+
+int CListCtrl::GetHeaderHeight() const
+{
+    const bool report = (m_dwListStyle & LVS_REPORT) != 0;
+    return report && !(m_dwListStyle & LVS_NOCOLUMNHEADER) ? kHeaderHeight : 0;
+}
+
 void CListCtrl::PaintRows(CDC* pDC)
 {
     CRect client;
     GetListClientRect(&client);
     pDC->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
+    PaintItems(pDC, client);
+    if (m_dwExStyle & LVS_EX_GRIDLINES)
+        PaintGridLines(pDC, client);
+    PaintHeader(pDC, client);
+}
+
+void CListCtrl::PaintGridLines(CDC* pDC, const CRect& client)
+{
+    // Lines run over the whole client area, below the last row too.
+    const COLORREF color = GetSysColor(COLOR_3DLIGHT);
+    const int top = GetHeaderHeight();
+    const int right = std::min(int(client.right), ColumnLeft(int(m_columns.size())));
+    for (int y = top + m_nRowHeight - 1; y < client.bottom; y += m_nRowHeight)
+        pDC->FillSolidRect(client.left, y, right - client.left, 1, color);
+    for (int col = 1; col <= int(m_columns.size()); ++col) {
+        const int x = ColumnLeft(col) - 1;
+        if (x >= client.left && x < client.right)
+            pDC->FillSolidRect(x, top, 1, client.bottom - top, color);
+    }
+}
+
+void CListCtrl::PaintHeader(CDC* pDC, const CRect& client)
+{
+    const int height = GetHeaderHeight();
+    if (height == 0)
+        return;
+    pDC->FillSolidRect(client.left, client.top, client.Width(), height, GetSysColor(COLOR_BTNFACE));
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(GetSysColor(COLOR_BTNTEXT));
+    for (int col = 0; col < int(m_columns.size()); ++col) {
+        const Column& column = m_columns[size_t(col)];
+        CRect cell(ColumnLeft(col), client.top, ColumnLeft(col) + column.cx, client.top + height);
+        if (cell.right <= client.left || cell.left >= client.right)
+            continue;
+        pDC->Draw3dRect(&cell, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+        cell.DeflateRect(kHeaderTextMargin, 0);
+        pDC->DrawText(column.text, -1, &cell, ColumnTextAlignment(column.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    // Beyond the last column the header goes on empty.
+    const int end = ColumnLeft(int(m_columns.size()));
+    if (end < client.right) {
+        const CRect rest(end, client.top, client.right, client.top + height);
+        pDC->Draw3dRect(&rest, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    }
+}
+
+void CListCtrl::PaintItems(CDC* pDC, const CRect& client)
+{
     for (int row = m_nTopIndex; row < int(m_rows.size()); ++row) {
         DRAWITEMSTRUCT dis {};
         dis.CtlType = ODT_LISTVIEW;
@@ -395,7 +471,7 @@ BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const
 {
     if (!lpRect || !ValidRow(nItem))
         return FALSE;
-    const int top = (nItem - m_nTopIndex) * m_nRowHeight;
+    const int top = RowTop(nItem);
     CRect bounds(ColumnLeft(0), top, ColumnLeft(int(m_columns.size())), top + m_nRowHeight);
     // The first column: indent, state image, icon, then the label.
     const int indentLeft = bounds.left + m_rows[size_t(nItem)].indent * m_smallImageSize.cx;
@@ -425,7 +501,7 @@ BOOL CListCtrl::GetSubItemRect(int nItem, int nSubItem, int nArea, CRect& ref) c
         return GetItemRect(nItem, &ref, UINT(nArea));
     if (!ValidRow(nItem) || nSubItem < 0 || nSubItem >= int(m_columns.size()))
         return FALSE;
-    const int top = (nItem - m_nTopIndex) * m_nRowHeight;
+    const int top = RowTop(nItem);
     ref = CRect(ColumnLeft(nSubItem), top, ColumnLeft(nSubItem + 1), top + m_nRowHeight);
     return TRUE;
 }
@@ -450,7 +526,13 @@ int CListCtrl::SubItemHitTest(LVHITTESTINFO* pInfo) const
         pInfo->flags |= LVHT_TORIGHT;
     if (pInfo->flags)
         return -1;
-    const int nItem = m_nTopIndex + pt.y / m_nRowHeight;
+    // The header is no row.
+    const int header = GetHeaderHeight();
+    if (pt.y < header) {
+        pInfo->flags = LVHT_NOWHERE;
+        return -1;
+    }
+    const int nItem = m_nTopIndex + (pt.y - header) / m_nRowHeight;
     const int right = ColumnLeft(int(m_columns.size()));
     if (!ValidRow(nItem) || pt.x >= right) {
         pInfo->flags = LVHT_NOWHERE;
@@ -498,7 +580,7 @@ int CListCtrl::GetCountPerPage() const
 {
     CRect client;
     GetListClientRect(&client);
-    return std::max(1, client.Height() / m_nRowHeight);
+    return std::max(1, (client.Height() - GetHeaderHeight()) / m_nRowHeight);
 }
 
 BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
@@ -538,6 +620,13 @@ CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
         return nullptr;
     CImageList* previous = m_pImageLists[nImageListType];
     m_pImageLists[nImageListType] = pImageList;
+    // The rows make room for the list's images before their labels.
+    const ImageListData* images = pImageList ? pImageList->GetSafeHandle() : nullptr;
+    const CSize size = images ? CSize(images->cx, images->cy) : CSize(0, 0);
+    if (nImageListType == LVSIL_SMALL)
+        m_smallImageSize = size;
+    else if (nImageListType == LVSIL_STATE)
+        m_stateImageSize = size;
     InvalidateList();
     return previous;
 }

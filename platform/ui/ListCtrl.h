@@ -27,6 +27,7 @@ constexpr UINT LVIS_FOCUSED = 0x0001;
 constexpr UINT LVIS_SELECTED = 0x0002;
 constexpr UINT LVIS_CUT = 0x0004;
 constexpr UINT LVIS_DROPHILITED = 0x0008;
+constexpr UINT LVIS_OVERLAYMASK = 0x0F00;
 constexpr UINT LVIS_STATEIMAGEMASK = 0xF000;
 constexpr UINT INDEXTOSTATEIMAGEMASK(UINT i)
 {
@@ -67,6 +68,7 @@ constexpr int LVCFMT_JUSTIFYMASK = 0x0003;
 
 // Window styles of the list.
 constexpr DWORD LVS_REPORT = 0x0001;
+constexpr DWORD LVS_SMALLICON = 0x0002;
 constexpr DWORD LVS_SINGLESEL = 0x0004;
 constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
 constexpr DWORD LVS_SHAREIMAGELISTS = 0x0040;
@@ -213,8 +215,10 @@ public:
     int GetNextItem(int nItem, int nFlags) const;
     UINT GetSelectedCount() const;
 
-    // Geometry: rows of one height, no header; (0, 0) is the client area's
-    // top left corner, scrolled by the top row and the horizontal offset.
+    // Geometry: rows of one height below the header (a report list shows the
+    // column titles unless LVS_NOCOLUMNHEADER); (0, 0) is the client area's
+    // top left corner, rows scrolled by the top row, rows and header by the
+    // horizontal offset.
     BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
     BOOL GetSubItemRect(int nItem, int nSubItem, int nArea, CRect& ref) const;
     int HitTest(LVHITTESTINFO* pHitTestInfo) const;
@@ -228,6 +232,8 @@ public:
     int GetRowHeight() const { return m_nRowHeight; }
     void SetRowHeight(int cy) { m_nRowHeight = cy > 0 ? cy : 1; }
     int GetScrollX() const { return m_nScrollX; }
+    // Height of the column header, 0 when the list shows none.
+    int GetHeaderHeight() const;
     // The client area; a window without a widget keeps a size of its own.
     virtual void GetListClientRect(LPRECT lpRect) const;
     void SetListClientSize(int cx, int cy) { m_clientSize = CSize(cx, cy); }
@@ -258,7 +264,8 @@ public:
 
     // Owner drawing: every visible row is painted through it.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-    // Paints the visible rows into a DC (WM_PAINT, pictures of the list).
+    // Paints the visible rows, the grid lines and the header into a DC
+    // (WM_PAINT, pictures of the list).
     void PaintRows(CDC* pDC);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
@@ -291,6 +298,13 @@ protected:
     bool ValidRow(int nItem) const { return nItem >= 0 && nItem < int(m_rows.size()); }
     // Left edge of a column in client coordinates.
     int ColumnLeft(int nCol) const;
+    // The DrawText alignment of a column's LVCFMT_ justification.
+    static UINT ColumnTextAlignment(int fmt);
+    // Top of a row in client coordinates.
+    int RowTop(int nItem) const { return GetHeaderHeight() + (nItem - m_nTopIndex) * m_nRowHeight; }
+    void PaintItems(CDC* pDC, const CRect& client);
+    void PaintGridLines(CDC* pDC, const CRect& client);
+    void PaintHeader(CDC* pDC, const CRect& client);
     void ItemChanged(int nItem, UINT oldState, UINT newState);
 
     std::vector<Row> m_rows;

@@ -1,5 +1,6 @@
 #include "controls/DeviceInfoText.h"
 
+#include "platform/ui/WinApp.h"
 #include "resources/setup/SetupResources.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@ protected:
         AfxSetInstanceHandle(SetupResourceModule());
         AfxSetResourceHandle(SetupResourceModule());
     }
+    // The program's application object: its string loader reads the module.
+    CWinApp app;
 };
 
 TEST_F(DeviceInfoText, AddressesPrintFirstOctetFirst)

@@ -1,11 +1,16 @@
 #include "controls/CamInfoListCtrl.h"
 #include "controls/DeviceInfoListCtrl.h"
 
+#include "platform/ui/LanguagePack.h"
+#include "platform/ui/ResourceModule.h"
+#include "platform/ui/WinApp.h"
 #include "resources/setup/SetupResources.h"
+#include "tests/platform/ListPicture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 namespace
 {
@@ -19,6 +24,8 @@ protected:
         AfxSetResourceHandle(SetupResourceModule());
         g_CurrentDevice = SELECTED_DEVICE();
     }
+    // The program's application object: its string loader reads the module.
+    CWinApp app;
 };
 
 TEST_F(InfoLists, TheDeviceListShowsTheSelectedDevice)
@@ -127,6 +134,81 @@ TEST(CamInfoListPages, DoubleClickShortcuts)
     EXPECT_EQ(CCamInfoListCtrl::PageOfRow(11, 3), 8);
     EXPECT_EQ(CCamInfoListCtrl::PageOfRow(3, 4), -1);
     EXPECT_EQ(CCamInfoListCtrl::PageOfRow(CAMINFO_ROW_IP, 5), -1);
+}
+
+// Row and column titles come from the string table: a language pack that
+// carries them names the rows in its language.
+TEST_F(InfoLists, ALanguagePackNamesTheRows)
+{
+    HINSTANCE pack = LoadLanguagePack(TEST_LANGUAGE_PACK_DIR, "OstraCFGRes");
+    ASSERT_NE(pack, nullptr);
+    AfxSetResourceHandle(pack);
+    CDeviceInfoListCtrl device;
+    device.InitColumns();
+    g_CurrentDevice.dwFamily = 0;
+    CCamInfoListCtrl camera;
+    camera.InitColumns();
+    AfxSetResourceHandle(SetupResourceModule());
+
+    for (CListCtrl* list : { static_cast<CListCtrl*>(&device), static_cast<CListCtrl*>(&camera) }) {
+        char title[32] = {};
+        LVCOLUMN column {};
+        column.mask = LVCF_TEXT;
+        column.pszText = title;
+        column.cchTextMax = sizeof title;
+        ASSERT_TRUE(list->GetColumn(0, &column));
+        EXPECT_STREQ(title, "Angaben");
+        EXPECT_EQ(list->GetItemText(0, 0), CString("Modellname"));
+        // What the pack does not carry stays the program's own.
+        EXPECT_EQ(list->GetItemText(1, 0), CString("H/W Version"));
+    }
+    EXPECT_EQ(device.GetItemText(4, 0), CString("IP-Adresse"));
+    EXPECT_EQ(camera.GetItemText(CAMINFO_ROW_IP, 0), CString("IP-Adresse"));
+    EXPECT_EQ(camera.GetItemText(11, 0), CString("Security"));
+}
+
+// A selected row is filled as far as the highlight mode says; without the
+// grid style the cells stand unframed.
+TEST_F(InfoLists, TheHighlightModeSetsHowFarASelectedRowIsFilled)
+{
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "lists", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480, nullptr, nullptr));
+    const QColor fill = ListPicture::SysColor(COLOR_HIGHLIGHT);
+    const QColor window = ListPicture::SysColor(COLOR_WINDOW);
+    struct Case {
+        int mode;
+        QColor label, value, beyond; // a blank spot of the label, of the value and right of the columns
+    } cases[] = {
+        { CAMINFO_HIGHLIGHT_LABEL, fill, window, window },
+        { CAMINFO_HIGHLIGHT_ALLCOLUMNS, fill, fill, window },
+        { CAMINFO_HIGHLIGHT_ROW, fill, fill, fill },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        CCamInfoListCtrl list;
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 600, 440), &frame, 1));
+        list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+        list.InitColumns();
+        CAM_INFO_RECORD info {};
+        std::strcpy(info.szModel, "PT-D16");
+        list.ShowCamInfo(info);
+        list.m_nHighlight = c.mode;
+        // A drop target is highlighted whether or not the list has the focus.
+        list.SetItemState(0, LVIS_DROPHILITED, LVIS_DROPHILITED);
+        const ListPicture picture(list, "info_list_highlight.png");
+        const int y = picture.Middle(0);
+        CRect label;
+        list.GetItemRect(0, &label, LVIR_LABEL);
+        EXPECT_EQ(picture.At(label.left + 1, y), c.label);
+        EXPECT_EQ(picture.At(450, y), c.value);
+        EXPECT_EQ(picture.At(570, y), c.beyond);
+        // The highlighted text turns to the highlight text colour.
+        EXPECT_EQ(picture.CellHas(0, 1, ListPicture::Dark), c.mode == CAMINFO_HIGHLIGHT_LABEL);
+        EXPECT_EQ(picture.At(149, picture.Middle(3)), window) << "no grid line between the columns";
+        CRect row;
+        list.GetItemRect(3, &row, LVIR_BOUNDS);
+        EXPECT_EQ(picture.At(400, row.bottom - 1), window) << "nor under a row";
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "resources/setup/SetupResources.h"
 #include "sim/ConfigServer.h"
 #include "tests/pages/SetupTestResources.h"
+#include "tests/platform/ListPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -214,6 +215,63 @@ TEST_F(Page1CamInfoTest, ACancelledEditChangesNothing)
     page->m_InfoList.EndLabelEdit(CAMINFO_ROW_DESCRIPTION, nullptr);
     EXPECT_FALSE(page->GetDlgItem(IDC_PAGE_APPLY)->IsWindowEnabled());
     EXPECT_EQ(Row(5), profile.title);
+}
+
+// The page's list as a person sees it: the column titles in a header, grid
+// lines, the rows that open a page drawn like links and the description in
+// its own colour where it can be edited.
+TEST_F(Page1CamInfoTest, TheListDrawsItsHeaderGridAndShortcuts)
+{
+    struct Case {
+        uint32_t family;
+        bool editableDescription;
+    } cases[] = { { 0, true }, { DEVICE_FAMILY_DVR, false } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.family);
+        TearDown();
+        Open(c.family);
+        host.ShowWindow(SW_SHOW);
+        CListCtrl& list = page->m_InfoList;
+        const int header = list.GetHeaderHeight();
+        ASSERT_GT(header, 0);
+        CRect first, value;
+        list.GetItemRect(0, &first, LVIR_BOUNDS);
+        EXPECT_EQ(first.top, header);
+        list.GetSubItemRect(0, 1, LVIR_BOUNDS, value);
+
+        const ListPicture picture(list, c.family == 0 ? "info_page_camera.png" : "info_page_recorder.png");
+        EXPECT_EQ(picture.At(2, header / 2), ListPicture::SysColor(COLOR_BTNFACE));
+        EXPECT_TRUE(picture.Has(CRect(value.left, 0, value.left + 80, header), ListPicture::Dark))
+            << "the value column's title";
+        const QColor grid = ListPicture::SysColor(COLOR_3DLIGHT);
+        EXPECT_EQ(picture.At(value.left - 1, picture.Middle(3)), grid) << "between the columns";
+        EXPECT_EQ(picture.At(value.left + 250, first.bottom - 1), grid) << "under the first row";
+
+        // Each title stands right of its row's image.
+        CRect icon, label;
+        list.GetItemRect(0, &icon, LVIR_ICON);
+        list.GetItemRect(0, &label, LVIR_LABEL);
+        EXPECT_EQ(icon.Width(), 16);
+        EXPECT_GE(label.left, icon.right);
+
+        EXPECT_TRUE(picture.CellHas(0, 1, ListPicture::Dark));
+        EXPECT_FALSE(picture.CellHas(0, 1, ListPicture::LinkBlue));
+        for (int row : { CAMINFO_ROW_IP, CAMINFO_ROW_USERS }) {
+            CRect title;
+            list.GetItemRect(row, &title, LVIR_LABEL);
+            EXPECT_TRUE(picture.Has(title, ListPicture::LinkBlue)) << row;
+            EXPECT_TRUE(picture.CellHas(row, 1, ListPicture::LinkBlue)) << row;
+            EXPECT_FALSE(picture.CellHas(row, 1, ListPicture::Dark)) << row;
+        }
+        EXPECT_EQ(picture.CellHas(CAMINFO_ROW_DESCRIPTION, 1, ListPicture::Reddish), c.editableDescription);
+        EXPECT_EQ(picture.CellHas(CAMINFO_ROW_DESCRIPTION, 1, ListPicture::Dark), !c.editableDescription);
+
+        // A press on the header selects no row.
+        list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(value.left + 20, header / 2));
+        list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(value.left + 20, header / 2));
+        EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), -1);
+        server->Stop();
+    }
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// A small language pack: replaces one string and the caption of one dialog
-// of the program, and brings one dialog the program does not have.
+// A small language pack: replaces a few strings and the caption of one
+// dialog of the program, and brings one dialog the program does not have.
 #include "platform/ui/ResourceData.h"
 
 namespace
@@ -18,7 +18,10 @@ const DialogTemplate kDialogs[] = {
 };
 
 const StringEntry kStrings[] = {
+    { 61525, "IP-Adresse" },
     { 61592, "Neue Konfiguration bestätigen?" },
+    { 61598, "Angaben" },
+    { 62121, "Modellname" },
 };
 
 const ResourceTables kTables { .moduleName = "OstraCFGRes", .dialogs = kDialogs, .strings = kStrings };
