@@ -673,6 +673,10 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (selected)
         dc->FillSolidRect(&lpDrawItemStruct->rcItem, GetSysColor(COLOR_HIGHLIGHT));
     dc->SetBkMode(TRANSPARENT);
+    CImageList* images = m_pImageLists[LVSIL_SMALL];
+    if (CRect icon; images && ValidRow(row) && m_rows[size_t(row)].image >= 0 && GetItemRect(row, &icon, LVIR_ICON))
+        images->Draw(dc, m_rows[size_t(row)].image, CPoint(icon.left, icon.top + (icon.Height() - m_smallImageSize.cy) / 2),
+            ILD_TRANSPARENT);
     for (int col = 0; col < int(m_columns.size()); ++col) {
         CRect cell;
         if (!GetSubItemRect(row, col, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, cell))

@@ -1,9 +1,11 @@
 #include "controls/CamInfoListCtrl.h"
 #include "controls/DeviceInfoListCtrl.h"
 
+#include "platform/ui/ImageList.h"
 #include "platform/ui/LanguagePack.h"
 #include "platform/ui/ResourceModule.h"
 #include "platform/ui/WinApp.h"
+#include "resources/setup/Resource.h"
 #include "resources/setup/SetupResources.h"
 #include "tests/platform/ListPicture.h"
 
@@ -165,6 +167,36 @@ TEST_F(InfoLists, ALanguagePackNamesTheRows)
     EXPECT_EQ(device.GetItemText(4, 0), CString("IP-Adresse"));
     EXPECT_EQ(camera.GetItemText(CAMINFO_ROW_IP, 0), CString("IP-Adresse"));
     EXPECT_EQ(camera.GetItemText(11, 0), CString("Security"));
+}
+
+// The login bar's list as the configuration view makes it: the column titles
+// in a header and each row's image before its title.
+TEST_F(InfoLists, TheDeviceListShowsItsHeaderAndRowImages)
+{
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "lists", WS_POPUP | WS_VISIBLE, 0, 0, 640, 300, nullptr, nullptr));
+    CDeviceInfoListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, CRect(0, 0, 600, 200), &frame, 1));
+    list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    CImageList images;
+    ASSERT_TRUE(images.Create(IDB_SMALL_ICONS, 16, 1, RGB(0, 0, 0)));
+    list.SetImageList(&images, LVSIL_SMALL);
+    list.InitColumns();
+
+    const int header = list.GetHeaderHeight();
+    ASSERT_GT(header, 0);
+    const ListPicture picture(list, "info_list_device.png");
+    EXPECT_TRUE(picture.Has(CRect(0, 0, 150, header), ListPicture::Dark)) << "the first column's title";
+    const QColor window = ListPicture::SysColor(COLOR_WINDOW);
+    for (int row = 0; row < DEVICE_INFO_ROWS; ++row) {
+        CRect icon, label;
+        list.GetItemRect(row, &icon, LVIR_ICON);
+        list.GetItemRect(row, &label, LVIR_LABEL);
+        EXPECT_EQ(icon.Width(), 16) << row;
+        EXPECT_GE(label.left, icon.right) << row;
+        EXPECT_TRUE(picture.Has(icon, [&](QColor c) { return c != window; })) << "the image of row " << row;
+        EXPECT_TRUE(picture.Has(label, ListPicture::Dark)) << "the title of row " << row;
+    }
 }
 
 // A selected row is filled as far as the highlight mode says; without the
