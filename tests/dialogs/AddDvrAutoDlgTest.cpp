@@ -7,7 +7,7 @@
 #include "link/HostName.h"
 #include "platform/base/TestServices.h"
 #include "sim/DiscoveryResponder.h"
-#include "tests/dialogs/ScriptedDialogRunner.h"
+#include "tests/platform/ScriptedDialogRunner.h"
 #include "tests/pages/SetupTestResources.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "dialogs/PortAssignDlg.h"
 #include "platform/base/TestServices.h"
 #include "resources/setup/Resource.h"
-#include "tests/dialogs/ScriptedDialogRunner.h"
+#include "tests/platform/ScriptedDialogRunner.h"
 #include "tests/pages/SetupTestResources.h"
 
 #include <gtest/gtest.h>

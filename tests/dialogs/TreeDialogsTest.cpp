@@ -9,6 +9,7 @@
 #include "platform/base/TestServices.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"
+#include "tests/platform/ScriptedDialogRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +17,6 @@
 
 namespace
 {
-
-class ScriptedRunner : public IModalDialogRunner
-{
-public:
-    explicit ScriptedRunner(std::function<void(CDialog*)> script)
-        : m_script(std::move(script))
-    {
-    }
-    void RunModalLoop(CWnd* dialog) override { m_script(dynamic_cast<CDialog*>(dialog)); }
-
-private:
-    std::function<void(CDialog*)> m_script;
-};
 
 bool OkEnabled(CDialog* dlg)
 {
@@ -90,7 +78,7 @@ TEST_F(TreeDialogs, AddEntryDialogsEnableOkOnlyWithText)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedRunner runner([&](CDialog* dlg) {
+        ScriptedDialogRunner runner([&](CDialog* dlg) {
             EXPECT_FALSE(OkEnabled(dlg));
             dlg->SetDlgItemText(c.edit, "x");
             EXPECT_TRUE(OkEnabled(dlg));
@@ -112,7 +100,7 @@ TEST_F(TreeDialogs, AddEntryDialogsEnableOkOnlyWithText)
 TEST_F(TreeDialogs, PortAssignmentGivesTheModeAndItsPorts)
 {
     // Firewall without Advanced keeps port 80.
-    ScriptedRunner firewall([](CDialog* dlg) {
+    ScriptedDialogRunner firewall([](CDialog* dlg) {
         dlg->SendDlgItemMessage(IDC_MODE_FIREWALL, BM_CLICK);
         dlg->SendDlgItemMessage(IDOK, BM_CLICK);
     });
@@ -125,7 +113,7 @@ TEST_F(TreeDialogs, PortAssignmentGivesTheModeAndItsPorts)
     }
     // Normal with Advanced: the detail dialog's ports come back.
     int depth = 0;
-    ScriptedRunner normal([&](CDialog* dlg) {
+    ScriptedDialogRunner normal([&](CDialog* dlg) {
         if (depth++ == 0) {
             dlg->SendDlgItemMessage(IDC_PORT_ADVANCED, BM_CLICK);
             dlg->SendDlgItemMessage(IDOK, BM_CLICK);
@@ -146,7 +134,7 @@ TEST_F(TreeDialogs, PortAssignmentGivesTheModeAndItsPorts)
 
 TEST_F(TreeDialogs, AddressEntryRefusesIncompleteAndZeroAddresses)
 {
-    ScriptedRunner runner([&](CDialog* dlg) {
+    ScriptedDialogRunner runner([&](CDialog* dlg) {
         for (const char* bad : { "0.0.0.0", "10.0.0", "10.0.0.256", "" }) {
             dlg->SetDlgItemText(IDC_IP_ADDRESS, bad);
             dlg->SendDlgItemMessage(IDOK, BM_CLICK);

@@ -3,6 +3,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/ResourceModule.h"
+#include "tests/platform/ScriptedDialogRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -95,25 +96,6 @@ BEGIN_MESSAGE_MAP(CTestDlg, CDialog)
 ON_BN_CLICKED(IDC_ENABLED, OnEnabled)
 ON_EN_CHANGE(IDC_NAME, OnNameChange)
 END_MESSAGE_MAP()
-
-// Drives a modal dialog from inside DoModal.
-class ScriptedRunner : public IModalDialogRunner
-{
-public:
-    explicit ScriptedRunner(std::function<void(CDialog*)> script)
-        : m_script(std::move(script))
-    {
-    }
-    void RunModalLoop(CWnd* dialog) override
-    {
-        ++runs;
-        m_script(dynamic_cast<CDialog*>(dialog));
-    }
-    int runs = 0;
-
-private:
-    std::function<void(CDialog*)> m_script;
-};
 
 class Dialogs : public ::testing::Test
 {
@@ -220,7 +202,7 @@ TEST_F(Dialogs, DataExchangeMovesValuesBothWays)
 
 TEST_F(Dialogs, ModalDialogDrivenByTheRunnerReturnsOkWithTheValuesSet)
 {
-    ScriptedRunner runner([](CDialog* dlg) {
+    ScriptedDialogRunner runner([](CDialog* dlg) {
         ASSERT_NE(dlg, nullptr);
         EXPECT_TRUE(dlg->IsWindowVisible());
         dlg->SetDlgItemText(IDC_NAME, "admin");
@@ -244,7 +226,7 @@ TEST_F(Dialogs, ModalDialogDrivenByTheRunnerReturnsOkWithTheValuesSet)
 
 TEST_F(Dialogs, OkWithAnInvalidValueKeepsTheDialogOpen)
 {
-    ScriptedRunner runner([](CDialog* dlg) {
+    ScriptedDialogRunner runner([](CDialog* dlg) {
         dlg->SetDlgItemText(IDC_COUNT, "40");
         dlg->SendDlgItemMessage(IDOK, BM_CLICK);
         EXPECT_FALSE(dlg->IsModalEnded());
@@ -262,7 +244,7 @@ TEST_F(Dialogs, OkWithAnInvalidValueKeepsTheDialogOpen)
 
 TEST_F(Dialogs, CancelAndARunnerThatGivesUpLeaveTheMembers)
 {
-    ScriptedRunner cancel([](CDialog* dlg) {
+    ScriptedDialogRunner cancel([](CDialog* dlg) {
         dlg->SetDlgItemText(IDC_NAME, "changed");
         dlg->SendDlgItemMessage(IDCANCEL, BM_CLICK);
     });
@@ -272,7 +254,7 @@ TEST_F(Dialogs, CancelAndARunnerThatGivesUpLeaveTheMembers)
         EXPECT_EQ(dlg.DoModal(), IDCANCEL);
         EXPECT_EQ(dlg.m_name, "secret");
     }
-    ScriptedRunner idle([](CDialog*) {});
+    ScriptedDialogRunner idle([](CDialog*) {});
     ScopedService<IModalDialogRunner> scope(&idle);
     CTestDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);

@@ -13,7 +13,13 @@ public:
         : m_script(std::move(script))
     {
     }
-    void RunModalLoop(CWnd* dialog) override { m_script(dynamic_cast<CDialog*>(dialog)); }
+    void RunModalLoop(CWnd* dialog) override
+    {
+        ++runs;
+        m_script(dynamic_cast<CDialog*>(dialog));
+    }
+    // How many modal loops it ran.
+    int runs = 0;
 
 private:
     std::function<void(CDialog*)> m_script;
