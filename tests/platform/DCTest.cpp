@@ -105,6 +105,22 @@ TEST_F(MemoryDC, FramesAndThreeDRects)
     EXPECT_EQ(m_dc.GetPixel(25, 5), kWhite);
 }
 
+TEST_F(MemoryDC, AFocusRectIsADottedInvertedFrameThatASecondDrawTakesAway)
+{
+    m_dc.FillSolidRect(2, 2, 10, 7, kRed);
+    const RECT r { 2, 2, 12, 9 };
+    const POINT dots[] = { { 2, 2 }, { 4, 2 }, { 10, 2 }, { 2, 8 }, { 6, 8 }, { 2, 4 }, { 11, 6 } };
+    const POINT gaps[] = { { 3, 2 }, { 2, 3 }, { 6, 5 }, { 12, 2 }, { 2, 9 } };
+    m_dc.DrawFocusRect(&r);
+    for (const POINT& p : dots)
+        EXPECT_EQ(m_dc.GetPixel(p.x, p.y), RGB(0, 255, 255)) << p.x << "," << p.y;
+    for (const POINT& p : gaps)
+        EXPECT_NE(m_dc.GetPixel(p.x, p.y), RGB(0, 255, 255)) << p.x << "," << p.y;
+    m_dc.DrawFocusRect(&r);
+    for (const POINT& p : dots)
+        EXPECT_EQ(m_dc.GetPixel(p.x, p.y), kRed) << p.x << "," << p.y;
+}
+
 // The darkest pixel of an area, as text is antialiased.
 int Darkest(const QImage& image, QRect area)
 {
