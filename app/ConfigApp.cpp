@@ -4,7 +4,7 @@
 #include "app/ConfigDoc.h"
 #include "app/ConfigView.h"
 #include "app/MainFrame.h"
-#include "app/TimeZones.h"
+#include "pages/common/TimeZones.h"
 #include "devtree/TreeFilePaths.h"
 #include "devtree/TreeFileUpgrade.h"
 #include "platform/base/Settings.h"

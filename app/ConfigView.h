@@ -7,6 +7,7 @@
 #include "link/CurrentDevice.h"
 #include "app/LoginBar.h"
 #include "controls/DeviceInfoListCtrl.h"
+#include "pages/ConfigPageHost.h"
 #include "pages/SheetAssembly.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/ImageList.h"
@@ -28,7 +29,7 @@ constexpr UINT_PTR TIMER_IP_CHANGE_TIMEOUT = 10;
 constexpr UINT_PTR TIMER_IP_CHECK = 12;
 constexpr UINT_PTR TIMER_IP_REPEAT = 14;
 
-class CConfigView : public CView
+class CConfigView : public CView, public IConfigPageHost
 {
     DECLARE_DYNCREATE(CConfigView)
 public:
@@ -57,8 +58,8 @@ public:
     BOOL Login();
 
     // The end of a session, from a page's OK or Cancel.
-    virtual void OnConfigOK();
-    virtual void OnConfigCancel();
+    void OnConfigOK() override;
+    void OnConfigCancel() override;
     // Posts WM_PAGE_CANCEL to the active page.
     void CancelActivePage();
 
@@ -72,10 +73,11 @@ public:
     static void HangUpDialUp();
 
     // Called by pages.
-    static void SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort);
-    static void UpdateSelectedDevice();
-    void UpdateDeviceInfo(const char text[32]);
-    void RediscoverDevice(DWORD address);
+    void SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort) override;
+    void UpdateSelectedDevice() override;
+    void UpdateDeviceInfo(const char text[32]) override;
+    void RediscoverDevice(DWORD address) override;
+    int FirmwareKind() const override { return m_nFirmwareClass; }
 
     void OnSavePassword();
     void OnButtonExit();

@@ -1,6 +1,5 @@
 #include "pages/ConfigPage.h"
 
-#include "app/ConfigView.h"
 #include "link/ConfigCatalogue.h"
 #include "resources/setup/Resource.h"
 
@@ -38,7 +37,7 @@ CConfigPage::CConfigPage(UINT nIDTemplate, SheetSlot slot)
 
 CConfigPage::~CConfigPage() = default;
 
-void CConfigPage::SetConfigView(CConfigView* pView)
+void CConfigPage::SetConfigView(IConfigPageHost* pView)
 {
     m_pConfigView = pView;
 }

@@ -6,14 +6,13 @@
 #pragma once
 
 #include "link/ConfigSession.h"
+#include "pages/ConfigPageHost.h"
 #include "link/WindowMessages.h"
 #include "pages/PagePolicy.h"
 #include "platform/ui/PropertySheet.h"
 #include "resources/setup/Resource.h"
 
 #include <vector>
-
-class CConfigView;
 
 // Outcome of one set request.
 enum SetResult {
@@ -31,7 +30,7 @@ public:
     SheetSlot Slot() const { return m_slot; }
     const PagePolicy& Policy() const { return PagePolicyFor(m_slot); }
 
-    virtual void SetConfigView(CConfigView* pView);
+    virtual void SetConfigView(IConfigPageHost* pView);
     // A pointer to a cooperating page or dialog of the same sheet (null when
     // its slot is empty). Pages that keep such links override it.
     virtual void SetSheetLink(SheetLinkRole role, CWnd* pTarget);
@@ -88,7 +87,7 @@ protected:
     CConfigSession m_ConfigSession;
     ConfigRequest m_Request {};
     ConfigReply m_Reply {};
-    CConfigView* m_pConfigView = nullptr;
+    IConfigPageHost* m_pConfigView = nullptr;
     BOOL m_bModified = FALSE;
 
     DECLARE_MESSAGE_MAP()

@@ -1,13 +1,12 @@
 #include "pages/Page1CamInfo.h"
 
-#include "app/ConfigView.h"
 #include "link/CurrentDevice.h"
-#include "app/TimeZones.h"
 #include "link/ConfigCodec.h"
 #include "link/DeviceGates.h"
 #include "link/DeviceHelpers.h"
 #include "pages/ContentName.h"
 #include "pages/DeviceRecords.h"
+#include "pages/common/TimeZones.h"
 
 #include <algorithm>
 #include <cstring>
@@ -100,7 +99,8 @@ void CPage1CamInfo::LearnPorts()
         const CFG_PORT_PAIR fixed { 554, 80 };
         std::memcpy(m_Request.params, &fixed, sizeof fixed);
         if (m_ConfigSession.SetServerPorts(&m_Request)) {
-            CConfigView::SetDevicePorts(554, 80, g_CurrentDevice.dwConfigPort);
+            if (m_pConfigView)
+                m_pConfigView->SetDevicePorts(554, 80, g_CurrentDevice.dwConfigPort);
             g_CurrentDevice.dwStreamPort = 554;
             g_CurrentDevice.dwHttpPort = 80;
         }
@@ -186,7 +186,7 @@ BOOL CPage1CamInfo::ReadRecorderClock()
 BOOL CPage1CamInfo::ReadDeviceTime()
 {
     const bool recorderClock = g_CurrentDevice.dwFamily == DEVICE_FAMILY_DVR
-        || (m_pConfigView && m_pConfigView->m_nFirmwareClass == 5);
+        || (m_pConfigView && m_pConfigView->FirmwareKind() == 5);
     if (recorderClock)
         return ReadRecorderClock();
 

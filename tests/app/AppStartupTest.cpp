@@ -5,7 +5,7 @@
 #include "app/CamSelView.h"
 #include "app/ConfigView.h"
 #include "app/MainFrame.h"
-#include "app/TimeZones.h"
+#include "pages/common/TimeZones.h"
 #include "devtree/ItemInfo.h"
 #include "devtree/TreeFile.h"
 #include "devtree/TreeFileUpgrade.h"

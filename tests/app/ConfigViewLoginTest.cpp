@@ -1,6 +1,6 @@
 // Logging in through the login bar against simulated devices.
 #include "app/ConfigView.h"
-#include "app/TimeZones.h"
+#include "pages/common/TimeZones.h"
 #include "link/CurrentDevice.h"
 #include "pages/ConfigPage.h"
 #include "pages/PropertyConfig.h"

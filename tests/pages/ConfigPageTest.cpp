@@ -1,7 +1,6 @@
 // The page frame on a small page of its own, in a sheet, driven through its
 // controls against a simulated device.
 #include "pages/ConfigPage.h"
-#include "app/ConfigView.h"
 #include "link/CurrentDevice.h"
 #include "link/ConfigCodec.h"
 #include "pages/PropertyConfig.h"
@@ -109,12 +108,17 @@ BEGIN_MESSAGE_MAP(CTestPage, CConfigPage)
 ON_EN_CHANGE(IDC_TEST_VALUE, OnValueChange)
 END_MESSAGE_MAP()
 
-// The view's end of a session, counted instead of carried out.
-class CCountingView : public CConfigView
+// The host's end of a session, counted instead of carried out.
+class CCountingHost : public IConfigPageHost
 {
 public:
     void OnConfigOK() override { ++ok; }
     void OnConfigCancel() override { ++cancel; }
+    void SetDevicePorts(DWORD, DWORD, DWORD) override { }
+    void UpdateSelectedDevice() override { }
+    void UpdateDeviceInfo(const char*) override { }
+    void RediscoverDevice(DWORD) override { }
+    int FirmwareKind() const override { return 0; }
     int ok = 0;
     int cancel = 0;
 };
@@ -183,7 +187,7 @@ protected:
     sim::ConfigServer server { sim::MakeProfile(0) };
     ScriptedMessageBoxPresenter boxes;
     ScopedService<IMessageBoxPresenter> boxScope { &boxes };
-    CCountingView view;
+    CCountingHost view;
     CWnd host;
     CPropertyConfig sheet { "Configuration" };
     std::unique_ptr<CTestPage> first, second;

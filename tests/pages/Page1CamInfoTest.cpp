@@ -1,7 +1,7 @@
 // The information page against the simulator's device profiles.
 #include "pages/Page1CamInfo.h"
 #include "app/ConfigView.h"
-#include "app/TimeZones.h"
+#include "pages/common/TimeZones.h"
 #include "link/CurrentDevice.h"
 #include "pages/ContentName.h"
 #include "pages/PropertyConfig.h"

@@ -1,6 +1,6 @@
 // The time-zone tables the settings pages index, copied at start-up from the
 // program's own "MYTIME_ZONE" resources 172 and 173.
-#include "app/TimeZones.h"
+#include "pages/common/TimeZones.h"
 
 #include "link/ByteOrder.h"
 #include "platform/ui/ResourceModule.h"

@@ -1,4 +1,4 @@
-#include "app/TimeZones.h"
+#include "pages/common/TimeZones.h"
 
 #include "resources/setup/SetupResources.h"
 

@@ -1,0 +1,29 @@
+// What a settings page and a sheet's dialogs ask of the window that holds the
+// sheet: ending the session and keeping the device tree in step with what a
+// page changed on the device. The configuration view implements it.
+#pragma once
+
+#include "platform/base/Types.h"
+
+class IConfigPageHost
+{
+public:
+    virtual ~IConfigPageHost() = default;
+
+    // The end of a session, from a page's OK or Cancel. The host deletes the
+    // sheet's pages afterwards.
+    virtual void OnConfigOK() = 0;
+    virtual void OnConfigCancel() = 0;
+
+    // The current device's ports into its tree node.
+    virtual void SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configPort) = 0;
+    // The current device's lookup settings into its tree node.
+    virtual void UpdateSelectedDevice() = 0;
+    // A new description of the current device, for the tree and the view.
+    virtual void UpdateDeviceInfo(const char text[32]) = 0;
+    // Looks for the device again after it moved to `address`.
+    virtual void RediscoverDevice(DWORD address) = 0;
+
+    // The firmware kind of the logged-in device (FirmwareKindOf).
+    virtual int FirmwareKind() const = 0;
+};
