@@ -330,8 +330,13 @@ void CMySuperGrid::RetYemMsg(ZPT_NODE* record)
         // The answer to a lookup of a "My DVR" device: where it is now.
         char address[25] = {};
         CopyField(address, record->szAddress);
-        if (CTreeItem* device = FindLookedUpDevice(*record); device && address[0])
+        if (CTreeItem* device = FindLookedUpDevice(*record); device && address[0]) {
             StoreLookupAnswer(device->m_lpNodeInfo, address);
+            RefreshRow(device);
+            // The login bar and the next login go where the device is now.
+            if (SelectedNode() == device)
+                SendDeviceUpdate(device, 1);
+        }
         return;
     }
     if (!record || !m_pServerRoot)

@@ -10,12 +10,14 @@
 #include "devtree/TreeFileRecords.h"
 #include "link/DeviceHelpers.h"
 #include "platform/base/DialUpService.h"
+#include "sim/FtpServer.h"
 #include "sim/RegServerUdp.h"
 
 #include <sys/resource.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -162,44 +164,99 @@ TEST_F(AppSelectedDeviceTest, DialUpAndHangUpFromTheTreeReachTheConfigurationVie
     EXPECT_EQ(dialUp.OpenConnections(), 0u);
 }
 
-TEST_F(AppSelectedDeviceTest, ALookedUpDeviceLearnsItsAddressFromTheRegistrationServer)
+// "Farm" is reached through the registration server on 127.0.0.1: it was
+// at 127.0.0.11 last time and the server knows it at 127.0.0.12 now.
+constexpr uint32_t kFarmBefore = 0x7F00000B;
+constexpr uint32_t kFarmNow = 0x7F00000C;
+constexpr uint8_t kFarmMac[6] = { 0x00, 0x1b, 0x9e, 0x0a, 0x0b, 0x07 };
+
+sim::RegisteredDevice RegisteredFarm()
 {
     sim::RegisteredDevice registered = sim::MakeRegisteredDevice("demo", 7);
     registered.key32 = "SN-FARM-7";
     registered.mac = "00:1b:9e:0a:0b:07";
-    registered.address = "127.0.0.12";
-    sim::RegServerUdp server;
-    server.AddDevice(registered);
-    ASSERT_TRUE(server.Start("127.0.0.1"));
+    registered.address = Dotted(kFarmNow);
+    return registered;
+}
 
+fixture::Device FarmRecord()
+{
     fixture::Device remote;
     remote.id = 1;
     remote.name = "Farm";
-    remote.ip = 0x7F00000B; // where it was last time
+    remote.ip = kFarmBefore;
+    remote.address = Dotted(kFarmBefore);
     remote.lookup = true;
     remote.lookupHost = "127.0.0.1";
     remote.serial = "SN-FARM-7";
-    const uint8_t mac[6] = { 0x00, 0x1b, 0x9e, 0x0a, 0x0b, 0x07 };
-    std::memcpy(remote.mac, mac, 6);
+    std::memcpy(remote.mac, kFarmMac, 6);
     remote.config = 8405;
-    WriteTree({ remote });
+    return remote;
+}
+
+TEST_F(AppSelectedDeviceTest, ALookedUpDeviceLearnsItsAddressFromTheRegistrationServer)
+{
+    sim::RegServerUdp server;
+    server.AddDevice(RegisteredFarm());
+    ASSERT_TRUE(server.Start("127.0.0.1"));
+    WriteTree({ FarmRecord() });
     ASSERT_TRUE(Start());
     // The view made its registration-server socket.
     EXPECT_NE(CamSel()->GetRegServerSocket()->m_hSocket, INVALID_SOCKET);
     EXPECT_TRUE(BoxTexts().empty());
 
-    CTreeItem* farm = FindByAddress(Tree()->m_pMyRoot, 0x7F00000B);
+    CTreeItem* farm = FindByAddress(Tree()->m_pMyRoot, kFarmBefore);
     ASSERT_NE(farm, nullptr);
     Click(farm);
-    EXPECT_EQ(farm->m_lpNodeInfo->m_dwIpAddress, 0x7F00000Cu);
-    EXPECT_STREQ(farm->m_lpNodeInfo->m_szAddress, "127.0.0.12");
-    EXPECT_EQ(g_CurrentDevice.dwIpAddress, 0x7F00000Cu);
-    EXPECT_EQ(FileRecord(farm).item.dwIpAddress, 0x7F00000Cu);
+    EXPECT_EQ(farm->m_lpNodeInfo->m_dwIpAddress, kFarmNow);
+    EXPECT_EQ(std::string(farm->m_lpNodeInfo->m_szAddress), Dotted(kFarmNow));
+    EXPECT_EQ(g_CurrentDevice.dwIpAddress, kFarmNow);
+    EXPECT_EQ(FileRecord(farm).item.dwIpAddress, kFarmNow);
     bool asked = false;
     for (const sim::RegServerRequest& request : server.Requests())
         asked = asked || (request.key == "SN-FARM-7" && request.macText == "00:1b:9e:0a:0b:07");
     EXPECT_TRUE(asked);
     server.Stop();
+}
+
+// The download thread asks the server's FTP role where every looked-up
+// device of "My DVR" is: the answer moves the device, the device selected
+// at start included, and the login bar and the login follow it.
+TEST_F(AppSelectedDeviceTest, ALookedUpDeviceLearnsItsAddressFromTheServersDownload)
+{
+    const size_t dvr = AddDvr(kFarmNow, "admin");
+    // Behind the server it is out of reach of discovery.
+    m_responder.Update(dvr, [](sim::DiscoveryDevice& d) { d.silent = true; });
+    ASSERT_TRUE(m_responder.Start());
+    sim::RegisteredDevice registered = RegisteredFarm();
+    registered.model = m_responder.Device(dvr).profile.model;
+    sim::FtpServer ftp;
+    ftp.AddDevice(registered);
+    ASSERT_TRUE(ftp.Start("127.0.0.1", 21));
+    fixture::Device farmRecord = FarmRecord();
+    farmRecord.config = ConfigPort(dvr);
+    fixture::LastCam last;
+    last.id = farmRecord.id;
+    last.serial = farmRecord.serial;
+    std::memcpy(last.mac, kFarmMac, 6);
+    WriteTree({ farmRecord }, { last });
+    ASSERT_TRUE(Start());
+
+    CTreeItem* farm = Tree()->m_pMyRoot->m_listChild.empty() ? nullptr : Tree()->m_pMyRoot->m_listChild[0];
+    ASSERT_NE(farm, nullptr);
+    ASSERT_EQ(Tree()->RowOfNode(farm), Tree()->SelectedRow());
+    ASSERT_TRUE(WaitFor([&] { return farm->m_lpNodeInfo->m_dwIpAddress == kFarmNow; }));
+    EXPECT_EQ(std::string(farm->m_lpNodeInfo->m_szAddress), Dotted(kFarmNow));
+    EXPECT_EQ(FileRecord(farm).item.dwIpAddress, kFarmNow);
+    const std::vector<std::string> asked = ftp.QueriedMacs();
+    EXPECT_NE(std::find(asked.begin(), asked.end(), registered.mac), asked.end());
+    EXPECT_EQ(g_CurrentDevice.dwIpAddress, kFarmNow);
+    EXPECT_EQ(Text(View(), IDC_DEVICE_ADDRESS), Dotted(kFarmNow));
+
+    Login("admin");
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts()[0];
+    EXPECT_TRUE(View()->HasSheet());
+    ftp.Stop();
 }
 
 TEST_F(AppSelectedDeviceTest, WithoutARegistrationServerSocketTheProgramSaysSoAndRunsOn)
