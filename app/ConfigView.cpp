@@ -6,6 +6,7 @@
 #include "app/MainFrame.h"
 #include "dialogs/DialUpProgressDlg.h"
 #include "dialogs/IpAddressDlg.h"
+#include "link/ByteOrder.h"
 #include "link/ConfigSession.h"
 #include "link/DeviceHelpers.h"
 #include "link/WindowMessages.h"
@@ -374,7 +375,8 @@ void CConfigView::SelectDevice(const SELECTED_DEVICE* pDevice, int flag)
     CopyText(m_CameraInfo.szModel, sizeof m_CameraInfo.szModel, pDevice->szModel);
     CopyText(m_CameraInfo.szVersion1, sizeof m_CameraInfo.szVersion1, pDevice->szVersion1);
     CopyText(m_CameraInfo.szVersion2, sizeof m_CameraInfo.szVersion2, pDevice->szVersion2);
-    CopyText(m_CameraInfo.szSerial, sizeof m_CameraInfo.szSerial, pDevice->szSerial);
+    // The whole serial: it is the key by which the login is remembered.
+    CopyFullField(m_CameraInfo.szSerial, sizeof m_CameraInfo.szSerial, pDevice->szSerial, sizeof pDevice->szSerial);
     m_CameraInfo.dwIpAddress = pDevice->dwIpAddress;
     std::memcpy(m_CameraInfo.byMac, pDevice->byMac, sizeof m_CameraInfo.byMac);
     CopyText(m_CameraInfo.szInfo, sizeof m_CameraInfo.szInfo, pDevice->szInfo);
@@ -482,7 +484,7 @@ BOOL CConfigView::Login()
     CopyField(g_CurrentDevice.szModel, info.szModel);
     CopyField(g_CurrentDevice.szVersion1, info.szVersion1);
     CopyField(g_CurrentDevice.szVersion2, info.szVersion2);
-    CopyField(g_CurrentDevice.szSerial, info.szSerial);
+    CopyFullField(g_CurrentDevice.szSerial, sizeof g_CurrentDevice.szSerial, info.szSerial, sizeof info.szSerial);
     std::memcpy(g_CurrentDevice.byMac, info.byMac, sizeof g_CurrentDevice.byMac);
     CopyField(g_CurrentDevice.szInfo, info.szTitle);
 

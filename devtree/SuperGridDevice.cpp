@@ -2,6 +2,7 @@
 // sends to its owner and the searches over the device branches.
 #include "devtree/SuperGridCtrl.h"
 
+#include "devtree/TreeFileIdentity.h"
 #include "devtree/TreeStrings.h"
 #include "platform/base/Services.h"
 
@@ -25,7 +26,7 @@ void CSuperGridCtrl::BuildSelectedDevice(const CItemInfo* info, SELECTED_DEVICE*
         CItemInfo::SetText(rec->szVersion2, sizeof(rec->szVersion2), info->m_szVersion2);
         CItemInfo::SetText(rec->szInfo, sizeof(rec->szInfo), info->m_szInfo);
     }
-    CItemInfo::SetText(rec->szSerial, sizeof(rec->szSerial), info->m_szSerial);
+    CopySerial(rec->szSerial, info->m_szSerial);
     rec->dwIpAddress = info->m_dwIpAddress;
     std::memcpy(rec->byMac, info->m_byMac, 6);
     if (info->m_szUser[0]) {

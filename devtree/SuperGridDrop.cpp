@@ -2,6 +2,7 @@
 // and the drop of a dragged node, with the rules between the roots.
 #include "devtree/SuperGridCtrl.h"
 
+#include "devtree/TreeFileIdentity.h"
 #include "devtree/TreeStrings.h"
 #include "link/DeviceHelpers.h"
 
@@ -337,7 +338,7 @@ void CSuperGridCtrl::DropNode(CTreeItem* source, int nTargetRow)
         if (!info->m_bFolder && !info->m_bOnline && info->GetImage() == IMAGE_OFFLINE) {
             auto rec = std::make_unique<SELECTED_DEVICE>();
             std::memset(rec.get(), 0, sizeof(SELECTED_DEVICE));
-            CItemInfo::SetText(rec->szSerial, sizeof(rec->szSerial), info->m_szSerial);
+            CopySerial(rec->szSerial, info->m_szSerial);
             rec->dwIpAddress = info->m_dwIpAddress;
             std::memcpy(rec->byMac, info->m_byMac, 6);
             SendToOwner(WM_DEVICE_INFO, WPARAM(rec.get()), 0);

@@ -1,5 +1,6 @@
 #include "link/CurrentDevice.h"
 
+#include "link/ByteOrder.h"
 #include "link/DeviceHelpers.h"
 
 #include <cstring>
@@ -18,7 +19,8 @@ void SetCurrentDevice(const SELECTED_DEVICE& d)
     CopyField(c.szModel, d.szModel);
     CopyField(c.szVersion1, d.szVersion1);
     CopyField(c.szVersion2, d.szVersion2);
-    CopyField(c.szSerial, d.szSerial);
+    // A 24-character serial fills its field without a terminator.
+    CopyFullField(c.szSerial, sizeof c.szSerial, d.szSerial, sizeof d.szSerial);
     c.dwIpAddress = d.dwIpAddress;
     std::memcpy(c.byMac, d.byMac, sizeof c.byMac);
     CopyField(c.szInfo, d.szInfo);

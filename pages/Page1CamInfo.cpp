@@ -122,14 +122,15 @@ BOOL CPage1CamInfo::ReadDeviceInfo()
     CopyField(ci.szModel, info.szModel);
     CopyField(ci.szVersion1, info.szVersion1);
     CopyField(ci.szVersion2, info.szVersion2);
-    CopyField(ci.szSerial, info.szSerial);
+    // A 24-character serial fills its field without a terminator.
+    CopyFullField(ci.szSerial, sizeof ci.szSerial, info.szSerial, sizeof info.szSerial);
     CopyField(ci.szInfo, info.szTitle);
     ci.dwIpAddress = g_CurrentDevice.dwIpAddress;
     CopyFixedText(ci.szAddress, sizeof ci.szAddress, g_CurrentDevice.szAddress, sizeof ci.szAddress);
 
     CopyField(g_CurrentDevice.szVersion1, info.szVersion1);
     CopyField(g_CurrentDevice.szVersion2, info.szVersion2);
-    CopyField(g_CurrentDevice.szSerial, info.szSerial);
+    CopyFullField(g_CurrentDevice.szSerial, sizeof g_CurrentDevice.szSerial, info.szSerial, sizeof info.szSerial);
     std::memcpy(g_CurrentDevice.byMac, info.byMac, sizeof g_CurrentDevice.byMac);
     CopyField(g_CurrentDevice.szInfo, info.szTitle);
     m_strDescription = ci.szInfo;

@@ -27,13 +27,14 @@ void AppDeviceTest::TearDown()
         server->Stop();
 }
 
-size_t AppDeviceTest::AddDvr(uint32_t address, const std::string& password, uint32_t loginAddress)
+size_t AppDeviceTest::AddDvr(
+    uint32_t address, const std::string& password, uint32_t loginAddress, const std::string& serial)
 {
     sim::DiscoveryDevice device;
     device.profile = sim::MakeProfile(4);
     device.profile.address = address;
     device.profile.mac[5] = uint8_t(address);
-    device.profile.serial += std::to_string(address & 0xFF);
+    device.profile.serial = serial.empty() ? device.profile.serial + std::to_string(address & 0xFF) : serial;
     device.profile.password = password;
     sim::DeviceProfile login = device.profile;
     login.address = loginAddress ? loginAddress : address;

@@ -27,8 +27,11 @@ protected:
 
     // A DVR answering discovery at `address` (its MAC ends in the address's
     // last byte) and logins at `loginAddress` (0: the same) with `password`,
-    // on the port its configuration server picked. Before Start.
-    size_t AddDvr(uint32_t address, const std::string& password, uint32_t loginAddress = 0);
+    // on the port its configuration server picked; its serial number is
+    // `serial`, or one of its profile's ending in the address's last byte.
+    // Before Start.
+    size_t AddDvr(uint32_t address, const std::string& password, uint32_t loginAddress = 0,
+        const std::string& serial = {});
     uint32_t ConfigPort(size_t dvr) const { return m_servers[dvr]->Port(); }
     sim::ConfigServer& Server(size_t dvr) { return *m_servers[dvr]; }
     // A "My DVR" record of a DVR of AddDvr.

@@ -79,10 +79,22 @@ TEST_F(AppSelectedDeviceTest, ALoginKeepsTheTypedPortAndPasswordOfADeviceWithout
     EXPECT_EQ(View()->IsDlgButtonChecked(IDC_SAVE_PASSWORD), 1u);
 }
 
-TEST_F(AppSelectedDeviceTest, TheLoggedInDeviceIsSelectedAtTheNextStart)
+// The device of a login is remembered by its whole serial number, also one
+// that fills its 24 characters with no terminator.
+class LastDeviceTest : public AppSelectedDeviceTest, public ::testing::WithParamInterface<std::string>
+{
+};
+
+std::string SerialOf(const char (&field)[24])
+{
+    return std::string(field, strnlen(field, sizeof field));
+}
+
+TEST_P(LastDeviceTest, TheLoggedInDeviceIsSelectedAtTheNextStart)
 {
     const size_t other = AddDvr(kDvr + 1, "admin");
-    const size_t dvr = AddDvr(kDvr, "admin");
+    const size_t dvr = AddDvr(kDvr, "admin", 0, GetParam());
+    const std::string serial = m_responder.Device(dvr).profile.serial;
     ASSERT_TRUE(m_responder.Start());
     WriteTree({ Record(other, "Yard"), Record(dvr, "Gate") });
     ASSERT_TRUE(Start());
@@ -91,18 +103,25 @@ TEST_F(AppSelectedDeviceTest, TheLoggedInDeviceIsSelectedAtTheNextStart)
     Click(gate);
     Login("admin");
     ASSERT_TRUE(View()->HasSheet());
+    EXPECT_EQ(SerialOf(g_CurrentDevice.szSerial), serial);
 
     CAM_SERIAL_MAC_INFO last {};
     ASSERT_TRUE(GetLastCam(Tree()->TreeFilePath(), 0, &last));
     EXPECT_EQ(std::memcmp(last.byMac, m_responder.Device(dvr).profile.mac, 6), 0);
+    EXPECT_EQ(SerialOf(last.szSerial), serial);
 
     ASSERT_TRUE(Restart());
     gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
     ASSERT_NE(gate, nullptr);
     EXPECT_EQ(Tree()->RowOfNode(gate), Tree()->SelectedRow());
     EXPECT_EQ(g_CurrentDevice.dwIpAddress, kDvr);
+    EXPECT_EQ(SerialOf(g_CurrentDevice.szSerial), serial);
     EXPECT_EQ(Text(View(), IDC_PORT), std::to_string(ConfigPort(dvr)));
 }
+
+INSTANTIATE_TEST_SUITE_P(Serials, LastDeviceTest,
+    ::testing::Values(std::string(), std::string("DVR16E0500-ABCDEFGHIJKL1")),
+    [](const ::testing::TestParamInfo<std::string>& info) { return info.param.empty() ? "Short" : "FillsItsField"; });
 
 TEST_F(AppSelectedDeviceTest, TheLoginBarFollowsThePortDiscoveryReports)
 {
