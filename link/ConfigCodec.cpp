@@ -1,5 +1,6 @@
 #include "link/ConfigCodec.h"
 
+#include "link/ConfigBlock.h"
 #include "link/ConfigCatalogue.h"
 #include "link/DeviceFamily.h"
 #include "link/Md4.h"
@@ -352,6 +353,15 @@ void PrepareConfigRequest(ConfigRequest* request, uint16_t command, uint32_t len
     std::memcpy(request->user, CONFIG_ADMIN_USER, sizeof CONFIG_ADMIN_USER);
     if (password)
         CopyFixedText(request->password, sizeof request->password, password, std::strlen(password));
+}
+
+const uint8_t* ConfigReplyFields(const ConfigReply& reply)
+{
+    const ConfigCommand* entry = reply.command >= CONFIG_REPLY_OFFSET
+        ? FindConfigCommand(static_cast<uint16_t>(reply.command - CONFIG_REPLY_OFFSET))
+        : nullptr;
+    const bool afterGap = entry && entry->replyLayout.afterGap;
+    return reinterpret_cast<const uint8_t*>(&reply) + (afterGap ? CONFIG_REQUEST_PARAMS : CONFIG_REPLY_FIELDS);
 }
 
 void FreeConfigReplyLists(ConfigReply* reply)

@@ -9,9 +9,11 @@
 #include "platform/base/Services.h"
 #include "resources/setup/Resource.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <new>
 
@@ -25,7 +27,13 @@ constexpr size_t kAddressRoom = 24;
 constexpr size_t kTransactBuffer = 10240;
 constexpr size_t kLargeTransactBuffer = 16384;
 constexpr size_t kStreamServerBuffer = 3072;
+constexpr size_t kFixedBuffer = 1024;
 constexpr size_t kStatusTextBuffer = 10240;
+constexpr uint16_t kDeviceInfo = 0x0104;
+constexpr uint16_t kFormatHdd = 0x0803;
+constexpr uint16_t kStreamServer = 0x0D03;
+constexpr uint16_t kSetStreamServer = 0x0D04;
+constexpr uint16_t kStreamStatus = 0x0E05;
 constexpr uint16_t kStreamList = 0x0E07;
 constexpr int kLookupPort = 21;
 constexpr char kLookupUser[] = "zq";
@@ -45,10 +53,38 @@ const StatusMessage kStatusMessages[] = {
     { 0xF313, IDS_VERSION_MISMATCH },
 };
 
+// The requests that have a fixed method of their own, in code order.
+constexpr uint16_t kFixedRequests[] = { 0x0103, 0x0104, 0x0106, 0x0107, 0x0108, 0x0201, 0x0202, 0x0301, 0x0302,
+    0x0303, 0x0304, 0x0305, 0x0306, 0x0401, 0x0402, 0x0501, 0x0502, 0x0601, 0x0602, 0x0701, 0x0702, 0x0703, 0x0704,
+    0x0801, 0x0802, 0x0803, 0x0901, 0x0A01, 0x0A02, 0x0A03, 0x0A04, 0x0B01, 0x0B02, 0x0D03, 0x0D04, 0x0D05, 0x0D06,
+    0x0E01, 0x0E02, 0x0E03, 0x0E04, 0x0E05, 0x0E06 };
+
+size_t TransactBuffer(uint16_t command)
+{
+    return command == kStreamList ? kLargeTransactBuffer : kTransactBuffer;
+}
+
+// A request with a fixed method goes through that method's buffer, any
+// other through the generic exchange's.
+size_t ExchangeBuffer(uint16_t command)
+{
+    switch (command) {
+    case kStreamServer:
+    case kSetStreamServer:
+        return kStreamServerBuffer;
+    case kStreamStatus:
+        return kStatusTextBuffer;
+    default:
+        break;
+    }
+    const bool fixed = std::binary_search(std::begin(kFixedRequests), std::end(kFixedRequests), command);
+    return fixed ? kFixedBuffer : TransactBuffer(command);
+}
+
 } // namespace
 
 // One exchange: the request, where its reply goes, and how it is run.
-struct CConfigSession::Exchange {
+struct CConfigSession::Plan {
     ConfigRequest* request;
     uint8_t* reply; // a record of CONFIG_RECORD_SIZE bytes; may be the request
     size_t bufferSize;
@@ -206,11 +242,11 @@ BOOL CConfigSession::CheckStatus(uint32_t status)
     return FALSE;
 }
 
-BOOL CConfigSession::Run(const Exchange& ex)
+ConfigResult CConfigSession::Run(const Plan& ex)
 {
     std::unique_ptr<uint8_t[]> buffer(new (std::nothrow) uint8_t[ex.bufferSize]);
     if (!buffer)
-        return FALSE;
+        return CONFIG_NO_CONNECTION;
     std::memset(buffer.get(), 0, ex.bufferSize);
     const uint16_t command = ex.request->command;
     m_bFirstHeader = true;
@@ -237,56 +273,68 @@ BOOL CConfigSession::Run(const Exchange& ex)
             m_strMessage.LoadString(IDS_CONNECTION_FAILED);
             AfxMessageBox(m_strMessage, MB_OK);
         }
-        return FALSE;
+        return CONFIG_NO_CONNECTION;
     }
     // The decoder sees what arrived: the header and the low half of its length.
     uint32_t bodyLength = 0;
     NetPeekU16(buffer.get(), 6, &bodyLength);
     pos = 0;
     bool intoRequest = ex.reply == reinterpret_cast<uint8_t*>(ex.request);
-    if (intoRequest)
+    if (intoRequest) {
         DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, ex.request, &g_nDeviceRevision);
-    else
-        DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos,
-            reinterpret_cast<ConfigReply*>(ex.reply), &g_nDeviceRevision);
+    } else {
+        ConfigReply* reply = reinterpret_cast<ConfigReply*>(ex.reply);
+        // The record's lists of its last answer go before the new one fills it.
+        FreeConfigReplyLists(reply);
+        DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, reply, &g_nDeviceRevision);
+    }
     Close();
     SetNormalTimeout();
     uint16_t status;
     std::memcpy(&status, ex.reply + 2, sizeof status);
-    BOOL result = CheckStatus(status);
+    if (CheckStatus(status))
+        return CONFIG_DONE;
     // Lists of a failed reply would have no owner (set replies carry none).
-    if (!result && !intoRequest)
+    if (!intoRequest)
         FreeConfigReplyLists(reinterpret_cast<ConfigReply*>(ex.reply));
-    return result;
+    return CONFIG_REFUSED;
 }
 
 BOOL CConfigSession::Transact(ConfigRequest* request, ConfigReply* reply, BOOL lookupAllowed)
 {
-    size_t size = request->command == kStreamList ? kLargeTransactBuffer : kTransactBuffer;
-    return Run({ request, reinterpret_cast<uint8_t*>(reply), size, lookupAllowed, false, false });
+    const Plan plan { request, reinterpret_cast<uint8_t*>(reply), TransactBuffer(request->command), lookupAllowed,
+        false, false };
+    return Run(plan) == CONFIG_DONE;
 }
 
-BOOL CConfigSession::Get(uint16_t command, uint32_t length, const void* param, size_t paramSize,
-    ConfigReply* reply, size_t bufferSize)
+ConfigResult CConfigSession::Exchange(
+    uint16_t command, uint32_t length, const void* params, size_t paramSize, ConfigReply* reply, BOOL lookupAllowed)
 {
     auto request = std::make_unique<ConfigRequest>();
+    if (paramSize > sizeof request->params)
+        return CONFIG_NO_CONNECTION;
     PrepareConfigRequest(request.get(), command, length, g_strDevicePassword.c_str());
     if (paramSize)
-        std::memcpy(request->params, param, paramSize);
+        std::memcpy(request->params, params, paramSize);
     // The reboot and format requests take no record: a scratch one holds the reply.
     std::unique_ptr<ConfigReply> scratch;
     if (!reply) {
         scratch = std::make_unique<ConfigReply>();
         reply = scratch.get();
     }
-    Exchange ex { request.get(), reinterpret_cast<uint8_t*>(reply), bufferSize, TRUE, command == 0x0104,
-        command == 0x0803 };
-    return Run(ex);
+    const Plan plan { request.get(), reinterpret_cast<uint8_t*>(reply), ExchangeBuffer(command), lookupAllowed,
+        command == kDeviceInfo, command == kFormatHdd };
+    return Run(plan);
+}
+
+BOOL CConfigSession::Get(uint16_t command, uint32_t length, const void* param, size_t paramSize, ConfigReply* reply)
+{
+    return Exchange(command, length, param, paramSize, reply, TRUE) == CONFIG_DONE;
 }
 
 BOOL CConfigSession::Set(ConfigRequest* record, size_t bufferSize)
 {
-    return Run({ record, reinterpret_cast<uint8_t*>(record), bufferSize, TRUE, false, false });
+    return Run({ record, reinterpret_cast<uint8_t*>(record), bufferSize, TRUE, false, false }) == CONFIG_DONE;
 }
 
 BOOL CConfigSession::GetDeviceInfo(ConfigReply* reply)
@@ -363,7 +411,7 @@ BOOL CConfigSession::Get0B01(ConfigReply* reply)
 }
 BOOL CConfigSession::GetStreamServer(ConfigReply* reply)
 {
-    return Get(0x0D03, 32, nullptr, 0, reply, kStreamServerBuffer);
+    return Get(0x0D03, 32, nullptr, 0, reply);
 }
 BOOL CConfigSession::GetDaylightSaving(ConfigReply* reply)
 {
@@ -381,7 +429,7 @@ BOOL CConfigSession::Get0E03(ConfigReply* reply)
 BOOL CConfigSession::GetStreamStatus(ConfigReply* reply)
 {
     uint32_t zero = 0;
-    return Get(0x0E05, 36, &zero, 4, reply, kStatusTextBuffer);
+    return Get(0x0E05, 36, &zero, 4, reply);
 }
 
 BOOL CConfigSession::Send0106(ConfigRequest* record)
@@ -424,7 +472,7 @@ BOOL CConfigSession::SetSchedule(ConfigRequest* record)
 {
     // The caller's record keeps what it sent.
     auto scratch = std::make_unique<ConfigReply>();
-    return Run({ record, reinterpret_cast<uint8_t*>(scratch.get()), 1024, TRUE, false, false });
+    return Run({ record, reinterpret_cast<uint8_t*>(scratch.get()), kFixedBuffer, TRUE, false, false }) == CONFIG_DONE;
 }
 BOOL CConfigSession::Send0704(ConfigRequest* record)
 {

@@ -2,6 +2,7 @@
 // device's configuration port, one request, one reply, close.
 #pragma once
 
+#include "link/ConfigBlock.h"
 #include "link/ConfigRecords.h"
 #include "link/Deadline.h"
 #include "platform/base/String.h"
@@ -9,6 +10,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
+
+// How one exchange ended. A refusal is the device's answer with a status
+// (a known one was shown); no connection means no answer came: the connect,
+// send or receive failed, the reply was cut or too long, or it answered
+// another request.
+enum ConfigResult {
+    CONFIG_DONE,
+    CONFIG_REFUSED,
+    CONFIG_NO_CONNECTION,
+};
 
 // The model number that tells the registration server the device's kind.
 uint32_t RegServerModelNumber();
@@ -38,6 +50,30 @@ public:
     // True for status 0; a known status shows its message once.
     BOOL CheckStatus(uint32_t status);
     BOOL Transact(ConfigRequest* request, ConfigReply* reply, BOOL lookupAllowed);
+    // Builds the request as every request of the program is built ("admin"
+    // and the session password, then `paramSize` bytes of parameters) and
+    // decodes the answer into `reply` (a scratch record when null). A request
+    // that has a fixed method below is exchanged as that method does.
+    ConfigResult Exchange(uint16_t command, uint32_t length, const void* params, size_t paramSize,
+        ConfigReply* reply, BOOL lookupAllowed);
+    // The same for a typed block: its parameters from `params`; on success
+    // the reply's fields are copied into `*fields` (lists a reply carries
+    // stay owned by `reply` until it takes its next answer).
+    template <class Params, class Fields>
+    ConfigResult Request(const ConfigBlock<Params, Fields>& block, const std::type_identity_t<Params>& params,
+        std::type_identity_t<Fields>* fields, ConfigReply& reply)
+    {
+        static_assert(std::is_trivially_copyable_v<Params>);
+        static_assert(sizeof(Params) <= sizeof ConfigRequest::params);
+        constexpr bool hasParams = !std::is_same_v<Params, CFG_NONE>;
+        const ConfigResult result = Exchange(block.command, block.LengthOf(params), hasParams ? &params : nullptr,
+            hasParams ? sizeof params : 0, &reply, block.lookupAllowed);
+        if constexpr (!std::is_same_v<Fields, CFG_NONE>) {
+            if (result == CONFIG_DONE && fields)
+                *fields = ReplyFields<Fields>(reply);
+        }
+        return result;
+    }
     static void ParseStoredAddress();
     BOOL IsBusy() { return FALSE; }
 
@@ -93,10 +129,9 @@ public:
     SOCKET m_socket = 0;
 
 private:
-    struct Exchange;
+    struct Plan;
     CDeadline m_deadline; // of the exchange in progress
-    BOOL Run(const Exchange& exchange);
-    BOOL Get(uint16_t command, uint32_t length, const void* param, size_t paramSize, ConfigReply* reply,
-        size_t bufferSize = 1024);
+    ConfigResult Run(const Plan& plan);
+    BOOL Get(uint16_t command, uint32_t length, const void* param, size_t paramSize, ConfigReply* reply);
     BOOL Set(ConfigRequest* record, size_t bufferSize = 1024);
 };

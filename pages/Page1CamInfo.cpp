@@ -1,11 +1,17 @@
 #include "pages/Page1CamInfo.h"
 
 #include "link/CurrentDevice.h"
+#include "link/AccountBlocks.h"
+#include "link/CameraBlocks.h"
+#include "link/ClockBlocks.h"
 #include "link/ConfigCodec.h"
+#include "link/DeviceBlocks.h"
+#include "link/NetworkBlocks.h"
+#include "link/SecurityBlocks.h"
+#include "link/StreamServerBlocks.h"
 #include "link/DeviceGates.h"
 #include "link/DeviceHelpers.h"
 #include "pages/ContentName.h"
-#include "pages/DeviceRecords.h"
 #include "pages/common/TimeZones.h"
 
 #include <algorithm>

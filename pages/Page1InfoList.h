@@ -5,7 +5,7 @@
 
 #include "link/CameraInfo.h"
 #include "controls/CamInfoListCtrl.h"
-#include "link/ConfigBlocks.h"
+#include "link/StreamServerBlocks.h"
 
 class CPage1CamInfo;
 class CListInPlaceEdit;

@@ -3,7 +3,8 @@
 // lookup through the registration server.
 #include "link/ConfigSession.h"
 #include "link/CurrentDevice.h"
-#include "link/ConfigBlocks.h"
+#include "link/DeviceBlocks.h"
+#include "link/NetworkBlocks.h"
 #include "link/ConfigCodec.h"
 #include "platform/base/TestServices.h"
 #include "sim/ConfigServer.h"
@@ -186,6 +187,63 @@ TEST_F(Session, ARefusedConnectionIsSilentButForTheLogin)
     EXPECT_FALSE(session.Transact(request.get(), reply.get(), TRUE));
     EXPECT_TRUE(Texts().empty());
     EXPECT_FALSE(session.GetDeviceInfo(reply.get()));
+    EXPECT_EQ(Texts(), std::vector<std::string> { "Connection failed." });
+}
+
+TEST_F(Session, AnExchangeTellsARefusalFromNoAnswer)
+{
+    sim::Fault refused;
+    refused.status = 0xF30E;
+    sim::Fault unknown;
+    unknown.status = 0xF3FF;
+    sim::Fault closed;
+    closed.closeWithoutReply = true;
+    sim::Fault cut;
+    cut.cutAfter = 12;
+    sim::Fault other;
+    other.answerAs = 0x0A01;
+    const struct {
+        const char* name;
+        const sim::Fault* fault;
+        ConfigResult result;
+        std::vector<std::string> texts;
+    } cases[] = {
+        { "answered", nullptr, CONFIG_DONE, {} },
+        { "refused", &refused, CONFIG_REFUSED, { "The port is already used!" } },
+        { "refused with a status of no message", &unknown, CONFIG_REFUSED, {} },
+        { "closed without a reply", &closed, CONFIG_NO_CONNECTION, {} },
+        { "cut reply", &cut, CONFIG_NO_CONNECTION, {} },
+        { "the reply of another request", &other, CONFIG_NO_CONNECTION, {} },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.Clear();
+        device->ClearFaults();
+        if (c.fault)
+            device->SetFault(0x0A03, *c.fault);
+        CFG_PORT_PAIR port { 77, 78 };
+        EXPECT_EQ(session.Request(GET_ALT_PORT, {}, &port, *reply), c.result);
+        EXPECT_EQ(Texts(), c.texts);
+        // Only an answer fills the record; a failed read leaves it as it was.
+        EXPECT_EQ(port.dwSecond, c.result == CONFIG_DONE ? 8405u : 78u);
+        EXPECT_EQ(session.m_socket, 0u);
+    }
+
+    // A typed write sends its record and takes its answer apart from it.
+    device->ClearFaults();
+    ASSERT_EQ(session.Request(SET_SERVER_PORTS, { 9000, 9001 }, nullptr, *reply), CONFIG_DONE);
+    const auto log = device->Log();
+    EXPECT_EQ(log.back().length, 40u);
+    EXPECT_EQ(log.back().params, (sim::Bytes { 0, 0, 0x23, 0x28, 0, 0, 0x23, 0x29 }));
+    EXPECT_EQ(reply->command, 0x1A02);
+
+    device->Stop();
+    boxes.Clear();
+    EXPECT_EQ(session.Request(SET_SERVER_PORTS, { 554, 80 }, nullptr, *reply), CONFIG_NO_CONNECTION);
+    EXPECT_TRUE(Texts().empty()) << "the caller says what a lost connection means";
+    // The login's request says it itself, whichever way it is asked.
+    CFG_DEVICE_INFO info {};
+    EXPECT_EQ(session.Request(GET_DEVICE_INFO, {}, &info, *reply), CONFIG_NO_CONNECTION);
     EXPECT_EQ(Texts(), std::vector<std::string> { "Connection failed." });
 }
 

@@ -1,0 +1,43 @@
+// Blocks of the device's accounts. Ids and passwords travel scrambled
+// (UnscramblePassword reads them).
+#pragma once
+
+#include "link/ConfigBlock.h"
+
+#include <cstdint>
+
+struct CFG_USER_ENTRY {
+    uint8_t id[16];
+    uint8_t password[16];
+};
+
+// 0x1201: rights (bit 0x80: shown), the five accounts and extra rights.
+struct CFG_USER_LIST {
+    uint8_t rights[5];
+    CFG_USER_ENTRY users[5];
+    uint8_t extraRights[5];
+};
+
+// 0x1203: the recorder's user table; room for eleven, five travel.
+struct CFG_USER_TABLE {
+    uint16_t rights[11]; // bit 15: shown
+    CFG_USER_ENTRY users[11];
+    uint8_t channels[5][8];
+};
+
+// 0x1205: the newer recorder's accounts, the administrator first.
+struct CFG_RECORDER_USER {
+    CFG_USER_ENTRY user;
+    uint16_t rights; // bit 15: shown
+    uint16_t reserved;
+    uint8_t channels[8];
+};
+static_assert(sizeof(CFG_RECORDER_USER) == 44);
+struct CFG_RECORDER_USERS {
+    uint32_t count; // as the device sent it: bound it by the room below
+    CFG_RECORDER_USER users[11];
+};
+
+constexpr ConfigGet<CFG_USER_LIST> GET_USER_LIST { 0x0201, CONFIG_CRED_SIZE };
+constexpr ConfigGet<CFG_USER_TABLE> GET_USER_TABLE { 0x0203, CONFIG_CRED_SIZE };
+constexpr ConfigGet<CFG_RECORDER_USERS> GET_RECORDER_USERS { 0x0205, CONFIG_CRED_SIZE };

@@ -1,0 +1,25 @@
+#include "link/SecurityBlocks.h"
+#include "tests/link/BlockRoundTrip.h"
+
+namespace blocks
+{
+namespace
+{
+
+CFG_SECURITY Filter()
+{
+    CFG_SECURITY security { 0x80, "key-2026", 0, {} };
+    security.ranges[0] = { 1, 0xC0A80001, 0xC0A800FE };
+    security.ranges[9] = { 1, 0x0A000001, 0x0A0000FF };
+    return security;
+}
+
+const BlockRow kRows[] = {
+    Row("address filter", GET_SECURITY, {}, nullptr, Filter(),
+        "00000080 'key-2026' 00*24 00000000 00000001 c0a80001 c0a800fe 00*96 00000001 0a000001 0a0000ff"),
+};
+
+INSTANTIATE_TEST_SUITE_P(Security, BlockRoundTrip, ::testing::ValuesIn(kRows), RowName);
+
+} // namespace
+} // namespace blocks

@@ -1,0 +1,29 @@
+#include "link/StreamServerBlocks.h"
+#include "tests/link/BlockRoundTrip.h"
+
+namespace blocks
+{
+namespace
+{
+
+CFG_STREAM_SERVER Contents()
+{
+    CFG_STREAM_SERVER server {};
+    server.dwCount = 1;
+    server.contents[0] = { "live/main", "Main", "MPEG-4", 30, 2000, "G.711", { 720, 480, 64 }, 1, {}, {} };
+    server.dwValue = 5;
+    server.dwMaxConnections = 10;
+    return server;
+}
+
+const BlockRow kRows[] = {
+    // The two values after the room of ten follow the one content on the wire.
+    Row("stream contents", GET_STREAM_SERVER, {}, nullptr, Contents(),
+        "00000001 'live/main' 00*119 'Main' 00*20 'MPEG-4' 00*6 0000001e 000007d0 'G.711' 00*19"
+        " 000002d0 000001e0 00000040 00*16 01 000000 00*12 00000005 0000000a"),
+};
+
+INSTANTIATE_TEST_SUITE_P(StreamServer, BlockRoundTrip, ::testing::ValuesIn(kRows), RowName);
+
+} // namespace
+} // namespace blocks
