@@ -11,11 +11,7 @@
 #include "link/DeviceBlocks.h"
 #include "link/DeviceHelpers.h"
 #include "link/WindowMessages.h"
-#include "pages/ConfigPage.h"
-#include "pages/Page1CamInfo.h"
 #include "pages/PropertyConfig.h"
-#include "pages/SheetDialog.h"
-#include "pages/SheetFactory.h"
 #include "platform/ui/WinApp.h"
 #include "resources/setup/Resource.h"
 
@@ -36,23 +32,6 @@ constexpr UINT kIconStrip = 147;
 constexpr int kPasswordLimit = 15;
 
 CConfigView* g_pConfigView = nullptr;
-
-// The schedule and recording pages copy a 16-byte block they are given.
-bool TakesScheduleBlock(SheetSlot slot)
-{
-    switch (slot) {
-    case SLOT_Schedule:
-    case SLOT_Schedule2:
-    case SLOT_ScheduleDVR:
-    case SLOT_NormalRec:
-    case SLOT_AlarmRec:
-    case SLOT_ScheduleDvrSorvak:
-    case SLOT_ScheduleFeldra:
-        return true;
-    default:
-        return false;
-    }
-}
 
 void CopyText(char* dst, size_t size, const char* src)
 {
@@ -92,7 +71,7 @@ CConfigView::CConfigView()
 
 CConfigView::~CConfigView()
 {
-    DeletePages();
+    m_sheetPages.Delete();
     DeleteRetired();
     if (m_pSelection && GetDeviceSelection() == m_pSelection.get())
         SetDeviceSelection(nullptr);
@@ -190,7 +169,7 @@ void CConfigView::OnSize(UINT nType, int cx, int cy)
     PlaceInfoList();
     if (m_bLoggedOut)
         ShowLoginBar();
-    else if (m_pPropertyConfig && m_pPropertyConfig->GetSafeHwnd())
+    else if (GetSheet() && GetSheet()->GetSafeHwnd())
         ShowSheet();
 }
 
@@ -250,15 +229,16 @@ void CConfigView::HideLoginBar()
 
 void CConfigView::ShowSheet()
 {
-    if (!m_pPropertyConfig || !m_pPropertyConfig->GetSafeHwnd())
+    CPropertyConfig* pSheet = GetSheet();
+    if (!pSheet || !pSheet->GetSafeHwnd())
         return;
     CRect client;
     GetClientRect(&client);
-    m_pPropertyConfig->MoveWindow(0, 0, client.Width(), client.Height());
-    if (CWnd* pTab = m_pPropertyConfig->GetTabControl())
+    pSheet->MoveWindow(0, 0, client.Width(), client.Height());
+    if (CWnd* pTab = pSheet->GetTabControl())
         pTab->MoveWindow(0, 0, client.Width(), client.Height());
-    m_pPropertyConfig->PlaceActivePage();
-    m_pPropertyConfig->ShowWindow(SW_SHOW);
+    pSheet->PlaceActivePage();
+    pSheet->ShowWindow(SW_SHOW);
 }
 
 void CConfigView::SetTitle(const char* title)
@@ -328,8 +308,8 @@ void CConfigView::SelectDevice(const SELECTED_DEVICE* pDevice, int flag)
 
     // Another device hides the sheet; the session's device shows it again.
     if (!m_bLoggedOut && m_dwSessionAddress != pDevice->dwIpAddress) {
-        if (m_pPropertyConfig)
-            m_pPropertyConfig->ShowWindow(SW_HIDE);
+        if (GetSheet())
+            GetSheet()->ShowWindow(SW_HIDE);
         m_bLoggedOut = TRUE;
         ShowLoginBar();
         m_Password.SetFocus();
@@ -493,8 +473,8 @@ BOOL CConfigView::Login()
     if (m_nFirstFirmwareClass < 0)
         m_nFirstFirmwareClass = m_nFirmwareClass;
 
-    if (m_bSheetExists || m_pPropertyConfig)
-        DeletePages();
+    if (m_bSheetExists || GetSheet())
+        m_sheetPages.Delete();
 
     m_bSavePassword = m_SavePassword.GetCheck() == BST_CHECKED;
     IDeviceSelection* pSelection = GetDeviceSelection();
@@ -511,10 +491,7 @@ BOOL CConfigView::Login()
     m_bSheetExists = TRUE;
     g_nRecorderModel = ModelNameToRecorderModel(g_CurrentDevice.szModel);
 
-    CreatePages();
-    SetPageViews();
-    AddPages();
-    LinkPages();
+    m_sheetPages.Create(SheetInputsForCurrentDevice(m_nFirmwareClass), this, this, m_byPasswordBlock, &m_CameraInfo);
 
     HideLoginBar();
     ShowSheet();
@@ -527,124 +504,9 @@ BOOL CConfigView::Login()
     return TRUE;
 }
 
-// The sheet's life: every step walks the slots and skips the empty ones.
-
-CConfigPage* CConfigView::GetPage(SheetSlot slot) const
-{
-    return slot >= 0 && slot < SLOT_FIRST_DIALOG ? m_pPages[slot] : nullptr;
-}
-
-void CConfigView::CreatePages()
-{
-    m_pPropertyConfig = new CPropertyConfig("Configuration", this, 0);
-    const SheetAssembly sheet = AssembleSheet(SheetInputsForCurrentDevice(m_nFirmwareClass));
-    for (int s = 0; s < SLOT_COUNT; ++s) {
-        if (!sheet.created[s])
-            continue;
-        const SheetSlot slot = static_cast<SheetSlot>(s);
-        if (IsDialogSlot(slot))
-            m_pDialogs[s - SLOT_FIRST_DIALOG] = CreateSheetDialog(slot);
-        else
-            m_pPages[s] = CreateSheetPage(slot);
-    }
-    if (auto* pInfo = static_cast<CPage1CamInfo*>(m_pPages[SLOT_CamInfo]))
-        pInfo->SetCameraInfo(&m_CameraInfo);
-}
-
-void CConfigView::SetPageViews()
-{
-    CString password;
-    m_Password.GetWindowText(password);
-    g_strDevicePassword = std::string(static_cast<LPCTSTR>(password)).substr(0, kPasswordLimit);
-    BYTE passwordBlock[16] = {};
-    std::memcpy(passwordBlock, g_strDevicePassword.data(), g_strDevicePassword.size());
-    const BYTE scheduleBlock[16] = {};
-
-    for (int s = 0; s < SLOT_FIRST_DIALOG; ++s) {
-        if (s == SLOT_Security || !m_pPages[s])
-            continue;
-        m_pPages[s]->SetConfigView(this);
-        if (TakesScheduleBlock(static_cast<SheetSlot>(s)))
-            m_pPages[s]->SetScheduleBlock(scheduleBlock);
-    }
-    for (CSheetDialog* pDialog : m_pDialogs) {
-        if (pDialog)
-            pDialog->SetConfigView(this, scheduleBlock, passwordBlock);
-    }
-    // The security page is given the view last.
-    if (m_pPages[SLOT_Security])
-        m_pPages[SLOT_Security]->SetConfigView(this);
-}
-
-void CConfigView::AddPages()
-{
-    const SheetAssembly sheet = AssembleSheet(SheetInputsForCurrentDevice(m_nFirmwareClass));
-    for (SheetSlot slot : sheet.order) {
-        if (m_pPages[slot])
-            m_pPropertyConfig->AddPage(m_pPages[slot]);
-    }
-    m_pPropertyConfig->Create(this, WS_CHILD | WS_DLGFRAME | WS_TABSTOP, 0);
-}
-
-void CConfigView::LinkPages()
-{
-    const SheetAssembly sheet = AssembleSheet(SheetInputsForCurrentDevice(m_nFirmwareClass));
-    auto object = [this](SheetSlot slot) -> CWnd* {
-        if (IsDialogSlot(slot))
-            return m_pDialogs[slot - SLOT_FIRST_DIALOG];
-        return m_pPages[slot];
-    };
-    for (const SheetLink& link : sheet.links) {
-        if (IsDialogSlot(link.from)) {
-            if (CSheetDialog* pDialog = m_pDialogs[link.from - SLOT_FIRST_DIALOG])
-                pDialog->SetSheetLink(link.role, object(link.to));
-        } else if (m_pPages[link.from]) {
-            m_pPages[link.from]->SetSheetLink(link.role, object(link.to));
-        }
-    }
-}
-
-void CConfigView::DeletePages()
-{
-    for (CConfigPage* pPage : m_pPages) {
-        if (pPage)
-            pPage->ReleaseChildDialogs();
-    }
-    // The sheet's window goes first so that no page window outlives its object.
-    if (m_pPropertyConfig && m_pPropertyConfig->GetSafeHwnd())
-        m_pPropertyConfig->DestroyWindow();
-    for (CConfigPage*& pPage : m_pPages) {
-        delete pPage;
-        pPage = nullptr;
-    }
-    for (CSheetDialog*& pDialog : m_pDialogs) {
-        if (pDialog && pDialog->GetSafeHwnd())
-            pDialog->DestroyWindow();
-        delete pDialog;
-        pDialog = nullptr;
-    }
-    delete m_pPropertyConfig;
-    m_pPropertyConfig = nullptr;
-}
-
 void CConfigView::RetirePages()
 {
-    RetiredSheet retired;
-    retired.pSheet = m_pPropertyConfig;
-    m_pPropertyConfig = nullptr;
-    if (retired.pSheet && retired.pSheet->GetSafeHwnd())
-        retired.pSheet->ShowWindow(SW_HIDE);
-    for (CConfigPage*& pPage : m_pPages) {
-        if (pPage)
-            retired.pages.push_back(pPage);
-        pPage = nullptr;
-    }
-    for (CSheetDialog*& pDialog : m_pDialogs) {
-        if (pDialog)
-            retired.dialogs.push_back(pDialog);
-        pDialog = nullptr;
-    }
-    m_retired.push_back(std::move(retired));
+    m_retired.push_back(m_sheetPages.Retire());
     if (!GetSafeHwnd() || !PostMessage(WM_DELETE_RETIRED, 0, 0))
         DeleteRetired();
 }
@@ -657,29 +519,15 @@ LRESULT CConfigView::OnDeleteRetired(WPARAM, LPARAM)
 
 void CConfigView::DeleteRetired()
 {
-    std::vector<RetiredSheet> retired;
+    std::vector<std::unique_ptr<CSheetPages>> retired;
     retired.swap(m_retired);
-    for (RetiredSheet& r : retired) {
-        for (CConfigPage* pPage : r.pages)
-            pPage->ReleaseChildDialogs();
-        if (r.pSheet && r.pSheet->GetSafeHwnd())
-            r.pSheet->DestroyWindow();
-        for (CConfigPage* pPage : r.pages)
-            delete pPage;
-        for (CSheetDialog* pDialog : r.dialogs) {
-            if (pDialog->GetSafeHwnd())
-                pDialog->DestroyWindow();
-            delete pDialog;
-        }
-        delete r.pSheet;
-    }
 }
 
 void CConfigView::EndSession(bool ok)
 {
     BeginWaitCursor();
-    if (m_pPropertyConfig) {
-        if (CPropertyPage* pActive = m_pPropertyConfig->GetActivePage()) {
+    if (GetSheet()) {
+        if (CPropertyPage* pActive = GetSheet()->GetActivePage()) {
             if (ok)
                 pActive->OnApply();
             else
@@ -704,16 +552,16 @@ void CConfigView::OnConfigOK()
 
 void CConfigView::OnConfigCancel()
 {
-    if (!m_pPropertyConfig)
+    if (!GetSheet())
         return;
     EndSession(false);
 }
 
 void CConfigView::CancelActivePage()
 {
-    if (!m_pPropertyConfig)
+    if (!GetSheet())
         return;
-    if (CPropertyPage* pActive = m_pPropertyConfig->GetActivePage())
+    if (CPropertyPage* pActive = GetSheet()->GetActivePage())
         pActive->PostMessage(WM_PAGE_CANCEL, 0, 0);
 }
 
@@ -806,7 +654,7 @@ void CConfigView::OnButtonExit()
     if (IDeviceSelection* pSelection = GetDeviceSelection())
         pSelection->PrepareExit();
     if (m_bSheetExists)
-        DeletePages();
+        m_sheetPages.Delete();
     PostQuitMessage(0);
     EndWaitCursor();
 }
@@ -814,7 +662,7 @@ void CConfigView::OnButtonExit()
 void CConfigView::OnDestroy()
 {
     CView::OnDestroy();
-    DeletePages();
+    m_sheetPages.Delete();
     DeleteRetired();
 }
 

@@ -9,6 +9,7 @@
 #include "controls/DeviceInfoListCtrl.h"
 #include "pages/ConfigPageHost.h"
 #include "pages/SheetAssembly.h"
+#include "pages/SheetPages.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/DocView.h"
@@ -19,7 +20,6 @@
 
 class CConfigPage;
 class CPropertyConfig;
-class CSheetDialog;
 class CIpChangeWaitDlg;
 class IDeviceSelection;
 struct RES_DISCOVER_OVEL;
@@ -85,8 +85,8 @@ public:
     // State the pages and tests read.
     BOOL IsLoginBarShown() const { return m_bLoggedOut; }
     BOOL HasSheet() const { return m_bSheetExists; }
-    CPropertyConfig* GetSheet() const { return m_pPropertyConfig; }
-    CConfigPage* GetPage(SheetSlot slot) const;
+    CPropertyConfig* GetSheet() const { return m_sheetPages.Sheet(); }
+    CConfigPage* GetPage(SheetSlot slot) const { return m_sheetPages.Page(slot); }
     CAMERA_INFO* GetCameraInfo() { return &m_CameraInfo; }
     BOOL IsIpChanging() const { return m_bIpChanging; }
     // The last text of the address change's wait box.
@@ -119,15 +119,8 @@ protected:
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnIpFieldChanged();
 
-    // The sheet's life.
-    void CreatePages();
-    void SetPageViews();
-    void AddPages();
-    void LinkPages();
-    void DeletePages();
-    // Takes the sheet and its objects out of the slots at once and deletes
-    // them once the message that ended the session has returned: the page
-    // whose button ended it is still running then.
+    // Takes the sheet and its objects out at once and deletes them once the
+    // message that ended the session has returned.
     void RetirePages();
     LRESULT OnDeleteRetired(WPARAM wParam, LPARAM lParam);
     void DeleteRetired();
@@ -179,19 +172,12 @@ protected:
     CEdit m_UserName, m_Password, m_Port, m_IpAddress;
     CButton m_SavePassword, m_ChangeIp, m_Login, m_Exit, m_LoginHidden;
 
-    CPropertyConfig* m_pPropertyConfig = nullptr;
-    CConfigPage* m_pPages[SLOT_FIRST_DIALOG] = {};
-    CSheetDialog* m_pDialogs[SLOT_COUNT - SLOT_FIRST_DIALOG] = {};
+    CSheetPages m_sheetPages;
     int m_nRetry = 0;
     // The device-selection view of the main frame, as this view reaches it.
     std::unique_ptr<IDeviceSelection> m_pSelection;
 
-    struct RetiredSheet {
-        CPropertyConfig* pSheet = nullptr;
-        std::vector<CConfigPage*> pages;
-        std::vector<CSheetDialog*> dialogs;
-    };
-    std::vector<RetiredSheet> m_retired;
+    std::vector<std::unique_ptr<CSheetPages>> m_retired;
 
     DECLARE_MESSAGE_MAP()
 };
