@@ -1,6 +1,5 @@
 #include "pages/ConfigPage.h"
 
-#include "link/ConfigCatalogue.h"
 #include "resources/setup/Resource.h"
 
 #include <algorithm>
@@ -35,7 +34,10 @@ CConfigPage::CConfigPage(UINT nIDTemplate, SheetSlot slot)
 {
 }
 
-CConfigPage::~CConfigPage() = default;
+CConfigPage::~CConfigPage()
+{
+    FreeConfigReplyLists(&m_Reply);
+}
 
 void CConfigPage::SetConfigView(IConfigPageHost* pView)
 {
@@ -77,17 +79,6 @@ BOOL CConfigPage::IsGroupChanged(int group) const
 BOOL CConfigPage::IsGroupDue(int group) const
 {
     return m_groupChanged[group] || (m_bWriteAllGroups && m_groupRead[group]);
-}
-
-SetResult CConfigPage::TransactSet(ConfigRequest* pRequest)
-{
-    m_Reply.command = 0;
-    m_Reply.status = 0;
-    const uint16_t expected = uint16_t(pRequest->command + CONFIG_REPLY_OFFSET);
-    if (m_ConfigSession.Transact(pRequest, &m_Reply, TRUE))
-        return SET_DONE;
-    // Only an answer of the device carries the reply code.
-    return m_Reply.command == expected ? SET_REFUSED : SET_NO_CONNECTION;
 }
 
 void CConfigPage::SetPageModified(BOOL bModified)
@@ -164,7 +155,7 @@ CConfigPage::ApplyOutcome CConfigPage::RunApply()
     for (int group = 0; group < int(m_groupChanged.size()); ++group) {
         if (!IsGroupDue(group))
             continue;
-        if (WriteGroup(group) == SET_NO_CONNECTION) {
+        if (WriteGroup(group) == CONFIG_NO_CONNECTION) {
             // Nothing reached the device: keep the change for another try.
             m_groupChanged[group] = TRUE;
             m_bModified = TRUE;

@@ -12,14 +12,8 @@
 #include "platform/ui/PropertySheet.h"
 #include "resources/setup/Resource.h"
 
+#include <type_traits>
 #include <vector>
-
-// Outcome of one set request.
-enum SetResult {
-    SET_DONE,
-    SET_REFUSED, // the device answered with a status; the session showed it
-    SET_NO_CONNECTION, // connect, send or receive failed
-};
 
 class CConfigPage : public CPropertyPage
 {
@@ -61,8 +55,8 @@ protected:
     // Checks the controls after UpdateData(TRUE); shows the message of the
     // first invalid value and gives FALSE.
     virtual BOOL ValidateSettings() { return TRUE; }
-    // Sends one group's set request.
-    virtual SetResult WriteGroup(int group) = 0;
+    // Sends one group's set request (WriteBlock).
+    virtual ConfigResult WriteGroup(int group) = 0;
     // After every due group was written.
     virtual void OnApplied() { }
     // Pages with a hint window close it before OK ends the session.
@@ -77,15 +71,30 @@ protected:
     BOOL IsGroupChanged(int group) const;
     // Pages that write every group they hold on each apply.
     void SetWriteAllGroups(BOOL bWriteAll) { m_bWriteAllGroups = bWriteAll; }
-    // Sends a set request through the session (reply into m_Reply) and
-    // tells a device's refusal from a lost connection.
-    SetResult TransactSet(ConfigRequest* pRequest);
+    // The page's one way to its device: a typed block through the page's
+    // session. A read sends the block's parameters (none for a plain get)
+    // and on success copies the reply's fields into *pFields; a failed read
+    // leaves the record as it was. Lists a reply carries live until the
+    // page's next request.
+    template <class Params, class Fields>
+    BOOL ReadBlock(const ConfigBlock<Params, Fields>& block, Fields* pFields,
+        const std::type_identity_t<Params>& params = {})
+    {
+        return m_ConfigSession.Request(block, params, pFields, m_Reply) == CONFIG_DONE;
+    }
+    // A write tells a refusal (its message already shown) from no answer;
+    // a set whose reply carries fields copies them into *pFields.
+    template <class Params, class Fields>
+    ConfigResult WriteBlock(const ConfigBlock<Params, Fields>& block,
+        const std::type_identity_t<Params>& params, std::type_identity_t<Fields>* pFields = nullptr)
+    {
+        return m_ConfigSession.Request(block, params, pFields, m_Reply);
+    }
 
     LRESULT OnPageCancel(WPARAM wParam, LPARAM lParam);
     LRESULT OnPageModified(WPARAM wParam, LPARAM lParam);
 
     CConfigSession m_ConfigSession;
-    ConfigRequest m_Request {};
     ConfigReply m_Reply {};
     IConfigPageHost* m_pConfigView = nullptr;
     BOOL m_bModified = FALSE;

@@ -1,30 +1,31 @@
 #include "pages/Page1CamInfo.h"
 
-#include "link/CurrentDevice.h"
 #include "link/AccountBlocks.h"
-#include "link/CameraBlocks.h"
 #include "link/ClockBlocks.h"
-#include "link/ConfigCodec.h"
+#include "link/CurrentDevice.h"
 #include "link/DeviceBlocks.h"
+#include "link/DeviceGates.h"
+#include "link/DeviceHelpers.h"
+#include "link/DiskBlocks.h"
 #include "link/NetworkBlocks.h"
 #include "link/SecurityBlocks.h"
 #include "link/StreamServerBlocks.h"
-#include "link/DeviceGates.h"
-#include "link/DeviceHelpers.h"
 #include "pages/ContentName.h"
 #include "pages/common/TimeZones.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 namespace
 {
 
 constexpr int kListId = 1;
 constexpr int kListX = 15, kListY = 15, kListWidth = 510, kListHeight = 450;
-constexpr size_t kDescriptionSize = 32;
-constexpr int kMaxContents = 10;
 constexpr int kMaxRecorderChannels = 16;
+// Users 1 to 4 are listed; the administrator is not.
+constexpr int kListedUsers = 4;
 
 // The daylight-saving rule of a time zone lives in the last four bytes of
 // the zone's name field.
@@ -76,35 +77,31 @@ void CPage1CamInfo::LearnPorts()
 {
     const uint32_t family = g_CurrentDevice.dwFamily;
     if (family != DEVICE_FAMILY_STREAM_SERVER) {
-        if (!m_ConfigSession.GetAltPort(&m_Reply))
+        CFG_PORT_PAIR alt;
+        if (!ReadBlock(GET_ALT_PORT, &alt))
             return;
-        const CFG_PORT_PAIR alt = ReplyFields<CFG_PORT_PAIR>(m_Reply);
         if (alt.dwFirst == 1) {
             g_CurrentDevice.dwStreamPort = g_CurrentDevice.dwHttpPort = alt.dwSecond;
             return;
         }
         if (family == DEVICE_FAMILY_DVR) {
-            PrepareConfigRequest(&m_Request, 0x030C, CONFIG_CRED_SIZE, g_strDevicePassword.c_str());
-            if (m_ConfigSession.Transact(&m_Request, &m_Reply, TRUE)) {
-                const CFG_NETWORK_PORTS ports = ReplyFields<CFG_NETWORK_PORTS>(m_Reply);
+            CFG_NETWORK_PORTS ports;
+            if (ReadBlock(GET_NETWORK_PORTS, &ports)) {
                 g_CurrentDevice.dwStreamPort = ports.playback;
                 g_CurrentDevice.dwHttpPort = ports.monitor;
             }
             return;
         }
     }
-    if (!m_ConfigSession.GetServerPorts(&m_Reply))
+    CFG_PORT_PAIR ports;
+    if (!ReadBlock(GET_SERVER_PORTS, &ports))
         return;
-    const CFG_PORT_PAIR ports = ReplyFields<CFG_PORT_PAIR>(m_Reply);
     g_CurrentDevice.dwStreamPort = ports.dwFirst;
     g_CurrentDevice.dwHttpPort = ports.dwSecond;
 
     // A streaming server still on the camera ports is moved to its own.
     if (family == DEVICE_FAMILY_STREAM_SERVER && ports.dwFirst == 8105 && ports.dwSecond == 8001) {
-        PrepareConfigRequest(&m_Request, 0x0A02, CONFIG_CRED_SIZE + 8, g_strDevicePassword.c_str());
-        const CFG_PORT_PAIR fixed { 554, 80 };
-        std::memcpy(m_Request.params, &fixed, sizeof fixed);
-        if (m_ConfigSession.SetServerPorts(&m_Request)) {
+        if (WriteBlock(SET_SERVER_PORTS, { 554, 80 }) == CONFIG_DONE) {
             if (m_pConfigView)
                 m_pConfigView->SetDevicePorts(554, 80, g_CurrentDevice.dwConfigPort);
             g_CurrentDevice.dwStreamPort = 554;
@@ -121,9 +118,9 @@ BOOL CPage1CamInfo::OnSetActive()
 
 BOOL CPage1CamInfo::ReadDeviceInfo()
 {
-    if (!m_ConfigSession.GetDeviceInfo(&m_Reply))
+    CFG_DEVICE_INFO info;
+    if (!ReadBlock(GET_DEVICE_INFO, &info))
         return FALSE;
-    const CFG_DEVICE_INFO info = ReplyFields<CFG_DEVICE_INFO>(m_Reply);
     CAMERA_INFO& ci = Info();
     CopyField(ci.szModel, info.szModel);
     CopyField(ci.szVersion1, info.szVersion1);
@@ -147,33 +144,26 @@ BOOL CPage1CamInfo::ReadDeviceInfo()
 // shifts, then the clock with the zone's own shift.
 BOOL CPage1CamInfo::ReadRecorderClock()
 {
-    PrepareConfigRequest(&m_Request, 0x0112, CONFIG_CRED_SIZE, g_strDevicePassword.c_str());
-    if (m_ConfigSession.Transact(&m_Request, &m_Reply, TRUE)) {
-        const CFG_ZONE_RULES rules = ReplyFields<CFG_ZONE_RULES>(m_Reply);
-        const uint32_t count = std::min<uint32_t>(rules.count, TIME_ZONE_COUNT);
-        for (uint32_t zone = 0; zone < count; ++zone)
+    CFG_ZONE_RULES rules;
+    if (ReadBlock(GET_ZONE_RULES, &rules)) {
+        const uint32_t count = std::min<uint32_t>(rules.count, std::size(rules.rule));
+        for (uint32_t zone = 0; zone < count && zone < uint32_t(TIME_ZONE_COUNT); ++zone)
             SetZoneRule(int(zone), rules.rule[zone]);
     }
 
-    PrepareConfigRequest(&m_Request, 0x010F, CONFIG_CRED_SIZE, g_strDevicePassword.c_str());
-    if (!m_ConfigSession.Transact(&m_Request, &m_Reply, TRUE))
+    CFG_DST_RULES dst;
+    if (!ReadBlock(GET_DST_RULES, &dst))
         return FALSE;
     std::vector<int32_t> shifts;
-    CFG_DST_RULES dst;
-    std::memcpy(&dst, m_Reply.body, sizeof dst);
-    if (dst.rules) {
-        for (uint32_t i = 0; i < dst.count; ++i) {
-            const uint8_t* rule = dst.rules + size_t(i) * 15;
-            // Thirteen single bytes, then the shift in minutes, big-endian.
-            shifts.push_back(int32_t(int16_t((rule[13] << 8) | rule[14])) * 60);
-        }
+    for (uint32_t i = 0; dst.rules && i < dst.count; ++i) {
+        CFG_DST_RULE rule;
+        std::memcpy(&rule, dst.rules + size_t(i) * sizeof rule, sizeof rule);
+        shifts.push_back(int32_t(int16_t((rule.byShift[0] << 8) | rule.byShift[1])) * 60);
     }
-    FreeConfigReplyLists(&m_Reply);
 
-    PrepareConfigRequest(&m_Request, 0x0110, CONFIG_CRED_SIZE, g_strDevicePassword.c_str());
-    if (!m_ConfigSession.Transact(&m_Request, &m_Reply, TRUE))
+    CFG_DEVICE_CLOCK clock;
+    if (!ReadBlock(GET_DEVICE_CLOCK, &clock))
         return FALSE;
-    const CFG_DEVICE_CLOCK clock = ReplyFields<CFG_DEVICE_CLOCK>(m_Reply);
     CAMERA_INFO& ci = Info();
     ci.nDeviceTime = clock.deviceTime;
     ci.nGmtOffset = clock.zoneIndex < uint32_t(TIME_ZONE_COUNT) ? g_TimeZones[clock.zoneIndex].offset : 0;
@@ -198,14 +188,13 @@ BOOL CPage1CamInfo::ReadDeviceTime()
         return ReadRecorderClock();
 
     CAMERA_INFO& ci = Info();
-    if (!m_ConfigSession.GetDaylightSaving(&m_Reply))
+    CFG_DAYLIGHT_SAVING daylight;
+    if (!ReadBlock(GET_DAYLIGHT_SAVING, &daylight))
         return FALSE;
-    uint32_t flag = 0;
-    std::memcpy(&flag, m_Reply.body, sizeof flag);
-    ci.bDaylightSaving = flag == 1;
-    if (!m_ConfigSession.GetTimeZone(&m_Reply))
+    ci.bDaylightSaving = daylight.dwEnabled == 1;
+    CFG_TIME_ZONE zone;
+    if (!ReadBlock(GET_TIME_ZONE, &zone))
         return FALSE;
-    const CFG_TIME_ZONE zone = ReplyFields<CFG_TIME_ZONE>(m_Reply);
     ci.nDeviceTime = zone.nDeviceTime;
     ci.nGmtOffset = m_nGmtOffset = zone.nZoneOffset;
     if (ci.bDaylightSaving)
@@ -213,80 +202,93 @@ BOOL CPage1CamInfo::ReadDeviceTime()
     return TRUE;
 }
 
+void CPage1CamInfo::ShowUser(int user, CFG_USER_ENTRY entry, bool shown)
+{
+    CAMERA_INFO& ci = Info();
+    ci.byUserShown[user - 1] = shown;
+    if (!shown)
+        return;
+    UnscramblePassword(entry.id);
+    CopyFixedText(ci.szUserName[user - 1], sizeof ci.szUserName[0], reinterpret_cast<const char*>(entry.id),
+        sizeof entry.id);
+}
+
 BOOL CPage1CamInfo::ReadCameraBlock()
 {
     CAMERA_INFO& ci = Info();
-    if (!m_ConfigSession.GetUserList(&m_Reply))
+    CFG_USER_LIST users;
+    if (!ReadBlock(GET_USER_LIST, &users))
         return FALSE;
-    CFG_USER_LIST users = ReplyFields<CFG_USER_LIST>(m_Reply);
-    for (int u = 1; u <= 4; ++u) {
-        UnscramblePassword(users.users[u].id);
-        UnscramblePassword(users.users[u].password);
-        ci.byUserShown[u - 1] = (users.rights[u] & 0x80) != 0;
-        if (ci.byUserShown[u - 1])
-            CopyFixedText(ci.szUserName[u - 1], 16, reinterpret_cast<const char*>(users.users[u].id), 16);
+    for (int u = 1; u <= kListedUsers; ++u)
+        ShowUser(u, users.users[u], (users.rights[u] & 0x80) != 0);
+    CFG_CHANNEL_CONFIG channels;
+    if (!ReadBlock(GET_CHANNEL_CONFIG, &channels))
+        return FALSE;
+    for (int c = 0; c < int(std::size(channels.entries)); ++c)
+        ci.byChannelEnabled[c] = (channels.entries[c].byFlags & 0x80) != 0;
+    CFG_HDD_INFO hdd;
+    if (!ReadBlock(GET_HDD_INFO, &hdd))
+        return FALSE;
+    ci.dwHdd = hdd.dwStatus;
+    return TRUE;
+}
+
+BOOL CPage1CamInfo::ReadRecorderUsers()
+{
+    if (IsVersionAtLeast(1, 4, 0)) {
+        CFG_RECORDER_USERS users;
+        if (!ReadBlock(GET_RECORDER_USERS, &users))
+            return FALSE;
+        // Entry 0 is the administrator; the count is the device's.
+        const uint32_t count = std::min<uint32_t>(users.count, std::size(users.users));
+        for (uint32_t u = 1; u < count && u <= kListedUsers; ++u)
+            ShowUser(int(u), users.users[u].user, (users.users[u].rights & 0x8000) != 0);
+        return TRUE;
     }
-    if (!m_ConfigSession.GetChannelConfig(&m_Reply))
+    CFG_USER_TABLE table;
+    if (!ReadBlock(GET_USER_TABLE, &table))
         return FALSE;
-    for (int c = 0; c < 5; ++c) {
-        CFG_CHANNEL_ENTRY entry;
-        std::memcpy(&entry, m_Reply.body + c * sizeof entry, sizeof entry);
-        ci.byChannelEnabled[c] = (entry.byFlags & 0x80) != 0;
+    for (int u = 1; u <= kListedUsers; ++u)
+        ShowUser(u, table.users[u], (table.rights[u] & 0x8000) != 0);
+    return TRUE;
+}
+
+// Whether recorder camera n (analogue ones first) is switched on; FALSE
+// when it could not be read.
+BOOL CPage1CamInfo::ReadCameraOn(int n, const CFG_CAMERA_COUNTS& counts, bool* on)
+{
+    uint16_t flags = 0;
+    if (n < counts.analogue) {
+        CFG_CAMERA camera;
+        if (!ReadBlock(GET_CAMERA, &camera, { uint8_t(n) }))
+            return FALSE;
+        flags = camera.wFlags;
+    } else {
+        CFG_NET_CAMERA camera;
+        if (!ReadBlock(GET_NET_CAMERA, &camera, { uint8_t(n - counts.analogue) }))
+            return FALSE;
+        flags = camera.wFlags;
     }
-    if (!m_ConfigSession.GetHddInfo(&m_Reply))
-        return FALSE;
-    std::memcpy(&ci.dwHdd, m_Reply.body, sizeof ci.dwHdd);
+    *on = (flags & 0x8000) != 0;
     return TRUE;
 }
 
 BOOL CPage1CamInfo::ReadRecorderBlock()
 {
     CAMERA_INFO& ci = Info();
-    const bool newUsers = IsVersionAtLeast(1, 4, 0);
-    PrepareConfigRequest(
-        &m_Request, newUsers ? 0x0205 : 0x0203, CONFIG_CRED_SIZE, g_strDevicePassword.c_str());
-    if (!m_ConfigSession.Transact(&m_Request, &m_Reply, TRUE))
+    if (!ReadRecorderUsers())
         return FALSE;
-    if (newUsers) {
-        uint32_t count = 0;
-        std::memcpy(&count, m_Reply.body, sizeof count);
-        const uint32_t room = uint32_t((sizeof m_Reply.body - 4) / sizeof(CFG_RECORDER_USER));
-        count = std::min(count, room);
-        for (uint32_t i = 1; i < count && i <= 4; ++i) {
-            CFG_RECORDER_USER entry;
-            std::memcpy(&entry, m_Reply.body + 4 + i * sizeof entry, sizeof entry);
-            UnscramblePassword(entry.user.id);
-            ci.byUserShown[i - 1] = (entry.rights & 0x8000) != 0;
-            if (ci.byUserShown[i - 1])
-                CopyFixedText(ci.szUserName[i - 1], 16, reinterpret_cast<const char*>(entry.user.id), 16);
-        }
-    } else {
-        CFG_USER_TABLE table = ReplyFields<CFG_USER_TABLE>(m_Reply);
-        for (int u = 1; u <= 4; ++u) {
-            UnscramblePassword(table.users[u].id);
-            ci.byUserShown[u - 1] = (table.rights[u] & 0x8000) != 0;
-            if (ci.byUserShown[u - 1])
-                CopyFixedText(ci.szUserName[u - 1], 16, reinterpret_cast<const char*>(table.users[u].id), 16);
-        }
-    }
-
-    PrepareConfigRequest(&m_Request, 0x0403, CONFIG_CRED_SIZE, g_strDevicePassword.c_str());
-    if (!m_ConfigSession.Transact(&m_Request, &m_Reply, TRUE))
+    CFG_CAMERA_COUNTS counts;
+    if (!ReadBlock(GET_CAMERA_COUNTS, &counts))
         return FALSE;
-    const CFG_CAMERA_COUNTS counts = ReplyFields<CFG_CAMERA_COUNTS>(m_Reply);
     m_nChannelCount = counts.analogue + counts.network;
     // The record has room for sixteen channel flags.
     const int shown = std::min(m_nChannelCount, kMaxRecorderChannels);
     for (int n = 0; n < shown; ++n) {
-        const bool analogue = n < counts.analogue;
-        PrepareConfigRequest(
-            &m_Request, analogue ? 0x0404 : 0x0406, CONFIG_CRED_SIZE + 1, g_strDevicePassword.c_str());
-        m_Request.params[0] = uint8_t(analogue ? n : n - counts.analogue);
-        if (!m_ConfigSession.Transact(&m_Request, &m_Reply, FALSE))
+        bool on = false;
+        if (!ReadCameraOn(n, counts, &on))
             return FALSE;
-        uint16_t status = 0;
-        std::memcpy(&status, m_Reply.body, sizeof status);
-        ci.byChannelEnabled[n + 1] = (status & 0x8000) != 0;
+        ci.byChannelEnabled[n + 1] = on;
     }
     std::memset(&ci.dwHdd, 1, sizeof ci.dwHdd);
     return TRUE;
@@ -295,11 +297,10 @@ BOOL CPage1CamInfo::ReadRecorderBlock()
 BOOL CPage1CamInfo::ReadContents()
 {
     std::memset(g_szContentName, 0, sizeof g_szContentName);
-    if (!m_ConfigSession.GetStreamServer(&m_Reply))
+    CFG_STREAM_SERVER server;
+    if (!ReadBlock(GET_STREAM_SERVER, &server))
         return FALSE;
-    uint32_t count = 0;
-    std::memcpy(&count, m_Reply.body, sizeof count);
-    count = std::min<uint32_t>(count, kMaxContents);
+    const uint32_t count = std::min<uint32_t>(server.dwCount, std::size(server.contents));
     if (count == 0) {
         m_InfoList.ShowNoContent();
         m_InfoList.TrimContentRows(0);
@@ -308,8 +309,7 @@ BOOL CPage1CamInfo::ReadContents()
     int chosen = -1;
     uint32_t best = 0;
     for (uint32_t i = 0; i < count; ++i) {
-        tagContentInfo content;
-        std::memcpy(&content, m_Reply.body + 4 + i * sizeof content, sizeof content);
+        const tagContentInfo& content = server.contents[i];
         m_InfoList.SetContent(int(i), content);
         // Of the contents switched on, the one with the largest first value.
         if (content.byFlag && (chosen < 0 || content.dwValue1 > best)) {
@@ -317,9 +317,10 @@ BOOL CPage1CamInfo::ReadContents()
             best = content.dwValue1;
         }
     }
-    if (chosen >= 0)
-        std::memcpy(
-            g_szContentName, m_Reply.body + 4 + chosen * sizeof(tagContentInfo), sizeof g_szContentName - 1);
+    if (chosen >= 0) {
+        const tagContentInfo& content = server.contents[chosen];
+        CopyFixedText(g_szContentName, sizeof g_szContentName, content.szUrl, sizeof content.szUrl);
+    }
     m_InfoList.TrimContentRows(int(count));
     return TRUE;
 }
@@ -341,14 +342,12 @@ void CPage1CamInfo::ReadSettings()
     ok = ReadDeviceTime() != FALSE;
     if (!ok && !streamServer)
         return;
-    ok = m_ConfigSession.GetSecurity(&m_Reply) != FALSE;
-    if (ok) {
-        uint32_t flags = 0;
-        std::memcpy(&flags, m_Reply.body, sizeof flags);
-        ci.bSecurity = (flags & 0x80) != 0;
-    } else if (!streamServer) {
+    CFG_SECURITY security;
+    ok = ReadBlock(GET_SECURITY, &security) != FALSE;
+    if (ok)
+        ci.bSecurity = (security.dwFlags & 0x80) != 0;
+    else if (!streamServer)
         return;
-    }
 
     if (streamServer && !ReadContents())
         return;
@@ -370,16 +369,14 @@ void CPage1CamInfo::SetDescription(const CString& text)
     SetPageModified();
 }
 
-SetResult CPage1CamInfo::WriteGroup(int)
+ConfigResult CPage1CamInfo::WriteGroup(int)
 {
     // The device keeps 31 characters and a terminator.
-    char description[kDescriptionSize] = {};
-    std::strncpy(description, m_strDescription, kDescriptionSize - 1);
-    PrepareConfigRequest(
-        &m_Request, 0x0106, CONFIG_CRED_SIZE + kDescriptionSize, g_strDevicePassword.c_str());
-    std::memcpy(m_Request.params, description, kDescriptionSize);
-    const SetResult result = TransactSet(&m_Request);
-    if (result == SET_DONE && m_pConfigView)
-        m_pConfigView->UpdateDeviceInfo(description);
+    CFG_DESCRIPTION description {};
+    const char* text = m_strDescription;
+    CopyFixedText(description.szText, sizeof description.szText, text, std::strlen(text));
+    const ConfigResult result = WriteBlock(SET_DESCRIPTION, description);
+    if (result == CONFIG_DONE && m_pConfigView)
+        m_pConfigView->UpdateDeviceInfo(description.szText);
     return result;
 }

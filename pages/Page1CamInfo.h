@@ -3,6 +3,8 @@
 // server its stream contents. The description is the one editable line.
 #pragma once
 
+#include "link/AccountBlocks.h"
+#include "link/CameraBlocks.h"
 #include "link/CameraInfo.h"
 #include "pages/ConfigPage.h"
 #include "pages/Page1InfoList.h"
@@ -30,7 +32,7 @@ public:
 protected:
     void ReadSettings() override;
     void ShowSettings() override;
-    SetResult WriteGroup(int group) override;
+    ConfigResult WriteGroup(int group) override;
 
     void LearnPorts();
     BOOL ReadDeviceInfo();
@@ -38,6 +40,10 @@ protected:
     BOOL ReadRecorderClock();
     BOOL ReadCameraBlock();
     BOOL ReadRecorderBlock();
+    BOOL ReadRecorderUsers();
+    BOOL ReadCameraOn(int n, const CFG_CAMERA_COUNTS& counts, bool* on);
+    // User 1 to 4 of the summary, from its account as the device keeps it.
+    void ShowUser(int user, CFG_USER_ENTRY entry, bool shown);
     BOOL ReadContents();
     void PlaceList();
 

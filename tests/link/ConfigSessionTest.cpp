@@ -192,16 +192,11 @@ TEST_F(Session, ARefusedConnectionIsSilentButForTheLogin)
 
 TEST_F(Session, AnExchangeTellsARefusalFromNoAnswer)
 {
-    sim::Fault refused;
-    refused.status = 0xF30E;
-    sim::Fault unknown;
-    unknown.status = 0xF3FF;
-    sim::Fault closed;
-    closed.closeWithoutReply = true;
-    sim::Fault cut;
-    cut.cutAfter = 12;
-    sim::Fault other;
-    other.answerAs = 0x0A01;
+    const sim::Fault refused { .status = 0xF30E };
+    const sim::Fault unknown { .status = 0xF3FF };
+    const sim::Fault closed { .closeWithoutReply = true };
+    const sim::Fault cut { .cutAfter = 12 };
+    const sim::Fault other { .answerAs = 0x0A01 };
     const struct {
         const char* name;
         const sim::Fault* fault;

@@ -2,7 +2,8 @@
 // controls against a simulated device.
 #include "pages/ConfigPage.h"
 #include "link/CurrentDevice.h"
-#include "link/ConfigCodec.h"
+#include "link/ClockBlocks.h"
+#include "link/NetworkBlocks.h"
 #include "pages/PropertyConfig.h"
 #include "platform/base/TestServices.h"
 #include "platform/ui/DataExchange.h"
@@ -22,8 +23,9 @@ namespace
 
 constexpr UINT IDD_TEST_PAGE = 9001;
 constexpr int IDC_TEST_VALUE = 9002;
-constexpr uint16_t kGet = 0x0D05; // daylight saving: one 32-bit flag
-constexpr uint16_t kSet = 0x0D06;
+// Daylight saving: one 32-bit flag.
+constexpr uint16_t kGet = GET_DAYLIGHT_SAVING.command;
+constexpr uint16_t kSet = SET_DAYLIGHT_SAVING.command;
 
 const DialogControl kTestPageControls[] = {
     { IDC_TEST_VALUE, "Edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, 10, 10, 60, 14 },
@@ -63,43 +65,29 @@ protected:
     void ReadSettings() override
     {
         ++reads;
-        const BOOL ok = m_ConfigSession.GetDaylightSaving(&m_Reply);
-        MarkGroupRead(0, ok);
-        if (ok)
-            std::memcpy(&m_value, m_Reply.body, sizeof m_value);
-        if (m_bTwoGroups) {
-            const BOOL portsOk = m_ConfigSession.GetAltPort(&m_Reply);
-            MarkGroupRead(1, portsOk);
-            if (portsOk)
-                std::memcpy(m_ports, m_Reply.body, sizeof m_ports);
-        }
+        MarkGroupRead(0, ReadBlock(GET_DAYLIGHT_SAVING, &m_value));
+        if (m_bTwoGroups)
+            MarkGroupRead(1, ReadBlock(GET_ALT_PORT, &m_ports));
     }
-    void ShowSettings() override { m_strValue.Format("%u", m_value); }
+    void ShowSettings() override { m_strValue.Format("%u", m_value.dwEnabled); }
     BOOL ValidateSettings() override
     {
         if (m_strValue != "0" && m_strValue != "1") {
             AfxMessageBox("Value must be 0 or 1.");
             return FALSE;
         }
-        m_value = m_strValue == "1" ? 1 : 0;
+        m_value.dwEnabled = m_strValue == "1" ? 1 : 0;
         return TRUE;
     }
-    SetResult WriteGroup(int group) override
+    ConfigResult WriteGroup(int group) override
     {
-        if (group == 1) {
-            PrepareConfigRequest(&m_Request, 0x0A04, CONFIG_CRED_SIZE + 8, g_strDevicePassword.c_str());
-            std::memcpy(m_Request.params, m_ports, sizeof m_ports);
-        } else {
-            PrepareConfigRequest(&m_Request, kSet, CONFIG_CRED_SIZE + 4, g_strDevicePassword.c_str());
-            std::memcpy(m_Request.params, &m_value, sizeof m_value);
-        }
-        return TransactSet(&m_Request);
+        return group == 1 ? WriteBlock(SET_ALT_PORT, m_ports) : WriteBlock(SET_DAYLIGHT_SAVING, m_value);
     }
     void OnValueChange() { MarkGroupChanged(0); }
 
     bool m_bTwoGroups;
-    uint32_t m_value = 0;
-    uint32_t m_ports[2] = {};
+    CFG_DAYLIGHT_SAVING m_value {};
+    CFG_PORT_PAIR m_ports {};
 
     DECLARE_MESSAGE_MAP()
 };

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -189,6 +190,41 @@ TEST_F(Page1CamInfoTest, EditingTheDescriptionWritesItCutToTheField)
     EXPECT_EQ(log[0].params[31], 0);
     EXPECT_EQ(std::string(g_CurrentDevice.szInfo), "A description far longer than t");
     EXPECT_FALSE(page->GetDlgItem(IDC_PAGE_APPLY)->IsWindowEnabled());
+}
+
+TEST_F(Page1CamInfoTest, ADescriptionTheDeviceRefusesOrNeverGetsIsNotTaken)
+{
+    const sim::Fault refused { .status = 0xF309 };
+    const sim::Fault cut { .cutAfter = 4 };
+    const struct {
+        const char* name;
+        const sim::Fault* fault;
+        std::vector<std::string> messages;
+        bool changeKept; // Apply stays enabled for another try
+        bool taken; // the program's record of the device has the new text
+    } cases[] = {
+        { "answered", nullptr, {}, false, true },
+        { "refused", &refused, { "Invalid value" }, false, false },
+        { "no whole answer", &cut, { "Connection failed." }, true, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        boxes.Clear();
+        Open(0);
+        if (c.fault)
+            server->SetFault(0x0106, *c.fault);
+        page->m_InfoList.EndLabelEdit(CAMINFO_ROW_DESCRIPTION, "Back door");
+        page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_APPLY, BN_CLICKED),
+            reinterpret_cast<LPARAM>(page->GetDlgItem(IDC_PAGE_APPLY)->GetSafeHwnd()));
+        std::vector<std::string> messages;
+        for (const auto& box : boxes.Boxes())
+            messages.push_back(box.text.Str());
+        EXPECT_EQ(messages, c.messages);
+        EXPECT_EQ(page->GetDlgItem(IDC_PAGE_APPLY)->IsWindowEnabled(), c.changeKept);
+        EXPECT_EQ(std::string(g_CurrentDevice.szInfo), c.taken ? std::string("Back door") : profile.title);
+        server->Stop();
+    }
 }
 
 TEST_F(Page1CamInfoTest, AClickOnTheDescriptionOpensItsEditor)
