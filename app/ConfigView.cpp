@@ -1,9 +1,7 @@
 #include "app/ConfigView.h"
 
-#include "app/CamSelSelection.h"
 #include "app/DeviceSelection.h"
 #include "app/LoginBar.h"
-#include "app/MainFrame.h"
 #include "dialogs/DialUpProgressDlg.h"
 #include "dialogs/IpAddressDlg.h"
 #include "link/ByteOrder.h"
@@ -83,11 +81,15 @@ void CConfigView::OnInitialUpdate()
 {
     CView::OnInitialUpdate();
     g_pMainWnd = AfxGetMainWnd();
-    auto* frame = dynamic_cast<CMainFrame*>(g_pMainWnd);
-    if (frame && frame->m_pCamSelView && !m_pSelection) {
-        m_pSelection = std::make_unique<CCamSelSelection>(frame->m_pCamSelView);
+}
+
+void CConfigView::SetSelection(std::unique_ptr<IDeviceSelection> pSelection)
+{
+    if (m_pSelection && GetDeviceSelection() == m_pSelection.get())
+        SetDeviceSelection(nullptr);
+    m_pSelection = std::move(pSelection);
+    if (m_pSelection)
         SetDeviceSelection(m_pSelection.get());
-    }
 }
 
 void CConfigView::OnDraw(CDC*) { }

@@ -51,6 +51,9 @@ public:
     void UpdateDevice(const SELECTED_DEVICE* pDevice, BOOL bSetAddress);
     void DeviceInfo(const SELECTED_DEVICE* pDevice);
     void SetRequestedFamily(int family) { m_nRequestedFamily = family; }
+    // The device-selection view as this view reaches it, registered for the
+    // program while the view holds it.
+    void SetSelection(std::unique_ptr<IDeviceSelection> pSelection);
 
     void OnButtonLogin();
     void LoginIfLoggedOut();
@@ -174,7 +177,6 @@ protected:
 
     CSheetPages m_sheetPages;
     int m_nRetry = 0;
-    // The device-selection view of the main frame, as this view reaches it.
     std::unique_ptr<IDeviceSelection> m_pSelection;
 
     std::vector<std::unique_ptr<CSheetPages>> m_retired;

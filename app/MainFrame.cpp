@@ -1,8 +1,11 @@
 #include "app/MainFrame.h"
 
+#include "app/CamSelSelection.h"
 #include "app/CamSelView.h"
 #include "app/ConfigView.h"
 #include "controls/CaptionButtonManager.h"
+
+#include <memory>
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
@@ -65,6 +68,9 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
     m_pCamSelView = dynamic_cast<CCamSelView*>(m_wndSplitter.GetPane(0, 0));
     if (m_pConfigView)
         SetActiveView(m_pConfigView);
+    // The configuration view reaches the tree through the device-selection view.
+    if (m_pConfigView && m_pCamSelView)
+        m_pConfigView->SetSelection(std::make_unique<CCamSelSelection>(m_pCamSelView));
     m_wndSplitter.RecalcLayout();
     return created;
 }

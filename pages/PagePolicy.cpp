@@ -60,6 +60,19 @@ PagePolicy MakePolicy(SheetSlot slot)
     }
     p.handlesPageModified
         = slot == SLOT_DioDVR || slot == SLOT_SystemSorvakDvr || slot == SLOT_NetworkSorvakDvr;
+    switch (slot) {
+    case SLOT_Schedule:
+    case SLOT_Schedule2:
+    case SLOT_ScheduleDVR:
+    case SLOT_NormalRec:
+    case SLOT_AlarmRec:
+    case SLOT_ScheduleDvrSorvak:
+    case SLOT_ScheduleFeldra:
+        p.takesScheduleBlock = true;
+        break;
+    default:
+        break;
+    }
     return p;
 }
 

@@ -26,6 +26,9 @@ struct PagePolicy {
     bool okEndsAfterFailedApply = true;
     bool handlesPageCancel = false; // WM_PAGE_CANCEL acts as Cancel
     bool handlesPageModified = false; // WM_PAGE_MODIFIED marks the page changed
+    // The schedule and recording pages are given a 16-byte block to copy
+    // when the sheet is built.
+    bool takesScheduleBlock = false;
 };
 
 const PagePolicy& PagePolicyFor(SheetSlot slot);

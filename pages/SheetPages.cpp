@@ -2,34 +2,13 @@
 
 #include "pages/ConfigPage.h"
 #include "pages/Page1CamInfo.h"
+#include "pages/PagePolicy.h"
 #include "pages/PropertyConfig.h"
 #include "pages/SheetDialog.h"
 #include "pages/SheetFactory.h"
 
 #include <algorithm>
 #include <iterator>
-
-namespace
-{
-
-// The schedule and recording pages copy a 16-byte block they are given.
-bool TakesScheduleBlock(SheetSlot slot)
-{
-    switch (slot) {
-    case SLOT_Schedule:
-    case SLOT_Schedule2:
-    case SLOT_ScheduleDVR:
-    case SLOT_NormalRec:
-    case SLOT_AlarmRec:
-    case SLOT_ScheduleDvrSorvak:
-    case SLOT_ScheduleFeldra:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 CSheetPages::~CSheetPages()
 {
@@ -65,7 +44,7 @@ void CSheetPages::Create(const SheetInputs& inputs, CWnd* pParent, IConfigPageHo
         if (s == SLOT_Security || !m_pPages[s])
             continue;
         m_pPages[s]->SetConfigView(pHost);
-        if (TakesScheduleBlock(static_cast<SheetSlot>(s)))
+        if (m_pPages[s]->Policy().takesScheduleBlock)
             m_pPages[s]->SetScheduleBlock(scheduleBlock);
     }
     for (CSheetDialog* pDialog : m_pDialogs) {

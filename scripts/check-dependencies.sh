@@ -32,19 +32,6 @@ is_interface() { [[ $1 == resources/*/Resource.h ]]; }
 tree_targets='^devtree_'
 tree_forbidden='^(plinto|ferrock|quenby|tessaly|morrik|video_controls|page_dialogs)$'
 
-# Known breaches being removed; each is reported as such and does not fail
-# the check. Target edges "from to" and includes "file -> included".
-known_edges=(
-  "config_view app_shell" # the view calls back into the shell
-)
-known_includes=()
-is_known() {
-  local item=$1; shift
-  local k
-  for k in "$@"; do [ "$k" = "$item" ] && return 0; done
-  return 1
-}
-
 # 1. No cycle among the targets. tsort reports a loop in its input.
 mkdir -p "$scratch"
 if ! cmake -S "$src" -B "$scratch" -G Ninja -DSUITE_TESTS=OFF "$@" --graphviz="$scratch/targets.dot" \
@@ -63,15 +50,7 @@ if [ -z "$edges" ]; then
   echo "check-dependencies: no edges read from $scratch/targets.dot" >&2
   exit 2
 fi
-kept=""
-while read -r from to; do
-  if is_known "$from $to" "${known_edges[@]}"; then
-    echo "known: $from links $to"
-  else
-    kept+="$from $to"$'\n'
-  fi
-done <<<"$edges"
-if ! loop=$(tsort <<<"$kept" 2>&1 >/dev/null) || [ -n "$loop" ]; then
+if ! loop=$(tsort <<<"$edges" 2>&1 >/dev/null) || [ -n "$loop" ]; then
   echo "Targets that depend on each other in a circle:"
   sed -n 's/^tsort: //p' <<<"$loop" | grep -v 'input contains a loop' | sed 's/^/  /'
   status=1
@@ -79,7 +58,7 @@ fi
 
 # 2. The device tree reaches none of the libraries it must not link.
 declare -A seen=()
-todo=$(awk -v re="$tree_targets" '$1 ~ re { print $1 }' <<<"$kept" | sort -u)
+todo=$(awk -v re="$tree_targets" '$1 ~ re { print $1 }' <<<"$edges" | sort -u)
 while [ -n "$todo" ]; do
   next=""
   for t in $todo; do
@@ -89,7 +68,7 @@ while [ -n "$todo" ]; do
       echo "The device tree links $t"
       status=1
     fi
-    next+=" $(awk -v t="$t" '$1 == t { print $2 }' <<<"$kept")"
+    next+=" $(awk -v t="$t" '$1 == t { print $2 }' <<<"$edges")"
   done
   todo=$next
   [[ $todo =~ [^[:space:]] ]] || todo=""
@@ -112,9 +91,7 @@ while IFS= read -r file; do
     [ "$to" = "$top" ] && continue
     [ -z "${floor[$to]+x}" ] && continue # a file beside it, not a folder of the suite
     is_interface "$target" && continue
-    if is_known "$file -> $target" "${known_includes[@]}"; then
-      echo "known: $file includes $target"
-    elif [ "${floor[$to]}" -ge "${floor[$top]}" ]; then
+    if [ "${floor[$to]}" -ge "${floor[$top]}" ]; then
       echo "$file includes $target: $top may include only folders below it"
       status=1
     fi

@@ -20,6 +20,16 @@ TEST(PagePolicy, PageMessagesAreAnsweredOnlyByTheirPages)
     }
 }
 
+TEST(PagePolicy, TheScheduleBlockGoesToTheScheduleAndRecordingPagesOnly)
+{
+    const std::set<SheetSlot> takers = { SLOT_Schedule, SLOT_Schedule2, SLOT_ScheduleDVR, SLOT_NormalRec,
+        SLOT_AlarmRec, SLOT_ScheduleDvrSorvak, SLOT_ScheduleFeldra };
+    for (int s = 0; s < SLOT_FIRST_DIALOG; ++s) {
+        const SheetSlot slot = static_cast<SheetSlot>(s);
+        EXPECT_EQ(PagePolicyFor(slot).takesScheduleBlock, takers.count(slot) == 1) << SlotClassName(slot);
+    }
+}
+
 TEST(PagePolicy, VariationsOfTrackingOkAndLeaving)
 {
     for (SheetSlot s : { SLOT_UserDvr, SLOT_HddDvrSorvak, SLOT_Event, SLOT_Log, SLOT_Profiles })
