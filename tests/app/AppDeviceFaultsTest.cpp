@@ -2,19 +2,14 @@
 // whole answer, a recorder that answers with the reply of another request,
 // address-change replies nobody asked for, and a registration server that
 // answers a lookup with an empty address.
-#include "AppShellFixture.h"
+#include "AppDeviceFixture.h"
 
-#include "app/CamSelView.h"
-#include "app/ConfigView.h"
-#include "link/CurrentDevice.h"
 #include "app/LoginBar.h"
-#include "app/MainFrame.h"
-#include "link/WindowMessages.h"
 #include "devtree/ItemInfo.h"
 #include "link/ByteOrder.h"
-#include "sim/ConfigServer.h"
+#include "link/CurrentDevice.h"
+#include "link/WindowMessages.h"
 #include "sim/FtpServer.h"
-#include "tests/devtree/TreeFileFixtures.h"
 #include "tests/link/MovingClock.h"
 
 #include <arpa/inet.h>
@@ -23,29 +18,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 namespace
 {
 
 constexpr uint32_t kDevice = 0x7F000004;
 constexpr char kDeviceText[] = "127.0.0.4";
-
-using CTreeItem = CSuperGridCtrl::CTreeItem;
-
-CTreeItem* FindByAddress(CTreeItem* root, uint32_t address)
-{
-    if (!root)
-        return nullptr;
-    for (CTreeItem* node : root->m_listChild) {
-        if (!node->m_lpNodeInfo->m_bFolder && node->m_lpNodeInfo->m_dwIpAddress == address)
-            return node;
-        if (CTreeItem* found = FindByAddress(node, address))
-            return found;
-    }
-    return nullptr;
-}
 
 // A message box as the real one: it runs the message loop while it is open,
 // so that whatever arrives meanwhile is handled inside it. It counts how
@@ -68,12 +46,12 @@ public:
     int deepest = 0;
 };
 
-class AppDeviceFaultsTest : public AppShellTest
+class AppDeviceFaultsTest : public AppDeviceTest
 {
 protected:
     void SetUp() override
     {
-        AppShellTest::SetUp();
+        AppDeviceTest::SetUp();
         m_useBoxes.reset();
         m_useBoxes = std::make_unique<ScopedService<IMessageBoxPresenter>>(&m_pumping);
         sim::DeviceProfile profile = sim::MakeProfile(4, 4);
@@ -83,13 +61,12 @@ protected:
     }
     void TearDown() override
     {
-        AppShellTest::TearDown();
+        AppDeviceTest::TearDown();
         m_device.reset();
     }
     // The device under "My DVR", as a tree file of the install folder.
     void WriteTreeFile()
     {
-        std::filesystem::create_directories(m_dir + "/install");
         fixture::Device device;
         device.id = 1;
         device.name = "Hall";
@@ -99,48 +76,18 @@ protected:
         device.config = m_device->Port();
         device.http = 8001;
         device.stream = 8105;
-        const auto bytes
-            = fixture::Join({ fixture::Header(0x01000003, 1052, 1, 164, 0), fixture::Version3Record(device) });
-        std::ofstream out(InstallPath("qarn.info"), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-    CMainFrame* Frame() { return dynamic_cast<CMainFrame*>(AfxGetMainWnd()); }
-    CMySuperGrid* Tree() { return Frame()->m_pCamSelView->GetTree(FAMILY_DVR); }
-    CConfigView* View() { return Frame()->m_pConfigView; }
-    void Click(CTreeItem* node)
-    {
-        CMySuperGrid* tree = Tree();
-        ASSERT_GE(tree->RowOfNode(node), 0) << "the row is shown";
-        CRect label;
-        tree->GetItemRect(tree->RowOfNode(node), &label, LVIR_LABEL);
-        const CPoint p(label.left + 10, (label.top + label.bottom) / 2);
-        tree->SendMessage(WM_LBUTTONDOWN, 1, MAKELPARAM(p.x, p.y));
-        tree->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-        PumpWaitingMessages();
+        WriteTree({ device });
     }
     // Selects the device of the tree at `address` and logs in with the
     // device's password.
     void LogIn(uint32_t address, const char* port = nullptr)
     {
-        CTreeItem* node = FindByAddress(Tree()->m_pMyRoot, address);
-        if (!node)
-            node = FindByAddress(Tree()->m_pServerRoot, address);
-        ASSERT_NE(node, nullptr);
-        Click(node);
+        ASSERT_NE(ClickDevice(address), nullptr);
         if (port)
             View()->GetDlgItem(IDC_PORT)->SetWindowText(port);
-        View()->GetDlgItem(IDC_PASSWORD)->SetWindowText("admin");
-        CWnd* login = View()->GetDlgItem(IDC_LOGIN);
-        View()->SendMessage(
-            WM_COMMAND, MAKEWPARAM(IDC_LOGIN, BN_CLICKED), reinterpret_cast<LPARAM>(login->GetSafeHwnd()));
+        Login("admin");
     }
-    std::vector<std::string> BoxTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& b : m_pumping.Boxes())
-            texts.push_back(static_cast<LPCTSTR>(b.text));
-        return texts;
-    }
+    std::vector<std::string> BoxTexts() const { return TextsOf(m_pumping); }
 
     PumpingBoxes m_pumping;
     std::unique_ptr<sim::ConfigServer> m_device;
@@ -251,10 +198,8 @@ TEST_F(AppDeviceFaultsTest, AddressChangeRepliesNobodyAwaitsOpenNoBox)
 
     // While a change is pending, a refusal is told, but never in a box
     // inside another.
-    CTreeItem* node = FindByAddress(Tree()->m_pMyRoot, kDevice);
-    ASSERT_NE(node, nullptr);
-    Click(node);
-    Frame()->m_pCamSelView->SendMessage(WM_DEVICE_CHANGE_IP, 0x7F000009, reinterpret_cast<LPARAM>("admin"));
+    ASSERT_NE(ClickDevice(kDevice), nullptr);
+    CamSel()->SendMessage(WM_DEVICE_CHANGE_IP, 0x7F000009, reinterpret_cast<LPARAM>("admin"));
     Advance(3000); // nobody answers at the new address: the change request goes out
     flood(0xF301, 2000);
     EXPECT_FALSE(BoxTexts().empty());

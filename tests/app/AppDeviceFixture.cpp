@@ -1,10 +1,10 @@
 #include "AppDeviceFixture.h"
 
+#include "app/LoginBar.h"
 #include "link/CurrentDevice.h"
 #include "platform/ui/WinApp.h"
 
-#include <fstream>
-#include <filesystem>
+#include <utility>
 
 std::string Dotted(uint32_t a)
 {
@@ -27,17 +27,22 @@ void AppDeviceTest::TearDown()
         server->Stop();
 }
 
-size_t AppDeviceTest::AddDvr(
-    uint32_t address, const std::string& password, uint32_t loginAddress, const std::string& serial)
+sim::DeviceProfile AppDeviceTest::DvrProfile(uint32_t address)
+{
+    sim::DeviceProfile profile = sim::MakeProfile(4);
+    profile.address = address;
+    profile.mac[5] = uint8_t(address);
+    profile.serial += std::to_string(address & 0xFF);
+    return profile;
+}
+
+size_t AppDeviceTest::AddDevice(sim::DeviceProfile profile, const std::string& password, uint32_t loginAddress)
 {
     sim::DiscoveryDevice device;
-    device.profile = sim::MakeProfile(4);
-    device.profile.address = address;
-    device.profile.mac[5] = uint8_t(address);
-    device.profile.serial = serial.empty() ? device.profile.serial + std::to_string(address & 0xFF) : serial;
+    device.profile = std::move(profile);
     device.profile.password = password;
     sim::DeviceProfile login = device.profile;
-    login.address = loginAddress ? loginAddress : address;
+    login.address = loginAddress ? loginAddress : device.profile.address;
     auto server = std::make_unique<sim::ConfigServer>(login);
     EXPECT_TRUE(server->Start(Dotted(login.address), 0));
     device.profile.configPort = server->Port();
@@ -60,18 +65,6 @@ fixture::Device AppDeviceTest::Record(size_t dvr, const char* name) const
     return device;
 }
 
-void AppDeviceTest::WriteTree(const std::vector<fixture::Device>& devices, const std::vector<fixture::LastCam>& last)
-{
-    std::filesystem::create_directories(m_dir + "/install");
-    std::vector<std::vector<uint8_t>> parts
-        = { fixture::Header(0x01000003, 1052, uint32_t(devices.size()), 164, 0, last) };
-    for (const fixture::Device& device : devices)
-        parts.push_back(fixture::Version3Record(device));
-    const auto bytes = fixture::Join(parts);
-    std::ofstream out(InstallPath("qarn.info"), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
 BOOL AppDeviceTest::Restart()
 {
     m_app->ExitInstance();
@@ -82,64 +75,32 @@ BOOL AppDeviceTest::Restart()
     return Start();
 }
 
-CMainFrame* AppDeviceTest::Frame() const
-{
-    return dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-}
-
-CCamSelView* AppDeviceTest::CamSel() const
-{
-    CMainFrame* frame = Frame();
-    return frame ? frame->m_pCamSelView : nullptr;
-}
-
-CConfigView* AppDeviceTest::View() const
-{
-    CMainFrame* frame = Frame();
-    return frame ? frame->m_pConfigView : nullptr;
-}
-
-CMySuperGrid* AppDeviceTest::Tree() const
-{
-    CCamSelView* view = CamSel();
-    return view ? view->GetTree(FAMILY_DVR) : nullptr;
-}
-
-AppDeviceTest::CTreeItem* AppDeviceTest::FindByAddress(CTreeItem* root, uint32_t address)
-{
-    if (!root)
-        return nullptr;
-    for (CTreeItem* node : root->m_listChild) {
-        if (!node->m_lpNodeInfo->m_bFolder && node->m_lpNodeInfo->m_dwIpAddress == address)
-            return node;
-        if (CTreeItem* found = FindByAddress(node, address))
-            return found;
-    }
-    return nullptr;
-}
-
-int AppDeviceTest::CountByAddress(CTreeItem* root, uint32_t address)
-{
-    int count = 0;
-    if (!root)
-        return 0;
-    for (CTreeItem* node : root->m_listChild) {
-        if (!node->m_lpNodeInfo->m_bFolder && node->m_lpNodeInfo->m_dwIpAddress == address)
-            ++count;
-        count += CountByAddress(node, address);
-    }
-    return count;
-}
-
 void AppDeviceTest::Click(CTreeItem* node)
 {
     CMySuperGrid* tree = Tree();
+    ASSERT_GE(tree->RowOfNode(node), 0) << "the row is shown";
     CRect label;
     tree->GetItemRect(tree->RowOfNode(node), &label, LVIR_LABEL);
     const CPoint p(label.left + 10, (label.top + label.bottom) / 2);
     tree->SendMessage(WM_LBUTTONDOWN, 1, MAKELPARAM(p.x, p.y));
     tree->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
     PumpWaitingMessages();
+}
+
+AppDeviceTest::CTreeItem* AppDeviceTest::ClickDevice(uint32_t address)
+{
+    CTreeItem* node = FindByAddress(Tree()->m_pMyRoot, address);
+    if (!node)
+        node = FindByAddress(Tree()->m_pServerRoot, address);
+    if (node)
+        Click(node);
+    return node;
+}
+
+void AppDeviceTest::Login(const char* password)
+{
+    View()->GetDlgItem(IDC_PASSWORD)->SetWindowText(password);
+    ClickButton(View(), IDC_LOGIN);
 }
 
 void AppDeviceTest::TreeCommand(UINT id)
@@ -160,14 +121,6 @@ std::string AppDeviceTest::Text(CWnd* parent, int id)
     CString text;
     parent->GetDlgItemText(id, text);
     return static_cast<LPCTSTR>(text);
-}
-
-std::vector<std::string> AppDeviceTest::BoxTexts() const
-{
-    std::vector<std::string> texts;
-    for (const auto& box : m_boxes.Boxes())
-        texts.push_back(static_cast<LPCTSTR>(box.text));
-    return texts;
 }
 
 bool AppDeviceTest::WaitFor(const std::function<bool()>& done, DWORD ms)

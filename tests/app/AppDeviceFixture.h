@@ -20,42 +20,39 @@
 class AppDeviceTest : public AppShellTest
 {
 protected:
-    using CTreeItem = CSuperGridCtrl::CTreeItem;
-
     void SetUp() override;
     void TearDown() override;
 
-    // A DVR answering discovery at `address` (its MAC ends in the address's
-    // last byte) and logins at `loginAddress` (0: the same) with `password`,
-    // on the port its configuration server picked; its serial number is
-    // `serial`, or one of its profile's ending in the address's last byte.
-    // Before Start.
-    size_t AddDvr(uint32_t address, const std::string& password, uint32_t loginAddress = 0,
-        const std::string& serial = {});
+    // The profile of a DVR at `address`: its MAC and serial number end in
+    // the address's last byte.
+    static sim::DeviceProfile DvrProfile(uint32_t address);
+    // A device of `profile` answering discovery at its address and logins
+    // at `loginAddress` (0: the same) with `password`, on the port its
+    // configuration server picked. Before Start.
+    size_t AddDevice(sim::DeviceProfile profile, const std::string& password, uint32_t loginAddress = 0);
+    size_t AddDvr(uint32_t address, const std::string& password, uint32_t loginAddress = 0)
+    {
+        return AddDevice(DvrProfile(address), password, loginAddress);
+    }
     uint32_t ConfigPort(size_t dvr) const { return m_servers[dvr]->Port(); }
     sim::ConfigServer& Server(size_t dvr) { return *m_servers[dvr]; }
     // A "My DVR" record of a DVR of AddDvr.
     fixture::Device Record(size_t dvr, const char* name) const;
-    // Writes the DVR tree file before the program starts.
-    void WriteTree(const std::vector<fixture::Device>& devices, const std::vector<fixture::LastCam>& last = {});
     // Ends the program and starts it again on the same files.
     BOOL Restart();
 
-    CMainFrame* Frame() const;
-    CCamSelView* CamSel() const;
-    CConfigView* View() const;
-    CMySuperGrid* Tree() const;
-    static CTreeItem* FindByAddress(CTreeItem* root, uint32_t address);
-    static int CountByAddress(CTreeItem* root, uint32_t address);
-
-    // A press and release on the row's label.
+    // A press and release on the row's label (the row must be shown).
     void Click(CTreeItem* node);
+    // Clicks the device at `address` under "My DVR", else under the
+    // registration-server root; gives it, or null when there is none.
+    CTreeItem* ClickDevice(uint32_t address);
+    // Types the password into the login bar and presses Login.
+    void Login(const char* password);
     // A command of the tree's menus.
     void TreeCommand(UINT id);
     // A button of a window, as its click notifies the window.
     static void ClickButton(CWnd* parent, int id);
     static std::string Text(CWnd* parent, int id);
-    std::vector<std::string> BoxTexts() const;
 
     bool WaitFor(const std::function<bool()>& done, DWORD ms = 10000);
     // Pumps until the devices have sent nothing new for a while.

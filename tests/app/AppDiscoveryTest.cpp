@@ -40,21 +40,6 @@ sim::DiscoveryDevice Device(uint32_t family, uint32_t address, uint32_t port)
     return device;
 }
 
-using CTreeItem = CSuperGridCtrl::CTreeItem;
-
-CTreeItem* FindByAddress(CTreeItem* root, uint32_t address)
-{
-    if (!root)
-        return nullptr;
-    for (CTreeItem* node : root->m_listChild) {
-        if (node->m_lpNodeInfo->m_dwIpAddress == address)
-            return node;
-        if (CTreeItem* found = FindByAddress(node, address))
-            return found;
-    }
-    return nullptr;
-}
-
 class AppDiscoveryTest : public AppShellTest
 {
 protected:
@@ -74,7 +59,6 @@ protected:
     // A tree file with the third device under "My DVR".
     void WriteMyDvrFile()
     {
-        std::filesystem::create_directories(m_dir + "/install");
         fixture::Device device;
         device.id = 1;
         device.name = "Warehouse";
@@ -85,15 +69,7 @@ protected:
         device.config = 9104;
         device.http = 8001;
         device.stream = 8105;
-        const auto bytes = fixture::Join(
-            { fixture::Header(0x01000003, 1052, 1, 164, 0), fixture::Version3Record(device) });
-        std::ofstream out(InstallPath("qarn.info"), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-    CMySuperGrid* Tree()
-    {
-        auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-        return frame && frame->m_pCamSelView ? frame->m_pCamSelView->GetTree(FAMILY_DVR) : nullptr;
+        WriteTree({ device });
     }
     bool WaitFor(const std::function<bool()>& done) { return PumpMessagesUntil(done, 30000); }
     // Makes sure that every answer the devices sent so far has been read.

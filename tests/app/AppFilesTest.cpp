@@ -25,8 +25,6 @@
 namespace
 {
 
-using CTreeItem = CSuperGridCtrl::CTreeItem;
-
 std::vector<uint8_t> ReadBytes(const std::string& path)
 {
     std::vector<uint8_t> bytes;
@@ -67,19 +65,7 @@ protected:
         SetFileFaultHook(nullptr);
         AppShellTest::TearDown();
     }
-    CMySuperGrid* Tree()
-    {
-        auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-        return frame && frame->m_pCamSelView ? frame->m_pCamSelView->GetTree(FAMILY_DVR) : nullptr;
-    }
     std::string TreePath() const { return InstallPath("qarn.info"); }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : m_boxes.Boxes())
-            texts.push_back(box.text.GetString());
-        return texts;
-    }
     // Ends the running program and makes a new application object.
     void Restart()
     {
@@ -102,21 +88,21 @@ TEST_F(AppFilesTest, AFailedSaveOfTheTreeNamesTheFile)
     ASSERT_TRUE(Start());
     CMySuperGrid* tree = Tree();
     ASSERT_NE(tree, nullptr);
-    ASSERT_TRUE(Texts().empty());
+    ASSERT_TRUE(BoxTexts().empty());
     const std::vector<uint8_t> before = ReadBytes(TreePath());
     SetFileFaultHook([&](FileOp op, const std::string& path) { return op == FileOp::Rename && path == TreePath(); });
     ASSERT_NE(tree->HowToInsertFolder(tree->m_pMyRoot, "Site A"), nullptr);
-    ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_TRUE(Says(Texts()[0], TreePath(), "could not be saved")) << Texts()[0];
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_TRUE(Says(BoxTexts()[0], TreePath(), "could not be saved")) << BoxTexts()[0];
     // While saves keep failing the user is not told again at each change.
     ASSERT_NE(tree->HowToInsertFolder(tree->m_pMyRoot, "Site B"), nullptr);
-    EXPECT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(ReadBytes(TreePath()), before);
 
     // The next save that works writes the whole tree ...
     SetFileFaultHook(nullptr);
     ASSERT_NE(tree->HowToInsertFolder(tree->m_pMyRoot, "Site C"), nullptr);
-    EXPECT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(BoxTexts().size(), 1u);
     CTreeFileLists lists;
     ASSERT_EQ(ReadTreeFileAndConsistLlist(TreePath(), lists), TreeLoadResult::Loaded);
     int folders = 0;
@@ -126,8 +112,8 @@ TEST_F(AppFilesTest, AFailedSaveOfTheTreeNamesTheFile)
     // ... and a failure after it is told again.
     SetFileFaultHook([&](FileOp op, const std::string& path) { return op == FileOp::Rename && path == TreePath(); });
     ASSERT_NE(tree->HowToInsertFolder(tree->m_pMyRoot, "Site D"), nullptr);
-    ASSERT_EQ(Texts().size(), 2u);
-    EXPECT_TRUE(Says(Texts()[1], TreePath(), "could not be saved"));
+    ASSERT_EQ(BoxTexts().size(), 2u);
+    EXPECT_TRUE(Says(BoxTexts()[1], TreePath(), "could not be saved"));
 }
 
 // A tree file this version cannot read as it is (the start-up upgrade
@@ -160,15 +146,15 @@ TEST_F(AppFilesTest, ATreeFileThatCannotBeReadIsNeverWritten)
         SetFileFaultHook(nullptr);
         CMySuperGrid* tree = Tree();
         ASSERT_NE(tree, nullptr);
-        ASSERT_EQ(Texts().size(), 1u);
-        EXPECT_TRUE(Says(Texts()[0], TreePath(), c.told)) << Texts()[0];
+        ASSERT_EQ(BoxTexts().size(), 1u);
+        EXPECT_TRUE(Says(BoxTexts()[0], TreePath(), c.told)) << BoxTexts()[0];
         EXPECT_TRUE(tree->m_pMyRoot->m_listChild.empty());
 
         ASSERT_NE(tree->HowToInsertFolder(tree->m_pMyRoot, "Site A"), nullptr);
-        ASSERT_EQ(Texts().size(), 2u);
-        EXPECT_TRUE(Says(Texts()[1], TreePath(), "not saved")) << Texts()[1];
+        ASSERT_EQ(BoxTexts().size(), 2u);
+        EXPECT_TRUE(Says(BoxTexts()[1], TreePath(), "not saved")) << BoxTexts()[1];
         ASSERT_NE(tree->HowToInsertFolder(tree->m_pMyRoot, "Site B"), nullptr);
-        EXPECT_EQ(Texts().size(), 2u);
+        EXPECT_EQ(BoxTexts().size(), 2u);
         EXPECT_EQ(ReadBytes(TreePath()), c.bytes);
     }
 }
@@ -190,8 +176,8 @@ TEST_F(AppFilesTest, AnUnreadableSettingsFileIsNeverWrittenOver)
     SetSettingsWriteFaultHook(nullptr);
 
     ASSERT_TRUE(Start());
-    ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_TRUE(Says(Texts()[0], settings, "cannot be read")) << Texts()[0];
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_TRUE(Says(BoxTexts()[0], settings, "cannot be read")) << BoxTexts()[0];
     ASSERT_NE(Tree(), nullptr);
     EXPECT_TRUE(std::filesystem::exists(TreePath()));
     EXPECT_EQ(ReadBytes(settings), before);
@@ -204,7 +190,7 @@ TEST_F(AppFilesTest, ASecondCopyWithoutAnswerSaysThatOneRuns)
     CSingleInstance first;
     ASSERT_TRUE(first.Claim(SingleInstanceLockFile()));
     EXPECT_FALSE(Start());
-    EXPECT_EQ(Texts(), std::vector<std::string> { "Pellmoor Tarnwick is already running." });
+    EXPECT_EQ(BoxTexts(), std::vector<std::string> { "Pellmoor Tarnwick is already running." });
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
     EXPECT_FALSE(std::filesystem::exists(m_dir + "/registry.ini"));
     EXPECT_FALSE(std::filesystem::exists(m_dir + "/install"));
@@ -243,7 +229,7 @@ TEST_F(AppFilesTest, ASecondSetupBringsTheFirstToTheFront)
 
     EXPECT_FALSE(main->IsIconic());
     EXPECT_TRUE(main->IsWindowVisible());
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(BoxTexts().empty());
     EXPECT_EQ(ReadBytes(settings), before);
     EXPECT_FALSE(std::filesystem::exists(m_dir + "/data/PellmoorTarnwick"));
 }
@@ -274,8 +260,8 @@ TEST_F(AppFilesTest, LocalAreaDvrStopsAtItsBoundAndSaysSoOnce)
         tree->ResDiscoverProc(&reply);
     }
     EXPECT_EQ(tree->m_pLocalRoot->m_listChild.size(), 5u);
-    ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_NE(Texts()[0].find("Local Area DVR\" lists 5 devices"), std::string::npos) << Texts()[0];
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_NE(BoxTexts()[0].find("Local Area DVR\" lists 5 devices"), std::string::npos) << BoxTexts()[0];
 
     RES_DISCOVER_OVEL moved = Reply(1);
     moved.ipAddress = 0x0A0000FE;
@@ -287,7 +273,7 @@ TEST_F(AppFilesTest, LocalAreaDvrStopsAtItsBoundAndSaysSoOnce)
     const RES_DISCOVER_OVEL another = Reply(9);
     tree->ResDiscoverProc(&another);
     EXPECT_EQ(tree->m_pLocalRoot->m_listChild.size(), 5u);
-    EXPECT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(BoxTexts().size(), 1u);
 }
 
 constexpr uint32_t kMoved = 0x7F000002;
@@ -303,14 +289,6 @@ sim::DiscoveryDevice SerialDevice(uint32_t address, const std::string& serial, u
     device.profile.serial = serial;
     device.profile.configPort = port;
     return device;
-}
-
-CTreeItem* FindByAddress(CTreeItem* root, uint32_t address)
-{
-    for (CTreeItem* node : root->m_listChild)
-        if (node->m_lpNodeInfo->m_dwIpAddress == address)
-            return node;
-    return nullptr;
 }
 
 // A device without a MAC whose 24-character serial fills its field (no

@@ -83,9 +83,8 @@ protected:
     {
         ASSERT_TRUE(m_responder.Start());
         ASSERT_TRUE(Start());
-        m_node = FindByAddress(Tree()->m_pMyRoot, kOld);
+        m_node = ClickDevice(kOld);
         ASSERT_NE(m_node, nullptr);
-        Click(m_node);
         ASSERT_EQ(g_CurrentDevice.dwIpAddress, kOld);
     }
     void ChangeIpFromLoginBar(const char* address)
@@ -139,8 +138,7 @@ TEST_F(AppIpChangeTest, TheTreeMovesADeviceWithItsSavedPasswordAndTheLoginFindsI
     EXPECT_EQ(m_node->m_lpNodeInfo->m_dwIpAddress, kNew);
     EXPECT_EQ(FindByAddress(Tree()->m_pMyRoot, kOld), nullptr);
 
-    View()->GetDlgItem(IDC_PASSWORD)->SetWindowText("secret");
-    ClickButton(View(), IDC_LOGIN);
+    Login("secret");
     EXPECT_TRUE(BoxTexts().empty()) << BoxTexts()[0];
     EXPECT_TRUE(View()->HasSheet());
     EXPECT_FALSE(Server(m_door).Log().empty());

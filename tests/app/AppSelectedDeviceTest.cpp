@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace
 {
@@ -28,10 +29,22 @@ constexpr uint32_t kDvr = 0x7F000006;
 class AppSelectedDeviceTest : public AppDeviceTest
 {
 protected:
-    void Login(const char* password)
+    // "Gate", a DVR saved under "My DVR" with port 8405 while it answers
+    // logins on its own port, out of reach of discovery; `edit` changes its
+    // record before the program starts. Clicks its row and gives it.
+    CTreeItem* StartWithGateOn8405(size_t dvr, const std::function<void(fixture::Device&)>& edit = {})
     {
-        View()->GetDlgItem(IDC_PASSWORD)->SetWindowText(password);
-        ClickButton(View(), IDC_LOGIN);
+        m_responder.Update(dvr, [](sim::DiscoveryDevice& d) { d.silent = true; });
+        EXPECT_TRUE(m_responder.Start());
+        fixture::Device record = Record(dvr, "Gate");
+        record.config = 8405;
+        if (edit)
+            edit(record);
+        WriteTree({ record });
+        EXPECT_TRUE(Start());
+        CTreeItem* gate = ClickDevice(record.ip);
+        EXPECT_EQ(Text(View(), IDC_PORT), "8405");
+        return gate;
     }
     FILE_NODE FileRecord(CTreeItem* node)
     {
@@ -44,19 +57,11 @@ protected:
 TEST_F(AppSelectedDeviceTest, ALoginKeepsTheTypedPortAndPasswordOfADeviceWithoutSerialOrMac)
 {
     const size_t dvr = AddDvr(kDvr, "admin");
-    m_responder.Update(dvr, [](sim::DiscoveryDevice& d) { d.silent = true; });
-    ASSERT_TRUE(m_responder.Start());
-    fixture::Device record = Record(dvr, "Gate");
-    record.serial.clear();
-    std::memset(record.mac, 0, sizeof record.mac);
-    record.config = 8405; // the device answers on another port
-    WriteTree({ record });
-    ASSERT_TRUE(Start());
-
-    CTreeItem* gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
+    CTreeItem* gate = StartWithGateOn8405(dvr, [](fixture::Device& record) {
+        record.serial.clear();
+        std::memset(record.mac, 0, sizeof record.mac);
+    });
     ASSERT_NE(gate, nullptr);
-    Click(gate);
-    EXPECT_EQ(Text(View(), IDC_PORT), "8405");
     View()->GetDlgItem(IDC_PORT)->SetWindowText(std::to_string(ConfigPort(dvr)).c_str());
     View()->SendDlgItemMessage(IDC_SAVE_PASSWORD, BM_CLICK);
     Login("admin");
@@ -71,9 +76,7 @@ TEST_F(AppSelectedDeviceTest, ALoginKeepsTheTypedPortAndPasswordOfADeviceWithout
 
     // The next start offers both again.
     ASSERT_TRUE(Restart());
-    gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
-    ASSERT_NE(gate, nullptr);
-    Click(gate);
+    ASSERT_NE(ClickDevice(kDvr), nullptr);
     EXPECT_EQ(Text(View(), IDC_PORT), std::to_string(ConfigPort(dvr)));
     EXPECT_EQ(Text(View(), IDC_PASSWORD), "admin");
     EXPECT_EQ(View()->IsDlgButtonChecked(IDC_SAVE_PASSWORD), 1u);
@@ -93,14 +96,15 @@ std::string SerialOf(const char (&field)[24])
 TEST_P(LastDeviceTest, TheLoggedInDeviceIsSelectedAtTheNextStart)
 {
     const size_t other = AddDvr(kDvr + 1, "admin");
-    const size_t dvr = AddDvr(kDvr, "admin", 0, GetParam());
+    sim::DeviceProfile profile = DvrProfile(kDvr);
+    if (!GetParam().empty())
+        profile.serial = GetParam();
+    const size_t dvr = AddDevice(profile, "admin");
     const std::string serial = m_responder.Device(dvr).profile.serial;
     ASSERT_TRUE(m_responder.Start());
     WriteTree({ Record(other, "Yard"), Record(dvr, "Gate") });
     ASSERT_TRUE(Start());
-    CTreeItem* gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
-    ASSERT_NE(gate, nullptr);
-    Click(gate);
+    ASSERT_NE(ClickDevice(kDvr), nullptr);
     Login("admin");
     ASSERT_TRUE(View()->HasSheet());
     EXPECT_EQ(SerialOf(g_CurrentDevice.szSerial), serial);
@@ -111,7 +115,7 @@ TEST_P(LastDeviceTest, TheLoggedInDeviceIsSelectedAtTheNextStart)
     EXPECT_EQ(SerialOf(last.szSerial), serial);
 
     ASSERT_TRUE(Restart());
-    gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
+    CTreeItem* gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
     ASSERT_NE(gate, nullptr);
     EXPECT_EQ(Tree()->RowOfNode(gate), Tree()->SelectedRow());
     EXPECT_EQ(g_CurrentDevice.dwIpAddress, kDvr);
@@ -126,16 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Serials, LastDeviceTest,
 TEST_F(AppSelectedDeviceTest, TheLoginBarFollowsThePortDiscoveryReports)
 {
     const size_t dvr = AddDvr(kDvr, "admin");
-    m_responder.Update(dvr, [](sim::DiscoveryDevice& d) { d.silent = true; });
-    ASSERT_TRUE(m_responder.Start());
-    fixture::Device record = Record(dvr, "Gate");
-    record.config = 8405;
-    WriteTree({ record });
-    ASSERT_TRUE(Start());
-    CTreeItem* gate = FindByAddress(Tree()->m_pMyRoot, kDvr);
+    CTreeItem* gate = StartWithGateOn8405(dvr);
     ASSERT_NE(gate, nullptr);
-    Click(gate);
-    EXPECT_EQ(Text(View(), IDC_PORT), "8405");
 
     // The device answers the next round of discovery on its own port.
     m_responder.Update(dvr, [](sim::DiscoveryDevice& d) { d.silent = false; });
@@ -224,9 +220,8 @@ TEST_F(AppSelectedDeviceTest, ALookedUpDeviceLearnsItsAddressFromTheRegistration
     EXPECT_NE(CamSel()->GetRegServerSocket()->m_hSocket, INVALID_SOCKET);
     EXPECT_TRUE(BoxTexts().empty());
 
-    CTreeItem* farm = FindByAddress(Tree()->m_pMyRoot, kFarmBefore);
+    CTreeItem* farm = ClickDevice(kFarmBefore);
     ASSERT_NE(farm, nullptr);
-    Click(farm);
     EXPECT_EQ(farm->m_lpNodeInfo->m_dwIpAddress, kFarmNow);
     EXPECT_EQ(std::string(farm->m_lpNodeInfo->m_szAddress), Dotted(kFarmNow));
     EXPECT_EQ(g_CurrentDevice.dwIpAddress, kFarmNow);

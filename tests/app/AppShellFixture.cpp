@@ -1,11 +1,15 @@
 #include "AppShellFixture.h"
 
+#include "app/CamSelView.h"
+#include "app/MainFrame.h"
+#include "devtree/ItemInfo.h"
 #include "platform/base/Settings.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DocView.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 void RecordingDialogRunner::RunModalLoop(CWnd* dialog)
 {
@@ -74,4 +78,78 @@ void AppShellTest::Advance(DWORD milliseconds)
 {
     m_clock.Advance(milliseconds);
     PumpWaitingMessages();
+}
+
+void AppShellTest::WriteTree(const std::vector<fixture::Device>& devices, const std::vector<fixture::LastCam>& last)
+{
+    std::filesystem::create_directories(m_dir + "/install");
+    std::vector<std::vector<uint8_t>> parts
+        = { fixture::Header(0x01000003, 1052, uint32_t(devices.size()), 164, 0, last) };
+    for (const fixture::Device& device : devices)
+        parts.push_back(fixture::Version3Record(device));
+    const auto bytes = fixture::Join(parts);
+    std::ofstream out(InstallPath("qarn.info"), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+CMainFrame* AppShellTest::Frame() const
+{
+    return dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+}
+
+CCamSelView* AppShellTest::CamSel() const
+{
+    CMainFrame* frame = Frame();
+    return frame ? frame->m_pCamSelView : nullptr;
+}
+
+CConfigView* AppShellTest::View() const
+{
+    CMainFrame* frame = Frame();
+    return frame ? frame->m_pConfigView : nullptr;
+}
+
+CMySuperGrid* AppShellTest::Tree() const
+{
+    CCamSelView* view = CamSel();
+    return view ? view->GetTree(FAMILY_DVR) : nullptr;
+}
+
+namespace
+{
+
+// Every device (not a folder) below `root` at `address`, depth first.
+void DevicesAt(CSuperGridCtrl::CTreeItem* root, uint32_t address, std::vector<CSuperGridCtrl::CTreeItem*>& found)
+{
+    if (!root)
+        return;
+    for (CSuperGridCtrl::CTreeItem* node : root->m_listChild) {
+        if (!node->m_lpNodeInfo->m_bFolder && node->m_lpNodeInfo->m_dwIpAddress == address)
+            found.push_back(node);
+        DevicesAt(node, address, found);
+    }
+}
+
+} // namespace
+
+AppShellTest::CTreeItem* AppShellTest::FindByAddress(CTreeItem* root, uint32_t address)
+{
+    std::vector<CTreeItem*> found;
+    DevicesAt(root, address, found);
+    return found.empty() ? nullptr : found.front();
+}
+
+int AppShellTest::CountByAddress(CTreeItem* root, uint32_t address)
+{
+    std::vector<CTreeItem*> found;
+    DevicesAt(root, address, found);
+    return int(found.size());
+}
+
+std::vector<std::string> AppShellTest::TextsOf(const ScriptedMessageBoxPresenter& boxes)
+{
+    std::vector<std::string> texts;
+    for (const auto& box : boxes.Boxes())
+        texts.push_back(static_cast<LPCTSTR>(box.text));
+    return texts;
 }

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "app/ConfigApp.h"
+#include "devtree/SuperGridCtrl.h"
 #include "platform/base/TestServices.h"
 #include "platform/ui/Dialog.h"
+#include "tests/devtree/TreeFileFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -24,15 +26,38 @@ public:
     std::function<void(CDialog*)> script;
 };
 
+class CCamSelView;
+class CConfigView;
+class CMainFrame;
+class CMySuperGrid;
+
 class AppShellTest : public ::testing::Test
 {
 protected:
+    using CTreeItem = CSuperGridCtrl::CTreeItem;
+
     void SetUp() override;
     void TearDown() override;
     // Runs InitInstance; gives its result.
     BOOL Start();
     std::string InstallPath(const char* name) const;
     void Advance(DWORD milliseconds);
+    // Writes the DVR tree file before the program starts.
+    void WriteTree(const std::vector<fixture::Device>& devices, const std::vector<fixture::LastCam>& last = {});
+
+    // The running program's windows (null before Start).
+    CMainFrame* Frame() const;
+    CCamSelView* CamSel() const;
+    CConfigView* View() const;
+    CMySuperGrid* Tree() const;
+    // The first device (not a folder) below `root` at `address`, and how
+    // many there are.
+    static CTreeItem* FindByAddress(CTreeItem* root, uint32_t address);
+    static int CountByAddress(CTreeItem* root, uint32_t address);
+
+    // The texts of the message boxes shown so far.
+    std::vector<std::string> BoxTexts() const { return TextsOf(m_boxes); }
+    static std::vector<std::string> TextsOf(const ScriptedMessageBoxPresenter& boxes);
 
     std::string m_dir;
     ManualClock m_clock;
