@@ -40,7 +40,7 @@ protected:
         m_family = family;
         m_revision = 0;
         sim::DeviceProfile profile = sim::MakeProfile(family);
-        profile.password = "4321";
+        profile.password = kPassword;
         // The device clock runs on the test's time.
         profile.clock = [this] { return now.load(); };
         device = std::make_unique<sim::ConfigServer>(profile);
@@ -86,7 +86,21 @@ protected:
         return Exchange(request, reinterpret_cast<uint8_t*>(&reply), consumed);
     }
 
+    // A request of `code` and `length` with the device's password, its
+    // parameters starting with `size` bytes of `params`, answered into
+    // `reply`: gives the reply's status, or -1.
+    int Ask(uint16_t code, uint32_t length, const void* params = nullptr, size_t size = 0,
+        uint32_t* consumed = nullptr)
+    {
+        PrepareConfigRequest(request.get(), code, length, kPassword);
+        if (size)
+            std::memcpy(request->params, params, size);
+        return Exchange(*request, *reply, consumed);
+    }
+
     std::unique_ptr<sim::ConfigServer> device;
+    std::unique_ptr<ConfigRequest> request = std::make_unique<ConfigRequest>();
+    std::unique_ptr<ConfigReply> reply = std::make_unique<ConfigReply>();
     // The device's family and the revision its information reply told.
     uint32_t m_family = 0;
     uint16_t m_revision = 0;
@@ -263,31 +277,25 @@ TEST_F(RoundTrip, LoginRequestBytes)
 TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
 {
     StartDevice(4);
-    auto request = std::make_unique<ConfigRequest>();
-    auto reply = std::make_unique<ConfigReply>();
     uint32_t consumed = 0;
 
-    PrepareConfigRequest(request.get(), 0x0104, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply, &consumed), 0);
+    ASSERT_EQ(Ask(0x0104, 32, nullptr, 0, &consumed), 0);
     EXPECT_EQ(consumed, 8u + 154u);
     EXPECT_STREQ(reinterpret_cast<const char*>(reply->body + 4), "PT-D16");
     EXPECT_EQ(m_revision, 22);
 
-    PrepareConfigRequest(request.get(), 0x0111, 48, "4321");
-    ASSERT_EQ(Exchange(*request, *reply, &consumed), 0);
+    ASSERT_EQ(Ask(0x0111, 48, nullptr, 0, &consumed), 0);
     uint32_t port;
     std::memcpy(&port, reply->body + 108, 4);
     EXPECT_EQ(port, 8405u);
 
     for (uint16_t code : { 0x010C, 0x0110, 0x0403 }) {
-        PrepareConfigRequest(request.get(), code, 32, "4321");
-        ASSERT_EQ(Exchange(*request, *reply, &consumed), 0) << std::hex << code;
+        ASSERT_EQ(Ask(code, 32, nullptr, 0, &consumed), 0) << std::hex << code;
         EXPECT_EQ(consumed, 8 + reply->length);
     }
     EXPECT_EQ(reply->body[0], 16) << "a 16-channel recorder";
 
-    PrepareConfigRequest(request.get(), 0x010F, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x010F, 32), 0);
     CFG_DST_RULES rules;
     std::memcpy(&rules, reply->body, sizeof rules);
     ASSERT_EQ(rules.count, 2u);
@@ -295,8 +303,7 @@ TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
     EXPECT_EQ(rules.rules[14], 60) << "the shift in minutes ends each rule";
     FreeConfigReplyLists(reply.get());
 
-    PrepareConfigRequest(request.get(), 0x0112, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0112, 32), 0);
     uint32_t count;
     std::memcpy(&count, reply->body, 4);
     EXPECT_EQ(count, 74u) << "one rule number per zone of the zone table";
@@ -304,8 +311,7 @@ TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
     EXPECT_EQ(reply->body[4 + 12], 2) << "New York the North American";
     EXPECT_EQ(reply->body[4 + 60], 0) << "Tokyo none";
 
-    PrepareConfigRequest(request.get(), 0x0705, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0705, 32), 0);
     CFG_NAME_LISTS lists;
     std::memcpy(&lists, reply->body, sizeof lists);
     EXPECT_EQ(lists.list[0].count, 1);
@@ -315,15 +321,13 @@ TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
     EXPECT_STREQ(reinterpret_cast<const char*>(lists.list[3].items), "Dome");
     FreeConfigReplyLists(reply.get());
 
-    PrepareConfigRequest(request.get(), 0x0E05, 36, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0E05, 36), 0);
     CFG_STATUS_TEXT text;
     std::memcpy(&text, reply->body, sizeof text);
     EXPECT_STREQ(text.text, "Recording: normal");
     FreeConfigReplyLists(reply.get());
 
-    PrepareConfigRequest(request.get(), 0x0E07, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0E07, 32), 0);
     CFG_STREAM_LIST streams;
     std::memcpy(&streams, reply->body, sizeof streams);
     ASSERT_EQ(streams.count, 2u) << "the entry marked 0xFFFFFFFF is skipped";
@@ -336,14 +340,12 @@ TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
 TEST_F(RoundTrip, WideListsGenericParametersAndAccessFlags)
 {
     StartDevice(4);
-    auto request = std::make_unique<ConfigRequest>();
-    auto reply = std::make_unique<ConfigReply>();
     // 0x0332 / 0x0334: one M for all groups, values widened to 32 bits.
     for (uint16_t set : { 0x0332, 0x0334 }) {
         bool ex = set == 0x0334;
         uint32_t groupAt = ex ? 4 : 1, groupSize = ex ? 516 : 401, entryAt = ex ? 4 : 1,
                  entrySize = ex ? 32 : 25;
-        PrepareConfigRequest(request.get(), set, 32 + 8 + 2 * 2 * (ex ? 32 : 28), "4321");
+        PrepareConfigRequest(request.get(), set, 32 + 8 + 2 * 2 * (ex ? 32 : 28), kPassword);
         request->params[0] = 2;
         for (uint32_t g = 0; g < 2; ++g) {
             uint8_t* group = request->params + groupAt + g * groupSize;
@@ -360,8 +362,7 @@ TEST_F(RoundTrip, WideListsGenericParametersAndAccessFlags)
         auto log = device->Log();
         ASSERT_EQ(log.back().params.size(), 8u + 4 * (ex ? 32 : 28));
         EXPECT_EQ(Hex(log.back().params.data(), 12), "000000020000000200000000");
-        PrepareConfigRequest(request.get(), static_cast<uint16_t>(set - 1), 32, "4321");
-        ASSERT_EQ(Exchange(*request, *reply), 0);
+        ASSERT_EQ(Ask(static_cast<uint16_t>(set - 1), 32), 0);
         EXPECT_EQ(reply->body[0], 2);
         const uint8_t* group = reply->body + groupAt + groupSize;
         EXPECT_EQ(group[0], 2);
@@ -377,14 +378,10 @@ TEST_F(RoundTrip, WideListsGenericParametersAndAccessFlags)
 
     // 0x0B06: a write of item 6 is what a read of item 5 reports.
     const uint8_t data[] = { 1, 2, 3, 4, 5 };
-    PrepareConfigRequest(request.get(), 0x0B06, 32 + 6 + sizeof data, "4321");
     CFG_PARAM_REQUEST param { 4, 6, sizeof data, data };
-    std::memcpy(request->params, &param, sizeof param);
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0B06, 32 + 6 + sizeof data, &param, sizeof param), 0);
     param = { 4, 5, 0, nullptr };
-    PrepareConfigRequest(request.get(), 0x0B06, 32 + 6, "4321");
-    std::memcpy(request->params, &param, sizeof param);
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0B06, 32 + 6, &param, sizeof param), 0);
     CFG_PARAM_REPLY got;
     std::memcpy(&got, reply->body, sizeof got);
     ASSERT_EQ(got.size, sizeof data);
@@ -392,23 +389,18 @@ TEST_F(RoundTrip, WideListsGenericParametersAndAccessFlags)
     FreeConfigReplyLists(reply.get());
 
     // 0x0E04 writes rows and flag words; 0x0E03 reads as many words as rows.
-    PrepareConfigRequest(request.get(), 0x0E04, 32 + 44, "4321");
     uint32_t words[11] = { 3, 0x11, 0x22, 0x33 };
-    std::memcpy(request->params, words, sizeof words);
-    ASSERT_EQ(Exchange(*request, *reply), 0);
-    PrepareConfigRequest(request.get(), 0x0E03, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0E04, 32 + 44, words, sizeof words), 0);
+    ASSERT_EQ(Ask(0x0E03, 32), 0);
     uint32_t back[4];
     std::memcpy(back, reply->body, sizeof back);
     EXPECT_EQ(back[0], 3u);
     EXPECT_EQ(back[3], 0x33u);
 
     // 0x0E06 sets the maximum of connections that 0x1D03 reports after the room of ten.
-    PrepareConfigRequest(request.get(), 0x0E06, 36, "4321");
-    PutU32(request->params, 12);
-    ASSERT_EQ(Exchange(*request, *reply), 0);
-    PrepareConfigRequest(request.get(), 0x0D03, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    const uint32_t most = 12;
+    ASSERT_EQ(Ask(0x0E06, 36, &most, sizeof most), 0);
+    ASSERT_EQ(Ask(0x0D03, 32), 0);
     uint32_t maxConnections;
     std::memcpy(&maxConnections, reply->body + 4 + 10 * 240 + 4, 4);
     EXPECT_EQ(maxConnections, 12u);
@@ -417,8 +409,6 @@ TEST_F(RoundTrip, WideListsGenericParametersAndAccessFlags)
 TEST_F(RoundTrip, ActionsReachTheDeviceAsEncoded)
 {
     StartDevice(0);
-    auto request = std::make_unique<ConfigRequest>();
-    auto reply = std::make_unique<ConfigReply>();
     struct Action {
         uint16_t code;
         uint32_t length;
@@ -434,10 +424,7 @@ TEST_F(RoundTrip, ActionsReachTheDeviceAsEncoded)
         { 0x0E08, 32, {}, "" },
     };
     for (const Action& a : actions) {
-        PrepareConfigRequest(request.get(), a.code, a.length, "4321");
-        if (!a.params.empty())
-            std::memcpy(request->params, a.params.data(), a.params.size());
-        ASSERT_EQ(Exchange(*request, *reply), 0) << std::hex << a.code;
+        ASSERT_EQ(Ask(a.code, a.length, a.params.data(), a.params.size()), 0) << std::hex << a.code;
         auto log = device->Log();
         EXPECT_EQ(log.back().params.size(), a.length - 32);
         if (a.wire) {
@@ -457,11 +444,8 @@ std::vector<uint32_t> ClockWords(const ConfigReply& reply)
 TEST_F(RoundTrip, TheDeviceClockRunsOnInItsZoneWithItsDaylightRule)
 {
     StartDevice(4);
-    auto request = std::make_unique<ConfigRequest>();
-    auto reply = std::make_unique<ConfigReply>();
     auto clock = [&] {
-        PrepareConfigRequest(request.get(), 0x0110, 32, "4321");
-        EXPECT_EQ(Exchange(*request, *reply), 0);
+        EXPECT_EQ(Ask(0x0110, 32), 0);
         return ClockWords(*reply);
     };
     EXPECT_EQ(clock(), (std::vector<uint32_t> { uint32_t(now), 26, 3600, 1, 1 })) << "Berlin in summer";
@@ -486,10 +470,8 @@ TEST_F(RoundTrip, TheDeviceClockRunsOnInItsZoneWithItsDaylightRule)
     };
     for (const Edge& e : edges) {
         now = e.at;
-        PrepareConfigRequest(request.get(), 0x0111, 48, "4321");
         const uint32_t set[4] = { 0, e.zone, uint32_t(e.offset), 1 };
-        std::memcpy(request->params, set, sizeof set);
-        ASSERT_EQ(Exchange(*request, *reply), 0);
+        ASSERT_EQ(Ask(0x0111, 48, set, sizeof set), 0);
         const auto words = clock();
         EXPECT_EQ(words[0], uint32_t(e.at)) << "a time of 0 leaves the clock";
         EXPECT_EQ(words[1], e.zone);
@@ -499,26 +481,20 @@ TEST_F(RoundTrip, TheDeviceClockRunsOnInItsZoneWithItsDaylightRule)
     // A wall-clock time set in New York in winter: the clock holds its UTC
     // time, and the device information leads with the wall clock.
     now = 1796889600; // 10 December 2026, 08:00 UTC
-    PrepareConfigRequest(request.get(), 0x0111, 48, "4321");
     const uint32_t wall[4] = { 1796904000, 12, uint32_t(-18000), 1 }; // 12:00 local
-    std::memcpy(request->params, wall, sizeof wall);
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0111, 48, wall, sizeof wall), 0);
     now += 10;
     EXPECT_EQ(clock(), (std::vector<uint32_t> { 1796904000 + 18000 + 10, 12, uint32_t(-18000), 1, 0 }));
-    PrepareConfigRequest(request.get(), 0x0104, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0104, 32), 0);
     uint32_t shown;
     std::memcpy(&shown, reply->body, 4);
     EXPECT_EQ(shown, 1796904000u + 10);
 
     // The zone-offset interface: a UTC time and an offset, running on.
-    PrepareConfigRequest(request.get(), 0x0107, 40, "4321");
     const uint32_t utc[2] = { 1800000000, 7200 };
-    std::memcpy(request->params, utc, sizeof utc);
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0107, 40, utc, sizeof utc), 0);
     now += 60;
-    PrepareConfigRequest(request.get(), 0x0108, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0108, 32), 0);
     uint32_t zoneOffset[2];
     std::memcpy(zoneOffset, reply->body, sizeof zoneOffset);
     EXPECT_EQ(zoneOffset[0], 1800000060u);
@@ -528,19 +504,13 @@ TEST_F(RoundTrip, TheDeviceClockRunsOnInItsZoneWithItsDaylightRule)
 TEST_F(RoundTrip, TheDescriptionWrittenIsTheOneTheDeviceReports)
 {
     StartDevice(0);
-    auto request = std::make_unique<ConfigRequest>();
-    auto reply = std::make_unique<ConfigReply>();
-    PrepareConfigRequest(request.get(), 0x0106, 64, "4321");
-    std::strcpy(reinterpret_cast<char*>(request->params), "Reception desk");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
-    PrepareConfigRequest(request.get(), 0x0104, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    const char desk[] = "Reception desk";
+    ASSERT_EQ(Ask(0x0106, 64, desk, sizeof desk), 0);
+    ASSERT_EQ(Ask(0x0104, 32), 0);
     EXPECT_STREQ(reinterpret_cast<const char*>(reply->body + 120), "Reception desk") << "the title field";
     // A factory reset brings the old one back.
-    PrepareConfigRequest(request.get(), 0x0901, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
-    PrepareConfigRequest(request.get(), 0x0104, 32, "4321");
-    ASSERT_EQ(Exchange(*request, *reply), 0);
+    ASSERT_EQ(Ask(0x0901, 32), 0);
+    ASSERT_EQ(Ask(0x0104, 32), 0);
     EXPECT_STREQ(reinterpret_cast<const char*>(reply->body + 120), "Lobby camera");
 }
 
@@ -569,7 +539,7 @@ TEST_F(RoundTrip, FaultsAPersonCanStartReachTheWire)
 {
     StartDevice(4);
     auto request = std::make_unique<ConfigRequest>();
-    PrepareConfigRequest(request.get(), 0x010F, 32, "4321");
+    PrepareConfigRequest(request.get(), 0x010F, 32, kPassword);
     uint8_t out[64];
     uint32_t pos = 0;
     const uint32_t n = EncodeConfigRequest(out, sizeof out, &pos, request.get(), 4, 22);
