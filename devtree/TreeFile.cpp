@@ -8,19 +8,9 @@
 #include <filesystem>
 #include <vector>
 
-FileReadResult ReadTreeFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    // Sized at once: a large tree is not copied over and over as it grows.
-    std::error_code error;
-    uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size < SIZE_MAX)
-        bytes.reserve(static_cast<size_t>(size) + 1);
-    return ReadFileBytes(path, bytes);
-}
-
 bool ReadTreeFileBytes(const std::string& path, std::vector<uint8_t>& bytes)
 {
-    return ReadTreeFile(path, bytes) == FileReadResult::Read;
+    return ReadWholeFile(path, bytes);
 }
 
 bool IsCurrentTreeFormat(const TREE_FILE_HEADER& header)
@@ -155,6 +145,117 @@ void PutU32At(uint8_t* record, uint32_t offset, uint32_t value)
     DirPutU32(record, &offset, value);
 }
 
+// The bytes of a file in memory, handed out in order.
+class BytesSource
+{
+public:
+    explicit BytesSource(const std::vector<uint8_t>& bytes) : m_bytes(bytes) { }
+    // The next `size` bytes, fewer only at the end; false when they cannot
+    // be read.
+    bool Take(size_t size, const uint8_t*& data, size_t& got)
+    {
+        data = m_bytes.data() + m_at;
+        got = std::min(size, m_bytes.size() - m_at);
+        m_at += got;
+        return true;
+    }
+
+private:
+    const std::vector<uint8_t>& m_bytes;
+    size_t m_at = 0;
+};
+
+// A file read as it is decoded, through a buffer of a few records that
+// stays in the cache: the records are not first copied whole into memory.
+class FileSource
+{
+public:
+    explicit FileSource(FileReader& file) : m_file(file) { }
+    bool Take(size_t size, const uint8_t*& data, size_t& got)
+    {
+        if (m_buffer.size() < size)
+            m_buffer.resize(size);
+        data = m_buffer.data();
+        return m_file.Read(m_buffer.data(), size, got);
+    }
+
+private:
+    FileReader& m_file;
+    std::vector<uint8_t> m_buffer;
+};
+
+// Records taken from a source this many at a time: few reads, and a
+// buffer (about 270 KB) that the cache still holds while it is decoded.
+constexpr size_t RECORDS_PER_TAKE = 256;
+
+enum class Records { Taken, Unreadable, NoMemory };
+
+// Up to `count` records of `size` bytes from the source into `decode`
+// (record, its bytes; false when memory runs out). The last one may be
+// short: the file ends there.
+template <class Source, class Decode>
+Records TakeRecords(Source& source, size_t count, size_t size, Decode decode)
+{
+    while (count) {
+        const size_t want = std::min(count, RECORDS_PER_TAKE) * size;
+        const uint8_t* data = nullptr;
+        size_t got = 0;
+        if (!source.Take(want, data, got))
+            return Records::Unreadable;
+        for (size_t at = 0; at < got; at += size)
+            if (!decode(data + at, std::min(size, got - at)))
+                return Records::NoMemory;
+        if (got < want)
+            break;
+        count -= std::min(count, RECORDS_PER_TAKE);
+    }
+    return Records::Taken;
+}
+
+template <class Source> TreeLoadResult LoadTree(Source& source, CTreeFileLists& lists)
+{
+    lists.DeleteLlist();
+    const uint8_t* data = nullptr;
+    size_t got = 0;
+    if (!source.Take(TREE_FILE_HEADER_SIZE, data, got))
+        return TreeLoadResult::Unreadable;
+    if (got < TREE_FILE_HEADER_SIZE)
+        return TreeLoadResult::NoFile;
+    TREE_FILE_HEADER header;
+    DecodeTreeFileHeader(data, got, &header);
+    // Read as the current layout, a file of another would give made-up
+    // records, and saving them would replace what it holds.
+    if (!IsCurrentTreeFormat(header))
+        return TreeLoadResult::UnknownFormat;
+    // Each record is decoded straight from the file's bytes into its node.
+    Records taken = TakeRecords(source, header.dwNodeCount, FILE_NODE_SIZE, [&](const uint8_t* record, size_t size) {
+        namespace at = TreeFileOffset;
+        if (size > at::Folder && record[at::Folder] != 0 && record[8] == 0)
+            return true; // a folder without a name
+        FILE_NODE* node = lists.AppendLlist();
+        if (node)
+            DecodeFileNode(record, size, node);
+        return node != nullptr;
+    });
+    if (taken == Records::Taken)
+        taken = TakeRecords(source, header.dwYemNodeCount, FILE_YEM_NODE_SIZE, [&](const uint8_t* record, size_t size) {
+            FILE_YEM_NODE* node = lists.AppendYemLlist();
+            if (node)
+                DecodeFileYemNode(record, size, node);
+            return node != nullptr;
+        });
+    switch (taken) {
+    case Records::Taken:
+        return TreeLoadResult::Loaded;
+    case Records::NoMemory:
+        return TreeLoadResult::OutOfMemory;
+    case Records::Unreadable:
+        break;
+    }
+    lists.DeleteLlist();
+    return TreeLoadResult::Unreadable;
+}
+
 } // namespace
 
 bool ResetFileIfNoFileIs(const std::string& path)
@@ -169,10 +270,12 @@ bool ResetFileIfNoFileIs(const std::string& path)
 
 TreeLoadResult ReadTreeFileAndConsistLlist(const std::string& path, CTreeFileLists& lists)
 {
-    std::vector<uint8_t> bytes;
-    switch (ReadTreeFile(path, bytes)) {
-    case FileReadResult::Read:
-        return ConsistLlistFromBytes(std::move(bytes), lists);
+    FileReader file;
+    switch (file.Open(path)) {
+    case FileReadResult::Read: {
+        FileSource source(file);
+        return LoadTree(source, lists);
+    }
     case FileReadResult::Missing:
         lists.DeleteLlist();
         return TreeLoadResult::NoFile;
@@ -183,32 +286,10 @@ TreeLoadResult ReadTreeFileAndConsistLlist(const std::string& path, CTreeFileLis
     return TreeLoadResult::Unreadable;
 }
 
-TreeLoadResult ConsistLlistFromBytes(std::vector<uint8_t> bytes, CTreeFileLists& lists)
+TreeLoadResult ConsistLlistFromBytes(const std::vector<uint8_t>& bytes, CTreeFileLists& lists)
 {
-    lists.DeleteLlist();
-    TreeFileImage image;
-    if (!image.Assign(std::move(bytes)))
-        return TreeLoadResult::NoFile;
-    // Read as the current layout, a file of another would give made-up
-    // records, and saving them would replace what it holds.
-    if (!IsCurrentTreeFormat(image.Header()))
-        return TreeLoadResult::UnknownFormat;
-    // Each record is decoded straight from the file's bytes into its node.
-    for (size_t i = 0; i < image.NodeCount(); ++i) {
-        if (image.IsFolder(i) && image.NodeBytes(i) > 8 && image.Node(i)[8] == 0)
-            continue; // a folder without a name
-        FILE_NODE* node = lists.AppendLlist();
-        if (!node)
-            return TreeLoadResult::OutOfMemory;
-        DecodeFileNode(image.Node(i), image.NodeBytes(i), node);
-    }
-    for (size_t i = 0; i < image.YemNodeCount(); ++i) {
-        FILE_YEM_NODE* node = lists.AppendYemLlist();
-        if (!node)
-            return TreeLoadResult::OutOfMemory;
-        DecodeFileYemNode(image.YemNode(i), image.YemNodeBytes(i), node);
-    }
-    return TreeLoadResult::Loaded;
+    BytesSource source(bytes);
+    return LoadTree(source, lists);
 }
 
 bool ReadLlistAndUpdateFile(const std::string& path, const CTreeFileLists& lists, bool hasServerBranch)

@@ -16,7 +16,6 @@
 
 // Reads a whole tree file.
 bool ReadTreeFileBytes(const std::string& path, std::vector<uint8_t>& bytes);
-FileReadResult ReadTreeFile(const std::string& path, std::vector<uint8_t>& bytes);
 
 // Whether this program can read and write a file of this header: the
 // current version with the current record sizes. Any other file is never
@@ -40,7 +39,7 @@ enum class TreeLoadResult {
 // name is skipped; the header's counts are bounded by what the file holds.
 TreeLoadResult ReadTreeFileAndConsistLlist(const std::string& path, CTreeFileLists& lists);
 // The same from the bytes of a file.
-TreeLoadResult ConsistLlistFromBytes(std::vector<uint8_t> bytes, CTreeFileLists& lists);
+TreeLoadResult ConsistLlistFromBytes(const std::vector<uint8_t>& bytes, CTreeFileLists& lists);
 
 // Rewrites the file from the lists: ids and parent ids as the lists hold
 // them (ConsistLlist numbers them), passwords masked, each last-device entry

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstring>
 
 // The file is little-endian and written with the host-order helpers.
@@ -59,71 +60,92 @@ void PutPasswordTable(uint8_t* out, uint32_t* offset, const PASSWORD_ENTRY* tabl
     DirZeroFill(out, offset, 32 * static_cast<uint32_t>(PASSWORD_TABLE_ENTRIES - i));
 }
 
-// The reader below works on whole records of the file's own byte order, so
-// that every field is a copy from a fixed offset that the compiler inlines.
-template <class T> T LoadAt(const uint8_t* record, uint32_t offset)
+// The reader below copies whole runs of a record that lie in the node as
+// they lie in the file, then mends the fields in place; the runs:
+namespace run
 {
-    T value;
-    std::memcpy(&value, record + offset, sizeof value);
-    return value;
+namespace at = TreeFileOffset;
+// Ids, name, tree word, flags, look-up host and settings: bytes 0 to 139.
+static_assert(offsetof(FILE_NODE, dwParentId) == 4 && offsetof(FILE_NODE, szName) == 8
+    && offsetof(FILE_NODE, wTreeWord) == 56 && offsetof(FILE_NODE, bFolder) == at::Folder
+    && offsetof(FILE_NODE, bLookup) == at::Folder + 1 && offsetof(FILE_NODE, szLookupHost) == 60
+    && offsetof(FILE_NODE, dwLookup) == at::Lookup);
+constexpr size_t HEAD = at::Lookup + sizeof(FILE_NODE::dwLookup);
+// The saved login and both password tables: one block in each.
+static_assert(offsetof(FILE_NODE, tableA) == offsetof(FILE_NODE, login) + (at::TableA - at::Login)
+    && offsetof(FILE_NODE, tableB) == offsetof(FILE_NODE, login) + (at::TableB - at::Login));
+constexpr size_t LOGINS = at::TableB - at::Login + PASSWORD_TABLE_ENTRIES * sizeof(PASSWORD_ENTRY);
+// The three ports; model and firmware version texts.
+static_assert(offsetof(FILE_NODE, dwStreamPort) == offsetof(FILE_NODE, dwHttpPort) + 4
+    && offsetof(FILE_NODE, dwConfigPort) == offsetof(FILE_NODE, dwHttpPort) + 8
+    && offsetof(FILE_NODE, szVersion) == offsetof(FILE_NODE, szModel) + (at::FirmwareVersion - at::Model)
+    && sizeof(FILE_NODE) == offsetof(FILE_NODE, szVersion) + sizeof(FILE_NODE::szVersion));
+constexpr size_t TEXTS = FILE_NODE_SIZE - at::Model;
+// Serial, IPv4 number and MAC, then the item's own padding.
+static_assert(offsetof(FileItemType, dwIpAddress) == at::IpAddress - at::Item
+    && offsetof(FileItemType, byMac) == at::Mac - at::Item && at::Address == at::Mac + 6);
 }
 
-// A text field of `width` bytes into dst[dstSize]: at most dstSize - 1
-// characters up to the first NUL, the rest zero.
-void TextAt(char* dst, size_t dstSize, const uint8_t* record, uint32_t offset, size_t width)
+// A text field copied from `text` in the file: at most N - 1 characters
+// up to the first NUL, the rest zero. Its end is found in the file's bytes
+// (in the cache), so that the node is only written to.
+template <size_t N> void EndText(char (&field)[N], const uint8_t* text)
 {
-    const size_t limit = std::min(width, dstSize - 1);
-    const void* end = std::memchr(record + offset, 0, limit);
-    const size_t n = end ? static_cast<size_t>(static_cast<const uint8_t*>(end) - (record + offset)) : limit;
-    std::memcpy(dst, record + offset, n);
-    std::memset(dst + n, 0, dstSize - n);
+    const size_t n = strnlen(reinterpret_cast<const char*>(text), N - 1);
+    std::memset(field + n, 0, N - n);
 }
 
-// Password entries from `offset` on, unmasked with a record's 16-byte mask;
-// the first entry without a user name ends the table (it and all after it
-// stay zero, as the caller cleared them).
-void PasswordsAt(PASSWORD_ENTRY* entries, int count, const uint8_t* record, uint32_t offset, const uint8_t* mask)
+// Password entries copied from `from` in the file: unmasked with a
+// record's 16-byte mask; the first entry without a user name ends the table
+// (it and all after it are zero).
+void UnmaskPasswords(PASSWORD_ENTRY* entries, size_t count, const uint8_t* from, const uint8_t* mask)
 {
-    for (int i = 0; i < count; ++i, offset += 32) {
-        if (record[offset] == 0)
+    for (size_t i = 0; i < count; ++i, from += sizeof(PASSWORD_ENTRY)) {
+        if (from[0] == 0) {
+            std::memset(entries + i, 0, (count - i) * sizeof(PASSWORD_ENTRY));
             return;
-        PASSWORD_ENTRY& entry = entries[i];
-        std::memcpy(entry.byUser, record + offset, 16);
-        for (int k = 0; k < 16; ++k)
-            entry.byPassword[k] = static_cast<uint8_t>(record[offset + 16 + k] ^ mask[k]);
+        }
+        uint64_t password[2], words[2];
+        std::memcpy(password, from + 16, 16);
+        std::memcpy(words, mask, 16);
+        password[0] ^= words[0];
+        password[1] ^= words[1];
+        std::memcpy(entries[i].byPassword, password, 16);
     }
 }
 
 void DecodeWholeFileNode(const uint8_t* p, FILE_NODE* node)
 {
     namespace at = TreeFileOffset;
-    std::memset(node, 0, sizeof *node);
-    node->dwId = LoadAt<uint32_t>(p, 0);
-    node->dwParentId = LoadAt<uint32_t>(p, 4);
-    TextAt(node->szName, sizeof node->szName, p, 8, 48);
-    node->wTreeWord = LoadAt<uint16_t>(p, 56);
-    node->bFolder = p[at::Folder];
-    node->bLookup = p[at::Folder + 1];
-    TextAt(node->szLookupHost, sizeof node->szLookupHost, p, 60, 64);
-    std::memcpy(node->dwLookup, p + at::Lookup, sizeof node->dwLookup);
-    TextAt(node->szAddress, sizeof node->szAddress, p, at::Address, 128);
-    if (node->bFolder)
+    std::memcpy(node, p, run::HEAD);
+    EndText(node->szName, p + offsetof(FILE_NODE, szName));
+    EndText(node->szLookupHost, p + offsetof(FILE_NODE, szLookupHost));
+    std::memcpy(node->szAddress, p + at::Address, sizeof node->szAddress);
+    EndText(node->szAddress, p + at::Address);
+    if (p[at::Folder]) {
+        // A folder keeps no device fields.
+        node->item = {};
+        std::memset(&node->login, 0, sizeof *node - offsetof(FILE_NODE, login));
         return;
+    }
     // Serial numbers may fill their field: kept whole.
-    CopyFullField(node->item.szSerial, sizeof node->item.szSerial, reinterpret_cast<const char*>(p + at::Item), 24);
-    node->item.dwIpAddress = LoadAt<uint32_t>(p, at::IpAddress);
-    std::memcpy(node->item.byMac, p + at::Mac, 6);
+    std::memcpy(&node->item, p + at::Item, sizeof node->item);
+    const size_t serial = strnlen(reinterpret_cast<const char*>(p + at::Item), sizeof node->item.szSerial);
+    std::memset(node->item.szSerial + serial, 0, sizeof node->item.szSerial - serial);
+    const uint8_t* mac = p + at::Mac;
+    std::memset(reinterpret_cast<uint8_t*>(&node->item) + offsetof(FileItemType, byMac) + 6, 0,
+        sizeof node->item - offsetof(FileItemType, byMac) - 6);
     uint8_t mask[16];
     for (int i = 0; i < 16; ++i)
-        mask[i] = node->item.byMac[i % 6];
-    PasswordsAt(&node->login, 1, p, at::Login, mask);
-    PasswordsAt(node->tableA, PASSWORD_TABLE_ENTRIES, p, at::TableA, mask);
-    PasswordsAt(node->tableB, PASSWORD_TABLE_ENTRIES, p, at::TableB, mask);
-    node->dwHttpPort = LoadAt<uint32_t>(p, at::HttpPort);
-    node->dwStreamPort = LoadAt<uint32_t>(p, at::StreamPort);
-    node->dwConfigPort = LoadAt<uint32_t>(p, at::ConfigPort);
-    TextAt(node->szModel, sizeof node->szModel, p, at::Model, 16);
-    TextAt(node->szVersion, sizeof node->szVersion, p, at::FirmwareVersion, 32);
+        mask[i] = mac[i % 6];
+    std::memcpy(&node->login, p + at::Login, run::LOGINS);
+    UnmaskPasswords(&node->login, 1, p + at::Login, mask);
+    UnmaskPasswords(node->tableA, PASSWORD_TABLE_ENTRIES, p + at::TableA, mask);
+    UnmaskPasswords(node->tableB, PASSWORD_TABLE_ENTRIES, p + at::TableB, mask);
+    std::memcpy(&node->dwHttpPort, p + at::HttpPort, 12);
+    std::memcpy(node->szModel, p + at::Model, run::TEXTS);
+    EndText(node->szModel, p + at::Model);
+    EndText(node->szVersion, p + at::FirmwareVersion);
 }
 
 void GetFileItemType(WireReader& in, FileItemType* item)

@@ -64,30 +64,78 @@ void SetFileFaultHook(FileFaultHook hook)
     g_hook = std::move(hook);
 }
 
-FileReadResult ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t limit)
+FileReader::~FileReader()
 {
-    bytes.clear();
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+FileReadResult FileReader::Open(const std::string& path)
+{
     if (Faulted(FileOp::Open, path))
         return FileReadResult::Unreadable;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0)
         return errno == ENOENT || errno == ENOTDIR ? FileReadResult::Missing : FileReadResult::Unreadable;
-    uint8_t chunk[65536];
-    FileReadResult result = Faulted(FileOp::Read, path) ? FileReadResult::Unreadable : FileReadResult::Read;
-    while (result == FileReadResult::Read && bytes.size() < limit) {
-        ssize_t r = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
+    m_failing = Faulted(FileOp::Read, path);
+    return FileReadResult::Read;
+}
+
+size_t FileReader::Size() const
+{
+    struct stat st;
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0)
+        return 0;
+    return static_cast<size_t>(st.st_size);
+}
+
+bool FileReader::Read(void* buffer, size_t size, size_t& got)
+{
+    got = 0;
+    if (m_fd < 0 || m_failing)
+        return false;
+    uint8_t* p = static_cast<uint8_t*>(buffer);
+    while (got < size) {
+        ssize_t r = ::read(m_fd, p + got, size - got);
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0)
-            result = FileReadResult::Unreadable;
-        if (r <= 0)
+            return false;
+        if (r == 0)
             break;
-        bytes.insert(bytes.end(), chunk, chunk + r);
+        got += static_cast<size_t>(r);
     }
-    ::close(fd);
-    if (result != FileReadResult::Read)
-        bytes.clear();
-    return result;
+    return true;
+}
+
+FileReadResult ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t limit)
+{
+    bytes.clear();
+    FileReader file;
+    const FileReadResult opened = file.Open(path);
+    if (opened != FileReadResult::Read)
+        return opened;
+    // Sized once, one byte over, so that the read that fills it also finds
+    // the end; a file that grows meanwhile is read on to its end.
+    size_t got = 0;
+    bytes.resize(std::min(limit, file.Size() < SIZE_MAX - 1 ? file.Size() + 1 : SIZE_MAX));
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got == limit)
+                break;
+            bytes.resize(std::min(limit, std::max<size_t>(65536, got + got / 2)));
+        }
+        size_t n = 0;
+        if (!file.Read(bytes.data() + got, bytes.size() - got, n)) {
+            bytes.clear();
+            return FileReadResult::Unreadable;
+        }
+        got += n;
+        if (got < bytes.size())
+            break;
+    }
+    bytes.resize(got);
+    return FileReadResult::Read;
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)

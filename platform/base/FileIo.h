@@ -25,6 +25,29 @@ PLATFORM_API void SetFileFaultHook(FileFaultHook hook);
 // written over.
 enum class FileReadResult { Read, Missing, Unreadable };
 
+// A file read from its start, piece by piece, for readers that take the
+// bytes as they come (a large file then passes through a buffer that stays
+// in the cache instead of being held whole).
+class PLATFORM_API FileReader
+{
+public:
+    FileReader() = default;
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+    ~FileReader();
+
+    FileReadResult Open(const std::string& path);
+    // The size the file has now; 0 when it has none (not a regular file).
+    size_t Size() const;
+    // Fills `buffer` with the next `size` bytes, fewer only at the end of
+    // the file; their number goes to `got`. False when the read fails.
+    bool Read(void* buffer, size_t size, size_t& got);
+
+private:
+    int m_fd = -1;
+    bool m_failing = false; // the test seam fails every read
+};
+
 // Reads a file, or its first `limit` bytes.
 PLATFORM_API FileReadResult ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t limit = SIZE_MAX);
 // Reads a whole file; false when it cannot be opened or read.

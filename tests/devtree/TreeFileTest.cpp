@@ -116,6 +116,49 @@ TEST_F(TreeFile, SaveWritesThePartLayoutAndLoadGivesTheSameTree)
     EXPECT_EQ(ReadBytes(m_path), expected);
 }
 
+// A large file is read in pieces: records that lie across the pieces and
+// a short last record come back whole.
+TEST_F(TreeFile, ALargeFileLoadsEveryRecordWhole)
+{
+    std::vector<Device> devices(700, Gate());
+    std::vector<std::vector<uint8_t>> parts { Header(0x01000003, 1052, 701, 164, 1) };
+    for (size_t n = 0; n < devices.size(); ++n) {
+        Device& d = devices[n];
+        d.id = uint32_t(n + 1);
+        d.name = "Site " + std::to_string(n);
+        if (n % 100 == 0) {
+            const Device device = d;
+            d = Device {}; // a folder keeps no device fields
+            d.id = device.id;
+            d.name = device.name;
+            d.folder = true;
+        } else {
+            d.serial = "SN" + std::to_string(n);
+            d.mac[5] = uint8_t(n);
+            d.tableA.assign(n % 11, Entry { "user" + std::to_string(n), "pw" + std::to_string(n) });
+        }
+        parts.push_back(Version3Record(d));
+    }
+    std::vector<uint8_t> last = Version3Record(Yard());
+    last.resize(600);
+    parts.push_back(last);
+    parts.push_back(ServerRecord(m_tree.serverRecords[0]));
+    WriteBytes(m_path, Join(parts));
+
+    CTreeFileLists lists;
+    ASSERT_EQ(ReadTreeFileAndConsistLlist(m_path, lists), TreeLoadResult::Loaded);
+    const tagLinkedListNode* p = lists.m_pHead;
+    for (size_t n = 0; n < devices.size() && p; ++n, p = p->pNext) {
+        SCOPED_TRACE(n);
+        ExpectSameNode(p->node, ToNode(devices[n]));
+    }
+    ASSERT_NE(p, nullptr);
+    EXPECT_STREQ(p->node.szAddress, "yard.example");
+    EXPECT_EQ(p->pNext, nullptr);
+    // The short last record ends the file: what follows is not a server.
+    EXPECT_EQ(lists.m_pYemHead, nullptr);
+}
+
 TEST_F(TreeFile, ATreeWithoutServerBranchSavesNoServers)
 {
     ASSERT_TRUE(ResetFileIfNoFileIs(m_path));
