@@ -27,9 +27,9 @@ void AppDeviceTest::TearDown()
         server->Stop();
 }
 
-sim::DeviceProfile AppDeviceTest::DvrProfile(uint32_t address)
+sim::DeviceProfile AppDeviceTest::DvrProfile(uint32_t address, uint32_t family, int recorderClass)
 {
-    sim::DeviceProfile profile = sim::MakeProfile(4);
+    sim::DeviceProfile profile = sim::MakeProfile(family, recorderClass);
     profile.address = address;
     profile.mac[5] = uint8_t(address);
     profile.serial += std::to_string(address & 0xFF);

@@ -23,9 +23,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The profile of a DVR at `address`: its MAC and serial number end in
-    // the address's last byte.
-    static sim::DeviceProfile DvrProfile(uint32_t address);
+    // The profile of a device of `family` (a DVR of `recorderClass`) at
+    // `address`: its MAC and serial number end in the address's last byte.
+    static sim::DeviceProfile DvrProfile(uint32_t address, uint32_t family = 4, int recorderClass = 2);
     // A device of `profile` answering discovery at its address and logins
     // at `loginAddress` (0: the same) with `password`, on the port its
     // configuration server picked. Before Start.

@@ -1,133 +1,115 @@
-// Logging in through the login bar against simulated devices.
-#include "app/ConfigView.h"
-#include "pages/common/TimeZones.h"
+// Logging in through the login bar of the running program against
+// simulated devices: the sheet of the device's family, the device's answers
+// and refusals, another device selected meanwhile, and the dial-up login.
+#include "AppDeviceFixture.h"
+
+#include "app/LoginBar.h"
 #include "link/CurrentDevice.h"
+#include "link/WindowMessages.h"
 #include "pages/ConfigPage.h"
 #include "pages/PropertyConfig.h"
 #include "pages/SheetFactory.h"
 #include "platform/base/DialUpService.h"
-#include "platform/base/TestServices.h"
-#include "platform/ui/ResourceModule.h"
-#include "resources/setup/SetupResources.h"
-#include "sim/ConfigServer.h"
-#include "tests/pages/SetupTestResources.h"
-
-#include <gtest/gtest.h>
 
 #include <QImage>
 #include <QWidget>
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
 {
 
-// A view the fixture owns: it must not delete itself with its window.
-class CTestConfigView : public CConfigView
-{
-public:
-    CTestConfigView() { m_bAutoDelete = FALSE; }
-};
-
 constexpr uint32_t kDeviceAddress = 0x7F000004;
+constexpr char kNotStored[]
+    = "The password and port of this device could not be stored in the device list; they hold for this session only.";
 
-class ConfigViewLoginTest : public ::testing::Test
+class ConfigViewLoginTest : public AppDeviceTest
 {
 protected:
-    void SetUp() override
+    // A device of `family` answering logins with "admin" at `address`. A
+    // DVR is saved under "My DVR" (WriteDvrTree) and chosen by a click on
+    // its row; the tree lists no camera, whose selection comes as the
+    // device message the tree sends (Select). Before Start.
+    size_t AddFamilyDevice(uint32_t address, uint32_t family, int recorderClass = 2)
     {
-        UseSetupResources();
-        // The zone table the information page reads, as start-up loads it.
-        AfxSetInstanceHandle(SetupResourceModule());
-        LoadTimeZoneTables();
-        g_CurrentDevice = SELECTED_DEVICE();
-        g_strDevicePassword.clear();
-        ASSERT_TRUE(frame.CreateEx(
-            0, nullptr, "Pellmoor Tarnwick", WS_OVERLAPPEDWINDOW, 0, 0, 800, 634, nullptr, nullptr));
-        ASSERT_TRUE(
-            view.Create("ConfigView", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 550, 600), &frame, 0xE900));
-        frame.ShowWindow(SW_SHOW);
+        return AddDevice(DvrProfile(address, family, recorderClass), "admin");
     }
-    void TearDown() override
+    void WriteDvrTree(const std::vector<size_t>& dvrs)
     {
-        if (view.GetSafeHwnd())
-            view.DestroyWindow();
-        frame.DestroyWindow();
+        std::vector<fixture::Device> records;
+        for (size_t dvr : dvrs)
+            records.push_back(Record(dvr, ("Hall " + std::to_string(dvr)).c_str()));
+        WriteTree(records);
     }
-
-    void Start(uint32_t family, int recorderClass = 2, const char* firmware = nullptr)
+    // A DVR of `recorderClass` at kDeviceAddress, the program started and
+    // the DVR's row clicked.
+    void StartWithDvr(int recorderClass = 2)
     {
-        sim::DeviceProfile profile = sim::MakeProfile(family, recorderClass);
-        profile.address = kDeviceAddress;
-        if (firmware)
-            profile.version2 = firmware;
-        server = std::make_unique<sim::ConfigServer>(profile);
-        ASSERT_TRUE(server->Start("127.0.0.4", 0));
-        Select(family, server->Port());
+        m_dvr = AddFamilyDevice(kDeviceAddress, 4, recorderClass);
+        ASSERT_TRUE(m_responder.Start());
+        WriteDvrTree({ m_dvr });
+        ASSERT_TRUE(Start());
+        ASSERT_NE(ClickDevice(kDeviceAddress), nullptr);
     }
-    void Select(uint32_t family, uint32_t port)
+    void Select(size_t device)
     {
-        SELECTED_DEVICE device {};
-        std::strcpy(device.szName, "Hall recorder");
-        device.dwIpAddress = kDeviceAddress;
-        device.dwConfigPort = port;
-        device.dwStreamPort = 8105;
-        device.dwHttpPort = 8001;
-        device.bMacText = 1;
-        device.dwFamily = family;
-        view.SelectDevice(&device, 0);
+        const sim::DeviceProfile& profile = m_responder.Device(device).profile;
+        SELECTED_DEVICE record {};
+        std::strcpy(record.szName, "Lobby");
+        record.dwIpAddress = profile.address;
+        record.dwConfigPort = ConfigPort(device);
+        record.dwStreamPort = 8105;
+        record.dwHttpPort = 8001;
+        record.bMacText = 1;
+        record.dwFamily = profile.family;
+        CamSel()->SendMessage(WM_DEVICE_SELECT, reinterpret_cast<WPARAM>(&record), 0);
     }
-    void SetText(int id, const char* text) { view.GetDlgItem(id)->SetWindowText(text); }
-    void ClickLogin()
-    {
-        CWnd* login = view.GetDlgItem(IDC_LOGIN);
-        view.SendMessage(
-            WM_COMMAND, MAKEWPARAM(IDC_LOGIN, BN_CLICKED), reinterpret_cast<LPARAM>(login->GetSafeHwnd()));
-    }
-    std::vector<std::string> BoxTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& b : boxes.Boxes())
-            texts.push_back(static_cast<LPCTSTR>(b.text));
-        return texts;
-    }
+    void SetText(int id, const char* text) { View()->GetDlgItem(id)->SetWindowText(text); }
     // The page slots the sheet holds, in tab order.
     std::vector<SheetSlot> SheetSlots()
     {
         std::vector<SheetSlot> held;
-        CPropertyConfig* sheet = view.GetSheet();
+        CPropertyConfig* sheet = View()->GetSheet();
         for (int i = 0; sheet && i < sheet->GetPageCount(); ++i)
             held.push_back(static_cast<CConfigPage*>(sheet->GetPage(i))->Slot());
         return held;
     }
 
-    ScriptedMessageBoxPresenter boxes;
-    ScopedService<IMessageBoxPresenter> boxScope { &boxes };
-    CWnd frame;
-    CTestConfigView view;
-    std::unique_ptr<sim::ConfigServer> server;
+    size_t m_dvr = 0;
 };
 
 TEST_F(ConfigViewLoginTest, AGoodLoginShowsTheSheetOfTheFamily)
 {
-    for (const auto& [family, recorderClass] :
-        std::vector<std::pair<uint32_t, int>> { { 4, 4 }, { 0, -1 }, { 2, -1 } }) {
-        SCOPED_TRACE(family);
-        boxes.Clear();
-        Start(family, recorderClass);
-        SetText(IDC_PASSWORD, "admin");
-        ClickLogin();
-        EXPECT_TRUE(BoxTexts().empty()) << (BoxTexts().empty() ? "" : BoxTexts()[0]);
-        ASSERT_TRUE(view.HasSheet());
-        EXPECT_FALSE(view.IsLoginBarShown());
-        EXPECT_FALSE(view.GetDlgItem(IDC_LOGIN)->IsWindowVisible());
-        EXPECT_TRUE(view.GetSheet()->IsWindowVisible());
+    const size_t dvr = AddFamilyDevice(kDeviceAddress, 4, 4);
+    const size_t camera = AddFamilyDevice(kDeviceAddress + 1, 0, -1);
+    const size_t streamServer = AddFamilyDevice(kDeviceAddress + 2, 2, -1);
+    ASSERT_TRUE(m_responder.Start());
+    WriteDvrTree({ dvr });
+    ASSERT_TRUE(Start());
+    for (size_t device : { dvr, camera, streamServer }) {
+        SCOPED_TRACE(m_responder.Device(device).profile.family);
+        m_boxes.Clear();
+        if (device == dvr)
+            ASSERT_NE(ClickDevice(kDeviceAddress), nullptr);
+        else
+            Select(device);
+        Login("admin");
+        // A device in no tree is logged in to, and the user learns that
+        // its password and port are kept for this session only.
+        const std::vector<std::string> told = device == dvr ? std::vector<std::string> {}
+                                                            : std::vector<std::string> { kNotStored };
+        EXPECT_EQ(BoxTexts(), told);
+        ASSERT_TRUE(View()->HasSheet());
+        EXPECT_FALSE(View()->IsLoginBarShown());
+        EXPECT_FALSE(View()->GetDlgItem(IDC_LOGIN)->IsWindowVisible());
+        EXPECT_TRUE(View()->GetSheet()->IsWindowVisible());
         EXPECT_EQ(g_strDevicePassword, "admin");
 
         // The sheet holds, in order, every page of the table that the program has.
-        const SheetAssembly table = AssembleSheet(SheetInputsForCurrentDevice(view.m_nFirmwareClass));
+        const SheetAssembly table = AssembleSheet(SheetInputsForCurrentDevice(View()->m_nFirmwareClass));
         std::vector<SheetSlot> expected;
         for (SheetSlot slot : table.order) {
             if (CConfigPage* page = CreateSheetPage(slot)) {
@@ -140,104 +122,102 @@ TEST_F(ConfigViewLoginTest, AGoodLoginShowsTheSheetOfTheFamily)
         EXPECT_EQ(expected.front(), SLOT_CamInfo);
 
         // OK of the page ends the session and brings the login bar back.
-        CWnd* page = view.GetSheet()->GetActivePage();
+        CWnd* page = View()->GetSheet()->GetActivePage();
         page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_OK, BN_CLICKED),
             reinterpret_cast<LPARAM>(page->GetDlgItem(IDC_PAGE_OK)->GetSafeHwnd()));
-        EXPECT_FALSE(view.HasSheet());
-        EXPECT_TRUE(view.IsLoginBarShown());
-        EXPECT_TRUE(view.GetDlgItem(IDC_LOGIN)->IsWindowVisible());
-        server->Stop();
+        EXPECT_FALSE(View()->HasSheet());
+        EXPECT_TRUE(View()->IsLoginBarShown());
+        EXPECT_TRUE(View()->GetDlgItem(IDC_LOGIN)->IsWindowVisible());
     }
 }
 
 TEST_F(ConfigViewLoginTest, RecorderClassAndFirmwareKindComeFromTheDevice)
 {
-    Start(4, 4);
-    SetText(IDC_PASSWORD, "admin");
-    ClickLogin();
-    ASSERT_TRUE(view.HasSheet());
+    StartWithDvr(4);
+    Login("admin");
+    ASSERT_TRUE(View()->HasSheet());
     EXPECT_EQ(g_nRecorderModel, 4);
-    EXPECT_EQ(view.m_nFirmwareClass, 0);
+    EXPECT_EQ(View()->m_nFirmwareClass, 0);
     EXPECT_EQ(std::string(g_CurrentDevice.szAddress), "127.0.0.4");
 }
 
 TEST_F(ConfigViewLoginTest, AnotherDeviceHidesTheSheetAndTheSessionsDeviceShowsItAgain)
 {
-    Start(4);
-    SetText(IDC_PASSWORD, "admin");
-    ClickLogin();
-    ASSERT_TRUE(view.HasSheet());
-    CPropertyConfig* sheet = view.GetSheet();
-
-    SELECTED_DEVICE other {};
-    std::strcpy(other.szName, "Gate");
-    other.dwIpAddress = 0x7F000044;
-    other.dwConfigPort = 8405;
-    other.dwFamily = 4;
-    view.SelectDevice(&other, 0);
-    EXPECT_TRUE(view.IsLoginBarShown());
-    EXPECT_TRUE(view.HasSheet()); // kept for its device
+    const size_t hall = AddFamilyDevice(kDeviceAddress, 4);
+    const size_t gate = AddFamilyDevice(kDeviceAddress + 0x40, 4);
+    ASSERT_TRUE(m_responder.Start());
+    WriteDvrTree({ hall, gate });
+    ASSERT_TRUE(Start());
+    ASSERT_NE(ClickDevice(kDeviceAddress), nullptr);
+    Login("admin");
+    ASSERT_TRUE(View()->HasSheet());
+    CPropertyConfig* sheet = View()->GetSheet();
+    ASSERT_NE(ClickDevice(kDeviceAddress + 0x40), nullptr);
+    EXPECT_TRUE(View()->IsLoginBarShown());
+    EXPECT_TRUE(View()->HasSheet()); // kept for its device
     EXPECT_FALSE(sheet->IsWindowVisible());
-    EXPECT_TRUE(view.GetDlgItem(IDC_LOGIN)->IsWindowVisible());
+    EXPECT_TRUE(View()->GetDlgItem(IDC_LOGIN)->IsWindowVisible());
 
-    server->ClearLog();
-    Select(4, server->Port());
-    EXPECT_FALSE(view.IsLoginBarShown());
-    EXPECT_EQ(view.GetSheet(), sheet);
+    Server(hall).ClearLog();
+    ASSERT_NE(ClickDevice(kDeviceAddress), nullptr);
+    EXPECT_FALSE(View()->IsLoginBarShown());
+    EXPECT_EQ(View()->GetSheet(), sheet);
     EXPECT_TRUE(sheet->IsWindowVisible());
-    EXPECT_TRUE(server->Log().empty()); // no new login
+    EXPECT_TRUE(Server(hall).Log().empty()); // no new login
 }
 
-TEST_F(ConfigViewLoginTest, AWrongPasswordIsRefusedByTheDevice)
+// What the user sees of a login the device refuses, of a device that does
+// not answer, and of a port that cannot be one.
+TEST_F(ConfigViewLoginTest, AFailedLoginSaysWhyAndKeepsTheLoginBar)
 {
-    Start(4);
-    SetText(IDC_PASSWORD, "wrong");
-    ClickLogin();
-    EXPECT_EQ(BoxTexts(), std::vector<std::string> { "Authorization failed." });
-    EXPECT_FALSE(view.HasSheet());
-    EXPECT_TRUE(view.IsLoginBarShown());
-}
-
-TEST_F(ConfigViewLoginTest, AnUnreachableDeviceShowsConnectionFailed)
-{
-    Start(4);
-    const uint32_t port = server->Port();
-    server->Stop();
-    Select(4, port);
-    SetText(IDC_PASSWORD, "admin");
-    ClickLogin();
-    EXPECT_EQ(BoxTexts(), std::vector<std::string> { "Connection failed." });
-    EXPECT_FALSE(view.HasSheet());
-}
-
-TEST_F(ConfigViewLoginTest, AnInvalidPortIsRefusedBeforeAnyConnection)
-{
-    Start(4);
-    for (const char* port : { "", "0", "65536", "80a", "-5" }) {
-        boxes.Clear();
-        SetText(IDC_PORT, port);
-        SetText(IDC_PASSWORD, "admin");
-        ClickLogin();
-        EXPECT_EQ(
-            BoxTexts(), std::vector<std::string> { "Port is invalid. Please use value from 1 to 65535." })
-            << '"' << port << '"';
+    StartWithDvr();
+    const std::string invalidPort = "Port is invalid. Please use value from 1 to 65535.";
+    const struct {
+        const char* what;
+        const char* port; // null: the device's
+        const char* password;
+        bool stopped;
+        std::string told;
+    } cases[] = {
+        { "wrong password", nullptr, "wrong", false, "Authorization failed." },
+        { "empty port", "", "admin", false, invalidPort },
+        { "port 0", "0", "admin", false, invalidPort },
+        { "port too large", "65536", "admin", false, invalidPort },
+        { "port with a letter", "80a", "admin", false, invalidPort },
+        { "negative port", "-5", "admin", false, invalidPort },
+        { "no answer", nullptr, "admin", true, "Connection failed." },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_boxes.Clear();
+        Server(m_dvr).ClearLog();
+        if (c.stopped)
+            Server(m_dvr).Stop();
+        SetText(IDC_PORT, c.port ? c.port : std::to_string(ConfigPort(m_dvr)).c_str());
+        Login(c.password);
+        EXPECT_EQ(BoxTexts(), std::vector<std::string> { c.told });
+        EXPECT_FALSE(View()->HasSheet());
+        EXPECT_TRUE(View()->IsLoginBarShown());
+        if (c.told == invalidPort) {
+            EXPECT_TRUE(Server(m_dvr).Log().empty()) << "refused before any connection";
+        }
     }
-    EXPECT_TRUE(server->Log().empty());
-    EXPECT_FALSE(view.HasSheet());
 }
 
 TEST_F(ConfigViewLoginTest, PictureOfTheSheetAfterLogin)
 {
-    Start(4, 2);
-    SetText(IDC_PASSWORD, "admin");
-    ClickLogin();
-    ASSERT_TRUE(view.HasSheet());
-    frame.ShowWindow(SW_SHOW);
-    const QImage picture = frame.GetWidget()->grab().toImage();
+    StartWithDvr();
+    const QImage before = View()->GetWidget()->grab().toImage();
+    ASSERT_FALSE(before.isNull());
+    const QPoint low(before.width() / 2, before.height() - 30);
+    ASSERT_EQ(before.pixel(low), qRgb(255, 255, 255)) << "the login bar's white background";
+    Login("admin");
+    ASSERT_TRUE(View()->HasSheet());
+    const QImage picture = View()->GetWidget()->grab().toImage();
     ASSERT_FALSE(picture.isNull());
     EXPECT_TRUE(picture.save("config_view_sheet.png"));
     // The page covers the pane where the login bar's white background was.
-    EXPECT_NE(picture.pixel(300, 570), qRgb(255, 255, 255));
+    EXPECT_NE(picture.pixel(low), qRgb(255, 255, 255));
 }
 
 // Runs a modal dialog until it ends.
@@ -251,19 +231,30 @@ public:
     }
 };
 
+// A dial-up service that goes through `states` at each dial, and the
+// progress dialog left to run until it ends; the current device is a
+// dial-up device of `number`.
+struct DialUpStage {
+    DialUpStage(std::vector<int> states, const char* number)
+    {
+        dialUp.SetStates(std::move(states));
+        g_CurrentDevice = SELECTED_DEVICE();
+        g_CurrentDevice.bLookup = 1;
+        std::strcpy(g_CurrentDevice.szLookupHost, number);
+    }
+    ScriptedDialUpService dialUp;
+    ScopedService<IDialUpService> useDialUp { &dialUp };
+    CPumpingRunner runner;
+    ScopedService<IModalDialogRunner> useRunner { &runner };
+};
+
 TEST_F(ConfigViewLoginTest, DialUpLoginDialsTheLookupNumberOnce)
 {
-    ScriptedDialUpService dialUp;
-    ScopedService<IDialUpService> dialUpScope(&dialUp);
-    CPumpingRunner runner;
-    ScopedService<IModalDialogRunner> runnerScope(&runner);
-    dialUp.SetStates({ RASCS_OpenPort, RASCS_Connected });
-
-    g_CurrentDevice = SELECTED_DEVICE();
+    ASSERT_TRUE(Start());
     EXPECT_EQ(CConfigView::DialUpLogin(), -1); // not a dial-up device
 
-    g_CurrentDevice.bLookup = 1;
-    std::strcpy(g_CurrentDevice.szLookupHost, "5551234");
+    DialUpStage stage({ RASCS_OpenPort, RASCS_Connected }, "5551234");
+    ScriptedDialUpService& dialUp = stage.dialUp;
     g_strDevicePassword = "secret";
     EXPECT_EQ(CConfigView::DialUpLogin(), 0);
     ASSERT_EQ(dialUp.Dials().size(), 1u);
@@ -278,7 +269,7 @@ TEST_F(ConfigViewLoginTest, DialUpLoginDialsTheLookupNumberOnce)
 
     // Another device's number: the user keeps the busy line.
     std::strcpy(g_CurrentDevice.szLookupHost, "5559999");
-    boxes.Answer(IDNO);
+    m_boxes.Answer(IDNO);
     EXPECT_EQ(CConfigView::DialUpLogin(), -1);
     EXPECT_EQ(BoxTexts(), std::vector<std::string> { "Line is busy now. Will you hangup?" });
     EXPECT_EQ(dialUp.Dials().size(), 1u);
@@ -287,18 +278,12 @@ TEST_F(ConfigViewLoginTest, DialUpLoginDialsTheLookupNumberOnce)
 
 TEST_F(ConfigViewLoginTest, AFailedDialIsNotALogin)
 {
-    ScriptedDialUpService dialUp;
-    ScopedService<IDialUpService> dialUpScope(&dialUp);
-    CPumpingRunner runner;
-    ScopedService<IModalDialogRunner> runnerScope(&runner);
-    dialUp.SetStates({ RASCS_OpenPort, RASCS_Disconnected });
-    g_CurrentDevice = SELECTED_DEVICE();
-    g_CurrentDevice.bLookup = 1;
-    std::strcpy(g_CurrentDevice.szLookupHost, "5550000");
+    ASSERT_TRUE(Start());
+    DialUpStage stage({ RASCS_OpenPort, RASCS_Disconnected }, "5550000");
     EXPECT_EQ(CConfigView::DialUpLogin(), 1);
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(std::string(boxes.Boxes()[0].caption), "Dial-up Connection Error");
-    EXPECT_EQ(dialUp.OpenConnections(), 0u);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(std::string(m_boxes.Boxes()[0].caption), "Dial-up Connection Error");
+    EXPECT_EQ(stage.dialUp.OpenConnections(), 0u);
 }
 
 } // namespace
