@@ -82,6 +82,18 @@ void CMainFrame::AttachCaptionButtons(CCaptionButtonManager* pButtons)
         pButtons->Attach(this, [this](UINT message, WPARAM wParam, LPARAM lParam) {
             return CFrameWnd::WindowProc(message, wParam, lParam);
         });
+    RecalcLayout();
+}
+
+void CMainFrame::RecalcLayout()
+{
+    RECT area;
+    GetClientRect(&area);
+    // No title bar is drawn for the caption buttons: they stand in a strip of
+    // their own above the panes, where the title bar would be.
+    if (m_pCaptionButtons)
+        area.top = m_pCaptionButtons->GetCaptionStripHeight();
+    FitPane(area);
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -24,6 +24,8 @@ public:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     // Lets the caption-button manager see every message of the frame first.
     void AttachCaptionButtons(CCaptionButtonManager* pButtons);
+    // The panes fill the client area below the caption buttons' strip.
+    void RecalcLayout() override;
 
     CMinSplitterWnd m_wndSplitter;
     CConfigView* m_pConfigView = nullptr;

@@ -251,6 +251,14 @@ CWnd* CCaptionButtonManager::GetBar() const
     return m_pBar.get();
 }
 
+int CCaptionButtonManager::GetCaptionStripHeight() const
+{
+    if (m_pFrame == nullptr)
+        return 0;
+    const RECT slot = ClientRectOf(SlotRect(1));
+    return slot.bottom + slot.top;
+}
+
 void CCaptionButtonManager::RecalcLayout()
 {
     for (size_t i = 0; i < m_buttons.size(); ++i) {

@@ -53,6 +53,10 @@ public:
     int GetHoverIndex() const { return m_nHoverIndex; }
     int GetPressedIndex() const { return m_nPressedIndex; }
     CWnd* GetBar() const;
+    // Height of the strip at the top of the frame's client area that the
+    // buttons stand in, with the frame's margin below them as above; 0
+    // before Attach.
+    int GetCaptionStripHeight() const;
     // The tips of the buttons: tools of the frame, ids = button ids, in the
     // frame's client coordinates; null before Attach.
     const CToolTipCtrl* GetToolTip() const { return m_pToolTip.get(); }

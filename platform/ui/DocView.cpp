@@ -164,16 +164,23 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CFrameWnd::RecalcLayout()
 {
+    RECT client;
+    GetClientRect(&client);
+    FitPane(client);
+}
+
+void CFrameWnd::FitPane(const RECT& area)
+{
     CWnd* pane = GetDlgItem(int(AFX_IDW_PANE_FIRST));
     if (!pane)
         return;
-    RECT client;
-    GetClientRect(&client);
     // The pane may refuse to shrink below its own minimum.
     WINDOWPOS pos {};
     pos.hwnd = pane->GetSafeHwnd();
-    pos.cx = client.right;
-    pos.cy = client.bottom;
+    pos.x = area.left;
+    pos.y = area.top;
+    pos.cx = area.right - area.left;
+    pos.cy = area.bottom - area.top;
     pane->SendMessage(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
     pane->SetWindowPos(nullptr, pos.x, pos.y, pos.cx, pos.cy, SWP_NOZORDER);
 }

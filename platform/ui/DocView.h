@@ -101,9 +101,11 @@ public:
     void SetActiveView(CView* pView) { m_pViewActive = pView; }
     BOOL OnCmdMsg(UINT nID, int nCode, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     // Fits the first pane (the view or the splitter) to the client area.
-    void RecalcLayout();
+    virtual void RecalcLayout();
 
 protected:
+    // Gives the first pane `area`, or more where the pane refuses to shrink.
+    void FitPane(const RECT& area);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Applies WM_GETMINMAXINFO's minimum tracking size to the window.
     void ApplyMinTrackSize();

@@ -187,10 +187,10 @@ TEST_F(AppDiscoveryTest, APictureOfTheMainWindowWithADiscoveredDevice)
     EXPECT_EQ(picture.height(), 634);
     // The tree shows below the DVR button with the device's row.
     EXPECT_TRUE(tree->IsWindowVisible());
-    RECT rect;
+    RECT rect, panes;
     tree->GetWindowRect(&rect);
-    AfxGetMainWnd()->ScreenToClient(&rect);
-    EXPECT_LT(rect.top, 40);
+    dynamic_cast<CMainFrame*>(AfxGetMainWnd())->m_wndSplitter.GetWindowRect(&panes);
+    EXPECT_LT(rect.top - panes.top, 40);
     EXPECT_GT(rect.bottom - rect.top, 500);
     EXPECT_GE(tree->GetItemCount(), 4);
 }

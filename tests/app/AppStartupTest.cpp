@@ -168,6 +168,11 @@ TEST_F(AppShellTest, TheVersionButtonOpensAbout)
     EXPECT_TRUE(bar->IsWindowVisible());
     RECT rect;
     bar->GetClientRect(&rect);
+    // The button stands above the panes, not over them.
+    RECT barRect, splitterRect;
+    bar->GetWindowRect(&barRect);
+    dynamic_cast<CMainFrame*>(AfxGetMainWnd())->m_wndSplitter.GetWindowRect(&splitterRect);
+    EXPECT_LE(barRect.bottom, splitterRect.top);
     const LPARAM centre = At((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, centre);
     bar->SendMessage(WM_LBUTTONUP, 0, centre);
