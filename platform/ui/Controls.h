@@ -38,6 +38,29 @@ public:
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return BOOL(SendMessage(EM_SETREADONLY, WPARAM(bReadOnly))); }
 };
 
+// The trackbar and the progress bar have no Qt counterpart here: the
+// system's own classes derived from them paint them (WM_PAINT).
+constexpr char TRACKBAR_CLASS[] = "msctls_trackbar32";
+constexpr char PROGRESS_CLASS[] = "msctls_progress32";
+
+class PLATFORM_UI_API CSliderCtrl : public CWnd
+{
+public:
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+    {
+        return CWnd::Create(TRACKBAR_CLASS, nullptr, dwStyle, rect, pParentWnd, nID);
+    }
+};
+
+class PLATFORM_UI_API CProgressCtrl : public CWnd
+{
+public:
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+    {
+        return CWnd::Create(PROGRESS_CLASS, nullptr, dwStyle, rect, pParentWnd, nID);
+    }
+};
+
 class PLATFORM_UI_API CComboBox : public CWnd
 {
 public:

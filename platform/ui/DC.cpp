@@ -4,11 +4,13 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace
@@ -57,6 +59,7 @@ struct DCState {
     int bkMode = OPAQUE;
     int stretchMode = BLACKONWHITE;
     CPoint position;
+    std::optional<QRect> clip;
 
     QFont Font() const { return ToQFont(font->m_hObject ? font->m_hObject->logFont : DefaultLogFont()); }
 
@@ -68,11 +71,20 @@ struct DCState {
         changed(context, r);
     }
 
+    // Starts painting on the target within the clip region.
+    void Begin(QPainter& p) const
+    {
+        p.begin(target);
+        if (clip)
+            p.setClipRect(*clip);
+    }
+
     void Fill(const QRect& area, COLORREF color)
     {
         if (!target || area.isEmpty())
             return;
-        QPainter p(target);
+        QPainter p;
+        Begin(p);
         p.fillRect(area, ToQColor(color));
         p.end();
         Changed(area);
@@ -160,6 +172,7 @@ CGdiObject* CDC::SelectStockObject(int index)
     case GdiKind::Font:
         return SelectObject(StockWrapper<CFont>(index));
     case GdiKind::Bitmap:
+    case GdiKind::Region:
         break;
     }
     return nullptr;
@@ -224,7 +237,8 @@ BOOL CDC::LineTo(int x, int y)
     static const Qt::PenStyle styles[] = { Qt::SolidLine, Qt::DashLine, Qt::DotLine };
     Qt::PenStyle style
         = pen->penStyle >= 0 && pen->penStyle <= PS_DOT ? styles[pen->penStyle] : Qt::SolidLine;
-    QPainter p(m_state->target);
+    QPainter p;
+    m_state->Begin(p);
     p.setPen(QPen(ToQColor(pen->color), pen->penWidth, style, Qt::FlatCap));
     p.drawLine(QPoint(from.x, from.y), QPoint(x, y));
     p.end();
@@ -247,7 +261,8 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
     QRect outer = ToQRect(left, top, right, bottom);
     int w = pen->penStyle == PS_NULL ? 0 : std::min(pen->penWidth, std::min(outer.width(), outer.height()));
     QRect inner = outer.adjusted(w, w, -w, -w);
-    QPainter p(m_state->target);
+    QPainter p;
+    m_state->Begin(p);
     if (!brush->hollow && !inner.isEmpty())
         p.fillRect(inner, ToQColor(brush->color));
     if (w > 0 && pen->penStyle == PS_SOLID) {
@@ -264,6 +279,56 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
     p.end();
     m_state->Changed(outer);
     return TRUE;
+}
+
+BOOL CDC::RoundRect(int left, int top, int right, int bottom, int width, int height)
+{
+    // Corners of an ellipse up to 3 pixels wide only lose their corner
+    // pixels; the rest keeps what lay under them.
+    if (!m_state->target)
+        return FALSE;
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    const QRect outer = ToQRect(left, top, right, bottom);
+    if (outer.isEmpty())
+        return TRUE;
+    const int corner = std::min(width, height);
+    if (corner < 2)
+        return Rectangle(left, top, right, bottom);
+    const QImage before = m_state->target->copy(outer);
+    Rectangle(left, top, right, bottom);
+    QPainter p;
+    m_state->Begin(p);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    if (corner <= 3) {
+        const QPoint corners[] = { outer.topLeft(), outer.topRight(), outer.bottomLeft(), outer.bottomRight() };
+        for (const QPoint& c : corners)
+            p.drawImage(c, before, QRect(c - outer.topLeft(), QSize(1, 1)));
+    } else {
+        // Larger corners: what lies outside the rounded shape is put back.
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(outer), corner / 2.0, corner / 2.0);
+        QPainterPath outside;
+        outside.addRect(QRectF(outer));
+        p.setClipPath(outside.subtracted(shape), Qt::IntersectClip);
+        p.drawImage(outer.topLeft(), before);
+    }
+    p.end();
+    return TRUE;
+}
+
+int CDC::SelectClipRgn(CRgn* region)
+{
+    if (!region) {
+        m_state->clip.reset();
+        return SIMPLEREGION;
+    }
+    if (!region->m_hObject || region->m_hObject->kind != GdiKind::Region)
+        return RGN_ERROR;
+    m_state->clip = region->m_hObject->area;
+    return region->m_hObject->area.isEmpty() ? NULLREGION : SIMPLEREGION;
 }
 
 void CDC::FillRect(LPCRECT rect, CBrush* brush)
@@ -344,6 +409,8 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color)
     QImage* image = m_state->target;
     if (!image || !image->valid(x, y))
         return static_cast<COLORREF>(-1);
+    if (m_state->clip && !m_state->clip->contains(x, y))
+        return color;
     image->setPixel(x, y, ToQColor(color).rgb());
     m_state->Changed(QRect(x, y, 1, 1));
     return color;
@@ -365,7 +432,8 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
     QFont font = m_state->Font();
     QFontMetrics metrics(font);
     QRect area(x, y, metrics.horizontalAdvance(s), metrics.height());
-    QPainter p(m_state->target);
+    QPainter p;
+    m_state->Begin(p);
     if (m_state->bkMode == OPAQUE)
         p.fillRect(area, ToQColor(m_state->bkColor));
     p.setFont(font);
@@ -437,9 +505,10 @@ int CDC::DrawText(LPCTSTR text, int count, LPRECT rect, UINT format)
         : (flags & Qt::AlignBottom)    ? box.bottom() + 1 - size.height()
                                        : box.top();
     QRect bound(QPoint(x, y), size);
-    QPainter p(m_state->target);
+    QPainter p;
+    m_state->Begin(p);
     if (!(format & DT_NOCLIP))
-        p.setClipRect(box);
+        p.setClipRect(box, Qt::IntersectClip);
     if (m_state->bkMode == OPAQUE)
         p.fillRect(bound, ToQColor(m_state->bkColor));
     p.setFont(font);
@@ -478,10 +547,12 @@ namespace
 {
 
 // Combines `source` into `target` at `at` with one raster operation.
-bool Combine(QImage& target, const QImage& source, QPoint at, DWORD rop)
+bool Combine(QImage& target, const QImage& source, QPoint at, DWORD rop, const std::optional<QRect>& clip)
 {
     if (rop == SRCCOPY) {
         QPainter p(&target);
+        if (clip)
+            p.setClipRect(*clip);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(at, source);
         return true;
@@ -490,6 +561,8 @@ bool Combine(QImage& target, const QImage& source, QPoint at, DWORD rop)
         return false;
     QImage src = source.convertToFormat(QImage::Format_RGB32);
     QRect area = QRect(at, src.size()).intersected(target.rect());
+    if (clip)
+        area = area.intersected(*clip);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* dst = reinterpret_cast<QRgb*>(target.scanLine(y));
         const auto* s = reinterpret_cast<const QRgb*>(src.constScanLine(y - at.y()));
@@ -536,7 +609,7 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc,
     }
     if (mirrorX || mirrorY)
         part = part.mirrored(mirrorX, mirrorY);
-    if (!Combine(*target, part, area.topLeft(), rop))
+    if (!Combine(*target, part, area.topLeft(), rop, m_state->clip))
         return FALSE;
     m_state->Changed(area);
     return TRUE;

@@ -50,6 +50,12 @@ public:
     // are exclusive.
     BOOL Rectangle(int left, int top, int right, int bottom);
     BOOL Rectangle(LPCRECT rect) { return Rectangle(rect->left, rect->top, rect->right, rect->bottom); }
+    // A rectangle whose corners are rounded by an ellipse of the given size.
+    BOOL RoundRect(int left, int top, int right, int bottom, int width, int height);
+    BOOL RoundRect(LPCRECT rect, POINT corner)
+    {
+        return RoundRect(rect->left, rect->top, rect->right, rect->bottom, corner.x, corner.y);
+    }
     void FillRect(LPCRECT rect, CBrush* brush);
     void FillSolidRect(LPCRECT rect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
@@ -79,6 +85,10 @@ public:
     // refusal.
     int StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth, int srcHeight,
         const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
+
+    // Every later drawing stays inside the region's rectangle (a copy of it
+    // is kept); null draws everywhere again. Gives the kind of the region.
+    int SelectClipRgn(CRgn* region);
 
     // The image the DC draws into (null when none).
     QImage* GetTargetImage() const;

@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QImage>
 
-enum class GdiKind { Pen, Brush, Font, Bitmap };
+enum class GdiKind { Pen, Brush, Font, Bitmap, Region };
 
 struct GdiObjectData {
     GdiKind kind;
@@ -21,6 +21,8 @@ struct GdiObjectData {
     LOGFONT logFont {};
     // Bitmap.
     QImage image;
+    // Region: one rectangle.
+    QRect area;
 };
 
 inline QColor ToQColor(COLORREF c)

@@ -218,6 +218,21 @@ int CFont::GetLogFont(LOGFONT* font) const
     return sizeof(LOGFONT);
 }
 
+BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom)
+{
+    if (m_hObject)
+        return FALSE;
+    m_hObject = NewObject(GdiKind::Region);
+    if (right > left && bottom > top)
+        m_hObject->area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    return TRUE;
+}
+
+BOOL CRgn::CreateRectRgnIndirect(LPCRECT rect)
+{
+    return rect ? CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom) : FALSE;
+}
+
 BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height)
 {
     if (m_hObject || width <= 0 || height <= 0)

@@ -11,6 +11,7 @@ typedef HGDIOBJ HPEN;
 typedef HGDIOBJ HBRUSH;
 typedef HGDIOBJ HFONT;
 typedef HGDIOBJ HBITMAP;
+typedef HGDIOBJ HRGN;
 
 class CDC;
 
@@ -78,6 +79,21 @@ public:
     BOOL LoadBitmap(UINT id);
     int GetBitmap(BITMAP* info) const;
     operator HBITMAP() const { return m_hObject; }
+};
+
+// Region kinds that clipping reports.
+constexpr int RGN_ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+
+// A rectangular region, for clipping.
+class PLATFORM_UI_API CRgn : public CGdiObject
+{
+public:
+    // Right and bottom are exclusive.
+    BOOL CreateRectRgn(int left, int top, int right, int bottom);
+    BOOL CreateRectRgnIndirect(LPCRECT rect);
+    operator HRGN() const { return m_hObject; }
 };
 
 // System colours, by their documented indices.
