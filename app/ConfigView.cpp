@@ -121,7 +121,7 @@ int CConfigView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_IpAddress.Create(child | WS_BORDER | WS_TABSTOP, none, this, IDC_DEVICE_ADDRESS);
     m_Login.Create(LoadText(IDS_LOGIN), child | WS_TABSTOP | BS_PUSHBUTTON, none, this, IDC_LOGIN);
     m_Exit.Create(LoadText(IDS_EXIT), child | WS_TABSTOP | BS_PUSHBUTTON, none, this, IDC_EXIT);
-    m_LoginHidden.Create(LoadText(IDS_LOGIN_HIDDEN), WS_CHILD | BS_PUSHBUTTON, none, this, IDC_LOGIN_HIDDEN);
+    m_LoginHidden.Create(LoadText(IDS_CONTENT_ACTIVE_LIMIT), WS_CHILD | BS_PUSHBUTTON, none, this, IDC_LOGIN_HIDDEN);
 
     // Every login uses the user name "admin".
     m_UserName.SetWindowText(CONFIG_ADMIN_USER);

@@ -178,11 +178,7 @@ int CCamInfoListCtrl::PageOfRow(int row, int family)
 
 int CCamInfoListCtrl::TextWidth(const std::string& text) const
 {
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    const int width = int(dc.GetTextExtent(text.c_str()).cx);
-    dc.DeleteDC();
-    return width;
+    return GetStringWidth(text.c_str());
 }
 
 COLORREF CCamInfoListCtrl::RowTextColor(int row, int family)

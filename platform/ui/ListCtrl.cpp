@@ -636,6 +636,17 @@ CImageList* CListCtrl::GetImageList(int nImageListType) const
     return nImageListType >= 0 && nImageListType <= 2 ? m_pImageLists[nImageListType] : nullptr;
 }
 
+int CListCtrl::GetStringWidth(LPCTSTR lpsz) const
+{
+    if (!lpsz)
+        return 0;
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    if (CFont* font = GetFont())
+        dc.SelectObject(font);
+    return int(dc.GetTextExtent(lpsz).cx);
+}
+
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 {
     const DWORD previous = m_dwExStyle;
@@ -673,6 +684,12 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (selected)
         dc->FillSolidRect(&lpDrawItemStruct->rcItem, GetSysColor(COLOR_HIGHLIGHT));
     dc->SetBkMode(TRANSPARENT);
+    // State images are one-based in the state bits; 0 shows none.
+    const UINT stateImage = ValidRow(row) ? (m_rows[size_t(row)].state & LVIS_STATEIMAGEMASK) >> 12 : 0;
+    if (CRect icon; m_pImageLists[LVSIL_STATE] && stateImage > 0 && GetItemRect(row, &icon, LVIR_ICON))
+        m_pImageLists[LVSIL_STATE]->Draw(dc, int(stateImage) - 1,
+            CPoint(icon.left - m_stateImageSize.cx, icon.top + (icon.Height() - m_stateImageSize.cy) / 2),
+            ILD_TRANSPARENT);
     CImageList* images = m_pImageLists[LVSIL_SMALL];
     if (CRect icon; images && ValidRow(row) && m_rows[size_t(row)].image >= 0 && GetItemRect(row, &icon, LVIR_ICON))
         images->Draw(dc, m_rows[size_t(row)].image, CPoint(icon.left, icon.top + (icon.Height() - m_smallImageSize.cy) / 2),
@@ -683,7 +700,8 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
             continue;
         cell.DeflateRect(2, 0);
         const CString text = GetItemText(row, col);
-        dc->DrawText(text, -1, &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        const UINT align = ColumnTextAlignment(m_columns[size_t(col)].fmt);
+        dc->DrawText(text, -1, &cell, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
 }
 

@@ -248,6 +248,9 @@ public:
         m_stateImageSize = state;
     }
 
+    // The width of a text in the list's font.
+    int GetStringWidth(LPCTSTR lpsz) const;
+
     DWORD GetExtendedStyle() const { return m_dwExStyle; }
     DWORD SetExtendedStyle(DWORD dwNewStyle);
     DWORD GetListStyle() const { return m_dwListStyle; }

@@ -11,6 +11,8 @@ extern const uint8_t setup_bitmap_caption_version_bmp[];
 extern const size_t setup_bitmap_caption_version_bmp_size;
 extern const uint8_t setup_bitmap_caption_pressed_bmp[];
 extern const size_t setup_bitmap_caption_pressed_bmp_size;
+extern const uint8_t setup_bitmap_content_states_bmp[];
+extern const size_t setup_bitmap_content_states_bmp_size;
 
 std::span<const BitmapEntry> SetupBitmaps()
 {
@@ -19,6 +21,7 @@ std::span<const BitmapEntry> SetupBitmaps()
         { IDB_TREE_IMAGES, { setup_bitmap_tree_images_bmp, setup_bitmap_tree_images_bmp_size } },
         { IDB_CAPTION_VERSION, { setup_bitmap_caption_version_bmp, setup_bitmap_caption_version_bmp_size } },
         { IDB_CAPTION_PRESSED, { setup_bitmap_caption_pressed_bmp, setup_bitmap_caption_pressed_bmp_size } },
+        { IDB_CONTENT_STATES, { setup_bitmap_content_states_bmp, setup_bitmap_content_states_bmp_size } },
     };
     return bitmaps;
 }

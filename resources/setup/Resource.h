@@ -38,6 +38,9 @@
 // The "Version" caption button and the image over a pressed one.
 #define IDB_CAPTION_VERSION 193
 #define IDB_CAPTION_PRESSED 194
+// The content list's check boxes (state images 1 to 4: none, inactive,
+// activation off, active).
+#define IDB_CONTENT_STATES 216
 
 // Commands of the device tree's context menus.
 #define ID_TREE_NEW_FOLDER 32771
@@ -106,6 +109,10 @@
 #define IDC_PAGE_APPLY 1271
 #define IDC_PAGE_CANCEL 1272
 #define IDC_PAGE_OK 1273
+// The streaming-server page: its content list and the content edit button
+// that a double-click on a row presses.
+#define IDC_CONTENT_LIST 1
+#define IDC_CONTENT_EDIT 1230
 
 // Strings.
 #define IDS_SOCKETS_INIT_FAILED 104
@@ -147,13 +154,15 @@
 #define IDS_EXIT 61605
 #define IDS_DST 61619
 #define IDS_NO_CONTENT 61620
+#define IDS_RESOLUTION 61621
+#define IDS_FRAME_RATE 61622
 #define IDS_VIDEO 61626
 #define IDS_AUDIO 61627
 #define IDS_VIDEO_AUDIO_ADJUSTMENT 61637
 #define IDS_FIRST_TRY 61638 // then the second and the third
 #define IDS_PROBE_OK 61642
 #define IDS_PROBE_FAILED 61643
-#define IDS_LOGIN_HIDDEN 61644
+#define IDS_CONTENT_ACTIVE_LIMIT 61644 // also the login bar's hidden button
 #define IDS_INTERNAL_ERROR 61655
 #define IDS_CONSOLE_SETUP_ACTIVE 61656
 #define IDS_NOT_ALLOWED_REMOTELY 61657
