@@ -255,6 +255,14 @@ LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case DM_SETDEFID:
         m_nDefID = UINT(wParam);
         return TRUE;
+    case WM_NEXTDLGCTL: {
+        // lParam set: wParam is the control; else wParam picks next (0) or previous.
+        CWnd* target = LOWORD(lParam) ? FromHandle(reinterpret_cast<HWND>(wParam))
+                                      : GetNextDlgTabItem(GetFocus(), wParam != 0);
+        if (target)
+            target->SetFocus();
+        return 0;
+    }
     case WM_CLOSE:
         // Closing a dialog is Cancel.
         SendMessage(WM_COMMAND, MAKEWPARAM(WORD(IDCANCEL), WORD(BN_CLICKED)));

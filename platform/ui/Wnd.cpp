@@ -215,17 +215,25 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return FromHandle(GetDlgItemHandle(nID));
 }
 
-CWnd* CWnd::GetNextDlgGroupItem(CWnd* pCtl, BOOL bPrevious) const
+std::vector<CWnd*> CWnd::ChildWindows() const
 {
-    if (!m_pWidget || !pCtl)
-        return nullptr;
     std::vector<CWnd*> children;
+    if (!m_pWidget)
+        return children;
     for (QObject* o : m_pWidget->children()) {
         auto* w = qobject_cast<QWidget*>(o);
         CWnd* c = w ? WndOfWidget(w) : nullptr;
         if (c && c != this && c->m_pWidget == w)
             children.push_back(c);
     }
+    return children;
+}
+
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* pCtl, BOOL bPrevious) const
+{
+    if (!m_pWidget || !pCtl)
+        return nullptr;
+    const std::vector<CWnd*> children = ChildWindows();
     auto it = std::find(children.begin(), children.end(), pCtl);
     if (it == children.end())
         return nullptr;
@@ -239,6 +247,22 @@ CWnd* CWnd::GetNextDlgGroupItem(CWnd* pCtl, BOOL bPrevious) const
     if (!bPrevious)
         return (it + 1 != end) ? *(it + 1) : *start;
     return it != start ? *(it - 1) : *(end - 1);
+}
+
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pCtl, BOOL bPrevious) const
+{
+    const std::vector<CWnd*> children = ChildWindows();
+    const int count = int(children.size());
+    const int at = int(std::find(children.begin(), children.end(), pCtl) - children.begin());
+    // From the control on (or from the start when it is none of ours), wrapping.
+    for (int step = 1; step <= count; ++step) {
+        const int i = at >= count ? (bPrevious ? count - step : step - 1)
+                                  : ((at + (bPrevious ? -step : step)) % count + count) % count;
+        CWnd* c = children[size_t(i)];
+        if ((c->m_dwStyle & WS_TABSTOP) && c->IsWindowEnabled() && !c->m_pWidget->isHidden())
+            return c;
+    }
+    return nullptr;
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)

@@ -10,6 +10,8 @@
 #include "platform/ui/UiExport.h"
 #include "platform/ui/WindowStyles.h"
 
+#include <vector>
+
 class QWidget;
 class CDataExchange;
 class CScrollBar;
@@ -68,6 +70,8 @@ public:
     CWnd* GetDlgItem(int nID) const;
     // Children in creation order; null past the last.
     CWnd* GetNextDlgGroupItem(CWnd* pCtl, BOOL bPrevious = FALSE) const;
+    // The next (or previous) enabled, visible tab stop after a control, wrapping.
+    CWnd* GetNextDlgTabItem(CWnd* pCtl, BOOL bPrevious = FALSE) const;
 
     // Position and size. Child windows are placed in their parent's client
     // coordinates, top-level windows in screen coordinates.
@@ -198,6 +202,8 @@ private:
     friend class CDialog;
     friend class WndWidgetAccess;
     BOOL CreateWidget(const CREATESTRUCT& cs, CWnd* pParent);
+    // Child windows in creation order.
+    std::vector<CWnd*> ChildWindows() const;
 
     QWidget* m_pWidget = nullptr;
     DWORD m_dwStyle = 0;
