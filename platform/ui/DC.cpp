@@ -383,6 +383,37 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bo
     m_state->Fill(QRect(x, y + cy - 1, cx, 1), bottomRight);
 }
 
+BOOL CDC::DrawEdge(LPRECT rect, UINT edge, UINT flags)
+{
+    if (!rect || !m_state->target)
+        return FALSE;
+    CRect area(*rect);
+    // Each line: its top-left and bottom-right colours for raised and sunken.
+    auto line = [&](bool raised, bool sunken, int lightTL, int darkBR, int sunkTL, int sunkBR) {
+        if (!raised && !sunken)
+            return;
+        const COLORREF topLeft = GetSysColor(raised ? lightTL : sunkTL);
+        const COLORREF bottomRight = GetSysColor(raised ? darkBR : sunkBR);
+        if (flags & BF_TOP)
+            m_state->Fill(QRect(area.left, area.top, area.Width(), 1), topLeft);
+        if (flags & BF_LEFT)
+            m_state->Fill(QRect(area.left, area.top, 1, area.Height()), topLeft);
+        if (flags & BF_BOTTOM)
+            m_state->Fill(QRect(area.left, area.bottom - 1, area.Width(), 1), bottomRight);
+        if (flags & BF_RIGHT)
+            m_state->Fill(QRect(area.right - 1, area.top, 1, area.Height()), bottomRight);
+        area.DeflateRect((flags & BF_LEFT) ? 1 : 0, (flags & BF_TOP) ? 1 : 0, (flags & BF_RIGHT) ? 1 : 0,
+            (flags & BF_BOTTOM) ? 1 : 0);
+    };
+    line(edge & BDR_RAISEDOUTER, edge & BDR_SUNKENOUTER, COLOR_3DLIGHT, COLOR_3DDKSHADOW, COLOR_3DSHADOW,
+        COLOR_3DHILIGHT);
+    line(edge & BDR_RAISEDINNER, edge & BDR_SUNKENINNER, COLOR_3DHILIGHT, COLOR_3DSHADOW, COLOR_3DDKSHADOW,
+        COLOR_3DLIGHT);
+    if ((flags & BF_MIDDLE) && !area.IsRectEmpty())
+        m_state->Fill(ToQRect(area.left, area.top, area.right, area.bottom), GetSysColor(COLOR_BTNFACE));
+    return TRUE;
+}
+
 void CDC::DrawFocusRect(LPCRECT rect)
 {
     if (!rect || rect->right <= rect->left || rect->bottom <= rect->top)

@@ -63,6 +63,10 @@ public:
     // A one-pixel frame: top and left in one colour, bottom and right in the other.
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
+    // A three-dimensional border of up to two lines in the system's 3-D
+    // colours on the sides `flags` names; BF_MIDDLE fills the inside with
+    // the button face. The DC's colours stay as they are.
+    BOOL DrawEdge(LPRECT rect, UINT edge, UINT flags);
     // A dotted frame that inverts what is under it: drawn twice it is gone.
     void DrawFocusRect(LPCRECT rect);
     COLORREF SetPixel(int x, int y, COLORREF color);

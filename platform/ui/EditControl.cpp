@@ -72,6 +72,16 @@ bool EditProc(QLineEdit* edit, UINT message, WPARAM wParam, LPARAM lParam, LRESU
         edit->setEchoMode(wParam ? QLineEdit::Password : QLineEdit::Normal);
         *result = 0;
         return true;
+    case WM_CHAR:
+        // A typed character: backspace deletes, any other is entered.
+        if (!edit->isReadOnly()) {
+            if (wParam == '\b')
+                edit->backspace();
+            else if (wParam >= 0x20)
+                edit->insert(QString(QChar(char16_t(wParam))));
+        }
+        *result = 0;
+        return true;
     case EM_SETREADONLY:
         edit->setReadOnly(wParam != 0);
         *result = TRUE;

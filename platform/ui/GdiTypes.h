@@ -58,6 +58,20 @@
 #define DT_NOPREFIX 0x00000800u
 #define DT_END_ELLIPSIS 0x00008000u
 
+// Edges of DrawEdge: the outer and inner borders, the sides, the middle.
+#define BDR_RAISEDOUTER 0x0001u
+#define BDR_SUNKENOUTER 0x0002u
+#define BDR_RAISEDINNER 0x0004u
+#define BDR_SUNKENINNER 0x0008u
+#define EDGE_RAISED (BDR_RAISEDOUTER | BDR_RAISEDINNER)
+#define EDGE_SUNKEN (BDR_SUNKENOUTER | BDR_SUNKENINNER)
+#define BF_LEFT 0x0001u
+#define BF_TOP 0x0002u
+#define BF_RIGHT 0x0004u
+#define BF_BOTTOM 0x0008u
+#define BF_RECT (BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM)
+#define BF_MIDDLE 0x0800u
+
 // Stretch modes.
 #define BLACKONWHITE 1
 #define COLORONCOLOR 3

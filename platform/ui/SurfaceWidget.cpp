@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -136,7 +137,10 @@ void SurfaceWidget::mousePressEvent(QMouseEvent* event)
     UINT message = event->button() == Qt::RightButton ? WM_RBUTTONDOWN
         : event->button() == Qt::MiddleButton         ? WM_MBUTTONDOWN
                                                       : WM_LBUTTONDOWN;
+    QPointer<SurfaceWidget> alive(this);
     SendMouse(m_owner, this, message, event);
+    if (alive && m_clickNotify && message == WM_LBUTTONDOWN && m_owner->m_hWnd)
+        NotifyParent(m_owner, STN_CLICKED);
 }
 
 void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -150,7 +154,10 @@ void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event)
 void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     UINT message = event->button() == Qt::RightButton ? WM_RBUTTONDBLCLK : WM_LBUTTONDBLCLK;
+    QPointer<SurfaceWidget> alive(this);
     SendMouse(m_owner, this, message, event);
+    if (alive && m_clickNotify && message == WM_LBUTTONDBLCLK && m_owner->m_hWnd)
+        NotifyParent(m_owner, STN_DBLCLK);
 }
 
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event)

@@ -36,14 +36,22 @@ protected:
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
         UINT vk = VirtualKeyOf(key);
-        if (!vk)
-            return false;
-        MSG msg { wnd->m_hWnd, type == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, vk, 1, 0, { 0, 0 } };
-        for (CWnd* w = wnd; w; w = w->GetParent()) {
-            if (w->PreTranslateMessage(&msg))
-                return true;
-            if (!wnd->m_hWnd)
-                return true; // the window went away while handling the key
+        if (vk) {
+            MSG msg { wnd->m_hWnd, type == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, vk, 1, 0, { 0, 0 } };
+            for (CWnd* w = wnd; w; w = w->GetParent()) {
+                if (w->PreTranslateMessage(&msg))
+                    return true;
+                if (!wnd->m_hWnd)
+                    return true; // the window went away while handling the key
+            }
+        }
+        // A character typed into an edit reaches the edit's window as
+        // WM_CHAR, whose default handling enters it; a class may refuse it.
+        const QString text = key->text();
+        if (type == QEvent::KeyPress && widget == wnd->GetWidget() && KindOf(wnd) == WndKind::Edit
+            && text.size() == 1 && (text[0].unicode() >= 0x20 || text[0] == QChar('\b'))) {
+            wnd->SendMessage(WM_CHAR, WPARAM(text[0].unicode()), 1);
+            return true;
         }
         return false;
     }

@@ -86,6 +86,7 @@ constexpr DWORD SS_ICON = 0x3;
 constexpr DWORD SS_BLACKRECT = 0x4;
 constexpr DWORD SS_BLACKFRAME = 0x7;
 constexpr DWORD SS_ETCHEDFRAME = 0x12;
+constexpr DWORD SS_OWNERDRAW = 0xD;
 constexpr DWORD SS_BITMAP = 0xE;
 constexpr DWORD SS_TYPEMASK = 0x1F;
 constexpr DWORD SS_NOPREFIX = 0x80;

@@ -104,6 +104,9 @@ BOOL CWnd::CreateWidget(const CREATESTRUCT& cs, CWnd* pParent)
             surface->setParent(parentWidget, flags);
         if (m_dwStyle & WS_CHILD)
             surface->SetBackground(GetSysColor(COLOR_WINDOW));
+        // An owner-drawn static reports its clicks as every static does.
+        if (child && IsStaticClass(cs.lpszClass))
+            surface->SetClickNotify((m_dwStyle & SS_NOTIFY) != 0);
         widget = surface;
         if (cs.lpszName)
             widget->setWindowTitle(QString::fromUtf8(cs.lpszName));

@@ -23,6 +23,8 @@ enum class WndKind {
 };
 
 WndKind KindOfClass(LPCTSTR className, DWORD style);
+// Whether a class name is the static control's.
+bool IsStaticClass(LPCTSTR className);
 WndKind KindOf(const CWnd* wnd);
 
 // The window object a widget belongs to (the nearest bound ancestor), or null.
@@ -70,6 +72,8 @@ public:
     COLORREF Background() const { return m_background; }
     // A window object that takes the widget over (subclassing) gets its messages.
     void SetOwner(CWnd* owner) { m_owner = owner; }
+    // The widget tells the parent of left clicks (STN_CLICKED, STN_DBLCLK).
+    void SetClickNotify(bool notify) { m_clickNotify = notify; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +96,7 @@ private:
     QRect m_updateRect;
     bool m_inPaint = false;
     bool m_erase = true;
+    bool m_clickNotify = false;
     COLORREF m_background;
     QScrollBar* m_scrollBars[2] = {};
     SCROLLINFO m_bars[2] = {};

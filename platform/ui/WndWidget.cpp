@@ -44,8 +44,9 @@ WndKind KindOfClass(LPCTSTR className, DWORD style)
     }
     if (SameClass(className, WC_EDIT))
         return WndKind::Edit;
+    // An owner-drawn static paints itself on a surface.
     if (SameClass(className, WC_STATIC))
-        return WndKind::Static;
+        return (style & SS_TYPEMASK) == SS_OWNERDRAW ? WndKind::Surface : WndKind::Static;
     if (SameClass(className, WC_COMBOBOX))
         return WndKind::ComboBox;
     if (SameClass(className, WC_LISTBOX))
@@ -53,6 +54,11 @@ WndKind KindOfClass(LPCTSTR className, DWORD style)
     if (SameClass(className, "SysTabControl32"))
         return WndKind::TabCtrl;
     return WndKind::Surface;
+}
+
+bool IsStaticClass(LPCTSTR className)
+{
+    return className && reinterpret_cast<uintptr_t>(className) >= 0x10000 && SameClass(className, WC_STATIC);
 }
 
 void BindWidget(QWidget* widget, CWnd* wnd, WndKind kind)
