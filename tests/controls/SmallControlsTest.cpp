@@ -190,6 +190,7 @@ TEST_F(SmallControls, FilterEditLetsItsModesCharactersThrough)
         { 3, "1092 x5", "1925" },
         { 4, "any #.!", "any #.!" },
         { 3, "12\b3", "13" },
+        { -1, "9a-", "" }, // a mode below 0 lets only backspace through
     };
     for (const Case& c : cases) {
         CFilterEdit edit;
