@@ -152,10 +152,12 @@ CConfigPage::ApplyOutcome CConfigPage::RunApply()
     m_bModified = FALSE;
     SetModified(FALSE);
     EnableApply(FALSE);
+    bool refused = false;
     for (int group = 0; group < int(m_groupChanged.size()); ++group) {
         if (!IsGroupDue(group))
             continue;
-        if (WriteGroup(group) == CONFIG_NO_CONNECTION) {
+        const ConfigResult result = WriteGroup(group);
+        if (result == CONFIG_NO_CONNECTION) {
             // Nothing reached the device: keep the change for another try.
             m_groupChanged[group] = TRUE;
             m_bModified = TRUE;
@@ -165,15 +167,18 @@ CConfigPage::ApplyOutcome CConfigPage::RunApply()
             return APPLY_NO_CONNECTION;
         }
         // A refusal was shown by the session; the change is given up.
+        refused = refused || result == CONFIG_REFUSED;
         m_groupChanged[group] = FALSE;
     }
     OnApplied();
-    return APPLY_DONE;
+    return refused ? APPLY_REFUSED : APPLY_DONE;
 }
 
 BOOL CConfigPage::OnButtonApply()
 {
-    return RunApply() == APPLY_DONE;
+    // A refusal was told and its change dropped: the page may be left.
+    const ApplyOutcome outcome = RunApply();
+    return outcome == APPLY_DONE || outcome == APPLY_REFUSED;
 }
 
 void CConfigPage::OnButtonOK()
@@ -198,6 +203,10 @@ void CConfigPage::OnButtonOK()
     // Ending now would throw away what the user was just told to fix, or a
     // change that never reached the device.
     if (outcome == APPLY_INVALID || outcome == APPLY_NO_CONNECTION)
+        return;
+    // Pages whose policy says so stay open after a refusal, so the user sees
+    // what the device kept; the next OK ends.
+    if (outcome == APPLY_REFUSED && !Policy().okEndsAfterFailedApply)
         return;
     EndSession(true);
 }

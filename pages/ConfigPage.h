@@ -102,7 +102,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    enum ApplyOutcome { APPLY_NOTHING, APPLY_DONE, APPLY_INVALID, APPLY_NO_CONNECTION };
+    enum ApplyOutcome { APPLY_NOTHING, APPLY_DONE, APPLY_REFUSED, APPLY_INVALID, APPLY_NO_CONNECTION };
     ApplyOutcome RunApply();
     BOOL IsGroupDue(int group) const;
     void EnableApply(BOOL bEnable);

@@ -21,8 +21,8 @@ struct PagePolicy {
     OkAction ok = OK_APPLY_WHEN_CHANGED;
     // Leaving with a change asks 61592; otherwise the change is dropped.
     bool askOnLeave = true;
-    // OK ends the session even when the apply gave FALSE for a reason other
-    // than invalid input or a lost connection.
+    // OK ends the session even when the device refused what the apply wrote;
+    // otherwise the page stays open and the next OK ends.
     bool okEndsAfterFailedApply = true;
     bool handlesPageCancel = false; // WM_PAGE_CANCEL acts as Cancel
     bool handlesPageModified = false; // WM_PAGE_MODIFIED marks the page changed

@@ -255,9 +255,21 @@ TEST_F(PageFrameTest, OkWithAnInvalidValueStaysOnThePage)
     EXPECT_EQ(Sets(), 0);
 }
 
-TEST_F(PageFrameTest, OkWithARefusedValueShowsTheDeviceMessageOnceAndEnds)
+// What OK does once the device refused what it wrote: most pages end the
+// session; the streaming server's page stays open until OK is pressed again.
+struct RefusedOkCase {
+    SheetSlot slot;
+    bool endsAtOnce;
+};
+
+class PageFrameRefusedOkTest : public PageFrameTest, public ::testing::WithParamInterface<RefusedOkCase>
 {
-    Open();
+};
+
+TEST_P(PageFrameRefusedOkTest, OkWithARefusedValueShowsTheDeviceMessageOnceAndEndsByThePagesPolicy)
+{
+    const RefusedOkCase c = GetParam();
+    Open(c.slot);
     sim::Fault refuse;
     refuse.status = 0xF309;
     server.SetFault(kSet, refuse);
@@ -266,8 +278,21 @@ TEST_F(PageFrameTest, OkWithARefusedValueShowsTheDeviceMessageOnceAndEnds)
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(std::string(boxes.Boxes()[0].text), "Invalid value");
     EXPECT_EQ(Sets(), 1);
+    EXPECT_EQ(view.ok, c.endsAtOnce ? 1 : 0);
+    if (c.endsAtOnce)
+        return;
+
+    // The refused change was given up: a second OK ends without writing it again.
+    EXPECT_FALSE(ApplyEnabled());
+    Click(first.get(), IDC_PAGE_OK);
     EXPECT_EQ(view.ok, 1);
+    EXPECT_EQ(Sets(), 1);
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Slots, PageFrameRefusedOkTest,
+    ::testing::Values(RefusedOkCase { SLOT_Security, true }, RefusedOkCase { SLOT_StreamServer, false }),
+    [](const ::testing::TestParamInfo<RefusedOkCase>& info) { return std::string(SlotClassName(info.param.slot)); });
 
 TEST_F(PageFrameTest, CancelSendsNothingAndEnds)
 {
