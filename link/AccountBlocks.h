@@ -41,3 +41,8 @@ struct CFG_RECORDER_USERS {
 constexpr ConfigGet<CFG_USER_LIST> GET_USER_LIST { 0x0201, CONFIG_CRED_SIZE };
 constexpr ConfigGet<CFG_USER_TABLE> GET_USER_TABLE { 0x0203, CONFIG_CRED_SIZE };
 constexpr ConfigGet<CFG_RECORDER_USERS> GET_RECORDER_USERS { 0x0205, CONFIG_CRED_SIZE };
+// The length follows the count of accounts sent.
+constexpr ConfigSet<CFG_RECORDER_USERS> SET_RECORDER_USERS { 0x0206, CONFIG_CRED_SIZE + 4, true,
+    [](const CFG_RECORDER_USERS& users) {
+        return CONFIG_CRED_SIZE + 4 + users.count * uint32_t(sizeof(CFG_RECORDER_USER));
+    } };

@@ -66,6 +66,9 @@ const BlockRow kRows[] = {
         "ffff 8000 c000 0000 0000 " ADMIN " " OPERATOR " " GUARD " 00*64 ff*8 00*7 0f 00*24"),
     Row("recorder users", GET_RECORDER_USERS, {}, nullptr, RecorderUsers(),
         "00000003 " ADMIN " ffff ffff ff*8 " OPERATOR " 8000 0000 00*7 03 " GUARD " 0000 0000 00*8"),
+    // Three accounts: a length of 36 + 3 x 44.
+    Row("recorder users set", SET_RECORDER_USERS, RecorderUsers(),
+        "00000003 " ADMIN " ffff ffff ff*8 " OPERATOR " 8000 0000 00*7 03 " GUARD " 0000 0000 00*8", {}, nullptr),
 };
 // clang-format on
 

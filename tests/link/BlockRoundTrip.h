@@ -72,12 +72,13 @@ BlockRow Row(const char* name, const ConfigBlock<P, F>& block, const P& params, 
     return row;
 }
 
-// A get whose reply carries lists the reply record owns.
-template <class F>
-BlockRow ListRow(const char* name, const ConfigGet<F>& block, const char* fieldWire,
-    std::type_identity_t<std::function<void(const F&)>> check)
+// A block whose reply carries lists the reply record owns: `check` looks at
+// the decoded record.
+template <class P, class F>
+BlockRow ListRow(const char* name, const ConfigBlock<P, F>& block, const P& params, const char* paramWire,
+    const char* fieldWire, std::type_identity_t<std::function<void(const F&)>> check)
 {
-    BlockRow row = Row(name, block, {}, nullptr, F {}, fieldWire);
+    BlockRow row = Row(name, block, params, paramWire, F {}, fieldWire);
     row.checkFields = [check](const uint8_t* decoded) {
         F record;
         std::memcpy(&record, decoded, sizeof record);

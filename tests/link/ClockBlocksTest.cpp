@@ -27,7 +27,7 @@ void CheckRules(const CFG_DST_RULES& rules)
 // clang-format off
 const BlockRow kRows[] = {
     Row("time zone", GET_TIME_ZONE, {}, nullptr, CFG_TIME_ZONE { 1784110830, 3600 }, "6a575eee 00000e10"),
-    ListRow("daylight saving rules", GET_DST_RULES,
+    ListRow("daylight saving rules", GET_DST_RULES, {}, nullptr,
         "00000002 'Europe' 00*58 'US' 00*62 0a*13 003c 0b*13 ffc4", CheckRules),
     Row("device clock", GET_DEVICE_CLOCK, {}, nullptr, CFG_DEVICE_CLOCK { 1784110830, 12, { 0, 0 }, 1 },
         "6a575eee 0000000c 00000000 00000000 00000001"),
