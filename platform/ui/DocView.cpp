@@ -18,6 +18,8 @@ int GetSystemMetrics(int index)
         return g_screenCx;
     if (index == SM_CYSCREEN && g_screenCy > 0)
         return g_screenCy;
+    if (index == SM_CXVSCROLL || index == SM_CYHSCROLL)
+        return 16; // the scroll bars' thickness
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return 0;

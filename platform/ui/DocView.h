@@ -41,6 +41,10 @@ constexpr UINT WM_INITIALUPDATE = 0x0364;
 constexpr UINT ID_FILE_NEW = 57600;
 constexpr UINT ID_FILE_OPEN = 57601;
 constexpr UINT ID_FILE_PRINT_SETUP = 57606;
+constexpr UINT ID_EDIT_COPY = 57634;
+constexpr UINT ID_EDIT_CUT = 57635;
+constexpr UINT ID_EDIT_PASTE = 57637;
+constexpr UINT ID_EDIT_SELECT_ALL = 57642;
 constexpr UINT ID_APP_ABOUT = 57664;
 constexpr UINT ID_APP_EXIT = 57665;
 // The first pane of a frame.
@@ -118,5 +122,7 @@ protected:
 // (0 x 0 gives the real one back).
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
+constexpr int SM_CXVSCROLL = 2;
+constexpr int SM_CYHSCROLL = 3;
 PLATFORM_UI_API int GetSystemMetrics(int index);
 PLATFORM_UI_API void SetScreenSizeOverride(int cx, int cy);

@@ -132,6 +132,15 @@ int CImageList::GetImageCount() const
     return m_handle ? static_cast<int>(m_handle->images.size()) : 0;
 }
 
+BOOL CImageList::GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
+{
+    if (!pImageInfo || nImage < 0 || nImage >= GetImageCount())
+        return FALSE;
+    *pImageInfo = IMAGEINFO {};
+    pImageInfo->rcImage = RECT { nImage * m_handle->cx, 0, (nImage + 1) * m_handle->cx, m_handle->cy };
+    return TRUE;
+}
+
 COLORREF CImageList::SetBkColor(COLORREF color)
 {
     if (!m_handle)

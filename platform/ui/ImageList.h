@@ -26,6 +26,14 @@
 
 class CWnd;
 struct ImageListData;
+
+struct IMAGEINFO {
+    HBITMAP hbmImage;
+    HBITMAP hbmMask;
+    int Unused1;
+    int Unused2;
+    RECT rcImage; // the image's place in the list's strip
+};
 typedef ImageListData* HIMAGELIST;
 
 class PLATFORM_UI_API CImageList
@@ -48,6 +56,7 @@ public:
     int Add(CBitmap* bitmap, CBitmap* mask);
     BOOL Remove(int index);
     int GetImageCount() const;
+    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const;
     COLORREF SetBkColor(COLORREF color);
     BOOL Draw(CDC* dc, int index, POINT point, UINT style);
 

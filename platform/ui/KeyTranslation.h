@@ -7,3 +7,6 @@ class QKeyEvent;
 
 // The virtual key of a key event, 0 for keys the system has no code for.
 UINT VirtualKeyOf(const QKeyEvent* event);
+
+// Notes a key message of a window for GetKeyState.
+void NoteKeyMessage(UINT message, WPARAM vk);

@@ -38,6 +38,7 @@ protected:
         UINT vk = VirtualKeyOf(key);
         if (vk) {
             MSG msg { wnd->m_hWnd, type == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, vk, 1, 0, { 0, 0 } };
+            NoteKeyMessage(msg.message, vk);
             for (CWnd* w = wnd; w; w = w->GetParent()) {
                 if (w->PreTranslateMessage(&msg))
                     return true;

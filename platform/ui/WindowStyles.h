@@ -258,6 +258,7 @@ constexpr UINT DLGC_WANTCHARS = 0x80;
 
 // Mouse and key state in mouse messages.
 // Hit-test code of a window's caption (WM_NCHITTEST).
+constexpr WPARAM HTCLIENT = 1;
 constexpr WPARAM HTCAPTION = 2;
 
 constexpr UINT MK_LBUTTON = 0x1;
@@ -267,6 +268,7 @@ constexpr UINT MK_CONTROL = 0x8;
 constexpr UINT MK_MBUTTON = 0x10;
 
 // Virtual keys.
+constexpr UINT VK_LBUTTON = 0x01;
 constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;

@@ -3,6 +3,7 @@
 #include "platform/ui/ControlsInternal.h"
 
 #include "platform/ui/GdiInternal.h"
+#include "platform/ui/KeyTranslation.h"
 
 BOOL CWnd::PreTranslateMessage(MSG*)
 {
@@ -15,6 +16,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     MSG msg { hWnd, message, wParam, lParam, 0, { 0, 0 } };
     const MSG* outer = m_pCurrentMsg;
     m_pCurrentMsg = &msg;
+    if (message >= WM_KEYDOWN && message <= WM_KEYUP + 4)
+        NoteKeyMessage(message, wParam);
     LRESULT result = CWndBase::WindowProc(message, wParam, lParam);
     // A handler may have destroyed the window, and with it deleted this
     // object (in-place editors end themselves so): touch nothing then.

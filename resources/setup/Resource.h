@@ -80,6 +80,8 @@
 #define IDC_DEVICE_TREE 4097
 // The tree-in-list control's label editor.
 #define IDC_TREE_LABEL_EDIT 4659
+// The in-place editor a grid opens over one of its cells.
+#define IDC_GRID_INPLACE_EDITOR 8
 // The caption-button bar inside the main frame.
 #define IDC_CAPTION_BUTTON_BAR 59500
 
