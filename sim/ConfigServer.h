@@ -17,7 +17,7 @@ namespace sim
 
 struct Fault {
     uint16_t status = 0; // answer with this status and no body
-    std::vector<size_t> pieces; // send the reply in pieces of these sizes, then the rest
+    std::vector<size_t> pieces {}; // send the reply in pieces of these sizes, then the rest
     int64_t announcedLength = -1; // put this into the header's length field
     bool closeWithoutReply = false;
     int delayMs = 0;
