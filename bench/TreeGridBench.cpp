@@ -17,6 +17,8 @@
 #include "platform/base/FileIo.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"
+#include "tests/devtree/TreeWindow.h"
+#include "tests/pages/SetupTestResources.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -51,7 +53,7 @@ struct Scene {
         : devices(n)
         , folders(inFolders)
     {
-        frame.CreateEx(0, "TreeBenchFrame", "Tree", WS_POPUP | WS_VISIBLE, 0, 0, WIDTH, HEIGHT, nullptr, nullptr);
+        CreateTreeFrame(frame, "TreeBenchFrame", WIDTH, HEIGHT);
         qtFrame.resize(WIDTH, HEIGHT);
         qtFrame.show();
         CTreeFileLists lists;
@@ -66,10 +68,7 @@ struct Scene {
     std::unique_ptr<CMySuperGrid> StartTree()
     {
         auto grid = std::make_unique<CMySuperGrid>();
-        grid->SetInstallFolder(folder.dir);
-        grid->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, WIDTH, HEIGHT), &frame, IDC_DEVICE_TREE);
-        grid->ResetFileIfNoFileIs(TREE_FAMILY_DVR);
-        grid->InitializeGrid();
+        CreateTreeWindow(*grid, frame, folder.dir);
         grid->ReadTreeFileAndConsistLlist();
         grid->OpenLastCam(0);
         benchmark::DoNotOptimize(grid->GetWidget()->grab());
@@ -105,21 +104,6 @@ struct Scene {
     }
 };
 
-void InstallResources()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    AfxSetResourceHandle(SetupResourceModule());
-    SetStringLoader([](UINT id, CString& text) {
-        const char* found = FindStringResource(SetupResourceModule(), id);
-        if (found)
-            text = found;
-        return found != nullptr;
-    });
-}
-
 // Runs floor and body by turns; the body's time is the iteration's.
 template <class Floor, class Body> void AgainstFloor(benchmark::State& state, Floor floor, Body body)
 {
@@ -143,7 +127,6 @@ template <class Floor, class Body> void AgainstFloor(benchmark::State& state, Fl
 
 void BM_StartupToFirstPaint(benchmark::State& state)
 {
-    InstallResources();
     Scene scene(int(state.range(0)), state.range(1) != 0);
     AgainstFloor(
         state,
@@ -168,7 +151,6 @@ void BM_StartupToFirstPaint(benchmark::State& state)
 // first, so that the collapse takes every level with it.
 void BM_CollapseExpand(benchmark::State& state)
 {
-    InstallResources();
     Scene scene(int(state.range(0)), state.range(1) != 0);
     auto grid = scene.StartTree();
     auto tree = scene.StartQtTree();
@@ -205,7 +187,6 @@ void BM_CollapseExpand(benchmark::State& state)
 // Sort everything; "My DVR" is opened again as the Qt tree keeps it.
 void BM_SortAll(benchmark::State& state)
 {
-    InstallResources();
     Scene scene(int(state.range(0)), state.range(1) != 0);
     auto grid = scene.StartTree();
     auto tree = scene.StartQtTree();
@@ -234,7 +215,6 @@ void BM_SortAll(benchmark::State& state)
 // every cycle has saved devices to write.
 void BM_DiscoveryCycle(benchmark::State& state)
 {
-    InstallResources();
     Scene scene(int(state.range(0)), state.range(1) != 0);
     const bool changing = state.range(2) != 0;
     auto grid = scene.StartTree();
@@ -288,6 +268,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    UseSetupResources();
     const int starts[3] = { 10, 5, 3 }, operations[3] = { 100, 50, 15 }, cycles[3] = { 10, 10, 10 };
     RegisterSizes("BM_StartupToFirstPaint", BM_StartupToFirstPaint, starts);
     RegisterSizes("BM_CollapseExpand", BM_CollapseExpand, operations);

@@ -9,6 +9,8 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"
+#include "tests/devtree/TreeWindow.h"
+#include "tests/pages/SetupTestResources.h"
 
 #include <QApplication>
 #include <QImage>
@@ -51,23 +53,13 @@ class DeviceTreeWindow : public ::testing::Test
 protected:
     void SetUp() override
     {
-        AfxSetResourceHandle(SetupResourceModule());
-        SetStringLoader([](UINT id, CString& text) {
-            const char* found = FindStringResource(SetupResourceModule(), id);
-            if (found)
-                text = found;
-            return found != nullptr;
-        });
+        UseSetupResources();
         std::random_device rd;
         folder = std::filesystem::temp_directory_path() / ("devtree_gui_" + std::to_string(rd()));
         std::filesystem::create_directories(folder);
-        ASSERT_TRUE(frame.CreateEx(
-            0, "DeviceTreeTestFrame", "Tree", WS_POPUP | WS_VISIBLE, 0, 0, 300, 400, nullptr, nullptr));
+        ASSERT_TRUE(CreateTreeFrame(frame, "DeviceTreeTestFrame", 300, 400));
         grid = new CMySuperGrid;
-        grid->SetInstallFolder(folder.string());
-        ASSERT_TRUE(grid->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 400), &frame, IDC_DEVICE_TREE));
-        grid->ResetFileIfNoFileIs(TREE_FAMILY_DVR);
-        grid->InitializeGrid();
+        ASSERT_TRUE(CreateTreeWindow(*grid, frame, folder.string()));
         ASSERT_NE(grid->GetImageList(LVSIL_SMALL), nullptr) << "bitmap 148 is missing";
 
         Item* f1 = grid->HowToInsertFolder(grid->m_pMyRoot, "Shop");

@@ -9,6 +9,7 @@
 #include "platform/base/TestServices.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"
+#include "tests/pages/SetupTestResources.h"
 #include "tests/platform/ScriptedDialogRunner.h"
 
 #include <gtest/gtest.h>
@@ -28,13 +29,7 @@ class TreeDialogs : public ::testing::Test
 protected:
     void SetUp() override
     {
-        AfxSetResourceHandle(SetupResourceModule());
-        SetStringLoader([](UINT id, CString& text) {
-            const char* found = FindStringResource(SetupResourceModule(), id);
-            if (found)
-                text = found;
-            return found != nullptr;
-        });
+        UseSetupResources();
         g_CurrentDevice = SELECTED_DEVICE();
         g_CurrentDevice.dwFamily = DEVICE_FAMILY_DVR;
     }
