@@ -93,7 +93,7 @@ void PaintFloor(QImage& image, const std::vector<std::vector<std::string>>& cell
 
 std::vector<std::vector<std::string>> PlainCells(int rows)
 {
-    std::vector<std::vector<std::string>> cells(size_t(rows), std::vector<std::string>(COLS));
+    auto cells = std::vector<std::vector<std::string>>(size_t(rows), std::vector<std::string>(COLS));
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < COLS; ++c)
             cells[size_t(r)][size_t(c)] = CellText(r + 1, c + 1);

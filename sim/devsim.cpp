@@ -73,7 +73,7 @@ int main(int argc, char** argv)
     bool discovery = true;
     std::string regServer;
     struct FaultArg {
-        uint16_t command;
+        uint16_t command = 0;
         sim::Fault fault;
         std::string text;
     };
@@ -111,7 +111,8 @@ int main(int argc, char** argv)
         } else if (arg == "--count") {
             count = std::atoi(value());
         } else if (arg == "--fault") {
-            FaultArg f { 0, {}, value() };
+            FaultArg f;
+            f.text = value();
             std::string error;
             if (!sim::ParseFaultOption(f.text, &f.command, &f.fault, &error)) {
                 std::fprintf(stderr, "devsim: --fault %s\n", error.c_str());
