@@ -2,6 +2,8 @@
 // the P-array first, then the four S-boxes.
 #include "link/BlowfishTables.h"
 
+// clang-format off
+
 const uint32_t kBlowfishInitP[18] = {
     0x243F6A88U, 0x85A308D3U, 0x13198A2EU, 0x03707344U, 0xA4093822U, 0x299F31D0U,
     0x082EFA98U, 0xEC4E6C89U, 0x452821E6U, 0x38D01377U, 0xBE5466CFU, 0x34E90C6CU,
@@ -190,3 +192,4 @@ const uint32_t kBlowfishInitS[4][256] = {
         0xB74E6132U, 0xCE77E25BU, 0x578FDFE3U, 0x3AC372E6U,
     },
 };
+// clang-format on

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.." || exit 2
 command -v clang-format >/dev/null || { echo "check-format: clang-format is not installed" >&2; exit 2; }
 files=("$@")
 if [ ${#files[@]} -eq 0 ]; then
-  mapfile -t files < <(git ls-files -- '*.h' '*.cpp')
+  mapfile -t files < <(git ls-files -- '*.h' '*.cpp' 2>/dev/null ||
+    find . -path ./build -prune -o \( -name '*.h' -o -name '*.cpp' \) -print)
 fi
 status=0
 for f in "${files[@]}"; do
