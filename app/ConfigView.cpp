@@ -121,7 +121,8 @@ int CConfigView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_IpAddress.Create(child | WS_BORDER | WS_TABSTOP, none, this, IDC_DEVICE_ADDRESS);
     m_Login.Create(LoadText(IDS_LOGIN), child | WS_TABSTOP | BS_PUSHBUTTON, none, this, IDC_LOGIN);
     m_Exit.Create(LoadText(IDS_EXIT), child | WS_TABSTOP | BS_PUSHBUTTON, none, this, IDC_EXIT);
-    m_LoginHidden.Create(LoadText(IDS_CONTENT_ACTIVE_LIMIT), WS_CHILD | BS_PUSHBUTTON, none, this, IDC_LOGIN_HIDDEN);
+    m_LoginHidden.Create(
+        LoadText(IDS_CONTENT_ACTIVE_LIMIT), WS_CHILD | BS_PUSHBUTTON, none, this, IDC_LOGIN_HIDDEN);
 
     // Every login uses the user name "admin".
     m_UserName.SetWindowText(CONFIG_ADMIN_USER);
@@ -358,7 +359,8 @@ void CConfigView::SelectDevice(const SELECTED_DEVICE* pDevice, int flag)
     CopyText(m_CameraInfo.szVersion1, sizeof m_CameraInfo.szVersion1, pDevice->szVersion1);
     CopyText(m_CameraInfo.szVersion2, sizeof m_CameraInfo.szVersion2, pDevice->szVersion2);
     // The whole serial: it is the key by which the login is remembered.
-    CopyFullField(m_CameraInfo.szSerial, sizeof m_CameraInfo.szSerial, pDevice->szSerial, sizeof pDevice->szSerial);
+    CopyFullField(
+        m_CameraInfo.szSerial, sizeof m_CameraInfo.szSerial, pDevice->szSerial, sizeof pDevice->szSerial);
     m_CameraInfo.dwIpAddress = pDevice->dwIpAddress;
     std::memcpy(m_CameraInfo.byMac, pDevice->byMac, sizeof m_CameraInfo.byMac);
     CopyText(m_CameraInfo.szInfo, sizeof m_CameraInfo.szInfo, pDevice->szInfo);
@@ -466,7 +468,8 @@ BOOL CConfigView::Login()
     CopyField(g_CurrentDevice.szModel, info.szModel);
     CopyField(g_CurrentDevice.szVersion1, info.szVersion1);
     CopyField(g_CurrentDevice.szVersion2, info.szVersion2);
-    CopyFullField(g_CurrentDevice.szSerial, sizeof g_CurrentDevice.szSerial, info.szSerial, sizeof info.szSerial);
+    CopyFullField(
+        g_CurrentDevice.szSerial, sizeof g_CurrentDevice.szSerial, info.szSerial, sizeof info.szSerial);
     std::memcpy(g_CurrentDevice.byMac, info.byMac, sizeof g_CurrentDevice.byMac);
     CopyField(g_CurrentDevice.szInfo, info.szTitle);
 
@@ -493,7 +496,8 @@ BOOL CConfigView::Login()
     m_bSheetExists = TRUE;
     g_nRecorderModel = ModelNameToRecorderModel(g_CurrentDevice.szModel);
 
-    m_sheetPages.Create(SheetInputsForCurrentDevice(m_nFirmwareClass), this, this, m_byPasswordBlock, &m_CameraInfo);
+    m_sheetPages.Create(
+        SheetInputsForCurrentDevice(m_nFirmwareClass), this, this, m_byPasswordBlock, &m_CameraInfo);
 
     HideLoginBar();
     ShowSheet();

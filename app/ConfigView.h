@@ -3,16 +3,16 @@
 // and dials devices that are reached by dial-up.
 #pragma once
 
-#include "link/CameraInfo.h"
-#include "link/CurrentDevice.h"
 #include "app/LoginBar.h"
 #include "controls/DeviceInfoListCtrl.h"
+#include "link/CameraInfo.h"
+#include "link/CurrentDevice.h"
 #include "pages/ConfigPageHost.h"
 #include "pages/SheetAssembly.h"
 #include "pages/SheetPages.h"
 #include "platform/ui/Controls.h"
-#include "platform/ui/ImageList.h"
 #include "platform/ui/DocView.h"
+#include "platform/ui/ImageList.h"
 
 #include <memory>
 #include <string>

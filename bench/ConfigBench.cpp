@@ -1,10 +1,10 @@
 // The configuration protocol: encode and decode per command (records per
 // second), and whole exchanges against a simulated device on loopback beside
 // a bare TCP connect-send-receive-close of the same sizes (the floor).
-#include "link/CurrentDevice.h"
 #include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
 #include "link/ConfigSession.h"
+#include "link/CurrentDevice.h"
 #include "sim/ConfigServer.h"
 
 #include <benchmark/benchmark.h>
@@ -65,7 +65,8 @@ void BM_Decode(benchmark::State& state)
     for (auto _ : state) {
         pos = 0;
         uint16_t revision = 22;
-        benchmark::DoNotOptimize(DecodeConfigReply(reply.data(), reply.size(), &pos, record.get(), &revision));
+        benchmark::DoNotOptimize(
+            DecodeConfigReply(reply.data(), reply.size(), &pos, record.get(), &revision));
         FreeConfigReplyLists(record.get());
     }
     state.SetItemsProcessed(state.iterations());

@@ -46,7 +46,8 @@ struct Scene {
 
     explicit Scene(int rows, bool fill = true)
     {
-        frame.CreateEx(0, "GridBenchFrame", "Grid", WS_POPUP | WS_VISIBLE, 0, 0, WIDTH, HEIGHT, nullptr, nullptr);
+        frame.CreateEx(
+            0, "GridBenchFrame", "Grid", WS_POPUP | WS_VISIBLE, 0, 0, WIDTH, HEIGHT, nullptr, nullptr);
         grid = std::make_unique<CGridCtrl>();
         grid->Create(CRect(0, 0, WIDTH, HEIGHT), &frame, 305);
         if (fill)
@@ -134,8 +135,7 @@ void BM_Fill(benchmark::State& state)
             scene.reset();
             scene = std::make_unique<Scene>(rows, false);
         },
-        [&] { scene->Fill(rows); },
-        [&] { benchmark::DoNotOptimize(PlainCells(rows).data()); });
+        [&] { scene->Fill(rows); }, [&] { benchmark::DoNotOptimize(PlainCells(rows).data()); });
 }
 
 void BM_Repaint(benchmark::State& state)
@@ -196,7 +196,8 @@ void BM_Sort(benchmark::State& state)
         },
         [&] { scene.grid->SortTextItems(3, TRUE); },
         [&] {
-            std::stable_sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) { return a[2] < b[2]; });
+            std::stable_sort(
+                cells.begin(), cells.end(), [](const auto& a, const auto& b) { return a[2] < b[2]; });
             benchmark::DoNotOptimize(cells.data());
         });
 }

@@ -24,7 +24,8 @@ FILE_NODE DeviceRecord(uint32_t n)
     std::snprintf(node.item.szSerial, sizeof node.item.szSerial, "SN%08u", n);
     node.item.dwIpAddress = 0x0A000000 | n;
     MacOf(n, 0x1a, node.item.byMac);
-    std::snprintf(node.szAddress, sizeof node.szAddress, "10.%u.%u.%u", (n >> 16) & 255, (n >> 8) & 255, n & 255);
+    std::snprintf(
+        node.szAddress, sizeof node.szAddress, "10.%u.%u.%u", (n >> 16) & 255, (n >> 8) & 255, n & 255);
     std::memcpy(node.login.byUser, "admin", 5);
     std::memcpy(node.login.byPassword, "password", 8);
     for (int i = 0; i < PASSWORD_TABLE_ENTRIES; ++i) {

@@ -22,7 +22,8 @@ namespace
 using namespace bench_tree;
 using Clock = std::chrono::steady_clock;
 
-template <class Floor, class Body> void AgainstFloor(benchmark::State& state, size_t bytes, Floor floor, Body body)
+template <class Floor, class Body>
+void AgainstFloor(benchmark::State& state, size_t bytes, Floor floor, Body body)
 {
     floor();
     body();

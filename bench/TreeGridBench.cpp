@@ -27,9 +27,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <string>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <unordered_map>
 
 namespace

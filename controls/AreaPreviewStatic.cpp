@@ -28,8 +28,9 @@ COLORREF CAreaPreviewStatic::ModeColor(int nMode)
 CRect CAreaPreviewStatic::ScaleArea(int x1, int y1, int x2, int y2, int width, int height)
 {
     // In double precision, cut toward zero.
-    return CRect(int(double(x1) * width / AREA_FIELD_WIDTH + 1), int(double(y1) * height / AREA_FIELD_HEIGHT + 1),
-        int(double(x2) * width / AREA_FIELD_WIDTH - 1), int(double(y2) * height / AREA_FIELD_HEIGHT - 1));
+    return CRect(int(double(x1) * width / AREA_FIELD_WIDTH + 1),
+        int(double(y1) * height / AREA_FIELD_HEIGHT + 1), int(double(x2) * width / AREA_FIELD_WIDTH - 1),
+        int(double(y2) * height / AREA_FIELD_HEIGHT - 1));
 }
 
 void CAreaPreviewStatic::Refresh()

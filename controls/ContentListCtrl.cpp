@@ -68,8 +68,8 @@ int CContentListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CContentListCtrl::InitColumns()
 {
     const CString titles[CONTENT_COLUMNS] = { " ", "Name", "Video Type", LoadText(IDS_RESOLUTION),
-        LoadText(IDS_FRAME_RATE), "Video Bitrate", "Audio Type", "Audio Bitrate", "Packet Size", "Intra Percent",
-        "Min. Q", "Max. Q", "Intra Period", "Scene THR." };
+        LoadText(IDS_FRAME_RATE), "Video Bitrate", "Audio Type", "Audio Bitrate", "Packet Size",
+        "Intra Percent", "Min. Q", "Max. Q", "Intra Period", "Scene THR." };
     for (int col = 0; col < CONTENT_COLUMNS; ++col)
         InsertColumn(col, titles[col], LVCFMT_CENTER, GetStringWidth(titles[col]) + 20);
 }

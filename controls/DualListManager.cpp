@@ -116,7 +116,8 @@ void CDualListManager::Refill(const std::vector<uint32_t>& moved, const ListBox*
         return;
     for (uint32_t key : moved) {
         const CString text = TextOf(key);
-        const LRESULT found = in->Send(LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(text.GetString()));
+        const LRESULT found
+            = in->Send(LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(text.GetString()));
         if (found >= 0)
             in->Select(int(found));
     }

@@ -23,8 +23,8 @@ public:
     CDualListManager& operator=(const CDualListManager&) = delete;
 
     // Button ids of 0 (or not on the dialog) stand for buttons it lacks.
-    void Init(CWnd* pDialog, UINT nListA, UINT nListB, UINT nCopySelected, UINT nCopyAll, UINT nRemoveSelected,
-        UINT nRemoveAll, UINT nMoveUp, UINT nMoveDown);
+    void Init(CWnd* pDialog, UINT nListA, UINT nListB, UINT nCopySelected, UINT nCopyAll,
+        UINT nRemoveSelected, UINT nRemoveAll, UINT nMoveUp, UINT nMoveDown);
     // The group the lists show after the next Refresh; outside 0..9 nothing changes.
     void SetGroup(int nGroup);
     int GetGroup() const { return m_nGroup; }

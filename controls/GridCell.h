@@ -82,7 +82,10 @@ public:
         , m_nMaxCol(maxCol)
     {
     }
-    bool IsValid() const { return m_nMinRow >= 0 && m_nMinCol >= 0 && m_nMaxRow >= m_nMinRow && m_nMaxCol >= m_nMinCol; }
+    bool IsValid() const
+    {
+        return m_nMinRow >= 0 && m_nMinCol >= 0 && m_nMaxRow >= m_nMinRow && m_nMaxCol >= m_nMinCol;
+    }
     bool InRange(int row, int col) const
     {
         return row >= m_nMinRow && row <= m_nMaxRow && col >= m_nMinCol && col <= m_nMaxCol;

@@ -269,14 +269,16 @@ BOOL CGridDropTarget::Register(CGridCtrl* pGridCtrl)
     return m_bRegistered;
 }
 
-DROPEFFECT CGridDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+DROPEFFECT CGridDropTarget::OnDragEnter(
+    CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
     if (!m_pGridCtrl || pWnd != m_pGridCtrl)
         return DROPEFFECT_NONE;
     return m_pGridCtrl->OnDragEnter(pDataObject, dwKeyState, point);
 }
 
-DROPEFFECT CGridDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+DROPEFFECT CGridDropTarget::OnDragOver(
+    CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
     if (!m_pGridCtrl || pWnd != m_pGridCtrl)
         return DROPEFFECT_NONE;

@@ -173,9 +173,9 @@ BOOL CGridCtrl::IsValid(int nRow, int nCol) const
 
 BOOL CGridCtrl::IsValid(const CCellRange& range) const
 {
-    return range.GetMinRow() >= 0 && range.GetMinCol() >= 0 && range.GetMaxRow() >= 0 && range.GetMaxCol() >= 0
-        && range.GetMaxRow() < m_nRows && range.GetMaxCol() < m_nCols && range.GetMinRow() <= range.GetMaxRow()
-        && range.GetMinCol() <= range.GetMaxCol();
+    return range.GetMinRow() >= 0 && range.GetMinCol() >= 0 && range.GetMaxRow() >= 0
+        && range.GetMaxCol() >= 0 && range.GetMaxRow() < m_nRows && range.GetMaxCol() < m_nCols
+        && range.GetMinRow() <= range.GetMaxRow() && range.GetMinCol() <= range.GetMaxCol();
 }
 
 // Counts.
@@ -291,7 +291,9 @@ BOOL CGridCtrl::SetFixedColumnCount(int nFixedCols)
 
 int CGridCtrl::GetRowHeight(int nRow) const
 {
-    return nRow >= 0 && size_t(nRow) < m_arRowHeights.size() && nRow < m_nRows ? int(m_arRowHeights[size_t(nRow)]) : -1;
+    return nRow >= 0 && size_t(nRow) < m_arRowHeights.size() && nRow < m_nRows
+        ? int(m_arRowHeights[size_t(nRow)])
+        : -1;
 }
 
 BOOL CGridCtrl::SetRowHeight(int nRow, int height)
@@ -305,7 +307,9 @@ BOOL CGridCtrl::SetRowHeight(int nRow, int height)
 
 int CGridCtrl::GetColumnWidth(int nCol) const
 {
-    return nCol >= 0 && size_t(nCol) < m_arColWidths.size() && nCol < m_nCols ? int(m_arColWidths[size_t(nCol)]) : -1;
+    return nCol >= 0 && size_t(nCol) < m_arColWidths.size() && nCol < m_nCols
+        ? int(m_arColWidths[size_t(nCol)])
+        : -1;
 }
 
 BOOL CGridCtrl::SetColumnWidth(int nCol, int width)
@@ -576,7 +580,8 @@ void CGridCtrl::SetColumnOptions(int nCol, const char** items, int count)
 
 BOOL CGridCtrl::GetColumnOptions(int nCol, std::vector<CString>& out) const
 {
-    if (nCol < 0 || size_t(nCol) >= m_arColumnOptions.size() || m_arColumnOptions[size_t(nCol)].m_nOptions == 0)
+    if (nCol < 0 || size_t(nCol) >= m_arColumnOptions.size()
+        || m_arColumnOptions[size_t(nCol)].m_nOptions == 0)
         return FALSE;
     out = m_arColumnOptions[size_t(nCol)].m_strOptions;
     return TRUE;
@@ -598,7 +603,8 @@ BOOL CGridCtrl::SortTextItems(int nCol, BOOL bAscending)
         rows.emplace_back(std::move(m_RowData[size_t(row)]), m_arRowHeights[size_t(row)]);
     const size_t column = size_t(nCol);
     std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
-        const int order = std::strcmp(a.first[column]->szText.GetString(), b.first[column]->szText.GetString());
+        const int order
+            = std::strcmp(a.first[column]->szText.GetString(), b.first[column]->szText.GetString());
         return bAscending ? order < 0 : order > 0;
     });
     for (int row = m_nFixedRows; row < m_nRows; ++row) {

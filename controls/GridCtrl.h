@@ -58,7 +58,8 @@ public:
     CGridCtrl(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
     ~CGridCtrl() override;
 
-    BOOL Create(const RECT& rect, CWnd* parent, UINT nID, DWORD dwStyle = WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE);
+    BOOL Create(const RECT& rect, CWnd* parent, UINT nID,
+        DWORD dwStyle = WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE);
 
     // Size.
     int GetRowCount() const { return m_nRows; }
@@ -164,7 +165,10 @@ public:
 
     // Geometry.
     BOOL GetCellRect(int nRow, int nCol, LPRECT pRect) const;
-    BOOL GetCellRect(const CCellID& cell, LPRECT pRect) const { return GetCellRect(cell.row, cell.col, pRect); }
+    BOOL GetCellRect(const CCellID& cell, LPRECT pRect) const
+    {
+        return GetCellRect(cell.row, cell.col, pRect);
+    }
     BOOL GetTextRect(int nRow, int nCol, LPRECT pRect) const;
     BOOL GetCellOrigin(int nRow, int nCol, LPPOINT p) const;
     CCellID GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck = TRUE) const;

@@ -119,7 +119,8 @@ BOOL CGridCtrl::GetCellOrigin(int nRow, int nCol, LPPOINT p) const
 {
     if (!IsValid(nRow, nCol) || !p)
         return FALSE;
-    const CCellID topLeft = (nCol >= m_nFixedCols || nRow >= m_nFixedRows) ? GetTopleftNonFixedCell() : CCellID();
+    const CCellID topLeft
+        = (nCol >= m_nFixedCols || nRow >= m_nFixedRows) ? GetTopleftNonFixedCell() : CCellID();
     if (nCol < m_nFixedCols) {
         p->x = 0;
         for (int col = 0; col < nCol; ++col)
@@ -190,10 +191,10 @@ CCellID CGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck) const
         }
         return -1;
     };
-    const int col = indexAt(point.x, m_nFixedCols, m_nCols, topLeft.col, GetFixedColumnWidth(), bAllowFixedCellCheck,
-        [this](int i) { return GetColumnWidth(i); });
-    const int row = indexAt(point.y, m_nFixedRows, m_nRows, topLeft.row, GetFixedRowHeight(), bAllowFixedCellCheck,
-        [this](int i) { return GetRowHeight(i); });
+    const int col = indexAt(point.x, m_nFixedCols, m_nCols, topLeft.col, GetFixedColumnWidth(),
+        bAllowFixedCellCheck, [this](int i) { return GetColumnWidth(i); });
+    const int row = indexAt(point.y, m_nFixedRows, m_nRows, topLeft.row, GetFixedRowHeight(),
+        bAllowFixedCellCheck, [this](int i) { return GetRowHeight(i); });
     if (row < 0 || col < 0)
         return CCellID();
     return CCellID(row, col);
@@ -259,8 +260,10 @@ void CGridCtrl::OnDraw(CDC* pDC)
     const long virtualWidth = GetVirtualWidth();
     const long virtualHeight = GetVirtualHeight();
     // The cells end where the last column and row end (or at the window's edge).
-    const int cellsRight = int(std::min<long>(client.right, range.IsValid() ? visible.right : std::min<long>(virtualWidth, fixedWidth)));
-    const int cellsBottom = int(std::min<long>(client.bottom, range.IsValid() ? visible.bottom : std::min<long>(virtualHeight, fixedHeight)));
+    const int cellsRight = int(std::min<long>(
+        client.right, range.IsValid() ? visible.right : std::min<long>(virtualWidth, fixedWidth)));
+    const int cellsBottom = int(std::min<long>(
+        client.bottom, range.IsValid() ? visible.bottom : std::min<long>(virtualHeight, fixedHeight)));
 
     pDC->FillSolidRect(&client, m_crBkColour);
     if (m_nRows > 0 && m_nCols > 0) {
@@ -294,7 +297,8 @@ void CGridCtrl::OnDraw(CDC* pDC)
         return;
     band(0, m_nFixedRows - 1, 0, range.GetMinCol(), range.GetMaxCol(), fixedWidth, true);
     band(range.GetMinRow(), range.GetMaxRow(), fixedHeight, 0, m_nFixedCols - 1, 0, true);
-    band(range.GetMinRow(), range.GetMaxRow(), fixedHeight, range.GetMinCol(), range.GetMaxCol(), fixedWidth, false);
+    band(range.GetMinRow(), range.GetMaxRow(), fixedHeight, range.GetMinCol(), range.GetMaxCol(), fixedWidth,
+        false);
     // Grid lines over the cells.
     CPen pen(PS_SOLID, 0, m_crGridColour);
     CPen* oldPen = pDC->SelectObject(&pen);
@@ -361,8 +365,8 @@ BOOL CGridCtrl::DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL)
     CRect grown(rect.left, rect.top, rect.right + 1, rect.bottom + 1);
     pDC->FillSolidRect(&grown, bk);
     pDC->SetTextColor(fg);
-    const bool heading = m_idCurrentCell.IsValid()
-        && (nRow == m_idCurrentCell.row || nCol == m_idCurrentCell.col);
+    const bool heading
+        = m_idCurrentCell.IsValid() && (nRow == m_idCurrentCell.row || nCol == m_idCurrentCell.col);
     if (heading) {
         // The heading of the focus: bold on a sunken edge.
         pDC->Draw3dRect(&grown, GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DHILIGHT));
@@ -383,7 +387,8 @@ void CGridCtrl::DrawCellContent(CDC* pDC, const CGridCell& cell, CRect rect)
         const CSize image = ImageSize(m_pImageList, cell.iImage);
         if (cell.szText.IsEmpty()) {
             // An image alone sits in the middle of its cell.
-            const CPoint at(rect.left + (rect.Width() - image.cx) / 2, rect.top + (rect.Height() + 1 - image.cy) / 2);
+            const CPoint at(
+                rect.left + (rect.Width() - image.cx) / 2, rect.top + (rect.Height() + 1 - image.cy) / 2);
             m_pImageList->Draw(pDC, cell.iImage, at, ILD_NORMAL);
         } else {
             m_pImageList->Draw(pDC, cell.iImage, rect.TopLeft(), ILD_NORMAL);
@@ -411,8 +416,9 @@ BOOL CGridCtrl::RedrawCell(int nRow, int nCol, CDC* pDC)
         own = std::make_unique<CClientDC>(this);
         pDC = own.get();
     }
-    const BOOL drawn = (nRow < m_nFixedRows || nCol < m_nFixedCols) ? DrawFixedCell(pDC, nRow, nCol, rect, TRUE)
-                                                                     : DrawCell(pDC, nRow, nCol, rect, TRUE);
+    const BOOL drawn = (nRow < m_nFixedRows || nCol < m_nFixedCols)
+        ? DrawFixedCell(pDC, nRow, nCol, rect, TRUE)
+        : DrawCell(pDC, nRow, nCol, rect, TRUE);
     CPen pen(PS_SOLID, 0, m_crGridColour);
     CPen* oldPen = pDC->SelectObject(&pen);
     if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH) {
@@ -551,7 +557,8 @@ void CGridCtrl::ResetScrollBars()
         SetScrollInfo(SB_HORZ, &info, FALSE);
         info.nPage = UINT(std::max<LONG>(client.Height() + 16, 0));
         SetScrollInfo(SB_VERT, &info, FALSE);
-        m_nVScrollMax = m_bVertScrollAllowed && long(client.Height() + 16) < scrollHeight ? int(scrollHeight - 1) : 0;
+        m_nVScrollMax
+            = m_bVertScrollAllowed && long(client.Height() + 16) < scrollHeight ? int(scrollHeight - 1) : 0;
         m_nHScrollMax = m_bHorzScrollAllowed && long(client.Width()) < scrollWidth ? int(scrollWidth - 1) : 0;
     }
     SetScrollRange(SB_VERT, 0, m_nVScrollMax, TRUE);
@@ -665,19 +672,23 @@ void CGridCtrl::EnsureVisible(int nRow, int nCol)
         SendMessage(message, code, 0);
         return GetTopleftNonFixedCell() != before;
     };
-    for (CCellRange range = GetVisibleNonFixedCellRange(); range.IsValid() && nCol >= m_nFixedCols && nCol > range.GetMaxCol();
+    for (CCellRange range = GetVisibleNonFixedCellRange();
+         range.IsValid() && nCol >= m_nFixedCols && nCol > range.GetMaxCol();
          range = GetVisibleNonFixedCellRange())
         if (!step(WM_HSCROLL, SB_LINERIGHT))
             break;
-    for (CCellRange range = GetVisibleNonFixedCellRange(); range.IsValid() && nCol >= m_nFixedCols && nCol < range.GetMinCol();
+    for (CCellRange range = GetVisibleNonFixedCellRange();
+         range.IsValid() && nCol >= m_nFixedCols && nCol < range.GetMinCol();
          range = GetVisibleNonFixedCellRange())
         if (!step(WM_HSCROLL, SB_LINELEFT))
             break;
-    for (CCellRange range = GetVisibleNonFixedCellRange(); range.IsValid() && nRow >= m_nFixedRows && nRow > range.GetMaxRow();
+    for (CCellRange range = GetVisibleNonFixedCellRange();
+         range.IsValid() && nRow >= m_nFixedRows && nRow > range.GetMaxRow();
          range = GetVisibleNonFixedCellRange())
         if (!step(WM_VSCROLL, SB_LINEDOWN))
             break;
-    for (CCellRange range = GetVisibleNonFixedCellRange(); range.IsValid() && nRow >= m_nFixedRows && nRow < range.GetMinRow();
+    for (CCellRange range = GetVisibleNonFixedCellRange();
+         range.IsValid() && nRow >= m_nFixedRows && nRow < range.GetMinRow();
          range = GetVisibleNonFixedCellRange())
         if (!step(WM_VSCROLL, SB_LINEUP))
             break;

@@ -12,8 +12,8 @@
 class CInPlaceEdit : public CEdit
 {
 public:
-    CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn, CString sInitText,
-        UINT nFirstChar, BOOL bPassword = FALSE);
+    CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
+        CString sInitText, UINT nFirstChar, BOOL bPassword = FALSE);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // Ends the edit as the key says; FALSE when the key does not end it.

@@ -27,7 +27,8 @@ CInPlaceList::CInPlaceList(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
     const int cellHeight = rect.Height();
     CRect dropped = rect;
     dropped.bottom += GetSystemMetrics(SM_CYHSCROLL) + m_nNumLines * cellHeight;
-    if (!Create(dwStyle | WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | CBS_AUTOHSCROLL, dropped, pParent, nID))
+    if (!Create(dwStyle | WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | CBS_AUTOHSCROLL, dropped, pParent,
+            nID))
         return;
     for (const CString& item : items)
         AddString(item);

@@ -177,8 +177,8 @@ void CGridCtrl::SelectCells(CCellID currentCell)
     if (!IsValid(m_SelectionStartCell))
         return;
     SetSelectedRange(std::max(std::min(m_SelectionStartCell.row, row), m_nFixedRows),
-        std::max(std::min(m_SelectionStartCell.col, col), m_nFixedCols), std::max(m_SelectionStartCell.row, row),
-        std::max(m_SelectionStartCell.col, col));
+        std::max(std::min(m_SelectionStartCell.col, col), m_nFixedCols),
+        std::max(m_SelectionStartCell.row, row), std::max(m_SelectionStartCell.col, col));
 }
 
 void CGridCtrl::OnSelecting(const CCellID& currentCell)
@@ -303,7 +303,8 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     }
     if (!MouseOverColumnResizeArea(point) && !MouseOverRowResizeArea(point)) {
         SetFocusCell(-1, -1);
-        SetFocusCell(std::max(m_LeftClickDownCell.row, m_nFixedRows), std::max(m_LeftClickDownCell.col, m_nFixedCols));
+        SetFocusCell(
+            std::max(m_LeftClickDownCell.row, m_nFixedRows), std::max(m_LeftClickDownCell.col, m_nFixedCols));
     }
     if (m_bAllowDragAndDrop && IsCellSelected(m_LeftClickDownCell.row, m_LeftClickDownCell.col)) {
         m_MouseMode = MOUSE_PREPARE_DRAG;
@@ -510,13 +511,15 @@ void CGridCtrl::OnTimer(UINT_PTR nIDEvent)
         return;
     if (pt.y < GetFixedRowHeight()) {
         SendMessage(WM_KEYDOWN, VK_UP, 0);
-        const CCellID cell = GetCellFromPt(CPoint(std::clamp<LONG>(pt.x, 0, client.right - 1), GetFixedRowHeight() + 1));
+        const CCellID cell
+            = GetCellFromPt(CPoint(std::clamp<LONG>(pt.x, 0, client.right - 1), GetFixedRowHeight() + 1));
         if (IsValid(cell))
             OnSelecting(cell);
     }
     if (pt.x < GetFixedColumnWidth()) {
         SendMessage(WM_KEYDOWN, VK_LEFT, 0);
-        const CCellID cell = GetCellFromPt(CPoint(GetFixedColumnWidth() + 1, std::clamp<LONG>(pt.y, 0, client.bottom - 1)));
+        const CCellID cell
+            = GetCellFromPt(CPoint(GetFixedColumnWidth() + 1, std::clamp<LONG>(pt.y, 0, client.bottom - 1)));
         if (IsValid(cell))
             OnSelecting(cell);
     }
@@ -773,7 +776,8 @@ void CGridCtrl::OnEditCell(int nRow, int nCol, UINT nChar)
     }
     if (m_nGridKind == GRID_KIND_FIXED_CHOICE && nCol == 2 && (nRow == 1 || nRow == 2))
         return;
-    auto found = std::find_if(options.begin(), options.end(), [&](const CString& o) { return o.CompareNoCase(text) == 0; });
+    auto found = std::find_if(
+        options.begin(), options.end(), [&](const CString& o) { return o.CompareNoCase(text) == 0; });
     CString initial;
     if (found != options.end() && !text.IsEmpty()) {
         initial = *found;
@@ -781,7 +785,8 @@ void CGridCtrl::OnEditCell(int nRow, int nCol, UINT nChar)
         options.insert(options.begin(), text);
         initial = text;
     }
-    auto* list = new CInPlaceList(this, rect, CBS_DROPDOWNLIST, IDC_GRID_INPLACE_EDITOR, nRow, nCol, options, initial, nChar);
+    auto* list = new CInPlaceList(
+        this, rect, CBS_DROPDOWNLIST, IDC_GRID_INPLACE_EDITOR, nRow, nCol, options, initial, nChar);
     if (!list->m_hWnd)
         delete list;
 }

@@ -21,11 +21,12 @@ BOOL CTitleTipWnd::Create(CWnd* pParentWnd)
     if (m_hWnd)
         return TRUE;
     m_pParentWnd = pParentWnd;
-    return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ZTitleTip", nullptr, WS_POPUP | WS_BORDER, 0, 0, 10, 10,
-        pParentWnd->m_hWnd, nullptr);
+    return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ZTitleTip", nullptr, WS_POPUP | WS_BORDER, 0, 0, 10,
+        10, pParentWnd->m_hWnd, nullptr);
 }
 
-void CTitleTipWnd::Show(CRect rectTitle, LPCTSTR lpszTitleText, int xoffset, LPRECT lpHoverRect, const LOGFONT* lpLogFont)
+void CTitleTipWnd::Show(
+    CRect rectTitle, LPCTSTR lpszTitleText, int xoffset, LPRECT lpHoverRect, const LOGFONT* lpLogFont)
 {
     if (!m_hWnd || !m_pParentWnd || rectTitle.IsRectEmpty())
         return;

@@ -120,7 +120,8 @@ void CTextProgressCtrl::OnPaint()
 
     CDC memory;
     CBitmap bitmap;
-    if (!memory.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height()))
+    if (!memory.CreateCompatibleDC(&dc)
+        || !bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height()))
         return;
     CBitmap* oldBitmap = memory.SelectObject(&bitmap);
     memory.FillSolidRect(&bar, m_crBar);

@@ -9,8 +9,8 @@
 #include "devtree/ItemInfo.h"
 
 #include <cstdint>
-#include <string>
 #include <cstring>
+#include <string>
 #include <unordered_map>
 #include <vector>
 

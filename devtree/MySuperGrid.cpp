@@ -145,7 +145,8 @@ void CMySuperGrid::ReadTreeFileAndConsistLlist()
     }
     if (loaded == TreeLoadResult::Unreadable || loaded == TreeLoadResult::UnknownFormat) {
         m_bFileRefused = 1;
-        ReportTreeFile(loaded == TreeLoadResult::Unreadable ? IDS_TREE_FILE_UNREADABLE : IDS_TREE_FILE_UNKNOWN);
+        ReportTreeFile(
+            loaded == TreeLoadResult::Unreadable ? IDS_TREE_FILE_UNREADABLE : IDS_TREE_FILE_UNKNOWN);
     }
     CreateTreeCtrl(lists);
     lists.DeleteLlist();
@@ -212,7 +213,8 @@ void CMySuperGrid::CreateTreeCtrl(const CTreeFileLists& lists)
         if (rec.bFolder)
             CopyField(info->m_szAddress, rec.szAddress);
         else
-            CItemInfo::SetText(info->m_szAddress, sizeof(info->m_szAddress), FormatIpAddress(rec.item.dwIpAddress).c_str());
+            CItemInfo::SetText(
+                info->m_szAddress, sizeof(info->m_szAddress), FormatIpAddress(rec.item.dwIpAddress).c_str());
         insert(parent, info);
     }
     byId.clear();
@@ -513,7 +515,8 @@ void CMySuperGrid::OpenLastCam(int slot)
     if (GetLastCamEntry(TreeFilePath(), slot, &last) && IsMacAddressSet(last.byMac)) {
         FormatMacText(last.byMac, m_szWaitMac, sizeof(m_szWaitMac));
         found = FirstUnder(m_pMyRoot, DeviceIndex().ByMac(last.byMac), [&](CTreeItem* node) {
-            return !node->m_lpNodeInfo->m_bFolder && std::memcmp(node->m_lpNodeInfo->m_byMac, last.byMac, 6) == 0;
+            return !node->m_lpNodeInfo->m_bFolder
+                && std::memcmp(node->m_lpNodeInfo->m_byMac, last.byMac, 6) == 0;
         });
     }
     if (!found) {

@@ -9,9 +9,9 @@
 #include "platform/base/Services.h"
 
 #include <cctype>
-#include <strings.h>
 #include <cstring>
 #include <memory>
+#include <strings.h>
 
 namespace
 {
@@ -51,7 +51,8 @@ CSuperGridCtrl::CTreeItem* CMySuperGrid::SearchReply(CTreeItem* root, const RES_
             candidates.push_back(node);
     for (CTreeItem* node : DeviceIndex().BySerial(reply.serial, sizeof(reply.serial)))
         candidates.push_back(node);
-    return FirstUnder(root, candidates, [&](CTreeItem* node) { return MatchesReply(node->m_lpNodeInfo, reply); });
+    return FirstUnder(
+        root, candidates, [&](CTreeItem* node) { return MatchesReply(node->m_lpNodeInfo, reply); });
 }
 
 namespace

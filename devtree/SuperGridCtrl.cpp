@@ -106,9 +106,10 @@ const char* TextOf(const CItemInfo* info)
 std::vector<CSuperGridCtrl::CTreeItem*>::const_iterator LowerBound(
     const std::vector<CSuperGridCtrl::CTreeItem*>& children, bool folder, const char* text)
 {
-    return std::lower_bound(children.begin(), children.end(), 0,
-        [&](const CSuperGridCtrl::CTreeItem* child, int) {
-            return CompareKeys(IsFolderItem(child->m_lpNodeInfo), TextOf(child->m_lpNodeInfo), folder, text) < 0;
+    return std::lower_bound(
+        children.begin(), children.end(), 0, [&](const CSuperGridCtrl::CTreeItem* child, int) {
+            return CompareKeys(IsFolderItem(child->m_lpNodeInfo), TextOf(child->m_lpNodeInfo), folder, text)
+                < 0;
         });
 }
 

@@ -10,8 +10,8 @@
 #pragma once
 
 #include "devtree/DeviceIndex.h"
-#include "link/CurrentDevice.h"
 #include "devtree/ItemInfo.h"
+#include "link/CurrentDevice.h"
 #include "link/WindowMessages.h"
 #include "platform/ui/ListCtrl.h"
 #include "resources/setup/Resource.h"

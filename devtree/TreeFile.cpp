@@ -149,7 +149,10 @@ void PutU32At(uint8_t* record, uint32_t offset, uint32_t value)
 class BytesSource
 {
 public:
-    explicit BytesSource(const std::vector<uint8_t>& bytes) : m_bytes(bytes) { }
+    explicit BytesSource(const std::vector<uint8_t>& bytes)
+        : m_bytes(bytes)
+    {
+    }
     // The next `size` bytes, fewer only at the end; false when they cannot
     // be read.
     bool Take(size_t size, const uint8_t*& data, size_t& got)
@@ -170,7 +173,10 @@ private:
 class FileSource
 {
 public:
-    explicit FileSource(FileReader& file) : m_file(file) { }
+    explicit FileSource(FileReader& file)
+        : m_file(file)
+    {
+    }
     bool Take(size_t size, const uint8_t*& data, size_t& got)
     {
         if (m_buffer.size() < size)
@@ -228,22 +234,24 @@ template <class Source> TreeLoadResult LoadTree(Source& source, CTreeFileLists& 
     if (!IsCurrentTreeFormat(header))
         return TreeLoadResult::UnknownFormat;
     // Each record is decoded straight from the file's bytes into its node.
-    Records taken = TakeRecords(source, header.dwNodeCount, FILE_NODE_SIZE, [&](const uint8_t* record, size_t size) {
-        namespace at = TreeFileOffset;
-        if (size > at::Folder && record[at::Folder] != 0 && record[8] == 0)
-            return true; // a folder without a name
-        FILE_NODE* node = lists.AppendLlist();
-        if (node)
-            DecodeFileNode(record, size, node);
-        return node != nullptr;
-    });
+    Records taken
+        = TakeRecords(source, header.dwNodeCount, FILE_NODE_SIZE, [&](const uint8_t* record, size_t size) {
+              namespace at = TreeFileOffset;
+              if (size > at::Folder && record[at::Folder] != 0 && record[8] == 0)
+                  return true; // a folder without a name
+              FILE_NODE* node = lists.AppendLlist();
+              if (node)
+                  DecodeFileNode(record, size, node);
+              return node != nullptr;
+          });
     if (taken == Records::Taken)
-        taken = TakeRecords(source, header.dwYemNodeCount, FILE_YEM_NODE_SIZE, [&](const uint8_t* record, size_t size) {
-            FILE_YEM_NODE* node = lists.AppendYemLlist();
-            if (node)
-                DecodeFileYemNode(record, size, node);
-            return node != nullptr;
-        });
+        taken = TakeRecords(
+            source, header.dwYemNodeCount, FILE_YEM_NODE_SIZE, [&](const uint8_t* record, size_t size) {
+                FILE_YEM_NODE* node = lists.AppendYemLlist();
+                if (node)
+                    DecodeFileYemNode(record, size, node);
+                return node != nullptr;
+            });
     switch (taken) {
     case Records::Taken:
         return TreeLoadResult::Loaded;

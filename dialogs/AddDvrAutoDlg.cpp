@@ -166,7 +166,8 @@ void CAddDvrAutoDlg::FillRecordFrom(const DiscoveredDevice& device)
     std::memset(&m_record, 0, sizeof m_record);
     unsigned mac[6] = {};
     const std::string macText = DetectedText(device.macText, sizeof device.macText);
-    if (std::sscanf(macText.c_str(), "%x:%x:%x:%x:%x:%x", &mac[0], &mac[1], &mac[2], &mac[3], &mac[4], &mac[5])
+    if (std::sscanf(
+            macText.c_str(), "%x:%x:%x:%x:%x:%x", &mac[0], &mac[1], &mac[2], &mac[3], &mac[4], &mac[5])
         == 6) {
         for (int i = 0; i < 6; ++i)
             m_record.mac[i] = uint8_t(mac[i]);

@@ -1,7 +1,7 @@
 #include "dialogs/AddDvrDlg.h"
 
-#include "link/CurrentDevice.h"
 #include "dialogs/PortAssignDlg.h"
+#include "link/CurrentDevice.h"
 #include "link/DeviceHelpers.h"
 #include "link/HostName.h"
 #include "platform/ui/DataExchange.h"

@@ -19,11 +19,12 @@ const std::string& Path()
 void Touch(const char* text)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Fuzz", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-            nullptr, &key, nullptr)
+    if (RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Fuzz", 0, nullptr, REG_OPTION_NON_VOLATILE,
+            KEY_ALL_ACCESS, nullptr, &key, nullptr)
         != ERROR_SUCCESS)
         std::abort();
-    if (RegSetValueEx(key, "Touch", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), DWORD(std::strlen(text) + 1))
+    if (RegSetValueEx(
+            key, "Touch", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), DWORD(std::strlen(text) + 1))
         != ERROR_SUCCESS)
         std::abort();
     RegCloseKey(key);

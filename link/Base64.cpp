@@ -1,6 +1,7 @@
 #include "link/Base64.h"
 
-namespace {
+namespace
+{
 
 const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 uint32_t LoadLE(const uint8_t* p)
 {

@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-class CBlowfish {
+class CBlowfish
+{
 public:
     CBlowfish();
     ~CBlowfish();

@@ -4,7 +4,8 @@
 #include <arpa/inet.h>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // Set once; a flag never set counts as a little-endian host.
 bool g_bHostBigEndian = false;
@@ -19,7 +20,10 @@ void EnsureHostByteOrder()
 
 } // namespace
 
-void InitNetByteOrder() { g_bHostBigEndian = htonl(1) == 1; }
+void InitNetByteOrder()
+{
+    g_bHostBigEndian = htonl(1) == 1;
+}
 
 uint32_t SwapU32(uint32_t value)
 {
@@ -38,9 +42,15 @@ uint16_t SwapU16(uint16_t value)
 // The integers are written byte by byte, most significant first, which is
 // the same on every host; SwapU16/SwapU32 serve callers that want the
 // big-endian image as an integer.
-void NetPutU8(uint8_t* buf, uint32_t* offset, uint8_t value) { buf[(*offset)++] = value; }
+void NetPutU8(uint8_t* buf, uint32_t* offset, uint8_t value)
+{
+    buf[(*offset)++] = value;
+}
 
-void NetGetU8(const uint8_t* buf, uint32_t* offset, uint8_t* value) { *value = buf[(*offset)++]; }
+void NetGetU8(const uint8_t* buf, uint32_t* offset, uint8_t* value)
+{
+    *value = buf[(*offset)++];
+}
 
 void NetPutU16(uint8_t* buf, uint32_t* offset, uint16_t value)
 {
@@ -68,7 +78,10 @@ void NetGetU32(const uint8_t* buf, uint32_t* offset, uint32_t* value)
     *offset += 4;
 }
 
-void NetPutI32(uint8_t* buf, uint32_t* offset, int32_t value) { NetPutU32(buf, offset, static_cast<uint32_t>(value)); }
+void NetPutI32(uint8_t* buf, uint32_t* offset, int32_t value)
+{
+    NetPutU32(buf, offset, static_cast<uint32_t>(value));
+}
 
 void NetGetI32(const uint8_t* buf, uint32_t* offset, int32_t* value)
 {
@@ -121,7 +134,10 @@ void NetZeroFill(uint8_t* buf, uint32_t* offset, uint32_t n)
     *offset += n;
 }
 
-void NetSkip(const uint8_t*, uint32_t* offset, uint32_t n) { *offset += n; }
+void NetSkip(const uint8_t*, uint32_t* offset, uint32_t n)
+{
+    *offset += n;
+}
 
 void NetPutTime(uint8_t* buf, uint32_t* offset, const NET_TIME& t)
 {
@@ -131,7 +147,8 @@ void NetPutTime(uint8_t* buf, uint32_t* offset, const NET_TIME& t)
 
 void NetGetTime(const uint8_t* buf, uint32_t* offset, NET_TIME* t)
 {
-    for (int32_t* v : { &t->year, &t->mon, &t->mday, &t->hour, &t->min, &t->sec, &t->wday, &t->yday, &t->isdst })
+    for (int32_t* v :
+        { &t->year, &t->mon, &t->mday, &t->hour, &t->min, &t->sec, &t->wday, &t->yday, &t->isdst })
         NetGetI32(buf, offset, v);
 }
 
@@ -157,9 +174,15 @@ void InitHostByteOrder()
 
 // The host-order family stores values in the host's own order: memcpy of
 // the integer is exactly that on every host.
-void DirPutU8(uint8_t* buf, uint32_t* offset, uint8_t value) { buf[(*offset)++] = value; }
+void DirPutU8(uint8_t* buf, uint32_t* offset, uint8_t value)
+{
+    buf[(*offset)++] = value;
+}
 
-void DirGetU8(const uint8_t* buf, uint32_t* offset, uint8_t* value) { *value = buf[(*offset)++]; }
+void DirGetU8(const uint8_t* buf, uint32_t* offset, uint8_t* value)
+{
+    *value = buf[(*offset)++];
+}
 
 void DirPutU16(uint8_t* buf, uint32_t* offset, uint16_t value)
 {
@@ -189,7 +212,10 @@ void DirGetU32(const uint8_t* buf, uint32_t* offset, uint32_t* value)
     *offset += 4;
 }
 
-void DirPutI32(uint8_t* buf, uint32_t* offset, int32_t value) { DirPutU32(buf, offset, static_cast<uint32_t>(value)); }
+void DirPutI32(uint8_t* buf, uint32_t* offset, int32_t value)
+{
+    DirPutU32(buf, offset, static_cast<uint32_t>(value));
+}
 
 void DirGetI32(const uint8_t* buf, uint32_t* offset, int32_t* value)
 {
@@ -210,10 +236,22 @@ void DirGetU64(const uint8_t* buf, uint32_t* offset, uint32_t* low, uint32_t* hi
     DirGetU32(buf, offset, high);
 }
 
-void DirPutBytes(uint8_t* buf, uint32_t* offset, const void* src, uint32_t n) { NetPutBytes(buf, offset, src, n); }
-void DirGetBytes(const uint8_t* buf, uint32_t* offset, void* dst, uint32_t n) { NetGetBytes(buf, offset, dst, n); }
-void DirZeroFill(uint8_t* buf, uint32_t* offset, uint32_t n) { NetZeroFill(buf, offset, n); }
-void DirSkip(const uint8_t* buf, uint32_t* offset, uint32_t n) { NetSkip(buf, offset, n); }
+void DirPutBytes(uint8_t* buf, uint32_t* offset, const void* src, uint32_t n)
+{
+    NetPutBytes(buf, offset, src, n);
+}
+void DirGetBytes(const uint8_t* buf, uint32_t* offset, void* dst, uint32_t n)
+{
+    NetGetBytes(buf, offset, dst, n);
+}
+void DirZeroFill(uint8_t* buf, uint32_t* offset, uint32_t n)
+{
+    NetZeroFill(buf, offset, n);
+}
+void DirSkip(const uint8_t* buf, uint32_t* offset, uint32_t n)
+{
+    NetSkip(buf, offset, n);
+}
 
 uint8_t WireReader::U8()
 {

@@ -70,11 +70,15 @@ void DirSkip(const uint8_t* buf, uint32_t* offset, uint32_t n);
 // Bounded readers for bytes that come from outside. A field that runs past
 // the end reads as zero (the bytes that are there are kept) and marks the
 // reader short; nothing is read beyond `size`.
-class WireReader {
+class WireReader
+{
 public:
     enum Order { Network, Host };
     WireReader(const uint8_t* data, size_t size, Order order = Network, size_t offset = 0)
-        : m_data(data), m_size(size), m_offset(offset), m_order(order)
+        : m_data(data)
+        , m_size(size)
+        , m_offset(offset)
+        , m_order(order)
     {
     }
 

@@ -334,7 +334,8 @@ uint32_t EncodeConfigRequest(
     return written;
 }
 
-uint32_t DecodeConfigReply(const uint8_t* buf, size_t size, uint32_t* pos, ConfigReply* reply, uint16_t* revision)
+uint32_t DecodeConfigReply(
+    const uint8_t* buf, size_t size, uint32_t* pos, ConfigReply* reply, uint16_t* revision)
 {
     return DecodeRecord(buf, size, pos, reinterpret_cast<uint8_t*>(reply), revision);
 }
@@ -361,7 +362,8 @@ const uint8_t* ConfigReplyFields(const ConfigReply& reply)
         ? FindConfigCommand(static_cast<uint16_t>(reply.command - CONFIG_REPLY_OFFSET))
         : nullptr;
     const bool afterGap = entry && entry->replyLayout.afterGap;
-    return reinterpret_cast<const uint8_t*>(&reply) + (afterGap ? CONFIG_REQUEST_PARAMS : CONFIG_REPLY_FIELDS);
+    return reinterpret_cast<const uint8_t*>(&reply)
+        + (afterGap ? CONFIG_REQUEST_PARAMS : CONFIG_REPLY_FIELDS);
 }
 
 void FreeConfigReplyLists(ConfigReply* reply)

@@ -23,7 +23,8 @@ uint32_t EncodeConfigRequest(
 // `*revision` is the device's revision (0x1406 grows a byte from 22 on); a
 // 0x1104 reply sets it to the revision it carries, 0 when it carries none.
 // A null `revision` reads as 0 and is not written.
-uint32_t DecodeConfigReply(const uint8_t* buf, size_t size, uint32_t* pos, ConfigReply* reply, uint16_t* revision);
+uint32_t DecodeConfigReply(
+    const uint8_t* buf, size_t size, uint32_t* pos, ConfigReply* reply, uint16_t* revision);
 // The same into a request record, for the set requests that take their reply.
 uint32_t DecodeConfigReply(
     const uint8_t* buf, size_t size, uint32_t* pos, ConfigRequest* record, uint16_t* revision);

@@ -380,8 +380,8 @@ void EncodeItems(const LayoutItems& items, const uint8_t* frame, const uint8_t* 
     }
 }
 
-void DecodeItems(
-    const LayoutItems& items, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength, uint16_t revision, WireReader& in)
+void DecodeItems(const LayoutItems& items, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength,
+    uint16_t revision, WireReader& in)
 {
     // Entries a list carries beyond its room, by list index: they are read
     // past, so that the fields after the list come from their own place.
@@ -424,8 +424,8 @@ void DecodeItems(
                 std::vector<uint8_t> scratch(item.elemSize);
                 for (uint32_t k = 0; k < surplus[index] && !in.Short(); ++k) {
                     std::fill(scratch.begin(), scratch.end(), 0);
-                    DecodeItems(
-                        item.children, scratch.data(), scratch.data() + scratch.size(), bodyLength, revision, in);
+                    DecodeItems(item.children, scratch.data(), scratch.data() + scratch.size(), bodyLength,
+                        revision, in);
                 }
             }
             break;
@@ -466,8 +466,8 @@ void EncodeLayout(const ConfigLayout& layout, const uint8_t* frame, const uint8_
         EncodeItems(*layout.items, frame, recordEnd, bodyLength, revision, sink);
 }
 
-std::vector<LayoutField> ListLayoutFields(
-    const ConfigLayout& layout, const uint8_t* frame, const uint8_t* recordEnd, uint32_t bodyLength, uint16_t revision)
+std::vector<LayoutField> ListLayoutFields(const ConfigLayout& layout, const uint8_t* frame,
+    const uint8_t* recordEnd, uint32_t bodyLength, uint16_t revision)
 {
     std::vector<LayoutField> fields;
     FieldSink sink;
@@ -478,8 +478,8 @@ std::vector<LayoutField> ListLayoutFields(
     return fields;
 }
 
-void DecodeLayout(
-    const ConfigLayout& layout, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength, uint16_t revision, WireReader& in)
+void DecodeLayout(const ConfigLayout& layout, uint8_t* frame, uint8_t* recordEnd, uint32_t bodyLength,
+    uint16_t revision, WireReader& in)
 {
     if (layout.items)
         DecodeItems(*layout.items, frame, recordEnd, bodyLength, revision, in);

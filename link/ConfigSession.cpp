@@ -1,9 +1,9 @@
 #include "link/ConfigSession.h"
 
-#include "link/CurrentDevice.h"
 #include "link/ByteOrder.h"
 #include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
+#include "link/CurrentDevice.h"
 #include "link/DeviceHelpers.h"
 #include "link/FtpClient.h"
 #include "platform/base/Services.h"
@@ -54,10 +54,10 @@ const StatusMessage kStatusMessages[] = {
 };
 
 // The requests that have a fixed method of their own, in code order.
-constexpr uint16_t kFixedRequests[] = { 0x0103, 0x0104, 0x0106, 0x0107, 0x0108, 0x0201, 0x0202, 0x0301, 0x0302,
-    0x0303, 0x0304, 0x0305, 0x0306, 0x0401, 0x0402, 0x0501, 0x0502, 0x0601, 0x0602, 0x0701, 0x0702, 0x0703, 0x0704,
-    0x0801, 0x0802, 0x0803, 0x0901, 0x0A01, 0x0A02, 0x0A03, 0x0A04, 0x0B01, 0x0B02, 0x0D03, 0x0D04, 0x0D05, 0x0D06,
-    0x0E01, 0x0E02, 0x0E03, 0x0E04, 0x0E05, 0x0E06 };
+constexpr uint16_t kFixedRequests[] = { 0x0103, 0x0104, 0x0106, 0x0107, 0x0108, 0x0201, 0x0202, 0x0301,
+    0x0302, 0x0303, 0x0304, 0x0305, 0x0306, 0x0401, 0x0402, 0x0501, 0x0502, 0x0601, 0x0602, 0x0701, 0x0702,
+    0x0703, 0x0704, 0x0801, 0x0802, 0x0803, 0x0901, 0x0A01, 0x0A02, 0x0A03, 0x0A04, 0x0B01, 0x0B02, 0x0D03,
+    0x0D04, 0x0D05, 0x0D06, 0x0E01, 0x0E02, 0x0E03, 0x0E04, 0x0E05, 0x0E06 };
 
 size_t TransactBuffer(uint16_t command)
 {
@@ -207,7 +207,8 @@ int CConfigSession::ReceiveReply(uint8_t* buf, int headerSize, size_t capacity)
     if (expected > capacity)
         return -1;
     while (got < expected) {
-        int n = RecvBefore(m_socket, reinterpret_cast<char*>(buf + got), static_cast<int>(expected - got), m_deadline);
+        int n = RecvBefore(
+            m_socket, reinterpret_cast<char*>(buf + got), static_cast<int>(expected - got), m_deadline);
         if (n <= 0) {
             WSAGetLastError();
             return -1;
@@ -261,7 +262,9 @@ ConfigResult CConfigSession::Run(const Plan& ex)
     m_deadline = CDeadline(m_nTimeout * 1000);
     BOOL ok = Connect(address, g_CurrentDevice.dwConfigPort);
     uint32_t pos = 0;
-    uint32_t n = ok ? EncodeConfigRequest(buffer.get(), ex.bufferSize, &pos, ex.request, g_CurrentDevice.dwFamily, g_nDeviceRevision) : 0;
+    uint32_t n = ok ? EncodeConfigRequest(buffer.get(), ex.bufferSize, &pos, ex.request,
+                     g_CurrentDevice.dwFamily, g_nDeviceRevision)
+                    : 0;
     ok = ok && n && Send(buffer.get(), static_cast<int>(n)) == 1
         && ReceiveReply(buffer.get(), NET_MSG_HEADER_SIZE, ex.bufferSize) == 1;
     // A reply to another request is no answer: none of it is decoded, since
@@ -281,7 +284,8 @@ ConfigResult CConfigSession::Run(const Plan& ex)
     pos = 0;
     bool intoRequest = ex.reply == reinterpret_cast<uint8_t*>(ex.request);
     if (intoRequest) {
-        DecodeConfigReply(buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, ex.request, &g_nDeviceRevision);
+        DecodeConfigReply(
+            buffer.get(), NET_MSG_HEADER_SIZE + bodyLength, &pos, ex.request, &g_nDeviceRevision);
     } else {
         ConfigReply* reply = reinterpret_cast<ConfigReply*>(ex.reply);
         // The record's lists of its last answer go before the new one fills it.
@@ -302,13 +306,13 @@ ConfigResult CConfigSession::Run(const Plan& ex)
 
 BOOL CConfigSession::Transact(ConfigRequest* request, ConfigReply* reply, BOOL lookupAllowed)
 {
-    const Plan plan { request, reinterpret_cast<uint8_t*>(reply), TransactBuffer(request->command), lookupAllowed,
-        false, false };
+    const Plan plan { request, reinterpret_cast<uint8_t*>(reply), TransactBuffer(request->command),
+        lookupAllowed, false, false };
     return Run(plan) == CONFIG_DONE;
 }
 
-ConfigResult CConfigSession::Exchange(
-    uint16_t command, uint32_t length, const void* params, size_t paramSize, ConfigReply* reply, BOOL lookupAllowed)
+ConfigResult CConfigSession::Exchange(uint16_t command, uint32_t length, const void* params, size_t paramSize,
+    ConfigReply* reply, BOOL lookupAllowed)
 {
     auto request = std::make_unique<ConfigRequest>();
     if (paramSize > sizeof request->params)
@@ -322,12 +326,13 @@ ConfigResult CConfigSession::Exchange(
         scratch = std::make_unique<ConfigReply>();
         reply = scratch.get();
     }
-    const Plan plan { request.get(), reinterpret_cast<uint8_t*>(reply), ExchangeBuffer(command), lookupAllowed,
-        command == kDeviceInfo, command == kFormatHdd };
+    const Plan plan { request.get(), reinterpret_cast<uint8_t*>(reply), ExchangeBuffer(command),
+        lookupAllowed, command == kDeviceInfo, command == kFormatHdd };
     return Run(plan);
 }
 
-BOOL CConfigSession::Get(uint16_t command, uint32_t length, const void* param, size_t paramSize, ConfigReply* reply)
+BOOL CConfigSession::Get(
+    uint16_t command, uint32_t length, const void* param, size_t paramSize, ConfigReply* reply)
 {
     return Exchange(command, length, param, paramSize, reply, TRUE) == CONFIG_DONE;
 }
@@ -472,7 +477,8 @@ BOOL CConfigSession::SetSchedule(ConfigRequest* record)
 {
     // The caller's record keeps what it sent.
     auto scratch = std::make_unique<ConfigReply>();
-    return Run({ record, reinterpret_cast<uint8_t*>(scratch.get()), kFixedBuffer, TRUE, false, false }) == CONFIG_DONE;
+    return Run({ record, reinterpret_cast<uint8_t*>(scratch.get()), kFixedBuffer, TRUE, false, false })
+        == CONFIG_DONE;
 }
 BOOL CConfigSession::Send0704(ConfigRequest* record)
 {

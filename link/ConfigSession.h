@@ -66,8 +66,8 @@ public:
         static_assert(std::is_trivially_copyable_v<Params>);
         static_assert(sizeof(Params) <= sizeof ConfigRequest::params);
         constexpr bool hasParams = !std::is_same_v<Params, CFG_NONE>;
-        const ConfigResult result = Exchange(block.command, block.LengthOf(params), hasParams ? &params : nullptr,
-            hasParams ? sizeof params : 0, &reply, block.lookupAllowed);
+        const ConfigResult result = Exchange(block.command, block.LengthOf(params),
+            hasParams ? &params : nullptr, hasParams ? sizeof params : 0, &reply, block.lookupAllowed);
         if constexpr (!std::is_same_v<Fields, CFG_NONE>) {
             if (result == CONFIG_DONE && fields)
                 *fields = ReplyFields<Fields>(reply);

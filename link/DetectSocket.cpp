@@ -46,8 +46,8 @@ void CDetectSocket::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
     const uint8_t* mac = pReply->mac;
     std::snprintf(device->macText, sizeof device->macText, "%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1],
         mac[2], mac[3], mac[4], mac[5]);
-    std::snprintf(device->addressText, sizeof device->addressText, "%s",
-        FormatIpAddress(pReply->ipAddress).c_str());
+    std::snprintf(
+        device->addressText, sizeof device->addressText, "%s", FormatIpAddress(pReply->ipAddress).c_str());
     device->ipAddress = pReply->ipAddress;
     std::memcpy(device->model, pReply->model, sizeof device->model);
     std::memcpy(device->version1, pReply->version1, sizeof device->version1);

@@ -11,15 +11,40 @@ namespace
 // one that states the class.
 const char* const kModelTable[] = {
     // class 0: 4 channels
-    "pt-d4", "pt-d4e", "pt-d4h", "rk-400", "rk-400h", "tv-4c", "4ch dvr",
+    "pt-d4",
+    "pt-d4e",
+    "pt-d4h",
+    "rk-400",
+    "rk-400h",
+    "tv-4c",
+    "4ch dvr",
     // class 1: 8 channels
-    "pt-d8", "pt-d8e", "rk-800", "tv-8c", "8ch dvr",
+    "pt-d8",
+    "pt-d8e",
+    "rk-800",
+    "tv-8c",
+    "8ch dvr",
     // class 2: 16 channels at 120 frames per second
-    "pt-d16", "pt-d16e", "rk-1600", "tv-16c", "tv-16ce", "16ch dvr(120fps)",
+    "pt-d16",
+    "pt-d16e",
+    "rk-1600",
+    "tv-16c",
+    "tv-16ce",
+    "16ch dvr(120fps)",
     // class 3: 16 channels at 60 frames per second
-    "pt-d16l", "rk-1600l", "tv-16cl", "tv-16cle", "16ch dvr(60fps)",
+    "pt-d16l",
+    "rk-1600l",
+    "tv-16cl",
+    "tv-16cle",
+    "16ch dvr(60fps)",
     // class 4: 16 channels at 240 frames per second
-    "pt-d16r", "pt-d16re", "rk-1600r", "rk-1600re", "tv-16cr", "tv-16cre", "16ch dvr(240fps)",
+    "pt-d16r",
+    "pt-d16re",
+    "rk-1600r",
+    "rk-1600re",
+    "tv-16cr",
+    "tv-16cre",
+    "16ch dvr(240fps)",
 };
 const int kModelGroupSizes[] = { 7, 5, 6, 5, 7 };
 
@@ -70,7 +95,8 @@ std::string FormatIpAddress(uint32_t a)
 
 void FormatMacText(const uint8_t mac[6], char* dst, size_t dstSize)
 {
-    std::snprintf(dst, dstSize, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+    std::snprintf(
+        dst, dstSize, "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
 }
 
 void ParseVersionText(const char* text, int parts[], int count)

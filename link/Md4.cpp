@@ -2,12 +2,25 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
-uint32_t MD4RotateLeft(uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
-uint32_t MD4F(uint32_t x, uint32_t y, uint32_t z) { return (x & y) | (~x & z); }
-uint32_t MD4G(uint32_t x, uint32_t y, uint32_t z) { return (x & y) | (x & z) | (y & z); }
-uint32_t MD4H(uint32_t x, uint32_t y, uint32_t z) { return x ^ y ^ z; }
+uint32_t MD4RotateLeft(uint32_t x, int n)
+{
+    return (x << n) | (x >> (32 - n));
+}
+uint32_t MD4F(uint32_t x, uint32_t y, uint32_t z)
+{
+    return (x & y) | (~x & z);
+}
+uint32_t MD4G(uint32_t x, uint32_t y, uint32_t z)
+{
+    return (x & y) | (x & z) | (y & z);
+}
+uint32_t MD4H(uint32_t x, uint32_t y, uint32_t z)
+{
+    return x ^ y ^ z;
+}
 
 uint32_t GetLE32(const uint8_t* p)
 {

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "link/ConfigSession.h"
-#include "pages/ConfigPageHost.h"
 #include "link/WindowMessages.h"
+#include "pages/ConfigPageHost.h"
 #include "pages/PagePolicy.h"
 #include "platform/ui/PropertySheet.h"
 #include "resources/setup/Resource.h"

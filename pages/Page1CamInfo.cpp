@@ -133,7 +133,8 @@ BOOL CPage1CamInfo::ReadDeviceInfo()
 
     CopyField(g_CurrentDevice.szVersion1, info.szVersion1);
     CopyField(g_CurrentDevice.szVersion2, info.szVersion2);
-    CopyFullField(g_CurrentDevice.szSerial, sizeof g_CurrentDevice.szSerial, info.szSerial, sizeof info.szSerial);
+    CopyFullField(
+        g_CurrentDevice.szSerial, sizeof g_CurrentDevice.szSerial, info.szSerial, sizeof info.szSerial);
     std::memcpy(g_CurrentDevice.byMac, info.byMac, sizeof g_CurrentDevice.byMac);
     CopyField(g_CurrentDevice.szInfo, info.szTitle);
     m_strDescription = ci.szInfo;

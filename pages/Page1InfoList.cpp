@@ -1,8 +1,8 @@
 #include "pages/Page1InfoList.h"
 
-#include "link/CurrentDevice.h"
 #include "controls/DeviceInfoText.h"
 #include "controls/ListInPlaceEdit.h"
+#include "link/CurrentDevice.h"
 #include "pages/Page1CamInfo.h"
 
 #include <algorithm>

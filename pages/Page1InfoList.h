@@ -3,8 +3,8 @@
 // that edits them on a double-click.
 #pragma once
 
-#include "link/CameraInfo.h"
 #include "controls/CamInfoListCtrl.h"
+#include "link/CameraInfo.h"
 #include "link/StreamServerBlocks.h"
 
 class CPage1CamInfo;

@@ -10,9 +10,9 @@ namespace sim
 namespace
 {
 
-const char* const kCameraNames[] = { "Entrance", "Till 1", "Till 2", "Stock room", "Car park", "Back door",
-    "Office", "Loading bay", "Aisle 1", "Aisle 2", "Aisle 3", "Fire exit", "Staff room", "Corridor",
-    "Roof", "Gate" };
+const char* const kCameraNames[]
+    = { "Entrance", "Till 1", "Till 2", "Stock room", "Car park", "Back door", "Office", "Loading bay",
+          "Aisle 1", "Aisle 2", "Aisle 3", "Fire exit", "Staff room", "Corridor", "Roof", "Gate" };
 
 std::string CameraName(int camera)
 {
@@ -39,16 +39,26 @@ void Seed(StoreState& state)
     // A recorder's cameras: local ones first, then the network ones; the
     // last few are switched off.
     const int cameras = p.analogCameras + p.networkCameras;
-    state.Value(0x0403)
-        = Body().U8(static_cast<uint8_t>(p.analogCameras)).U8(static_cast<uint8_t>(p.networkCameras))
-              .U8(p.networkCameras ? 1 : 0)
-              .bytes;
+    state.Value(0x0403) = Body()
+                              .U8(static_cast<uint8_t>(p.analogCameras))
+                              .U8(static_cast<uint8_t>(p.networkCameras))
+                              .U8(p.networkCameras ? 1 : 0)
+                              .bytes;
     for (int camera = 0; camera < cameras; ++camera) {
         const uint16_t on = camera < cameras - p.camerasOff ? 0x8000 : 0;
         if (camera < p.analogCameras) {
             // Gain, brightness and contrast in the middle of their ranges.
-            state.Value(0x0404, static_cast<uint32_t>(camera))
-                = Body().U16(on).Text(CameraName(camera), 32).U8(9).U8(9).U8(9).U8(0).U8(0).U8(0).U16(0).bytes;
+            state.Value(0x0404, static_cast<uint32_t>(camera)) = Body()
+                                                                     .U16(on)
+                                                                     .Text(CameraName(camera), 32)
+                                                                     .U8(9)
+                                                                     .U8(9)
+                                                                     .U8(9)
+                                                                     .U8(0)
+                                                                     .U8(0)
+                                                                     .U8(0)
+                                                                     .U16(0)
+                                                                     .bytes;
         } else {
             Body network;
             network.U16(on).U16(0).Text(CameraName(camera), 32).Zero(32 + 32 + 5 + 128 + 2 + 2);

@@ -56,7 +56,8 @@ bool Answer(StoreState& state, uint16_t command, const Bytes& params, SimReply* 
         clock.offset = static_cast<int32_t>(in.U32());
         return true;
     case 0x0108:
-        reply->body = Body().U32(static_cast<uint32_t>(clock.Utc())).U32(static_cast<uint32_t>(clock.offset)).bytes;
+        reply->body
+            = Body().U32(static_cast<uint32_t>(clock.Utc())).U32(static_cast<uint32_t>(clock.offset)).bytes;
         return true;
     case 0x0110:
         reply->body = Body()

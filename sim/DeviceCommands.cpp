@@ -24,7 +24,11 @@ Bytes DeviceInfoBody(const StoreState& state)
     const DeviceProfile& p = state.profile;
     Body b;
     // The device's wall clock leads the record.
-    b.U32(static_cast<uint32_t>(state.clock.Local())).Text(p.model, 16).Text(p.version1, 32).Text(p.version2, 32).Text(p.serial, 24);
+    b.U32(static_cast<uint32_t>(state.clock.Local()))
+        .Text(p.model, 16)
+        .Text(p.version1, 32)
+        .Text(p.version2, 32)
+        .Text(p.serial, 24);
     b.U32(p.address).Raw(p.mac, 6).Zero(2).Text(state.title, 32);
     if (p.revision)
         b.U16(p.revision);

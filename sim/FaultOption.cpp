@@ -90,7 +90,8 @@ bool ParseFaultOption(const std::string& text, uint16_t* command, Fault* fault, 
         ok = hasValue;
         while (ok && at <= value.size()) {
             const size_t comma = std::min(value.find(',', at), value.size());
-            ok = Number(value.substr(at, comma - at), 10, 0xFFFFFFFFLL, &v) && v > 0 && fault->pieces.size() < 64;
+            ok = Number(value.substr(at, comma - at), 10, 0xFFFFFFFFLL, &v) && v > 0
+                && fault->pieces.size() < 64;
             fault->pieces.push_back(static_cast<size_t>(v));
             at = comma + 1;
         }

@@ -59,8 +59,8 @@ const Setting kSettings[] = {
 // clang-format on
 
 // Commands the device accepts without keeping anything it would report.
-const uint16_t kActions[] = { 0x0102, 0x0103, 0x0105, 0x0328, 0x0329, 0x0330, 0x0335, 0x0336, 0x0337,
-    0x0409, 0x0803, 0x0E08 };
+const uint16_t kActions[]
+    = { 0x0102, 0x0103, 0x0105, 0x0328, 0x0329, 0x0330, 0x0335, 0x0336, 0x0337, 0x0409, 0x0803, 0x0E08 };
 
 // Sets that also come in shorter forms (optional trailing fields).
 struct SetSizes {

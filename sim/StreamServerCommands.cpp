@@ -23,7 +23,8 @@ void Seed(StoreState& state)
         const char* resolution;
         uint32_t frameRate, videoKbps;
     };
-    const Content contents[] = { { "live/main", "720X480", 30, 2000 }, { "live/mobile", "352X240", 15, 384 } };
+    const Content contents[]
+        = { { "live/main", "720X480", 30, 2000 }, { "live/mobile", "352X240", 15, 384 } };
     Body list;
     list.U32(static_cast<uint32_t>(std::size(contents)));
     for (const Content& c : contents) {

@@ -6,11 +6,11 @@
 #include "sim/RegServerUdp.h"
 
 #include <csignal>
-#include <pthread.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <pthread.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -21,20 +21,20 @@ namespace
 void Usage()
 {
     std::fputs("Usage: devsim [options]\n"
-              "Runs simulated devices that answer the configuration protocol and discovery.\n"
-              "\n"
-              "  --address A      bind address of the first device (default 127.0.0.1)\n"
-              "  --port P         configuration port (default 8405; 0 picks a free one)\n"
-              "  --family F       device family 0 to 4 (default 4, a recorder)\n"
-              "  --class C        recorder class 0 to 4 for family 4 (default 2)\n"
-              "  --password W     admin password the device starts with (default admin)\n"
-              "  --count N        run N devices on consecutive addresses A, A+1, ...\n"
-              "  --discovery-form F  discovery reply 1111 (with the port, default) or 1101\n"
-              "  --no-discovery   the devices do not answer discovery on UDP port 8404\n"
-              "  --regserver R    also run a registration server on address R: its UDP role and,\n"
-              "                   on FTP port 21, the address lookup of the devices above\n"
-              "  --regserver-devices N  devices it lists under the login \"demo\" (default 25)\n"
-              "  --help           show this text\n",
+               "Runs simulated devices that answer the configuration protocol and discovery.\n"
+               "\n"
+               "  --address A      bind address of the first device (default 127.0.0.1)\n"
+               "  --port P         configuration port (default 8405; 0 picks a free one)\n"
+               "  --family F       device family 0 to 4 (default 4, a recorder)\n"
+               "  --class C        recorder class 0 to 4 for family 4 (default 2)\n"
+               "  --password W     admin password the device starts with (default admin)\n"
+               "  --count N        run N devices on consecutive addresses A, A+1, ...\n"
+               "  --discovery-form F  discovery reply 1111 (with the port, default) or 1101\n"
+               "  --no-discovery   the devices do not answer discovery on UDP port 8404\n"
+               "  --regserver R    also run a registration server on address R: its UDP role and,\n"
+               "                   on FTP port 21, the address lookup of the devices above\n"
+               "  --regserver-devices N  devices it lists under the login \"demo\" (default 25)\n"
+               "  --help           show this text\n",
         stdout);
     std::fputs(sim::kFaultModesHelp, stdout);
     std::puts("\n"

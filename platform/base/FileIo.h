@@ -49,7 +49,8 @@ private:
 };
 
 // Reads a file, or its first `limit` bytes.
-PLATFORM_API FileReadResult ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t limit = SIZE_MAX);
+PLATFORM_API FileReadResult ReadFileBytes(
+    const std::string& path, std::vector<uint8_t>& bytes, size_t limit = SIZE_MAX);
 // Reads a whole file; false when it cannot be opened or read.
 PLATFORM_API bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 // Writes `path` so that it holds either its old bytes or all of the new

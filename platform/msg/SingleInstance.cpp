@@ -47,8 +47,8 @@ struct CSingleInstance::Impl {
             // Only the same user may bring this window up.
             ucred peer {};
             socklen_t size = sizeof peer;
-            const bool sameUser = ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
-                && peer.uid == ::getuid();
+            const bool sameUser
+                = ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
             if (sameUser) {
                 const char ack = 'A';
                 (void)!::send(fd, &ack, 1, MSG_NOSIGNAL);

@@ -155,8 +155,8 @@ QWidget* CreateComboBoxWidget(DWORD style, QWidget* parent, CWnd* wnd)
     combo->setInsertPolicy(QComboBox::NoInsert);
     QObject::connect(combo, &QComboBox::activated, combo, [wnd] { NotifyParent(wnd, CBN_SELCHANGE); });
     if (combo->lineEdit())
-        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
-            [wnd] { NotifyParent(wnd, CBN_EDITCHANGE); });
+        QObject::connect(
+            combo->lineEdit(), &QLineEdit::textEdited, combo, [wnd] { NotifyParent(wnd, CBN_EDITCHANGE); });
     return combo;
 }
 

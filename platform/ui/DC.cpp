@@ -303,7 +303,8 @@ BOOL CDC::RoundRect(int left, int top, int right, int bottom, int width, int hei
     m_state->Begin(p);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     if (corner <= 3) {
-        const QPoint corners[] = { outer.topLeft(), outer.topRight(), outer.bottomLeft(), outer.bottomRight() };
+        const QPoint corners[]
+            = { outer.topLeft(), outer.topRight(), outer.bottomLeft(), outer.bottomRight() };
         for (const QPoint& c : corners)
             p.drawImage(c, before, QRect(c - outer.topLeft(), QSize(1, 1)));
     } else {

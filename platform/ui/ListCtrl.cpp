@@ -126,8 +126,8 @@ int CListCtrl::InsertItems(int nItem, const LVITEM* pItems, int nCount)
         if (item.mask & LVIF_INDENT)
             row.indent = item.iIndent;
     }
-    m_rows.insert(m_rows.begin() + nItem, std::make_move_iterator(rows.begin()),
-        std::make_move_iterator(rows.end()));
+    m_rows.insert(
+        m_rows.begin() + nItem, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
     InvalidateList();
     return nItem;
 }
@@ -428,7 +428,8 @@ void CListCtrl::PaintHeader(CDC* pDC, const CRect& client)
             continue;
         pDC->Draw3dRect(&cell, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
         cell.DeflateRect(kHeaderTextMargin, 0);
-        pDC->DrawText(column.text, -1, &cell, ColumnTextAlignment(column.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        pDC->DrawText(column.text, -1, &cell,
+            ColumnTextAlignment(column.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     // Beyond the last column the header goes on empty.
     const int end = ColumnLeft(int(m_columns.size()));
@@ -691,9 +692,10 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
             CPoint(icon.left - m_stateImageSize.cx, icon.top + (icon.Height() - m_stateImageSize.cy) / 2),
             ILD_TRANSPARENT);
     CImageList* images = m_pImageLists[LVSIL_SMALL];
-    if (CRect icon; images && ValidRow(row) && m_rows[size_t(row)].image >= 0 && GetItemRect(row, &icon, LVIR_ICON))
-        images->Draw(dc, m_rows[size_t(row)].image, CPoint(icon.left, icon.top + (icon.Height() - m_smallImageSize.cy) / 2),
-            ILD_TRANSPARENT);
+    if (CRect icon;
+        images && ValidRow(row) && m_rows[size_t(row)].image >= 0 && GetItemRect(row, &icon, LVIR_ICON))
+        images->Draw(dc, m_rows[size_t(row)].image,
+            CPoint(icon.left, icon.top + (icon.Height() - m_smallImageSize.cy) / 2), ILD_TRANSPARENT);
     for (int col = 0; col < int(m_columns.size()); ++col) {
         CRect cell;
         if (!GetSubItemRect(row, col, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, cell))

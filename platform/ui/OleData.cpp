@@ -250,9 +250,7 @@ DROPEFFECT COleDropTarget::OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint)
     return DROPEFFECT_NONE;
 }
 
-void COleDropTarget::OnDragLeave(CWnd*)
-{
-}
+void COleDropTarget::OnDragLeave(CWnd*) { }
 
 BOOL COleDropTarget::OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint)
 {

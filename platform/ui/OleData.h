@@ -48,7 +48,11 @@ public:
     // Reads from the clipboard from now on.
     BOOL AttachClipboard();
     // Reads the data of a drag in progress.
-    void Attach(const COleDataSource* source) { m_pSource = source; m_bClipboard = FALSE; }
+    void Attach(const COleDataSource* source)
+    {
+        m_pSource = source;
+        m_bClipboard = FALSE;
+    }
     BOOL IsDataAvailable(UINT cfFormat) const;
     // The CF_TEXT data, cut after `maxBytes` bytes; FALSE when there is none.
     BOOL GetText(std::string& text, size_t maxBytes) const;

@@ -74,16 +74,21 @@ const StringEntry kStrings[] = {
     { IDS_PORT, "Port" },
     { IDS_PORT_INVALID, "Port is invalid. Please use value from 1 to 65535." },
     { IDS_DVR_EXISTS, "The DVR already exists." },
-    { IDS_SETTINGS_UNREADABLE, "The settings file %1 cannot be read. Setup starts with its default settings and does not save "
-             "them to that file." },
-    { IDS_TREE_FILE_UNREADABLE, "The device tree file %1 cannot be read. The tree starts empty and is not saved to that file." },
-    { IDS_TREE_FILE_UNKNOWN, "The device tree file %1 was written in a format that this version cannot read. The tree "
-             "starts empty and is not saved to that file." },
-    { IDS_TREE_SAVE_REFUSED, "The device tree is not saved: %1 could not be read at start and is kept as it is." },
+    { IDS_SETTINGS_UNREADABLE,
+        "The settings file %1 cannot be read. Setup starts with its default settings and does not save "
+        "them to that file." },
+    { IDS_TREE_FILE_UNREADABLE,
+        "The device tree file %1 cannot be read. The tree starts empty and is not saved to that file." },
+    { IDS_TREE_FILE_UNKNOWN,
+        "The device tree file %1 was written in a format that this version cannot read. The tree "
+        "starts empty and is not saved to that file." },
+    { IDS_TREE_SAVE_REFUSED,
+        "The device tree is not saved: %1 could not be read at start and is kept as it is." },
     { IDS_TREE_SAVE_FAILED, "The device tree could not be saved to %1. The change is lost when Setup ends." },
     { IDS_ALREADY_RUNNING, "Pellmoor Tarnwick is already running." },
-    { IDS_LOCAL_AREA_FULL, "\"Local Area DVR\" lists %1 devices, the most it holds. Further devices found on the network "
-             "are not listed." },
+    { IDS_LOCAL_AREA_FULL,
+        "\"Local Area DVR\" lists %1 devices, the most it holds. Further devices found on the network "
+        "are not listed." },
     { IDS_HDD_FORMATTING, "Please wait while HDD formatting!" },
     { IDS_HDD_FORMAT_DONE, "HDD format completed." },
     { IDS_PORTS_EQUAL, "The playback port is the same as the monitor port. Please use another port number." },

@@ -3,8 +3,8 @@
 // sockets, and the tree takes the device from the probe's answer.
 #include "AppDeviceFixture.h"
 
-#include "link/CurrentDevice.h"
 #include "dialogs/AddDvrDlg.h"
+#include "link/CurrentDevice.h"
 #include "link/DeviceHelpers.h"
 
 #include <QApplication>
@@ -66,8 +66,8 @@ TEST_F(AppAddDvrTest, TheProbeFindsADvrOnItsOwnPortAndTheTreeTakesIt)
         char mac[24];
         FormatMacText(sim.profile.mac, mac, sizeof mac);
         EXPECT_EQ(Text(dlg, IDC_PROBE_STATUS),
-            " The first try $ Probe OK!\r\n \r\n << DVR Information >>\r\n $ Serial Number :  " + sim.profile.serial
-                + "\r\n $ MAC Address : " + mac);
+            " The first try $ Probe OK!\r\n \r\n << DVR Information >>\r\n $ Serial Number :  "
+                + sim.profile.serial + "\r\n $ MAC Address : " + mac);
         // The answer carries the DVR's port: Firewall with that port.
         EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_DVR_MODE_FIREWALL), 1u);
         dlg->SendDlgItemMessage(IDOK, BM_CLICK);
@@ -123,7 +123,8 @@ TEST_F(AppAddDvrTest, ASilentAddressFailsThreeTriesAndAddBuildsTheRecord)
         }
         EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the third failure ends the wait
         EXPECT_EQ(Text(dlg, IDC_PROBE_STATUS),
-            " The first try $ Probe failed\r\n The second try $ Probe failed\r\n The third try $ Probe failed");
+            " The first try $ Probe failed\r\n The second try $ Probe failed\r\n The third try $ Probe "
+            "failed");
         EXPECT_TRUE(OkEnabled(dlg));
         EXPECT_EQ(CamSel()->GetAwaitedAddress(), 0u);
         dlg->SendDlgItemMessage(IDOK, BM_CLICK);

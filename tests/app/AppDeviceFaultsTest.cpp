@@ -112,8 +112,9 @@ TEST_F(AppDeviceFaultsTest, ALoginThatGetsNoWholeAnswerSaysConnectionFailed)
     const struct {
         const char* name;
         sim::Fault fault;
-    } cases[] = { { "cut reply", cut }, { "closed after the header", header }, { "oversized reply", oversized },
-        { "silence", silence }, { "trickle", trickle }, { "reply to another request", confused } };
+    } cases[]
+        = { { "cut reply", cut }, { "closed after the header", header }, { "oversized reply", oversized },
+              { "silence", silence }, { "trickle", trickle }, { "reply to another request", confused } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         m_pumping.Clear();
@@ -245,8 +246,7 @@ TEST_F(AppDeviceFaultsTest, AnEmptyLookupAnswerKeepsTheDevicesAddress)
         LogIn(kDevice, std::to_string(m_device->Port()).c_str());
     }
     const std::vector<std::string> macs = blank.QueriedMacs();
-    EXPECT_NE(std::find(macs.begin(), macs.end(), shop.mac), macs.end())
-        << "the login looked the device up";
+    EXPECT_NE(std::find(macs.begin(), macs.end(), shop.mac), macs.end()) << "the login looked the device up";
     EXPECT_TRUE(BoxTexts().empty());
     EXPECT_TRUE(View()->HasSheet());
     EXPECT_EQ(g_CurrentDevice.dwIpAddress, kDevice);

@@ -36,7 +36,8 @@ sim::DeviceProfile AppDeviceTest::DvrProfile(uint32_t address, uint32_t family, 
     return profile;
 }
 
-size_t AppDeviceTest::AddDevice(sim::DeviceProfile profile, const std::string& password, uint32_t loginAddress)
+size_t AppDeviceTest::AddDevice(
+    sim::DeviceProfile profile, const std::string& password, uint32_t loginAddress)
 {
     sim::DiscoveryDevice device;
     device.profile = std::move(profile);
@@ -112,8 +113,8 @@ void AppDeviceTest::TreeCommand(UINT id)
 void AppDeviceTest::ClickButton(CWnd* parent, int id)
 {
     CWnd* button = parent->GetDlgItem(id);
-    parent->SendMessage(
-        WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button ? button->GetSafeHwnd() : nullptr));
+    parent->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+        reinterpret_cast<LPARAM>(button ? button->GetSafeHwnd() : nullptr));
 }
 
 std::string AppDeviceTest::Text(CWnd* parent, int id)

@@ -90,7 +90,8 @@ TEST_F(AppFilesTest, AFailedSaveOfTheTreeNamesTheFile)
     ASSERT_NE(tree, nullptr);
     ASSERT_TRUE(BoxTexts().empty());
     const std::vector<uint8_t> before = ReadBytes(TreePath());
-    SetFileFaultHook([&](FileOp op, const std::string& path) { return op == FileOp::Rename && path == TreePath(); });
+    SetFileFaultHook(
+        [&](FileOp op, const std::string& path) { return op == FileOp::Rename && path == TreePath(); });
     ASSERT_NE(tree->HowToInsertFolder(tree->m_pMyRoot, "Site A"), nullptr);
     ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_TRUE(Says(BoxTexts()[0], TreePath(), "could not be saved")) << BoxTexts()[0];
@@ -110,7 +111,8 @@ TEST_F(AppFilesTest, AFailedSaveOfTheTreeNamesTheFile)
         folders += p->node.bFolder;
     EXPECT_EQ(folders, 3);
     // ... and a failure after it is told again.
-    SetFileFaultHook([&](FileOp op, const std::string& path) { return op == FileOp::Rename && path == TreePath(); });
+    SetFileFaultHook(
+        [&](FileOp op, const std::string& path) { return op == FileOp::Rename && path == TreePath(); });
     ASSERT_NE(tree->HowToInsertFolder(tree->m_pMyRoot, "Site D"), nullptr);
     ASSERT_EQ(BoxTexts().size(), 2u);
     EXPECT_TRUE(Says(BoxTexts()[1], TreePath(), "could not be saved"));
@@ -141,7 +143,8 @@ TEST_F(AppFilesTest, ATreeFileThatCannotBeReadIsNeverWritten)
         SCOPED_TRACE(c.what);
         Restart();
         WriteBytes(TreePath(), c.bytes);
-        SetFileFaultHook([&](FileOp op, const std::string& path) { return op == c.failing && path == TreePath(); });
+        SetFileFaultHook(
+            [&](FileOp op, const std::string& path) { return op == c.failing && path == TreePath(); });
         ASSERT_TRUE(Start());
         SetFileFaultHook(nullptr);
         CMySuperGrid* tree = Tree();

@@ -4,10 +4,10 @@
 // clock.
 #include "AppDeviceFixture.h"
 
-#include "link/CurrentDevice.h"
-#include "dialogs/IpAddressDlg.h"
-#include "devtree/MySuperGrid.h"
 #include "app/LoginBar.h"
+#include "devtree/MySuperGrid.h"
+#include "dialogs/IpAddressDlg.h"
+#include "link/CurrentDevice.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -48,7 +48,8 @@ private:
     void Look()
     {
         CIpChangeWaitDlg* box = m_view->WaitBox();
-        if (!box || !box->GetSafeHwnd() || m_view->WaitBoxText() == "IP Address of the camera is being changed!")
+        if (!box || !box->GetSafeHwnd()
+            || m_view->WaitBoxText() == "IP Address of the camera is being changed!")
             return;
         QWidget* widget = box->GetWidget();
         if (!widget || !widget->isVisible())

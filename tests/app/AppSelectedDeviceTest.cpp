@@ -4,17 +4,17 @@
 // dial-up commands of the tree.
 #include "AppDeviceFixture.h"
 
-#include "link/CurrentDevice.h"
 #include "app/LoginBar.h"
 #include "devtree/TreeFile.h"
 #include "devtree/TreeFileRecords.h"
+#include "link/CurrentDevice.h"
 #include "link/DeviceHelpers.h"
 #include "platform/base/DialUpService.h"
 #include "sim/FtpServer.h"
 #include "sim/RegServerUdp.h"
 
-#include <sys/resource.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -125,7 +125,9 @@ TEST_P(LastDeviceTest, TheLoggedInDeviceIsSelectedAtTheNextStart)
 
 INSTANTIATE_TEST_SUITE_P(Serials, LastDeviceTest,
     ::testing::Values(std::string(), std::string("DVR16E0500-ABCDEFGHIJKL1")),
-    [](const ::testing::TestParamInfo<std::string>& info) { return info.param.empty() ? "Short" : "FillsItsField"; });
+    [](const ::testing::TestParamInfo<std::string>& info) {
+        return info.param.empty() ? "Short" : "FillsItsField";
+    });
 
 TEST_F(AppSelectedDeviceTest, TheLoginBarFollowsThePortDiscoveryReports)
 {

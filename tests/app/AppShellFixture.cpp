@@ -80,7 +80,8 @@ void AppShellTest::Advance(DWORD milliseconds)
     PumpWaitingMessages();
 }
 
-void AppShellTest::WriteTree(const std::vector<fixture::Device>& devices, const std::vector<fixture::LastCam>& last)
+void AppShellTest::WriteTree(
+    const std::vector<fixture::Device>& devices, const std::vector<fixture::LastCam>& last)
 {
     std::filesystem::create_directories(m_dir + "/install");
     std::vector<std::vector<uint8_t>> parts
@@ -119,7 +120,8 @@ namespace
 {
 
 // Every device (not a folder) below `root` at `address`, depth first.
-void DevicesAt(CSuperGridCtrl::CTreeItem* root, uint32_t address, std::vector<CSuperGridCtrl::CTreeItem*>& found)
+void DevicesAt(
+    CSuperGridCtrl::CTreeItem* root, uint32_t address, std::vector<CSuperGridCtrl::CTreeItem*>& found)
 {
     if (!root)
         return;

@@ -43,7 +43,8 @@ protected:
     std::string InstallPath(const char* name) const;
     void Advance(DWORD milliseconds);
     // Writes the DVR tree file before the program starts.
-    void WriteTree(const std::vector<fixture::Device>& devices, const std::vector<fixture::LastCam>& last = {});
+    void WriteTree(
+        const std::vector<fixture::Device>& devices, const std::vector<fixture::LastCam>& last = {});
 
     // The running program's windows (null before Start).
     CMainFrame* Frame() const;

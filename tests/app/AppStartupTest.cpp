@@ -5,10 +5,10 @@
 #include "app/CamSelView.h"
 #include "app/ConfigView.h"
 #include "app/MainFrame.h"
-#include "pages/common/TimeZones.h"
 #include "devtree/ItemInfo.h"
 #include "devtree/TreeFile.h"
 #include "devtree/TreeFileUpgrade.h"
+#include "pages/common/TimeZones.h"
 #include "platform/ui/DocView.h"
 #include "tests/devtree/TreeFileFixtures.h"
 

@@ -23,8 +23,8 @@ namespace
 {
 
 constexpr uint32_t kDeviceAddress = 0x7F000004;
-constexpr char kNotStored[]
-    = "The password and port of this device could not be stored in the device list; they hold for this session only.";
+constexpr char kNotStored[] = "The password and port of this device could not be stored in the device list; "
+                              "they hold for this session only.";
 
 class ConfigViewLoginTest : public AppDeviceTest
 {
@@ -99,8 +99,8 @@ TEST_F(ConfigViewLoginTest, AGoodLoginShowsTheSheetOfTheFamily)
         Login("admin");
         // A device in no tree is logged in to, and the user learns that
         // its password and port are kept for this session only.
-        const std::vector<std::string> told = device == dvr ? std::vector<std::string> {}
-                                                            : std::vector<std::string> { kNotStored };
+        const std::vector<std::string> told
+            = device == dvr ? std::vector<std::string> {} : std::vector<std::string> { kNotStored };
         EXPECT_EQ(BoxTexts(), told);
         ASSERT_TRUE(View()->HasSheet());
         EXPECT_FALSE(View()->IsLoginBarShown());

@@ -34,8 +34,8 @@ TEST(CaptionButtonLayout, AMenuBarPutsTheButtonRightAboveIt)
     EXPECT_EQ(slot.top, item.top - 1 - kMetrics.cySize);
     // An item without a bottom is no menu bar.
     const RECT none { 0, 0, 0, 0 };
-    EXPECT_EQ(CaptionSlotRect(kWindow, 4, WS_THICKFRAME, 0, kMetrics, &none).top,
-        kWindow.top + kMetrics.cyFrame);
+    EXPECT_EQ(
+        CaptionSlotRect(kWindow, 4, WS_THICKFRAME, 0, kMetrics, &none).top, kWindow.top + kMetrics.cyFrame);
 }
 
 TEST(CaptionButtonLayout, ImagesAreCentredRoundingTowardZero)

@@ -74,7 +74,8 @@ protected:
     {
         AfxSetInstanceHandle(SetupResourceModule());
         AfxSetResourceHandle(SetupResourceModule());
-        ASSERT_TRUE(page.CreateEx(0, nullptr, "Streaming Server", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
+        ASSERT_TRUE(page.CreateEx(
+            0, nullptr, "Streaming Server", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
         auto* created = new CContentListCtrl;
         ASSERT_TRUE(created->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL,
             CRect(10, 10, 890, 250), &page, IDC_CONTENT_LIST));
@@ -259,7 +260,8 @@ TEST_F(ContentList, CheckBoxesStayWithinThePagesMaximum)
     List().GetSubItemRect(2, 10, LVIR_BOUNDS, cell);
     const int third = cell.Width() / 3;
     EXPECT_FALSE(picture.Has(CRect(cell.left, cell.top, cell.left + third, cell.bottom), ListPicture::Dark));
-    EXPECT_TRUE(picture.Has(CRect(cell.left + third, cell.top, cell.right - third, cell.bottom), ListPicture::Dark));
+    EXPECT_TRUE(
+        picture.Has(CRect(cell.left + third, cell.top, cell.right - third, cell.bottom), ListPicture::Dark));
 }
 
 TEST_F(ContentList, WithoutActivationEveryRowReadsActive)

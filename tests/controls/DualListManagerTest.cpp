@@ -34,8 +34,8 @@ const DialogControl kControls[] = {
     { IDC_ADD_ALL, WC_BUTTON, ">>", kButton, 92, 28, 30, 14 },
     { IDC_REMOVE, WC_BUTTON, "<", kButton, 92, 46, 30, 14 },
     { IDC_REMOVE_ALL, WC_BUTTON, "<<", kButton, 92, 64, 30, 14 },
-    { IDC_GRANTED, WC_LISTBOX, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_EXTENDEDSEL, 127, 7, 80,
-        90 },
+    { IDC_GRANTED, WC_LISTBOX, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_EXTENDEDSEL, 127, 7,
+        80, 90 },
     { IDC_UP, WC_BUTTON, "Up", kButton, 212, 10, 30, 14 },
     { IDC_DOWN, WC_BUTTON, "Down", kButton, 212, 28, 30, 14 },
     { IDOK, WC_BUTTON, "OK", kButton | BS_DEFPUSHBUTTON, 150, 105, 45, 14 },
@@ -59,8 +59,8 @@ protected:
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
-        m_Manager.Init(this, IDC_AVAILABLE, IDC_GRANTED, IDC_ADD, IDC_ADD_ALL, IDC_REMOVE, IDC_REMOVE_ALL, IDC_UP,
-            IDC_DOWN);
+        m_Manager.Init(this, IDC_AVAILABLE, IDC_GRANTED, IDC_ADD, IDC_ADD_ALL, IDC_REMOVE, IDC_REMOVE_ALL,
+            IDC_UP, IDC_DOWN);
         return TRUE;
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
@@ -96,7 +96,10 @@ protected:
             Manager().AddTargetItem(names[key - 1], UINT(key));
     }
     CDualListManager& Manager() { return dlg.m_Manager; }
-    LRESULT Send(int id, UINT message, WPARAM w = 0, LPARAM l = 0) { return dlg.GetDlgItem(id)->SendMessage(message, w, l); }
+    LRESULT Send(int id, UINT message, WPARAM w = 0, LPARAM l = 0)
+    {
+        return dlg.GetDlgItem(id)->SendMessage(message, w, l);
+    }
     void Press(int id) { Send(id, BM_CLICK); }
     // What the user does to a list: a selection change, then the notification.
     void Pick(int id, std::vector<int> items)
@@ -233,9 +236,16 @@ TEST_F(DualList, TheTenGroupsStayApart)
         const char* text;
         bool granted;
     } cases[] = {
-        { 0, "admin", true }, { 0, "user1", false }, { 3, "user1", true }, { 3, "user2", true },
-        { 3, "admin", false }, { 9, "night", false }, { 9, "admin", false }, { 0, "", false },
-        { -1, "admin", false }, { 10, "admin", false },
+        { 0, "admin", true },
+        { 0, "user1", false },
+        { 3, "user1", true },
+        { 3, "user2", true },
+        { 3, "admin", false },
+        { 9, "night", false },
+        { 9, "admin", false },
+        { 0, "", false },
+        { -1, "admin", false },
+        { 10, "admin", false },
     };
     for (const Case& c : cases)
         EXPECT_EQ(Manager().IsInTarget(c.group, c.text), c.granted) << c.group << " " << c.text;

@@ -65,7 +65,8 @@ class GridTestBase : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.CreateEx(0, nullptr, "grid host", WS_POPUP | WS_VISIBLE, 0, 0, 700, 400, nullptr, nullptr));
+        ASSERT_TRUE(
+            host.CreateEx(0, nullptr, "grid host", WS_POPUP | WS_VISIBLE, 0, 0, 700, 400, nullptr, nullptr));
         host.grid = &grid;
     }
 
@@ -112,8 +113,8 @@ protected:
         EXPECT_TRUE(g.GetCellRect(row, col, &rect)) << row << "," << col;
         return rect.CenterPoint();
     }
-    static void Mouse(CWnd& wnd, QEvent::Type type, CPoint client, Qt::MouseButton button, Qt::MouseButtons buttons,
-        Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    static void Mouse(CWnd& wnd, QEvent::Type type, CPoint client, Qt::MouseButton button,
+        Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QWidget* w = wnd.GetWidget();
         const QPoint p = WidgetPoint(wnd, client);
@@ -126,7 +127,10 @@ protected:
         Mouse(g, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton, modifiers);
         Mouse(g, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton, modifiers);
     }
-    void Click(int row, int col, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { Click(grid, row, col, modifiers); }
+    void Click(int row, int col, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        Click(grid, row, col, modifiers);
+    }
     // A key pressed and released on the grid, as a dialog hands it on.
     void Key(UINT vk)
     {

@@ -65,7 +65,8 @@ TEST_F(GridPicture, FixedCellsFocusSelectionAndClippedText)
     const QImage image = Grab(grid, "grid_cells.png");
 
     const CRect heading = Cell(0, 4);
-    EXPECT_EQ(At(image, grid, heading.CenterPoint().x, heading.CenterPoint().y), Sys(COLOR_BTNFACE)) << "fixed shade";
+    EXPECT_EQ(At(image, grid, heading.CenterPoint().x, heading.CenterPoint().y), Sys(COLOR_BTNFACE))
+        << "fixed shade";
     const CRect plain = Cell(3, 3);
     EXPECT_EQ(At(image, grid, plain.CenterPoint().x, plain.CenterPoint().y), QColor(255, 255, 255));
     EXPECT_EQ(At(image, grid, plain.right, plain.CenterPoint().y), QColor(192, 192, 192)) << "grid line";

@@ -404,7 +404,8 @@ TEST_F(Grid, CopyAndPasteGiveTheSameTexts)
     Hold(VK_CONTROL);
     Key('C');
     Release(VK_CONTROL);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("r1c2\tr1c3\nr2c2\t ")) << "an empty cell as one space";
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("r1c2\tr1c3\nr2c2\t "))
+        << "an empty cell as one space";
 
     Click(4, 1);
     Hold(VK_CONTROL);
@@ -439,10 +440,12 @@ TEST_F(Grid, APasteIsCutAtTheGridsEdges)
         CCellID at;
         std::vector<std::pair<CCellID, const char*>> expect;
     } cases[] = {
-        { "empty fields are skipped", "x,,y", { 1, 1 }, { { { 1, 1 }, "x" }, { { 1, 2 }, "y" }, { { 1, 3 }, "r1c3" } } },
+        { "empty fields are skipped", "x,,y", { 1, 1 },
+            { { { 1, 1 }, "x" }, { { 1, 2 }, "y" }, { { 1, 3 }, "r1c3" } } },
         { "past the last row and column", "a\tb\tc\nd\te\tf\ng\th\ti", { 2, 2 },
             { { { 2, 2 }, "a" }, { { 2, 3 }, "b" }, { { 3, 2 }, "d" }, { { 3, 3 }, "e" } } },
-        { "fields are trimmed", "  spaced \t tab\t", { 1, 1 }, { { { 1, 1 }, "spaced" }, { { 1, 2 }, "tab" } } },
+        { "fields are trimmed", "  spaced \t tab\t", { 1, 1 },
+            { { { 1, 1 }, "spaced" }, { { 1, 2 }, "tab" } } },
         { "a huge block", std::string(200000, '\n') + "tail", { 3, 3 }, { { { 3, 3 }, "" } } },
     };
     for (const Case& c : cases) {
@@ -551,8 +554,8 @@ TEST_F(Grid, ScrollBarsAndTheWheel)
 TEST_F(Grid, AWheelSetToPagesScrollsAPage)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                  &key, nullptr),
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
+                  nullptr, &key, nullptr),
         ERROR_SUCCESS);
     const char page[] = "4294967295";
     RegSetValueEx(key, "WheelScrollLines", 0, REG_SZ, reinterpret_cast<const BYTE*>(page), sizeof page);

@@ -176,7 +176,8 @@ TEST_F(InfoLists, TheDeviceListShowsItsHeaderAndRowImages)
     CWnd frame;
     ASSERT_TRUE(frame.CreateEx(0, nullptr, "lists", WS_POPUP | WS_VISIBLE, 0, 0, 640, 300, nullptr, nullptr));
     CDeviceInfoListCtrl list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, CRect(0, 0, 600, 200), &frame, 1));
+    ASSERT_TRUE(
+        list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, CRect(0, 0, 600, 200), &frame, 1));
     list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     CImageList images;
     ASSERT_TRUE(images.Create(IDB_SMALL_ICONS, 16, 1, RGB(0, 0, 0)));

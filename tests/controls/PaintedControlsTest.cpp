@@ -26,7 +26,8 @@ bool AnyIn(const QImage& image, const CRect& area, const std::function<bool(COLO
 {
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            if (image.valid(x, y) && match(RGB(qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)), qBlue(image.pixel(x, y)))))
+            if (image.valid(x, y)
+                && match(RGB(qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)), qBlue(image.pixel(x, y)))))
                 return true;
     return false;
 }
@@ -134,7 +135,8 @@ class TextProgress : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, "progress", WS_POPUP | WS_VISIBLE, 0, 0, 300, 60, nullptr, nullptr));
+        ASSERT_TRUE(
+            frame.CreateEx(0, nullptr, "progress", WS_POPUP | WS_VISIBLE, 0, 0, 300, 60, nullptr, nullptr));
         ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 24), &frame, 1077));
         bar.SetBarColor(kBar);
         bar.SetBgColor(kBack);

@@ -46,14 +46,15 @@ class SmallControls : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(form.CreateEx(0, nullptr, "form", WS_POPUP | WS_VISIBLE, 0, 0, 500, 300, nullptr, nullptr));
+        ASSERT_TRUE(
+            form.CreateEx(0, nullptr, "form", WS_POPUP | WS_VISIBLE, 0, 0, 500, 300, nullptr, nullptr));
     }
     // Presses and releases as the mouse makes them.
     static void Mouse(QWidget* widget, QEvent::Type type, QPoint at)
     {
         const bool press = type == QEvent::MouseButtonPress;
-        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, press ? Qt::LeftButton : Qt::NoButton,
-            Qt::NoModifier);
+        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+            press ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &event);
     }
     static void MouseClick(QWidget* widget, QPoint at)
@@ -76,8 +77,8 @@ TEST_F(SmallControls, TheVideoSurfaceStartsBlack)
 {
     CDoubleBufferWnd viewer;
     ASSERT_EQ(viewer.GetBufferDC(), nullptr);
-    ASSERT_TRUE(viewer.CreateEx(WS_EX_CLIENTEDGE, "VIEWER", nullptr, WS_CHILD | WS_VISIBLE, CRect(110, 30, 440, 245),
-        &form, IDC_VIEWER));
+    ASSERT_TRUE(viewer.CreateEx(WS_EX_CLIENTEDGE, "VIEWER", nullptr, WS_CHILD | WS_VISIBLE,
+        CRect(110, 30, 440, 245), &form, IDC_VIEWER));
     ASSERT_NE(viewer.GetBufferDC(), nullptr);
     EXPECT_EQ(viewer.GetBufferDC()->GetPixel(329, 214), RGB(0, 0, 0));
     // What a viewer drew into the picture shows at the next repaint.
@@ -115,8 +116,8 @@ TEST_F(SmallControls, AreaBoxScalesTheVideoFieldIntoItself)
 TEST_F(SmallControls, AreaBoxPaintsFaceBoxAndArea)
 {
     CAreaPreviewStatic area;
-    ASSERT_TRUE(area.Create("", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, CRect(10, 10, 190, 71), &form,
-        IDC_AREA));
+    ASSERT_TRUE(area.Create(
+        "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, CRect(10, 10, 190, 71), &form, IDC_AREA));
     area.m_bShowArea = true;
     area.m_nMode = 7;
     area.m_nX1 = 0;
@@ -156,8 +157,8 @@ TEST_F(SmallControls, AreaBoxPaintsFaceBoxAndArea)
 TEST_F(SmallControls, AreaBoxPressesAndReportsItsClicks)
 {
     CAreaPreviewStatic area;
-    ASSERT_TRUE(area.Create("", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, CRect(10, 10, 190, 71), &form,
-        IDC_AREA));
+    ASSERT_TRUE(area.Create(
+        "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, CRect(10, 10, 190, 71), &form, IDC_AREA));
     area.m_bShowArea = true;
     area.m_nX2 = 360;
     area.m_nY2 = 120;
@@ -184,17 +185,14 @@ TEST_F(SmallControls, FilterEditLetsItsModesCharactersThrough)
         const char* typed;
         const char* kept;
     } cases[] = {
-        { 0, "a1b2-09\t", "1209" },
-        { 1, "0123456", "1234" },
-        { 2, "Ab-(9)$#%.z ", "Ab-(9)$#z" },
-        { 3, "1092 x5", "1925" },
-        { 4, "any #.!", "any #.!" },
-        { 3, "12\b3", "13" },
+        { 0, "a1b2-09\t", "1209" }, { 1, "0123456", "1234" }, { 2, "Ab-(9)$#%.z ", "Ab-(9)$#z" },
+        { 3, "1092 x5", "1925" }, { 4, "any #.!", "any #.!" }, { 3, "12\b3", "13" },
         { -1, "9a-", "" }, // a mode below 0 lets only backspace through
     };
     for (const Case& c : cases) {
         CFilterEdit edit;
-        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 100, 200, 124), &form, IDC_DIGITS));
+        ASSERT_TRUE(
+            edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 100, 200, 124), &form, IDC_DIGITS));
         edit.SetFilterMode(c.mode);
         edit.SetFocus();
         Type(edit.GetWidget(), c.typed);

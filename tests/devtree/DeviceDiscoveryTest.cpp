@@ -197,7 +197,8 @@ TEST_F(DeviceDiscoveryTest, RepliesRewriteTheFileOncePerBurstAndOnlyForAChange)
     // Three saved devices that the simulator knows by MAC, at old addresses.
     for (uint8_t host = 6; host <= 8; ++host) {
         const std::string name = "Site " + std::to_string(host);
-        ASSERT_NE(grid->InsertDVR(grid->m_pMyRoot, h.Device(name.c_str(), 0x0A000000u | host, host)), nullptr);
+        ASSERT_NE(
+            grid->InsertDVR(grid->m_pMyRoot, h.Device(name.c_str(), 0x0A000000u | host, host)), nullptr);
     }
     auto fileBytes = [&] {
         std::vector<uint8_t> bytes;
@@ -213,7 +214,8 @@ TEST_F(DeviceDiscoveryTest, RepliesRewriteTheFileOncePerBurstAndOnlyForAChange)
     ASSERT_FALSE(grid->IsTreeChangePending());
     for (const char* address : { "127.0.0.6", "127.0.0.7", "127.0.0.8" })
         ASSERT_TRUE(socket.ReqUniQuestMsg(address));
-    ASSERT_TRUE(PumpMessagesUntil([&] { return forward.replies == 3 && !grid->IsTreeChangePending(); }, 10000));
+    ASSERT_TRUE(
+        PumpMessagesUntil([&] { return forward.replies == 3 && !grid->IsTreeChangePending(); }, 10000));
     for (uint8_t host = 6; host <= 8; ++host) {
         const FILE_NODE rec = FileRecord(h.Path(), ("Site " + std::to_string(host)).c_str());
         EXPECT_EQ(rec.item.dwIpAddress, 0x7F000000u | host);

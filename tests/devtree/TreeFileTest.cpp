@@ -388,7 +388,8 @@ TEST_F(TreeFile, AFileThatCannotBeReadIsNeverWritten)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         WriteBytes(m_path, c.bytes);
-        SetFileFaultHook([&](FileOp op, const std::string& path) { return op == c.failing && path == m_path; });
+        SetFileFaultHook(
+            [&](FileOp op, const std::string& path) { return op == c.failing && path == m_path; });
         CTreeFileLists lists;
         EXPECT_EQ(ReadTreeFileAndConsistLlist(m_path, lists), c.result);
         EXPECT_EQ(lists.m_pHead, nullptr);

@@ -1,14 +1,14 @@
 // Add New DVR from a broadcast: the dialog's own socket finds simulated
 // devices, lists each once in address order, and OK hands back the record
 // of the picked or typed device.
-#include "link/CurrentDevice.h"
 #include "dialogs/AddDvrAutoDlg.h"
+#include "link/CurrentDevice.h"
 #include "link/DeviceHelpers.h"
 #include "link/HostName.h"
 #include "platform/base/TestServices.h"
 #include "sim/DiscoveryResponder.h"
-#include "tests/platform/ScriptedDialogRunner.h"
 #include "tests/pages/SetupTestResources.h"
+#include "tests/platform/ScriptedDialogRunner.h"
 
 #include <gtest/gtest.h>
 

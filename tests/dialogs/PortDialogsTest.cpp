@@ -1,14 +1,14 @@
 // The port dialogs driven through their control ids inside DoModal: the
 // network page's three (ranges by family, equal ports, OK held back until an
 // edit) and the Default button of the port assignment's two.
-#include "link/CurrentDevice.h"
 #include "dialogs/FirewallDlg.h"
 #include "dialogs/NormalPortDlg.h"
 #include "dialogs/PortAssignDlg.h"
+#include "link/CurrentDevice.h"
 #include "platform/base/TestServices.h"
 #include "resources/setup/Resource.h"
-#include "tests/platform/ScriptedDialogRunner.h"
 #include "tests/pages/SetupTestResources.h"
+#include "tests/platform/ScriptedDialogRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -135,8 +135,7 @@ TEST_F(PortDialogs, AStreamingServerTakesPortsUpTo32767CheckedInFieldOrder)
                       ASSERT_EQ(boxes.Boxes().size(), 1u);
                       // The refused port is selected whole, ready to be typed over.
                       DWORD start = 1, end = 0;
-                      d->SendDlgItemMessage(
-                          IDC_NORMAL_MONITOR_PORT, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+                      d->SendDlgItemMessage(IDC_NORMAL_MONITOR_PORT, EM_GETSEL, WPARAM(&start), LPARAM(&end));
                       EXPECT_EQ(start, 0u);
                       EXPECT_EQ(end, 5u);
                       d->SetDlgItemText(IDC_NORMAL_MONITOR_PORT, "80");
@@ -212,9 +211,7 @@ TEST_F(PortDialogs, DefaultGivesTheFamilysPorts)
         bool three;
         int monitor, playback, transparent;
     } cases[] = {
-        { 0, false, 8001, 8105, 0 },
-        { 2, false, 80, 554, 0 },
-        { 4, true, 8001, 8105, 7119 },
+        { 0, false, 8001, 8105, 0 }, { 2, false, 80, 554, 0 }, { 4, true, 8001, 8105, 7119 },
         { 2, true, 80, 554, 9000 }, // the transparent port stays
         { 7, true, 1234, 4321, 9000 }, // an unknown family keeps all
     };

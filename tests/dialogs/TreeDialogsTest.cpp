@@ -1,11 +1,11 @@
 // The dialogs the device tree opens, driven through their control ids inside
 // DoModal. The Add New DVR probe runs in the program (tests/app).
-#include "link/CurrentDevice.h"
 #include "devtree/NewFolderDlg.h"
 #include "dialogs/AddGroupIdDlg.h"
 #include "dialogs/AddRegServerDlg.h"
 #include "dialogs/IpAddressDlg.h"
 #include "dialogs/PortAssignDlg.h"
+#include "link/CurrentDevice.h"
 #include "platform/base/TestServices.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"

@@ -5,12 +5,14 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace
+{
 
 std::string Encode(const std::string& in)
 {
     char out[64];
-    int n = Base64Encode(reinterpret_cast<const uint8_t*>(in.data()), static_cast<int>(in.size()), out, sizeof out);
+    int n = Base64Encode(
+        reinterpret_cast<const uint8_t*>(in.data()), static_cast<int>(in.size()), out, sizeof out);
     return std::string(out, static_cast<size_t>(n));
 }
 

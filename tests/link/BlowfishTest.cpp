@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Published Blowfish vectors (key, plaintext, ciphertext as big-endian
 // words). The cipher here reads each block as two little-endian words, so

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 using Bytes = std::vector<uint8_t>;
 
@@ -14,7 +15,8 @@ struct PutCase {
     Bytes expected;
 };
 
-class ByteOrder : public ::testing::Test {
+class ByteOrder : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -36,10 +38,14 @@ TEST_F(ByteOrder, PutsWriteExactBytesInBothFamilies)
         { "DirPutI32", [](uint8_t* b, uint32_t* o) { DirPutI32(b, o, -2); }, { 0xFE, 0xFF, 0xFF, 0xFF } },
         { "DirPutU64", [](uint8_t* b, uint32_t* o) { DirPutU64(b, o, 1, 2); }, { 1, 0, 0, 0, 2, 0, 0, 0 } },
         { "header, second word 0",
-            [](uint8_t* b, uint32_t* o) { NetPutHeader(b, o, { 0x0104, 0, 32 }); },
+            [](uint8_t* b, uint32_t* o) {
+                NetPutHeader(b, o, { 0x0104, 0, 32 });
+            },
             { 0x01, 0x04, 0, 0, 0, 0, 0, 0x20 } },
         { "header, second word 22",
-            [](uint8_t* b, uint32_t* o) { NetPutHeader(b, o, { 0x0104, 22, 32 }); },
+            [](uint8_t* b, uint32_t* o) {
+                NetPutHeader(b, o, { 0x0104, 22, 32 });
+            },
             { 0x01, 0x04, 0, 22, 0, 0, 0, 0x20 } },
     };
     for (const auto& c : cases) {

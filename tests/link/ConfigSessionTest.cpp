@@ -2,14 +2,14 @@
 // framing, buffers, status messages, connection failures and the address
 // lookup through the registration server.
 #include "link/ConfigSession.h"
+#include "link/ConfigCodec.h"
 #include "link/CurrentDevice.h"
 #include "link/DeviceBlocks.h"
 #include "link/NetworkBlocks.h"
-#include "link/ConfigCodec.h"
 #include "platform/base/TestServices.h"
 #include "sim/ConfigServer.h"
-#include "tests/link/MovingClock.h"
 #include "sim/FtpServer.h"
+#include "tests/link/MovingClock.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 SELECTED_DEVICE Sample(bool lookup, bool macText)
 {

@@ -9,7 +9,8 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 
 void SetVersions(const char* hardware, const char* software)
 {
@@ -48,26 +49,19 @@ TEST(DeviceHelpers, VersionComparison)
         bool atLeast;
     };
     const Case cases[] = {
-        { "1.2.25", 1, 2, 25, true },
-        { "1.2.25", 1, 1, 99, true },
-        { "1.2.25", 1, 3, 0, false },
-        { "1.2.25", 2, 0, 0, false },
-        { "1.7.22", 1, 7, 22, true },
-        { "1.7.22", 1, 7, 23, false },
-        { "1.10.0", 1, 7, 22, true },
-        { "1.300.0", 1, 44, 0, true }, // a part keeps its low 8 bits
-        { "1.300.0", 1, 45, 0, false },
-        { "1.7", 1, 7, 0, true }, // missing parts read as 0
-        { "1.7", 1, 7, 1, false },
-        { "", 0, 0, 0, true },
-        { "", 0, 0, 1, false },
+        { "1.2.25", 1, 2, 25, true }, { "1.2.25", 1, 1, 99, true }, { "1.2.25", 1, 3, 0, false },
+        { "1.2.25", 2, 0, 0, false }, { "1.7.22", 1, 7, 22, true }, { "1.7.22", 1, 7, 23, false },
+        { "1.10.0", 1, 7, 22, true }, { "1.300.0", 1, 44, 0, true }, // a part keeps its low 8 bits
+        { "1.300.0", 1, 45, 0, false }, { "1.7", 1, 7, 0, true }, // missing parts read as 0
+        { "1.7", 1, 7, 1, false }, { "", 0, 0, 0, true }, { "", 0, 0, 1, false },
         { "v2.x.1", 0, 0, 1, true }, // digit-less parts read as 0
         { "1.7.22.9", 1, 7, 22, true }, // a fourth part is not read
     };
     for (const auto& c : cases) {
         std::memset(&g_CurrentDevice, 0, sizeof g_CurrentDevice);
         SetVersions("", c.version);
-        EXPECT_EQ(IsVersionAtLeast(c.a, c.b, c.c), c.atLeast) << c.version << " vs " << c.a << '.' << c.b << '.' << c.c;
+        EXPECT_EQ(IsVersionAtLeast(c.a, c.b, c.c), c.atLeast)
+            << c.version << " vs " << c.a << '.' << c.b << '.' << c.c;
     }
     SetVersions("", "1.7.22.9");
     EXPECT_TRUE(IsVersionAtLeast4(1, 7, 22, 9));
@@ -84,8 +78,16 @@ TEST(DeviceHelpers, ModelMappingAndFeatureCheck)
         int recorderClass;
     };
     const Case models[] = {
-        { "4ch dvr", 0 }, { "PT-D4", 0 }, { "8CH DVR", 1 }, { "16ch dvr(120fps)", 2 }, { "16ch dvr(60fps)", 3 },
-        { "16Ch DVR(240fps)", 4 }, { "4ch dvr ", -1 }, { "4ch", -1 }, { "x4ch dvr", -1 }, { "", -1 },
+        { "4ch dvr", 0 },
+        { "PT-D4", 0 },
+        { "8CH DVR", 1 },
+        { "16ch dvr(120fps)", 2 },
+        { "16ch dvr(60fps)", 3 },
+        { "16Ch DVR(240fps)", 4 },
+        { "4ch dvr ", -1 },
+        { "4ch", -1 },
+        { "x4ch dvr", -1 },
+        { "", -1 },
     };
     for (const auto& m : models)
         EXPECT_EQ(ModelNameToRecorderModel(m.model), m.recorderClass) << m.model;
@@ -108,7 +110,8 @@ TEST(DeviceHelpers, ModelMappingAndFeatureCheck)
     for (const auto& f : features) {
         g_nRecorderModel = f.recorderClass;
         SetVersions(f.hardware, f.software);
-        EXPECT_EQ(IsFeatureSupported(), f.supported) << f.recorderClass << ' ' << f.hardware << ' ' << f.software;
+        EXPECT_EQ(IsFeatureSupported(), f.supported)
+            << f.recorderClass << ' ' << f.hardware << ' ' << f.software;
     }
 }
 

@@ -219,7 +219,8 @@ TEST_F(Ftp, OnlyABoundedRestOfUnaskedRecordsIsRead)
     RegServerRecord query {};
     auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(client.RetrieveRecords(0x0501, query, 0, 1, &record, &total), 1);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10)) << "no wait on the silence";
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10))
+        << "no wait on the silence";
     EXPECT_STREQ(record.szName, "more5");
     // The control connection is still in step.
     server.announcedCount = -1;

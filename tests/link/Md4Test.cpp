@@ -6,7 +6,8 @@
 #include <random>
 #include <string>
 
-namespace {
+namespace
+{
 
 std::string Hex(const uint8_t* d, size_t n)
 {
@@ -34,7 +35,8 @@ TEST(Md4, Rfc1320Suite)
         { "abc", "a448017aaf21d8525fc10ae87aa6729d" },
         { "message digest", "d9130a8164549fe818874806e1c7014b" },
         { "abcdefghijklmnopqrstuvwxyz", "d79e1c308aa5bbcdeea8ed63df412da9" },
-        { "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "043f8582f241db351ce627e153e7f0e4" },
+        { "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
+            "043f8582f241db351ce627e153e7f0e4" },
         { "12345678901234567890123456789012345678901234567890123456789012345678901234567890",
             "e33b4ddc9c38f2199c3e7b164fcc0536" },
     };
@@ -54,7 +56,8 @@ TEST(Md4, AgreesWithQtOverManyLengths)
     std::mt19937 random(1320);
     // Around the one- and two-block padding edges, past the old 960-byte
     // limit, and a few large messages.
-    for (size_t length : { 0, 1, 15, 16, 55, 56, 57, 63, 64, 65, 119, 120, 127, 128, 960, 961, 1024, 4097, 65536 }) {
+    for (size_t length :
+        { 0, 1, 15, 16, 55, 56, 57, 63, 64, 65, 119, 120, 127, 128, 960, 961, 1024, 4097, 65536 }) {
         for (int round = 0; round < 3; ++round) {
             QByteArray message(static_cast<qsizetype>(length), Qt::Uninitialized);
             for (auto& c : message)

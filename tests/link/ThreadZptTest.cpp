@@ -197,9 +197,8 @@ TEST_F(ThreadZptTest, NodesStillQueuedWhenTheOwnerWindowGoesAreFreed)
     // before this thread's loop runs again.
     Start();
     Fetch(Query());
-    const auto done = [&] {
-        return Retrievals() >= 3 && WaitForSingleObject(thread->m_hIdleEvent, 0) == WAIT_OBJECT_0;
-    };
+    const auto done
+        = [&] { return Retrievals() >= 3 && WaitForSingleObject(thread->m_hIdleEvent, 0) == WAIT_OBJECT_0; };
     // Waits without running this thread's loop, so that the nodes stay queued.
     for (int i = 0; i < 6000 && !done(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));

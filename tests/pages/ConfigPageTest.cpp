@@ -1,8 +1,8 @@
 // The page frame on a small page of its own, in a sheet, driven through its
 // controls against a simulated device.
 #include "pages/ConfigPage.h"
-#include "link/CurrentDevice.h"
 #include "link/ClockBlocks.h"
+#include "link/CurrentDevice.h"
 #include "link/NetworkBlocks.h"
 #include "pages/PropertyConfig.h"
 #include "platform/base/TestServices.h"
@@ -292,7 +292,9 @@ TEST_P(PageFrameRefusedOkTest, OkWithARefusedValueShowsTheDeviceMessageOnceAndEn
 
 INSTANTIATE_TEST_SUITE_P(Slots, PageFrameRefusedOkTest,
     ::testing::Values(RefusedOkCase { SLOT_Security, true }, RefusedOkCase { SLOT_StreamServer, false }),
-    [](const ::testing::TestParamInfo<RefusedOkCase>& info) { return std::string(SlotClassName(info.param.slot)); });
+    [](const ::testing::TestParamInfo<RefusedOkCase>& info) {
+        return std::string(SlotClassName(info.param.slot));
+    });
 
 TEST_F(PageFrameTest, CancelSendsNothingAndEnds)
 {

@@ -1,10 +1,10 @@
 // The information page against the simulator's device profiles.
 #include "pages/Page1CamInfo.h"
 #include "app/ConfigView.h"
-#include "pages/common/TimeZones.h"
 #include "link/CurrentDevice.h"
 #include "pages/ContentName.h"
 #include "pages/PropertyConfig.h"
+#include "pages/common/TimeZones.h"
 #include "platform/base/TestServices.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"
@@ -46,8 +46,8 @@ protected:
         if (server)
             server->Stop();
     }
-    void Open(uint32_t family, int recorderClass = 2, int64_t now = kSummer, int zone = -1, int32_t offset = 0,
-        const char* firmware = nullptr)
+    void Open(uint32_t family, int recorderClass = 2, int64_t now = kSummer, int zone = -1,
+        int32_t offset = 0, const char* firmware = nullptr)
     {
         profile = sim::MakeProfile(family, recorderClass);
         profile.address = 0x7F000006;
@@ -137,7 +137,8 @@ TEST_F(Page1CamInfoTest, EachFamilyShowsItsRowsFromTheDevice)
         EXPECT_EQ(Row(8), "operator, guard");
         if (c.firmware) {
             const auto log = server->Log();
-            EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const sim::Exchange& e) { return e.command == 0x0203; }));
+            EXPECT_TRUE(std::any_of(
+                log.begin(), log.end(), [](const sim::Exchange& e) { return e.command == 0x0203; }));
         }
         EXPECT_EQ(Title(9), c.family == 4 ? "Enabled Camera" : "Enabled Channel");
         EXPECT_EQ(Row(9), c.cameras);

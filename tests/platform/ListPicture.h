@@ -35,7 +35,10 @@ public:
 #endif
     }
 
-    QColor At(int x, int y) const { return m_image.pixelColor(x + m_offset.x, y + m_offset.y); }
+    QColor At(int x, int y) const
+    {
+        return m_image.pixelColor(x + m_offset.x, y + m_offset.y);
+    }
 
     // Whether any pixel inside an area (its edges left out) matches.
     bool Has(const CRect& area, const std::function<bool(QColor)>& match) const
@@ -60,12 +63,27 @@ public:
         return (bounds.top + bounds.bottom) / 2;
     }
 
-    static QColor Color(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
-    static QColor SysColor(int index) { return Color(GetSysColor(index)); }
+    static QColor Color(COLORREF c)
+    {
+        return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+    }
+    static QColor SysColor(int index)
+    {
+        return Color(GetSysColor(index));
+    }
     // Text colours, told apart with room for anti-aliasing.
-    static bool Dark(QColor c) { return c.red() < 100 && c.green() < 100 && c.blue() < 100; }
-    static bool LinkBlue(QColor c) { return c.blue() - c.red() > 60 && c.blue() > 120; }
-    static bool Reddish(QColor c) { return c.red() - c.blue() > 40 && c.red() - c.green() > 40; }
+    static bool Dark(QColor c)
+    {
+        return c.red() < 100 && c.green() < 100 && c.blue() < 100;
+    }
+    static bool LinkBlue(QColor c)
+    {
+        return c.blue() - c.red() > 60 && c.blue() > 120;
+    }
+    static bool Reddish(QColor c)
+    {
+        return c.red() - c.blue() > 40 && c.red() - c.green() > 40;
+    }
 
 private:
     CListCtrl& m_list;

@@ -162,7 +162,8 @@ TEST_F(Settings, AnUnreadableFileIsNeverWrittenOver)
     ASSERT_TRUE(ReadWholeFile(m_file, before));
     for (FileOp failing : { FileOp::Open, FileOp::Read }) {
         SCOPED_TRACE(static_cast<int>(failing));
-        SetSettingsWriteFaultHook([&](FileOp op, const std::string& path) { return op == failing && path == m_file; });
+        SetSettingsWriteFaultHook(
+            [&](FileOp op, const std::string& path) { return op == failing && path == m_file; });
         SetSettingsFile(m_file.c_str());
         SetSettingsWriteFaultHook(nullptr);
         EXPECT_TRUE(IsSettingsFileUnreadable());

@@ -48,8 +48,8 @@ TEST(ResourceIds, TheHeaderNamesEveryIdTheCodeUses)
 
     // Ids are defined in the resource header and nowhere else, and code
     // passes names, not bare numbers, to what loads a resource.
-    auto definitions
-        = FindInProgramSources(std::regex(R"((constexpr\s.*|#define\s+)\b(IDD|IDC|IDS|IDB|IDR|IDP|IDI|IDM|ID)_\w+\s*(=|\d))"));
+    auto definitions = FindInProgramSources(
+        std::regex(R"((constexpr\s.*|#define\s+)\b(IDD|IDC|IDS|IDB|IDR|IDP|IDI|IDM|ID)_\w+\s*(=|\d))"));
     EXPECT_TRUE(definitions.empty()) << "resource ids defined outside resources/setup/Resource.h:\n"
                                      << Describe(definitions);
     auto bare = FindInProgramSources(

@@ -71,7 +71,8 @@ protected:
         }
         sim::CloseSocket(fd);
         pos = 0;
-        uint32_t used = DecodeConfigReply(buf.data(), got, &pos, reinterpret_cast<ConfigReply*>(record), &m_revision);
+        uint32_t used
+            = DecodeConfigReply(buf.data(), got, &pos, reinterpret_cast<ConfigReply*>(record), &m_revision);
         if (consumed)
             *consumed = used;
         if (!ok || got < 8)
@@ -601,9 +602,9 @@ TEST_F(RoundTrip, FaultsAPersonCanStartReachTheWire)
 TEST(FaultOption, RefusesWhatItCannotRead)
 {
     const char* const bad[] = { "", "0104", "0104:", "xyz:silence", "10000:silence", "0104:status",
-        "0104:status=0", "0104:status=F30G", "0104:split=", "0104:split=3,", "0104:split=0",
-        "0104:trickle=0", "0104:trickle=-5", "0104:delay=99999999999", "0104:oversized=4294967296",
-        "0104:silence=1", "0104:sleep=5" };
+        "0104:status=0", "0104:status=F30G", "0104:split=", "0104:split=3,", "0104:split=0", "0104:trickle=0",
+        "0104:trickle=-5", "0104:delay=99999999999", "0104:oversized=4294967296", "0104:silence=1",
+        "0104:sleep=5" };
     for (const char* text : bad) {
         uint16_t command = 0;
         sim::Fault fault;

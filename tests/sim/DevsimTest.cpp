@@ -70,7 +70,8 @@ std::string ReadOutput(const Devsim& d, const std::string& until = {})
     std::string said;
     char buf[512];
     ssize_t n;
-    while ((until.empty() || said.find(until) == std::string::npos) && (n = read(d.output, buf, sizeof buf)) > 0)
+    while (
+        (until.empty() || said.find(until) == std::string::npos) && (n = read(d.output, buf, sizeof buf)) > 0)
         said.append(buf, size_t(n));
     return said;
 }
@@ -120,8 +121,8 @@ TEST(Devsim, HelpListsTheFaultModesAndBadFaultsAreRefused)
     const std::string text = ReadOutput(help);
     int status = Finish(help, false);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    for (const char* mode : { "status=", "split=", "oversized=", "silence", "trickle=", "reply=", "cut=",
-             "close", "delay=" })
+    for (const char* mode :
+        { "status=", "split=", "oversized=", "silence", "trickle=", "reply=", "cut=", "close", "delay=" })
         EXPECT_NE(text.find(mode), std::string::npos) << mode;
 
     const Devsim bad = StartDevsim({ "--fault", "0104:sleep=5" });
@@ -130,8 +131,8 @@ TEST(Devsim, HelpListsTheFaultModesAndBadFaultsAreRefused)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
     EXPECT_NE(refused.find("unknown fault mode \"sleep\""), std::string::npos) << refused;
 
-    const Devsim faulty
-        = StartDevsim({ "--address", "127.0.0.5", "--fault", "010F:reply=1104", "--fault", "0104:trickle=2000" });
+    const Devsim faulty = StartDevsim(
+        { "--address", "127.0.0.5", "--fault", "010F:reply=1104", "--fault", "0104:trickle=2000" });
     const std::string started = ReadOutput(faulty, "discovery on UDP");
     Finish(faulty, true);
     EXPECT_NE(started.find("misbehaves: 010F:reply=1104"), std::string::npos) << started;
