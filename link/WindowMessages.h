@@ -13,6 +13,27 @@
 // lParam = the lParam of the release that completed the click.
 constexpr UINT WM_CAPTION_BUTTON = WM_USER + 1;
 
+// Stream clients to their owner (posted). Camera client: wParam 0 and
+// lParam the frame slot, which stays the client's; or wParam a device status
+// and lParam 0.
+constexpr UINT WM_STREAM_FRAME = WM_USER + 6;
+// Stream client to its owner: wParam a device status or local error code.
+constexpr UINT WM_STREAM_ERROR = WM_USER + 8;
+// Stream client to its owner: wParam the id of the accepted reply.
+constexpr UINT WM_STREAM_ACK = WM_USER + 9;
+// PTZ client to its owner: wParam a refused reply's id or a local code.
+constexpr UINT WM_PTZ_ERROR = WM_USER + 10;
+// PTZ client to its owner: wParam the id of the accepted reply.
+constexpr UINT WM_PTZ_ACK = WM_USER + 11;
+// PTZ lists to the owner: wParam status or reply id, lParam the list record
+// (the receiver owns it) or 0.
+constexpr UINT WM_PTZ_INFO = WM_USER + 12;
+// DVR stream client to its owner: wParam the id of the accepted reply.
+constexpr UINT WM_DVR_ACK = WM_USER + 19;
+// Zoom or focus lever to its target: wParam selector << 16 | opcode,
+// lParam the level 0..127.
+constexpr UINT WM_PTZ_MOVE = 0x2448;
+
 // Device tree to the views, which forward them to each other.
 // wParam: the folder's node or 0; lParam 0.
 constexpr UINT WM_DEVICE_CLEAR = WM_USER + 100;
@@ -70,6 +91,14 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
 {
     static constexpr RegisteredMessage messages[] = {
         { "WM_CAPTION_BUTTON", WM_CAPTION_BUTTON },
+        { "WM_STREAM_FRAME", WM_STREAM_FRAME },
+        { "WM_STREAM_ERROR", WM_STREAM_ERROR },
+        { "WM_STREAM_ACK", WM_STREAM_ACK },
+        { "WM_PTZ_ERROR", WM_PTZ_ERROR },
+        { "WM_PTZ_ACK", WM_PTZ_ACK },
+        { "WM_PTZ_INFO", WM_PTZ_INFO },
+        { "WM_DVR_ACK", WM_DVR_ACK },
+        { "WM_PTZ_MOVE", WM_PTZ_MOVE },
         { "WM_DEVICE_CLEAR", WM_DEVICE_CLEAR },
         { "WM_DEVICE_SELECT", WM_DEVICE_SELECT },
         { "WM_DEVICE_INFO", WM_DEVICE_INFO },
