@@ -162,14 +162,23 @@ public:
         m_at += got;
         return true;
     }
+    // The next `size` bytes (fewer only at the end) copied to `to`.
+    bool Fill(uint8_t* to, size_t size, size_t& got)
+    {
+        const uint8_t* data = nullptr;
+        Take(size, data, got);
+        if (got)
+            std::memcpy(to, data, got);
+        return true;
+    }
 
 private:
     const std::vector<uint8_t>& m_bytes;
     size_t m_at = 0;
 };
 
-// A file read as it is decoded, through a buffer of a few records that
-// stays in the cache: the records are not first copied whole into memory.
+// A file read as it is decoded: the device records straight into the
+// memory of their nodes, the other records through a buffer of a few.
 class FileSource
 {
 public:
@@ -184,6 +193,7 @@ public:
         data = m_buffer.data();
         return m_file.Read(m_buffer.data(), size, got);
     }
+    bool Fill(uint8_t* to, size_t size, size_t& got) { return m_file.Read(to, size, got); }
 
 private:
     FileReader& m_file;
@@ -218,6 +228,36 @@ Records TakeRecords(Source& source, size_t count, size_t size, Decode decode)
     return Records::Taken;
 }
 
+// Up to `count` device records from the source into the device list, a
+// block of them at a time read into the memory of their nodes and decoded
+// there while it is still in the cache. A folder without a name is
+// skipped; the last record may be short (the file ends there).
+template <class Source> Records TakeFileNodes(Source& source, size_t count, CTreeFileLists& lists)
+{
+    while (count) {
+        size_t room = std::min(count, RECORDS_PER_TAKE);
+        uint8_t* records = lists.LlistRecordRoom(room);
+        if (!records)
+            return Records::NoMemory;
+        const size_t want = room * FILE_NODE_SIZE;
+        size_t got = 0;
+        if (!source.Fill(records, want, got))
+            return Records::Unreadable;
+        for (size_t at = 0; at < got; at += FILE_NODE_SIZE) {
+            const uint8_t* record = records + at;
+            const size_t size = std::min<size_t>(FILE_NODE_SIZE, got - at);
+            if (size > TreeFileOffset::Folder && record[TreeFileOffset::Folder] != 0 && record[8] == 0)
+                continue; // a folder without a name
+            DecodeFileNode(record, size, lists.NextLlist());
+            lists.AppendLlist();
+        }
+        if (got < want)
+            break;
+        count -= room;
+    }
+    return Records::Taken;
+}
+
 template <class Source> TreeLoadResult LoadTree(Source& source, CTreeFileLists& lists)
 {
     lists.DeleteLlist();
@@ -233,17 +273,7 @@ template <class Source> TreeLoadResult LoadTree(Source& source, CTreeFileLists& 
     // records, and saving them would replace what it holds.
     if (!IsCurrentTreeFormat(header))
         return TreeLoadResult::UnknownFormat;
-    // Each record is decoded straight from the file's bytes into its node.
-    Records taken
-        = TakeRecords(source, header.dwNodeCount, FILE_NODE_SIZE, [&](const uint8_t* record, size_t size) {
-              namespace at = TreeFileOffset;
-              if (size > at::Folder && record[at::Folder] != 0 && record[8] == 0)
-                  return true; // a folder without a name
-              FILE_NODE* node = lists.AppendLlist();
-              if (node)
-                  DecodeFileNode(record, size, node);
-              return node != nullptr;
-          });
+    Records taken = TakeFileNodes(source, header.dwNodeCount, lists);
     if (taken == Records::Taken)
         taken = TakeRecords(
             source, header.dwYemNodeCount, FILE_YEM_NODE_SIZE, [&](const uint8_t* record, size_t size) {

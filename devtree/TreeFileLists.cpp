@@ -1,11 +1,16 @@
 #include "devtree/TreeFileLists.h"
 
+#include <algorithm>
 #include <new>
 
 namespace
 {
 
 constexpr size_t BLOCK_NODES = 256;
+// The records read into a block's free nodes fit in the block with its
+// spare node, and each node starts at or before its record.
+static_assert(BLOCK_NODES * FILE_NODE_SIZE <= (BLOCK_NODES + 1) * sizeof(tagLinkedListNode));
+static_assert(sizeof(tagLinkedListNode) <= FILE_NODE_SIZE);
 
 template <class ListNode> void Link(ListNode*& head, ListNode*& tail, bool& first, ListNode* node)
 {
@@ -21,16 +26,27 @@ template <class ListNode> void Link(ListNode*& head, ListNode*& tail, bool& firs
 
 } // namespace
 
-template <class ListNode> ListNode* CTreeFileLists::Pool<ListNode>::Take()
+template <class ListNode> ListNode* CTreeFileLists::Pool<ListNode>::Free(size_t& count)
 {
     if (blocks.empty() || used == BLOCK_NODES) {
-        std::unique_ptr<ListNode[]> block(new (std::nothrow) ListNode[BLOCK_NODES]);
+        // Not zeroed: every node is filled whole before it is used.
+        std::unique_ptr<ListNode[]> block(new (std::nothrow) ListNode[BLOCK_NODES + 1]);
         if (!block)
             return nullptr;
         blocks.push_back(std::move(block));
         used = 0;
     }
-    return &blocks.back()[used++];
+    count = std::clamp<size_t>(count, 1, BLOCK_NODES - used);
+    return &blocks.back()[used];
+}
+
+template <class ListNode> ListNode* CTreeFileLists::Pool<ListNode>::Take()
+{
+    size_t one = 1;
+    ListNode* node = Free(one);
+    if (node)
+        ++used;
+    return node;
 }
 
 FILE_NODE* CTreeFileLists::AppendLlist()
@@ -49,6 +65,18 @@ FILE_YEM_NODE* CTreeFileLists::AppendYemLlist()
         return nullptr;
     Link(m_pYemHead, m_pYemTail, m_bFirstYemNode, node);
     return &node->node;
+}
+
+uint8_t* CTreeFileLists::LlistRecordRoom(size_t& count)
+{
+    return reinterpret_cast<uint8_t*>(m_nodes.Free(count));
+}
+
+FILE_NODE* CTreeFileLists::NextLlist()
+{
+    size_t one = 1;
+    tagLinkedListNode* node = m_nodes.Free(one);
+    return node ? &node->node : nullptr;
 }
 
 bool CTreeFileLists::AllocLlist(const FILE_NODE& node)

@@ -35,6 +35,16 @@ public:
     // it); null when memory runs out.
     FILE_NODE* AppendLlist();
     FILE_YEM_NODE* AppendYemLlist();
+    // Room for `count` records of FILE_NODE_SIZE bytes in the memory of the
+    // next nodes, so that a load reads the file straight into it and decodes
+    // each record into its node in place; `count` becomes the number that
+    // fits (at least one). Null when memory runs out. The node that
+    // AppendLlist gives next (NextLlist) lies at or before each record not
+    // yet decoded, never after it.
+    uint8_t* LlistRecordRoom(size_t& count);
+    // The node that AppendLlist gives next, not yet in the list: a record is
+    // decoded into it first, since appending writes its link.
+    FILE_NODE* NextLlist();
     // Frees both lists and sets their "empty" flags.
     void DeleteLlist();
 
@@ -47,10 +57,14 @@ public:
 
 private:
     // Nodes come from blocks, so that a tree of thousands of records costs
-    // a few allocations; DeleteLlist frees the blocks.
+    // a few allocations; DeleteLlist frees the blocks. A block has one node
+    // more than it hands out: the room for the records of its nodes, which
+    // are a little larger than the nodes.
     template <class ListNode> struct Pool {
         std::vector<std::unique_ptr<ListNode[]>> blocks;
         size_t used = 0; // in the last block
+        // The next free nodes, at most `count` (which becomes their number).
+        ListNode* Free(size_t& count);
         ListNode* Take();
     };
     Pool<tagLinkedListNode> m_nodes;

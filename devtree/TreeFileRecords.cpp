@@ -82,70 +82,106 @@ static_assert(offsetof(FILE_NODE, dwStreamPort) == offsetof(FILE_NODE, dwHttpPor
     && sizeof(FILE_NODE) == offsetof(FILE_NODE, szVersion) + sizeof(FILE_NODE::szVersion));
 constexpr size_t TEXTS = FILE_NODE_SIZE - at::Model;
 // Serial, IPv4 number and MAC, then the item's own padding.
-static_assert(offsetof(FileItemType, dwIpAddress) == at::IpAddress - at::Item
+static_assert(sizeof(PASSWORD_ENTRY) == 32 && offsetof(FileItemType, dwIpAddress) == at::IpAddress - at::Item
     && offsetof(FileItemType, byMac) == at::Mac - at::Item && at::Address == at::Mac + 6);
+// Every run lies in the node at or before its place in the record.
+static_assert(offsetof(FILE_NODE, item) <= at::Item && offsetof(FILE_NODE, szAddress) <= at::Address
+    && offsetof(FILE_NODE, login) <= at::Login && offsetof(FILE_NODE, dwHttpPort) <= at::HttpPort
+    && offsetof(FILE_NODE, szModel) <= at::Model);
 }
 
-// A text field copied from `text` in the file: at most N - 1 characters
-// up to the first NUL, the rest zero. Its end is found in the file's bytes
-// (in the cache), so that the node is only written to.
-template <size_t N> void EndText(char (&field)[N], const uint8_t* text)
+// The length of a text field at `text` in the record: at most N - 1
+// characters up to the first NUL. It is measured in the record before the
+// field moves, not in the node just written.
+template <size_t N> size_t TextLength(const char (&)[N], const uint8_t* text)
 {
-    const size_t n = strnlen(reinterpret_cast<const char*>(text), N - 1);
+    return strnlen(reinterpret_cast<const char*>(text), N - 1);
+}
+
+// The rest of a field after its first n bytes is zero.
+template <size_t N> void ZeroAfter(char (&field)[N], size_t n)
+{
     std::memset(field + n, 0, N - n);
 }
 
-// Password entries copied from `from` in the file: unmasked with a
-// record's 16-byte mask; the first entry without a user name ends the table
-// (it and all after it are zero).
-void UnmaskPasswords(PASSWORD_ENTRY* entries, size_t count, const uint8_t* from, const uint8_t* mask)
+// The 16-byte password mask of a record, MAC byte i mod 6 at byte i, as
+// two little-endian words made in registers from the MAC in the file.
+struct PasswordMask {
+    uint64_t low, high;
+};
+
+PasswordMask MaskOfMac(const uint8_t* mac)
 {
-    for (size_t i = 0; i < count; ++i, from += sizeof(PASSWORD_ENTRY)) {
-        if (from[0] == 0) {
-            std::memset(entries + i, 0, (count - i) * sizeof(PASSWORD_ENTRY));
-            return;
-        }
-        uint64_t password[2], words[2];
-        std::memcpy(password, from + 16, 16);
-        std::memcpy(words, mask, 16);
-        password[0] ^= words[0];
-        password[1] ^= words[1];
+    uint32_t first;
+    uint16_t last;
+    std::memcpy(&first, mac, 4);
+    std::memcpy(&last, mac + 4, 2);
+    const uint64_t m = first | uint64_t(last) << 32;
+    return { m | m << 48, m >> 16 | m << 32 };
+}
+
+// Password entries as they came from the file: unmasked; the first entry
+// without a user name ends the table (it and all after it are zero).
+void UnmaskPasswords(PASSWORD_ENTRY* entries, size_t count, PasswordMask mask)
+{
+    size_t i = 0;
+    for (; i < count && entries[i].byUser[0] != 0; ++i) {
+        uint64_t password[2];
+        std::memcpy(password, entries[i].byPassword, 16);
+        password[0] ^= mask.low;
+        password[1] ^= mask.high;
         std::memcpy(entries[i].byPassword, password, 16);
+    }
+    // Entry by entry: a few small stores, which a string instruction for the
+    // whole rest would not beat.
+    for (; i < count; ++i) {
+        const uint64_t zero[4] = {};
+        std::memcpy(&entries[i], zero, sizeof zero);
     }
 }
 
+// The node may lie over the record's own bytes, at or before them (a load
+// reads the file straight into the nodes' memory): the runs move towards
+// the start in field order, so none overwrites bytes still to be read, and
+// the flag and MAC are taken before anything moves.
 void DecodeWholeFileNode(const uint8_t* p, FILE_NODE* node)
 {
     namespace at = TreeFileOffset;
-    std::memcpy(node, p, run::HEAD);
-    EndText(node->szName, p + offsetof(FILE_NODE, szName));
-    EndText(node->szLookupHost, p + offsetof(FILE_NODE, szLookupHost));
-    std::memcpy(node->szAddress, p + at::Address, sizeof node->szAddress);
-    EndText(node->szAddress, p + at::Address);
-    if (p[at::Folder]) {
+    const bool folder = p[at::Folder] != 0;
+    const PasswordMask mask = MaskOfMac(p + at::Mac);
+    const size_t name = TextLength(node->szName, p + offsetof(FILE_NODE, szName));
+    const size_t host = TextLength(node->szLookupHost, p + offsetof(FILE_NODE, szLookupHost));
+    std::memmove(node, p, run::HEAD);
+    ZeroAfter(node->szName, name);
+    ZeroAfter(node->szLookupHost, host);
+    if (folder) {
         // A folder keeps no device fields.
         node->item = {};
+        const size_t address = TextLength(node->szAddress, p + at::Address);
+        std::memmove(node->szAddress, p + at::Address, sizeof node->szAddress);
+        ZeroAfter(node->szAddress, address);
         std::memset(&node->login, 0, sizeof *node - offsetof(FILE_NODE, login));
         return;
     }
     // Serial numbers may fill their field: kept whole.
-    std::memcpy(&node->item, p + at::Item, sizeof node->item);
+    constexpr size_t itemBytes = at::Address - at::Item;
     const size_t serial = strnlen(reinterpret_cast<const char*>(p + at::Item), sizeof node->item.szSerial);
+    std::memmove(&node->item, p + at::Item, itemBytes);
+    std::memset(reinterpret_cast<uint8_t*>(&node->item) + itemBytes, 0, sizeof node->item - itemBytes);
     std::memset(node->item.szSerial + serial, 0, sizeof node->item.szSerial - serial);
-    const uint8_t* mac = p + at::Mac;
-    std::memset(reinterpret_cast<uint8_t*>(&node->item) + offsetof(FileItemType, byMac) + 6, 0,
-        sizeof node->item - offsetof(FileItemType, byMac) - 6);
-    uint8_t mask[16];
-    for (int i = 0; i < 16; ++i)
-        mask[i] = mac[i % 6];
-    std::memcpy(&node->login, p + at::Login, run::LOGINS);
-    UnmaskPasswords(&node->login, 1, p + at::Login, mask);
-    UnmaskPasswords(node->tableA, PASSWORD_TABLE_ENTRIES, p + at::TableA, mask);
-    UnmaskPasswords(node->tableB, PASSWORD_TABLE_ENTRIES, p + at::TableB, mask);
-    std::memcpy(&node->dwHttpPort, p + at::HttpPort, 12);
-    std::memcpy(node->szModel, p + at::Model, run::TEXTS);
-    EndText(node->szModel, p + at::Model);
-    EndText(node->szVersion, p + at::FirmwareVersion);
+    const size_t address = TextLength(node->szAddress, p + at::Address);
+    std::memmove(node->szAddress, p + at::Address, sizeof node->szAddress);
+    ZeroAfter(node->szAddress, address);
+    std::memmove(&node->login, p + at::Login, run::LOGINS);
+    UnmaskPasswords(&node->login, 1, mask);
+    UnmaskPasswords(node->tableA, PASSWORD_TABLE_ENTRIES, mask);
+    UnmaskPasswords(node->tableB, PASSWORD_TABLE_ENTRIES, mask);
+    std::memmove(&node->dwHttpPort, p + at::HttpPort, 12);
+    const size_t model = TextLength(node->szModel, p + at::Model);
+    const size_t version = TextLength(node->szVersion, p + at::FirmwareVersion);
+    std::memmove(node->szModel, p + at::Model, run::TEXTS);
+    ZeroAfter(node->szModel, model);
+    ZeroAfter(node->szVersion, version);
 }
 
 void GetFileItemType(WireReader& in, FileItemType* item)

@@ -123,7 +123,8 @@ void DecodeTreeFileHeader(const uint8_t* data, size_t size, TREE_FILE_HEADER* he
 // as zero.
 void EncodeFileNode(const FILE_NODE& node, uint8_t* out);
 // Keeps what the load keeps: the reserved bytes are dropped, a folder's
-// device fields are not read, the passwords come back in clear.
+// device fields are not read, the passwords come back in clear. The node
+// may lie over the record's own bytes, at or before them.
 void DecodeFileNode(const uint8_t* data, size_t size, FILE_NODE* node);
 void EncodeFileYemNode(const FILE_YEM_NODE& node, uint8_t* out);
 void DecodeFileYemNode(const uint8_t* data, size_t size, FILE_YEM_NODE* node);

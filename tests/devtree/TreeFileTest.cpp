@@ -116,16 +116,22 @@ TEST_F(TreeFile, SaveWritesThePartLayoutAndLoadGivesTheSameTree)
     EXPECT_EQ(ReadBytes(m_path), expected);
 }
 
-// A large file is read in pieces: records that lie across the pieces and
-// a short last record come back whole.
+// A large file is read in pieces straight into the nodes' memory: records
+// that lie across the pieces, records after skipped folders (whose nodes
+// then lie further before them) and a short last record come back whole.
 TEST_F(TreeFile, ALargeFileLoadsEveryRecordWhole)
 {
     std::vector<Device> devices(700, Gate());
-    std::vector<std::vector<uint8_t>> parts { Header(0x01000003, 1052, 701, 164, 1) };
+    std::vector<std::vector<uint8_t>> parts { Header(0x01000003, 1052, 701 + 7, 164, 1) };
     for (size_t n = 0; n < devices.size(); ++n) {
         Device& d = devices[n];
         d.id = uint32_t(n + 1);
         d.name = "Site " + std::to_string(n);
+        if (n % 100 == 50) {
+            Device unnamed;
+            unnamed.folder = true;
+            parts.push_back(Version3Record(unnamed));
+        }
         if (n % 100 == 0) {
             const Device device = d;
             d = Device {}; // a folder keeps no device fields
@@ -134,7 +140,9 @@ TEST_F(TreeFile, ALargeFileLoadsEveryRecordWhole)
             d.folder = true;
         } else {
             d.serial = "SN" + std::to_string(n);
-            d.mac[5] = uint8_t(n);
+            // Six different bytes: each has its own place in the password mask.
+            for (int i = 0; i < 6; ++i)
+                d.mac[i] = uint8_t(n * 7 + i * 31 + 1);
             d.tableA.assign(n % 11, Entry { "user" + std::to_string(n), "pw" + std::to_string(n) });
         }
         parts.push_back(Version3Record(d));
