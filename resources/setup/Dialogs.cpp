@@ -14,7 +14,7 @@ std::span<const DialogTemplate> SetupDialogs()
         for (auto templates :
             { kAboutDlgTemplates, kAddDvrDlgTemplates, kAddDvrAutoDlgTemplates, kAddGroupIdDlgTemplates,
                 kAddRegServerDlgTemplates, kDialUpProgressDlgTemplates, kFirewallDlgTemplates,
-                kHddFormatDlgTemplates, kIpAddressDlgTemplates, kNewFolderDlgTemplates,
+                kHddFormatDlgTemplates, kIpAddressDlgTemplates, kLevelBarDlgTemplates, kNewFolderDlgTemplates,
                 kNormalPortDlgTemplates, kPage1CamInfoTemplates, kPortAssignDlgTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }

@@ -246,3 +246,6 @@
 #define IDS_ROW_HDD 62129
 #define IDS_ROW_SECURITY 62130
 #define IDS_ROW_STREAMING_SERVER 62131
+
+// The live preview's zoom and focus lever: an empty pop-up.
+#define IDD_LEVEL_BAR 363

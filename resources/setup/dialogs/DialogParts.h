@@ -26,6 +26,7 @@ extern const std::span<const DialogTemplate> kDialUpProgressDlgTemplates;
 extern const std::span<const DialogTemplate> kFirewallDlgTemplates;
 extern const std::span<const DialogTemplate> kHddFormatDlgTemplates;
 extern const std::span<const DialogTemplate> kIpAddressDlgTemplates;
+extern const std::span<const DialogTemplate> kLevelBarDlgTemplates;
 extern const std::span<const DialogTemplate> kNewFolderDlgTemplates;
 extern const std::span<const DialogTemplate> kNormalPortDlgTemplates;
 extern const std::span<const DialogTemplate> kPage1CamInfoTemplates;
