@@ -58,6 +58,27 @@ constexpr UINT WM_DEVICE_CHANGE_IP = WM_USER + 109;
 constexpr UINT WM_REGSERVER_FETCH = WM_USER + 110;
 constexpr UINT WM_REGSERVER_RECORD = WM_USER + 111;
 
+// Stream clients to their owners. Frames: wParam the frame kind or a
+// status, lParam the frame (the receiver frees it) or 0.
+constexpr UINT WM_STREAM_FRAME = WM_USER + 6;
+// wParam: error code (0xF401 connect, 0xF402 closed, 0xF403 send or receive).
+constexpr UINT WM_STREAM_ERROR = WM_USER + 8;
+// wParam: the acknowledged request.
+constexpr UINT WM_STREAM_ACK = WM_USER + 9;
+// PTZ clients to their owners: wParam an error code; the acknowledged
+// reply; the reply of a list request with its record in lParam.
+constexpr UINT WM_PTZ_ERROR = WM_USER + 10;
+constexpr UINT WM_PTZ_ACK = WM_USER + 11;
+constexpr UINT WM_PTZ_INFO = WM_USER + 12;
+// The DVR live client to its owner: wParam 0, lParam a 32-bit value the DVR
+// reported (reply 0x2109).
+constexpr UINT WM_DVR_VALUE = WM_USER + 13;
+// The DVR stream clients: wParam the acknowledged reply id, lParam its value.
+constexpr UINT WM_DVR_ACK = WM_USER + 19;
+// Zoom and focus bars to the viewer (sent): wParam selector << 16 | opcode,
+// lParam the level 0..127.
+constexpr UINT WM_PTZ_MOVE = 0x2448;
+
 // Settings pages, from the view and from a page's child panes (wParam 0,
 // lParam 0): close without saving; an edit was made.
 constexpr UINT WM_PAGE_CANCEL = WM_USER + 112;
@@ -109,6 +130,15 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_DEVICE_CHANGE_IP", WM_DEVICE_CHANGE_IP },
         { "WM_REGSERVER_FETCH", WM_REGSERVER_FETCH },
         { "WM_REGSERVER_RECORD", WM_REGSERVER_RECORD },
+        { "WM_STREAM_FRAME", WM_STREAM_FRAME },
+        { "WM_STREAM_ERROR", WM_STREAM_ERROR },
+        { "WM_STREAM_ACK", WM_STREAM_ACK },
+        { "WM_PTZ_ERROR", WM_PTZ_ERROR },
+        { "WM_PTZ_ACK", WM_PTZ_ACK },
+        { "WM_PTZ_INFO", WM_PTZ_INFO },
+        { "WM_DVR_VALUE", WM_DVR_VALUE },
+        { "WM_DVR_ACK", WM_DVR_ACK },
+        { "WM_PTZ_MOVE", WM_PTZ_MOVE },
         { "WM_PAGE_CANCEL", WM_PAGE_CANCEL },
         { "WM_PAGE_MODIFIED", WM_PAGE_MODIFIED },
         { "WM_DIAL_STATUS", WM_DIAL_STATUS },

@@ -1,0 +1,44 @@
+// A socket whose network events reach a hidden window as WM_USER+1
+// (wParam the socket, lParam the event in the low word and the error in the
+// high word), as every stream object of the library receives them.
+#pragma once
+
+#include "platform/msg/AsyncSocket.h"
+#include "platform/msg/WndBase.h"
+
+namespace ferrock
+{
+
+constexpr UINT WM_SOCKET_NOTIFY = WM_USER + 1;
+
+inline long SelectEvent(LPARAM lParam)
+{
+    return LOWORD(uintptr_t(lParam));
+}
+inline int SelectError(LPARAM lParam)
+{
+    return HIWORD(uintptr_t(lParam));
+}
+
+class CNotifySocket : public CAsyncSocket
+{
+public:
+    explicit CNotifySocket(CWndBase* target)
+        : m_target(target)
+    {
+    }
+    void OnConnect(int nErrorCode) override { Notify(FD_CONNECT, nErrorCode); }
+    void OnReceive(int nErrorCode) override { Notify(FD_READ, nErrorCode); }
+    void OnClose(int nErrorCode) override { Notify(FD_CLOSE, nErrorCode); }
+
+private:
+    void Notify(long event, int error)
+    {
+        if (m_target->GetSafeHwnd())
+            m_target->SendMessage(
+                WM_SOCKET_NOTIFY, WPARAM(m_hSocket), MAKELPARAM(WORD(event), WORD(error & 0xFFFF)));
+    }
+    CWndBase* m_target;
+};
+
+} // namespace ferrock

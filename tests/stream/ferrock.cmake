@@ -1,0 +1,6 @@
+suite_add_test(NAME test_ferrock_live LABEL ferrock QT
+  SOURCES ../platform/CoreTestMain.cpp ../link/PrivateNetwork.cpp FerrockOwner.cpp FerrockLiveTest.cpp
+  LIBS ferrock ferrock_codec platform_core sim)
+suite_add_test(NAME test_ferrock_frames LABEL ferrock
+  SOURCES FerrockFramesTest.cpp
+  LIBS ferrock_codec sim)
