@@ -75,6 +75,20 @@ constexpr UINT WM_PTZ_INFO = WM_USER + 12;
 constexpr UINT WM_DVR_VALUE = WM_USER + 13;
 // The DVR stream clients: wParam the acknowledged reply id, lParam its value.
 constexpr UINT WM_DVR_ACK = WM_USER + 19;
+// The DVR playback client to its owner. Login: wParam the zone value or a
+// status, lParam the daylight flag or -1. Version, disk status: wParam a
+// status, lParam the record (the receiver deletes it) or 0. Range: the play
+// position is outside the recording, wParam its end, lParam its start.
+// Region size: wParam the second value or a status, lParam the first or 0.
+// Rights: lParam the function-rights bits.
+constexpr UINT WM_PB_LOGIN = WM_USER + 21;
+constexpr UINT WM_PB_VERSION = WM_USER + 22;
+constexpr UINT WM_PB_DISK = WM_USER + 24;
+constexpr UINT WM_PB_RANGE = WM_USER + 25;
+constexpr UINT WM_PB_REGION = WM_USER + 26;
+constexpr UINT WM_PB_RIGHTS = WM_USER + 28;
+// The DVR viewer to itself: a decoded picture waits to be painted.
+constexpr UINT WM_VIEWER_PICTURE = WM_USER + 30;
 // Zoom and focus bars to the viewer (sent): wParam selector << 16 | opcode,
 // lParam the level 0..127.
 constexpr UINT WM_PTZ_MOVE = 0x2448;
@@ -138,6 +152,13 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_PTZ_INFO", WM_PTZ_INFO },
         { "WM_DVR_VALUE", WM_DVR_VALUE },
         { "WM_DVR_ACK", WM_DVR_ACK },
+        { "WM_PB_LOGIN", WM_PB_LOGIN },
+        { "WM_PB_VERSION", WM_PB_VERSION },
+        { "WM_PB_DISK", WM_PB_DISK },
+        { "WM_PB_RANGE", WM_PB_RANGE },
+        { "WM_PB_REGION", WM_PB_REGION },
+        { "WM_PB_RIGHTS", WM_PB_RIGHTS },
+        { "WM_VIEWER_PICTURE", WM_VIEWER_PICTURE },
         { "WM_PTZ_MOVE", WM_PTZ_MOVE },
         { "WM_PAGE_CANCEL", WM_PAGE_CANCEL },
         { "WM_PAGE_MODIFIED", WM_PAGE_MODIFIED },

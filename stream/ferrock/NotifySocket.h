@@ -1,6 +1,8 @@
 // A socket whose network events reach a hidden window as WM_USER+1
 // (wParam the socket, lParam the event in the low word and the error in the
-// high word), as every stream object of the library receives them.
+// high word), as every stream object of the library receives them. They are
+// posted, so that a handler may close the socket: the event has left the
+// socket's own notification by then.
 #pragma once
 
 #include "platform/msg/AsyncSocket.h"
@@ -35,7 +37,7 @@ private:
     void Notify(long event, int error)
     {
         if (m_target->GetSafeHwnd())
-            m_target->SendMessage(
+            m_target->PostMessage(
                 WM_SOCKET_NOTIFY, WPARAM(m_hSocket), MAKELPARAM(WORD(event), WORD(error & 0xFFFF)));
     }
     CWndBase* m_target;

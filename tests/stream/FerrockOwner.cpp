@@ -1,6 +1,7 @@
 #include "tests/stream/FerrockOwner.h"
 
 #include "link/WindowMessages.h"
+#include "stream/ferrock/DVrPBNetCtrl.h"
 
 #include <cstring>
 
@@ -55,6 +56,24 @@ LRESULT FerrockOwner::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         if (onFrame)
             onFrame();
+    }
+    // Records handed over with a message are the receiver's to free.
+    if (message == WM_PB_VERSION && lParam) {
+        version = *reinterpret_cast<ferrock::tagPBVersion*>(lParam);
+        delete reinterpret_cast<ferrock::tagPBVersion*>(lParam);
+    }
+    if (message == WM_PB_DISK && lParam) {
+        disk = *reinterpret_cast<ferrock::tagPBDiskStatus*>(lParam);
+        delete reinterpret_cast<ferrock::tagPBDiskStatus*>(lParam);
+    }
+    if (message == WM_PTZ_INFO && lParam) {
+        const auto* list = reinterpret_cast<ferrock::tagPtzList*>(lParam);
+        ptzNames.clear();
+        for (int i = 0; i < list->byCount1; ++i)
+            ptzNames.emplace_back(list->pList1[i].name, strnlen(list->pList1[i].name, 24));
+        for (int i = 0; i < list->byCount2; ++i)
+            ptzNames.emplace_back(list->pList2[i].name, strnlen(list->pList2[i].name, 24));
+        ferrock::FreePtzList(reinterpret_cast<ferrock::tagPtzList*>(lParam));
     }
     return 0;
 }

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "platform/msg/WndBase.h"
+#include "stream/ferrock/DVrPBNetCtrl.h"
 #include "stream/ferrock/FerrockTypes.h"
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct PostedMessage {
@@ -29,6 +31,10 @@ public:
 
     std::vector<PostedMessage> posted;
     std::vector<ReceivedFrame> frames;
+    // Copies of the last records handed over.
+    ferrock::tagPBVersion version {};
+    ferrock::tagPBDiskStatus disk {};
+    std::vector<std::string> ptzNames; // presets, then tours
     // Called after each frame or status that came as WM_STREAM_FRAME.
     std::function<void()> onFrame;
 
