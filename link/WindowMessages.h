@@ -12,6 +12,9 @@
 // Caption-button manager to the main frame (posted): wParam = button id,
 // lParam = the lParam of the release that completed the click.
 constexpr UINT WM_CAPTION_BUTTON = WM_USER + 1;
+// The socket of a stream object to the object's own hidden window: wParam
+// the socket, lParam the event (low word) and the error (high word).
+constexpr UINT WM_SOCKET_NOTIFY = WM_USER + 1;
 
 // Stream clients to their owner (posted). Camera client: wParam 0 and
 // lParam the frame slot, which stays the client's; or wParam a device status
@@ -30,6 +33,23 @@ constexpr UINT WM_PTZ_ACK = WM_USER + 11;
 constexpr UINT WM_PTZ_INFO = WM_USER + 12;
 // DVR stream client to its owner: wParam the id of the accepted reply.
 constexpr UINT WM_DVR_ACK = WM_USER + 19;
+// The DVR live client to its owner: wParam 0, lParam a 32-bit value the DVR
+// reported (reply 0x2109).
+constexpr UINT WM_DVR_VALUE = WM_USER + 13;
+// The DVR playback client to its owner. Login: wParam the zone value or a
+// status, lParam the daylight flag or -1. Version, disk status: wParam a
+// status, lParam the record (the receiver deletes it) or 0. Range: the play
+// position is outside the recording, wParam its end, lParam its start.
+// Region size: wParam the second value or a status, lParam the first or 0.
+// Rights: lParam the function-rights bits.
+constexpr UINT WM_PB_LOGIN = WM_USER + 21;
+constexpr UINT WM_PB_VERSION = WM_USER + 22;
+constexpr UINT WM_PB_DISK = WM_USER + 24;
+constexpr UINT WM_PB_RANGE = WM_USER + 25;
+constexpr UINT WM_PB_REGION = WM_USER + 26;
+constexpr UINT WM_PB_RIGHTS = WM_USER + 28;
+// The DVR viewer to itself: a decoded picture waits to be painted.
+constexpr UINT WM_VIEWER_PICTURE = WM_USER + 30;
 // Zoom or focus lever to its target: wParam selector << 16 | opcode,
 // lParam the level 0..127.
 constexpr UINT WM_PTZ_MOVE = 0x2448;
@@ -57,41 +77,6 @@ constexpr UINT WM_DEVICE_CHANGE_IP = WM_USER + 109;
 // frees it), lParam 0.
 constexpr UINT WM_REGSERVER_FETCH = WM_USER + 110;
 constexpr UINT WM_REGSERVER_RECORD = WM_USER + 111;
-
-// Stream clients to their owners. Frames: wParam the frame kind or a
-// status, lParam the frame (the receiver frees it) or 0.
-constexpr UINT WM_STREAM_FRAME = WM_USER + 6;
-// wParam: error code (0xF401 connect, 0xF402 closed, 0xF403 send or receive).
-constexpr UINT WM_STREAM_ERROR = WM_USER + 8;
-// wParam: the acknowledged request.
-constexpr UINT WM_STREAM_ACK = WM_USER + 9;
-// PTZ clients to their owners: wParam an error code; the acknowledged
-// reply; the reply of a list request with its record in lParam.
-constexpr UINT WM_PTZ_ERROR = WM_USER + 10;
-constexpr UINT WM_PTZ_ACK = WM_USER + 11;
-constexpr UINT WM_PTZ_INFO = WM_USER + 12;
-// The DVR live client to its owner: wParam 0, lParam a 32-bit value the DVR
-// reported (reply 0x2109).
-constexpr UINT WM_DVR_VALUE = WM_USER + 13;
-// The DVR stream clients: wParam the acknowledged reply id, lParam its value.
-constexpr UINT WM_DVR_ACK = WM_USER + 19;
-// The DVR playback client to its owner. Login: wParam the zone value or a
-// status, lParam the daylight flag or -1. Version, disk status: wParam a
-// status, lParam the record (the receiver deletes it) or 0. Range: the play
-// position is outside the recording, wParam its end, lParam its start.
-// Region size: wParam the second value or a status, lParam the first or 0.
-// Rights: lParam the function-rights bits.
-constexpr UINT WM_PB_LOGIN = WM_USER + 21;
-constexpr UINT WM_PB_VERSION = WM_USER + 22;
-constexpr UINT WM_PB_DISK = WM_USER + 24;
-constexpr UINT WM_PB_RANGE = WM_USER + 25;
-constexpr UINT WM_PB_REGION = WM_USER + 26;
-constexpr UINT WM_PB_RIGHTS = WM_USER + 28;
-// The DVR viewer to itself: a decoded picture waits to be painted.
-constexpr UINT WM_VIEWER_PICTURE = WM_USER + 30;
-// Zoom and focus bars to the viewer (sent): wParam selector << 16 | opcode,
-// lParam the level 0..127.
-constexpr UINT WM_PTZ_MOVE = 0x2448;
 
 // Settings pages, from the view and from a page's child panes (wParam 0,
 // lParam 0): close without saving; an edit was made.
@@ -126,6 +111,7 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
 {
     static constexpr RegisteredMessage messages[] = {
         { "WM_CAPTION_BUTTON", WM_CAPTION_BUTTON },
+        { "WM_SOCKET_NOTIFY", WM_SOCKET_NOTIFY },
         { "WM_STREAM_FRAME", WM_STREAM_FRAME },
         { "WM_STREAM_ERROR", WM_STREAM_ERROR },
         { "WM_STREAM_ACK", WM_STREAM_ACK },
@@ -144,14 +130,7 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_DEVICE_CHANGE_IP", WM_DEVICE_CHANGE_IP },
         { "WM_REGSERVER_FETCH", WM_REGSERVER_FETCH },
         { "WM_REGSERVER_RECORD", WM_REGSERVER_RECORD },
-        { "WM_STREAM_FRAME", WM_STREAM_FRAME },
-        { "WM_STREAM_ERROR", WM_STREAM_ERROR },
-        { "WM_STREAM_ACK", WM_STREAM_ACK },
-        { "WM_PTZ_ERROR", WM_PTZ_ERROR },
-        { "WM_PTZ_ACK", WM_PTZ_ACK },
-        { "WM_PTZ_INFO", WM_PTZ_INFO },
         { "WM_DVR_VALUE", WM_DVR_VALUE },
-        { "WM_DVR_ACK", WM_DVR_ACK },
         { "WM_PB_LOGIN", WM_PB_LOGIN },
         { "WM_PB_VERSION", WM_PB_VERSION },
         { "WM_PB_DISK", WM_PB_DISK },
@@ -159,7 +138,6 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_PB_REGION", WM_PB_REGION },
         { "WM_PB_RIGHTS", WM_PB_RIGHTS },
         { "WM_VIEWER_PICTURE", WM_VIEWER_PICTURE },
-        { "WM_PTZ_MOVE", WM_PTZ_MOVE },
         { "WM_PAGE_CANCEL", WM_PAGE_CANCEL },
         { "WM_PAGE_MODIFIED", WM_PAGE_MODIFIED },
         { "WM_DIAL_STATUS", WM_DIAL_STATUS },

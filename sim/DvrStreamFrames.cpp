@@ -1,7 +1,13 @@
 #include "sim/DvrStreamFrames.h"
 
 #include "link/ByteOrder.h"
+#include "platform/decoder/FrameEncoder.h"
 #include "sim/WireBody.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <mutex>
 
 namespace sim
 {
@@ -9,35 +15,56 @@ namespace sim
 namespace
 {
 
-constexpr uint32_t kFlagNotNtsc = 1u << 19;
-constexpr uint32_t kFlagPtz = (1u << 22) | (1u << 23);
-constexpr uint32_t kFlagUpsideDown = 2u << 24;
-
-void PutLittle(Bytes& b, size_t at, uint32_t v)
+void Fill(frame601::Picture& picture, int x0, int y0, int x1, int y1, uint32_t colour)
 {
-    for (int i = 0; i < 4; ++i)
-        b[at + size_t(i)] = static_cast<uint8_t>(v >> (8 * i));
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            uint8_t* p = picture.Pixel(x, y);
+            p[0] = static_cast<uint8_t>(colour >> 16);
+            p[1] = static_cast<uint8_t>(colour >> 8);
+            p[2] = static_cast<uint8_t>(colour);
+        }
+    }
+}
+
+// The test card: a dark blue field with a red block in its top-left quarter
+// and a green one in its bottom-right quarter, so that a picture shown
+// upside down or cut shows at once.
+frame601::Picture TestCard(int width, int height, bool upsideDown)
+{
+    frame601::Picture picture(width, height);
+    Fill(picture, 0, 0, width, height, kBackground);
+    Fill(picture, 0, 0, width / 4, height / 4, kMarkTopLeft);
+    Fill(picture, width - width / 4, height - height / 4, width, height, kMarkBottomRight);
+    if (upsideDown) {
+        frame601::Picture turned(width, height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                std::memcpy(turned.Pixel(width - 1 - x, height - 1 - y), picture.Pixel(x, y), 3);
+        return turned;
+    }
+    return picture;
 }
 
 } // namespace
 
-Bytes DvrStreamServer::VideoPayload(const DvrPicture& picture, uint32_t sequence, int channel)
+Bytes DvrStreamServer::VideoPayload(const DvrPicture& picture, uint32_t, int channel)
 {
-    // Picture header as the DVR writes it: a word at 8, the flag word at 12
-    // and the second flag word at 16, little-endian; the picture follows.
-    Bytes payload(20 + 64, 0);
-    uint32_t flag = uint32_t(picture.resolution & 7) << 16;
-    if (!picture.ntsc)
-        flag |= kFlagNotNtsc;
-    if (picture.ptz)
-        flag |= kFlagPtz;
-    if (picture.rotated)
-        flag |= kFlagUpsideDown;
-    PutLittle(payload, 8, sequence);
-    PutLittle(payload, 12, flag);
-    PutLittle(payload, 16, uint32_t(channel) << 8);
-    for (size_t i = 20; i < payload.size(); ++i)
-        payload[i] = static_cast<uint8_t>(i + sequence);
+    // Payloads of one look are made once: a frame is a copy of its card.
+    static std::mutex lock;
+    static std::map<uint64_t, Bytes> made;
+    const int code = std::clamp(picture.resolution, 0, 7);
+    const uint32_t flags = frame601::Flags(unsigned(code), !picture.ntsc, picture.rotated, picture.ptz);
+    const uint32_t flags2 = uint32_t(channel & 0xFF) << 8;
+    const uint64_t key = uint64_t(flags) << 32 | flags2;
+    std::lock_guard<std::mutex> guard(lock);
+    auto it = made.find(key);
+    if (it != made.end())
+        return it->second;
+    const int width = code >= 3 ? 720 : 360;
+    const int height = code == 4 ? 486 : 243;
+    Bytes payload = frame601::EncodeSmallest(TestCard(width, height, picture.rotated), flags, flags2);
+    made.emplace(key, payload);
     return payload;
 }
 

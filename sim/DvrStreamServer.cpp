@@ -77,10 +77,18 @@ std::vector<DvrExchange> DvrStreamServer::Requests(uint16_t id) const
     return found;
 }
 
-void DvrStreamServer::Record(const DvrExchange& exchange)
+size_t DvrStreamServer::Record(const DvrExchange& exchange)
 {
     std::lock_guard<std::mutex> guard(m_lock);
     m_log.push_back(exchange);
+    return m_log.size() - 1;
+}
+
+void DvrStreamServer::SetStatus(size_t entry, uint16_t status)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (entry < m_log.size())
+        m_log[entry].status = status;
 }
 
 bool DvrStreamServer::Authorized(const Bytes& body) const

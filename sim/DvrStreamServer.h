@@ -19,6 +19,11 @@
 namespace sim
 {
 
+// The colours of the test card the DVR sends (0xBBGGRR).
+constexpr uint32_t kBackground = 0x782818;
+constexpr uint32_t kMarkTopLeft = 0x2020E0;
+constexpr uint32_t kMarkBottomRight = 0x20C820;
+
 // How the live pictures look.
 struct DvrPicture {
     int resolution = 2; // 0-2 360 x 243, 3 720 x 243, 4 720 x 486
@@ -60,7 +65,9 @@ public:
     uint32_t FramesSent() const { return m_framesSent.load(); }
     const DvrRecording& Recording() const { return m_recording; }
 
-    // The video payload of one frame, as the live role sends it.
+    // The video payload of one frame, as the live role sends it: the test
+    // card in the decoder's format at the size of the resolution code,
+    // upside down when the picture says so.
     static Bytes VideoPayload(const DvrPicture& picture, uint32_t sequence, int channel);
 
 protected:
@@ -70,7 +77,8 @@ private:
     friend class DvrStreamSession;
     bool Authorized(const Bytes& body) const;
     bool FaultFor(uint16_t id, Fault* fault) const;
-    void Record(const DvrExchange& exchange);
+    size_t Record(const DvrExchange& exchange);
+    void SetStatus(size_t entry, uint16_t status);
     DvrPicture Picture() const;
 
     DeviceProfile m_profile;

@@ -76,13 +76,16 @@ void DvrStreamSession::Run()
             return;
         m_replied = false;
         m_lastStatus = 0;
-        const bool go = Handle(id, body);
+        // Logged before the reply goes out, so that a client that has the
+        // reply finds its request in the log.
         DvrExchange exchange;
         exchange.id = id;
-        exchange.status = m_replied ? m_lastStatus : 0;
         exchange.body = body;
         exchange.connection = m_connection;
-        m_server.Record(exchange);
+        const size_t entry = m_server.Record(exchange);
+        const bool go = Handle(id, body);
+        if (m_replied)
+            m_server.SetStatus(entry, m_lastStatus);
         if (!go)
             return;
     }

@@ -263,8 +263,15 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
     QRect inner = outer.adjusted(w, w, -w, -w);
     QPainter p;
     m_state->Begin(p);
-    if (!brush->hollow && !inner.isEmpty())
+    if (!brush->hollow && !inner.isEmpty() && brush->hatch >= 0) {
+        static constexpr Qt::BrushStyle kHatches[] = { Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+            Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern };
+        if (m_state->bkMode == OPAQUE)
+            p.fillRect(inner, ToQColor(m_state->bkColor));
+        p.fillRect(inner, QBrush(ToQColor(brush->color), kHatches[brush->hatch]));
+    } else if (!brush->hollow && !inner.isEmpty()) {
         p.fillRect(inner, ToQColor(brush->color));
+    }
     if (w > 0 && pen->penStyle == PS_SOLID) {
         // The outline lies inside the rectangle.
         QColor c = ToQColor(pen->color);

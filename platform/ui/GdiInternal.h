@@ -16,6 +16,7 @@ struct GdiObjectData {
     int penStyle = PS_SOLID;
     int penWidth = 1;
     bool hollow = false;
+    int hatch = -1; // HS_* of a hatched brush
     COLORREF color = 0;
     // Font.
     LOGFONT logFont {};

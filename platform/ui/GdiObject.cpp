@@ -170,6 +170,16 @@ BOOL CBrush::CreateSolidBrush(COLORREF color)
     return TRUE;
 }
 
+BOOL CBrush::CreateHatchBrush(int index, COLORREF color)
+{
+    if (m_hObject || index < HS_HORIZONTAL || index > HS_DIAGCROSS)
+        return FALSE;
+    m_hObject = NewObject(GdiKind::Brush);
+    m_hObject->color = color;
+    m_hObject->hatch = index;
+    return TRUE;
+}
+
 BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
     BYTE pitchAndFamily, LPCTSTR faceName)

@@ -51,6 +51,9 @@ public:
     CBrush() = default;
     explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
     BOOL CreateSolidBrush(COLORREF color);
+    // Lines of the colour in the pattern HS_*; between them the DC's
+    // background colour when its mode is OPAQUE, else what lies under.
+    BOOL CreateHatchBrush(int index, COLORREF color);
     operator HBRUSH() const { return m_hObject; }
 };
 

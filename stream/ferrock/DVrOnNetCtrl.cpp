@@ -25,7 +25,7 @@ enum : uint16_t {
 };
 
 const CDvrNetCtrlBase::Dialect kLiveDialect
-    = { kReqKeepAlive, FrameDialect::Live, 4096, 65536, true, kErrConnectionClosed };
+    = { kReqLogin, kReqLogout, kReqKeepAlive, FrameDialect::Live, 4096, 65536, kErrConnectionClosed };
 
 } // namespace
 
@@ -52,26 +52,6 @@ CDVrOnNetCtrl::~CDVrOnNetCtrl()
 {
     Logout();
     EndConnection();
-}
-
-BOOL CDVrOnNetCtrl::Login(const UserInfoParm* pUser, const char* host, int port)
-{
-    if (pUser) {
-        CopyCredentialField(m_userInfo.user, std::string(pUser->user, strnlen(pUser->user, 16)).c_str());
-        CopyCredentialField(
-            m_userInfo.password, std::string(pUser->password, strnlen(pUser->password, 16)).c_str());
-    }
-    if (!Connect(host, port))
-        return FALSE;
-    Queue(MakeRequest(kReqLogin));
-    return TRUE;
-}
-
-BOOL CDVrOnNetCtrl::Logout()
-{
-    if (m_bLoggedIn.exchange(false))
-        Queue(MakeRequest(kReqLogout));
-    return TRUE;
 }
 
 BOOL CDVrOnNetCtrl::QueueService(uint16_t wId, const tagReqServiceParm* pParm)

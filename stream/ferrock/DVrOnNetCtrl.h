@@ -14,10 +14,6 @@ public:
     explicit CDVrOnNetCtrl(const tagMsgHandlerInfo& owner);
     ~CDVrOnNetCtrl() override;
 
-    // Connects and asks for the login; the outcome comes later as
-    // WM_DVR_ACK 0x2116 or WM_STREAM_ERROR.
-    BOOL Login(const UserInfoParm* pUser, const char* host, int port);
-    BOOL Logout();
     BOOL AddService(const tagReqServiceParm* pParm);
     BOOL ModifyService(const tagReqServiceParm* pParm);
     BOOL DeleteService(const tagReqServiceParm* pParm);

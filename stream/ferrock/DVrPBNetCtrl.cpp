@@ -24,9 +24,8 @@ enum : uint16_t {
 constexpr uint16_t kStatusNoLog = 0xF312;
 constexpr uint16_t kStatusOutsideRange = 0xF313;
 
-const CDvrNetCtrlBase::Dialect kPlaybackDialect = {
-    kPbKeepAlive, FrameDialect::Playback, 65536, 0, false, kErrSendReceive
-};
+const CDvrNetCtrlBase::Dialect kPlaybackDialect
+    = { kPbLogin, kPbLogout, kPbKeepAlive, FrameDialect::Playback, 65536, 0, kErrSendReceive };
 
 template <class T> void Release(WPARAM, LPARAM l)
 {
@@ -44,26 +43,6 @@ CDVrPBNetCtrl::~CDVrPBNetCtrl()
 {
     Logout();
     EndConnection();
-}
-
-BOOL CDVrPBNetCtrl::Login(const UserInfoParm* pUser, const char* host, int port)
-{
-    if (pUser) {
-        CopyCredentialField(m_userInfo.user, std::string(pUser->user, strnlen(pUser->user, 16)).c_str());
-        CopyCredentialField(
-            m_userInfo.password, std::string(pUser->password, strnlen(pUser->password, 16)).c_str());
-    }
-    if (!Connect(host, port))
-        return FALSE;
-    Queue(MakeRequest(kPbLogin));
-    return TRUE;
-}
-
-BOOL CDVrPBNetCtrl::Logout()
-{
-    if (m_bLoggedIn.exchange(false))
-        Queue(MakeRequest(kPbLogout));
-    return TRUE;
 }
 
 void CDVrPBNetCtrl::QueueLoggedIn(std::unique_ptr<DvrRequest> request)

@@ -24,8 +24,6 @@ public:
     explicit CDVrPBNetCtrl(const tagMsgHandlerInfo& owner);
     ~CDVrPBNetCtrl() override;
 
-    BOOL Login(const UserInfoParm* pUser, const char* host, int port);
-    BOOL Logout();
     void ReqVersion();
     void ReqHddStatus();
     void ReqContentList();

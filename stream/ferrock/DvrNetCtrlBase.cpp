@@ -14,6 +14,9 @@ constexpr UINT kKeepAlivePeriodMs = 10000;
 constexpr DWORD kSocketTimeoutMs = 180000;
 // A send of one request that cannot go out in this time has failed.
 constexpr int kSendWaitMs = 5000;
+// Reading off what the DVR still sends when the connection ends.
+constexpr int kCloseRounds = 64;
+constexpr int kCloseRoundMs = 50;
 
 void ReleaseFrame(WPARAM wParam, LPARAM lParam)
 {
@@ -83,6 +86,25 @@ void CDvrNetCtrlBase::EndConnection()
     DisConnect();
 }
 
+BOOL CDvrNetCtrlBase::Login(const UserInfoParm* pUser, const char* host, int port)
+{
+    if (pUser) {
+        CopyCredentialField(m_userInfo.user, pUser->user);
+        CopyCredentialField(m_userInfo.password, pUser->password);
+    }
+    if (!Connect(host, port))
+        return FALSE;
+    Queue(MakeRequest(m_dialect.wLogin));
+    return TRUE;
+}
+
+BOOL CDvrNetCtrlBase::Logout()
+{
+    if (m_bLoggedIn.exchange(false))
+        Queue(MakeRequest(m_dialect.wLogout));
+    return TRUE;
+}
+
 BOOL CDvrNetCtrlBase::Connect(const char* host, int port)
 {
     StopThread();
@@ -93,7 +115,7 @@ BOOL CDvrNetCtrlBase::Connect(const char* host, int port)
         DisConnect();
         return FALSE;
     }
-    if (m_dialect.nSendBuffer)
+    if (m_dialect.nSendBuffer > 0)
         m_socket.SetSockOpt(SO_SNDBUF, &m_dialect.nSendBuffer, sizeof m_dialect.nSendBuffer);
     m_socket.SetSockOpt(SO_RCVBUF, &m_dialect.nRecvBuffer, sizeof m_dialect.nRecvBuffer);
     const DWORD timeout = kSocketTimeoutMs;
@@ -108,15 +130,22 @@ BOOL CDvrNetCtrlBase::Connect(const char* host, int port)
 
 void CDvrNetCtrlBase::DisConnect()
 {
-    if (m_socket.m_hSocket != INVALID_SOCKET) {
-        if (m_dialect.bGracefulClose) {
-            m_socket.ShutDown(SD_SEND);
-            m_socket.ShutDown(SD_BOTH);
-            WSALINGER linger { 1, 0 };
-            m_socket.SetSockOpt(SO_LINGER, &linger, sizeof linger);
+    const SOCKET s = m_socket.m_hSocket;
+    if (s != INVALID_SOCKET && m_bConnected) {
+        // A hard close would throw away what the DVR has not read yet (the
+        // logout among it): the end of sending goes out after the data, and
+        // what the DVR still sends is read off until it closes too, briefly.
+        ws::shutdown(s, SD_SEND);
+        char sink[4096];
+        for (int round = 0; round < kCloseRounds; ++round) {
+            ws::SelectResult ready;
+            if (ws::select(s, true, false, false, kCloseRoundMs, &ready) <= 0
+                || ws::recv(s, sink, sizeof sink, 0) <= 0)
+                break;
         }
-        m_socket.Close();
     }
+    if (s != INVALID_SOCKET)
+        m_socket.Close();
     m_bConnected = false;
     if (m_hWnd)
         KillTimer(kKeepAliveTimer);

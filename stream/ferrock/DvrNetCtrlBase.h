@@ -22,16 +22,22 @@ class FERROCK_EXPORT CDvrNetCtrlBase : public CWndBase
 {
 public:
     struct Dialect {
+        uint16_t wLogin;
+        uint16_t wLogout;
         uint16_t wKeepAlive; // sent every 10 s while connected
         FrameDialect frames;
         int nRecvBuffer;
         int nSendBuffer; // 0: left as the system sets it
-        bool bGracefulClose; // shutdown and a hard close instead of a plain close
         uint16_t wShortSendError;
     };
 
     ~CDvrNetCtrlBase() override;
 
+    // Connects and asks for the login; the outcome comes later as the
+    // dialect's login reply or WM_STREAM_ERROR.
+    BOOL Login(const UserInfoParm* pUser, const char* host, int port);
+    // Asks for the logout when logged in.
+    BOOL Logout();
     BOOL Connect(const char* host, int port);
     void DisConnect();
     // The code of the last error (0 while none).

@@ -1,17 +1,16 @@
-// A socket whose network events reach a hidden window as WM_USER+1
+// A socket whose network events reach a hidden window as WM_SOCKET_NOTIFY
 // (wParam the socket, lParam the event in the low word and the error in the
 // high word), as every stream object of the library receives them. They are
 // posted, so that a handler may close the socket: the event has left the
 // socket's own notification by then.
 #pragma once
 
+#include "link/WindowMessages.h"
 #include "platform/msg/AsyncSocket.h"
 #include "platform/msg/WndBase.h"
 
 namespace ferrock
 {
-
-constexpr UINT WM_SOCKET_NOTIFY = WM_USER + 1;
 
 inline long SelectEvent(LPARAM lParam)
 {

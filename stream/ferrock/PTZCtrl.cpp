@@ -80,10 +80,13 @@ void FreePtzList(tagPtzList* pList)
 
 BEGIN_MESSAGE_MAP(CPTZCtrl, CWndBase)
 ON_MESSAGE(WM_SOCKET_NOTIFY, OnSocketMsg)
-{ WM_TIMER, 0, 0, 0, PLATFORM_THUNK(PLATFORM_THIS->OnTimer(UINT_PTR(w)); return true;) },
-END_MESSAGE_MAP()
+{
+    WM_TIMER, 0, 0, 0, PLATFORM_THUNK(PLATFORM_THIS->OnTimer(UINT_PTR(w)); return true;)
+}
+,
+    END_MESSAGE_MAP()
 
-CPTZCtrl::CPTZCtrl()
+        CPTZCtrl::CPTZCtrl()
     : m_socket(this)
 {
     InitNetByteOrder();

@@ -20,6 +20,10 @@ const std::set<std::pair<std::string, std::string>> kSharedOnPurpose = {
     // The dialog manager's message goes to dialogs; the caption-button click
     // goes to the main frame, which is no dialog.
     { "DM_SETDEFID", "WM_CAPTION_BUTTON" },
+    // A stream object's socket notifications go to its own hidden window
+    // only; the caption-button click goes to the main frame.
+    { "DM_SETDEFID", "WM_SOCKET_NOTIFY" },
+    { "WM_CAPTION_BUTTON", "WM_SOCKET_NOTIFY" },
 };
 
 // The register, and the framework's messages of the same ranges, which any

@@ -95,10 +95,10 @@ TEST_F(FerrockLiveTest, LoginStartChannelThreeFramesInOrderStop)
         EXPECT_EQ(i, f.dwSubWord0) << "frames arrive in the order sent";
         EXPECT_EQ(3, f.bySub0) << "channel";
         EXPECT_EQ(i * 40 / 1000, f.dwTime);
-        EXPECT_EQ(i, f.dwPayloadWord);
-        EXPECT_EQ(0,
-            std::memcmp(f.payload + 20, sim::DvrStreamServer::VideoPayload({}, uint32_t(i), 3).data() + 20,
-                f.dwLength - 20));
+        EXPECT_EQ(360u | 243u << 16, f.dwPayloadWord) << "the picture's width and height";
+        const sim::Bytes sent = sim::DvrStreamServer::VideoPayload({}, uint32_t(i), 3);
+        ASSERT_EQ(sent.size(), f.dwLength);
+        EXPECT_EQ(0, std::memcmp(f.payload, sent.data(), sent.size()));
     }
 
     tagServiceEntry entry { 0x0203, 0, nullptr };
@@ -106,6 +106,8 @@ TEST_F(FerrockLiveTest, LoginStartChannelThreeFramesInOrderStop)
     EXPECT_TRUE(client->DeleteService(&stop));
     owner.onFrame = nullptr;
     client.reset();
+    // What the client sent last is read by the DVR in its own time.
+    EXPECT_TRUE(owner.WaitFor([&] { return !dvr.Requests(0x2005).empty(); }));
     const auto log = dvr.Log();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(0x2016, log.front().id);

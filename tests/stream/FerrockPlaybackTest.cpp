@@ -115,8 +115,8 @@ TEST_F(FerrockPlaybackTest, ControlDataIsPaddedToWholeWords)
     tagPBCtrlParm parm { { 9, 8, 7, 6, 5, 4 }, 5, data };
     client->PBPlayCtrl(&parm);
     ASSERT_TRUE(owner.WaitFor([&] { return !dvr.Requests(0x4010).empty(); }));
-    const sim::Bytes expected = { 0, 0, 0, 9, 0, 0, 0, 8, 0, 0, 0, 7, 0, 0, 0, 6, 0, 0, 0, 5, 0, 0, 0, 4, 0, 0, 0, 8, 1,
-        2, 3, 4, 5, 0xFF, 0xFF, 0xFF };
+    const sim::Bytes expected = { 0, 0, 0, 9, 0, 0, 0, 8, 0, 0, 0, 7, 0, 0, 0, 6, 0, 0, 0, 5, 0, 0, 0, 4, 0,
+        0, 0, 8, 1, 2, 3, 4, 5, 0xFF, 0xFF, 0xFF };
     EXPECT_EQ(expected, dvr.Requests(0x4010).front().body);
 }
 
