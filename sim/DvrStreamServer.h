@@ -91,7 +91,7 @@ private:
     std::atomic<int> m_connections { 0 };
 };
 
-// The DVR's stream port.
-constexpr uint16_t kDvrStreamPort = 8200;
+// The DVR's stream port (the port the program knows as its HTTP port).
+constexpr uint16_t kDvrStreamPort = 8001;
 
 } // namespace sim

@@ -1,6 +1,7 @@
 // devsim: runs simulated devices for people, beside the Setup program.
 #include "sim/ConfigServer.h"
 #include "sim/DiscoveryResponder.h"
+#include "sim/DvrStreamServer.h"
 #include "sim/FaultOption.h"
 #include "sim/FtpServer.h"
 #include "sim/RegServerUdp.h"
@@ -34,6 +35,7 @@ void Usage()
                "  --regserver R    also run a registration server on address R: its UDP role and,\n"
                "                   on FTP port 21, the address lookup of the devices above\n"
                "  --regserver-devices N  devices it lists under the login \"demo\" (default 25)\n"
+               "  --stream-port P  a recorder's live, playback and PTZ stream port (default 8001)\n"
                "  --help           show this text\n",
         stdout);
     std::fputs(sim::kFaultModesHelp, stdout);
@@ -70,6 +72,7 @@ int main(int argc, char** argv)
     std::string address = "127.0.0.1", password = "admin";
     int port = 8405, family = 4, recorderClass = 2, count = 1;
     int discoveryForm = 0x1111, regServerDevices = 25;
+    int streamPort = sim::kDvrStreamPort;
     bool discovery = true;
     std::string regServer;
     struct FaultArg {
@@ -108,6 +111,8 @@ int main(int argc, char** argv)
             regServer = value();
         } else if (arg == "--regserver-devices") {
             regServerDevices = std::atoi(value());
+        } else if (arg == "--stream-port") {
+            streamPort = std::atoi(value());
         } else if (arg == "--count") {
             count = std::atoi(value());
         } else if (arg == "--fault") {
@@ -124,12 +129,14 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (family < 0 || family > 4 || port < 0 || port > 65535 || count < 1 || count > 64) {
+    if (family < 0 || family > 4 || port < 0 || port > 65535 || count < 1 || count > 64 || streamPort < 0
+        || streamPort > 65535) {
         std::fprintf(stderr, "devsim: a value is out of range (see --help)\n");
         return 2;
     }
 
     std::vector<std::unique_ptr<sim::ConfigServer>> devices;
+    std::vector<std::unique_ptr<sim::DvrStreamServer>> streams;
     sim::DiscoveryResponder responder;
     sim::FtpServer lookup;
     for (int i = 0; i < count; ++i) {
@@ -156,6 +163,17 @@ int main(int argc, char** argv)
         std::printf("device %s (%s, family %d) at %s:%u\n", profile.model.c_str(), profile.serial.c_str(),
             family, at.c_str(), device->Port());
         devices.push_back(std::move(device));
+        if (family == 4) {
+            // The recorder's video: a test card on every channel, live and recorded.
+            auto stream = std::make_unique<sim::DvrStreamServer>(profile);
+            if (!stream->Start(at, static_cast<uint16_t>(streamPort))) {
+                std::fprintf(
+                    stderr, "devsim: cannot listen on %s:%d for the stream\n", at.c_str(), streamPort);
+                return 1;
+            }
+            std::printf("  its video stream at %s:%u\n", at.c_str(), stream->Port());
+            streams.push_back(std::move(stream));
+        }
         sim::DiscoveryDevice answering;
         answering.profile = profile;
         answering.profile.configPort = devices.back()->Port();
