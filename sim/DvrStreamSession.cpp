@@ -4,6 +4,7 @@
 #include "sim/DvrStreamFrames.h"
 #include "sim/WireBody.h"
 
+#include <string>
 #include <sys/socket.h>
 #include <thread>
 
@@ -126,6 +127,34 @@ bool DvrStreamSession::HandleLive(uint16_t id, const Bytes& body, bool* handled)
     case 0x201A: {
         Body b;
         b.U16(0x2000);
+        return Reply(id, 0, b.bytes);
+    }
+    case 0x2012: {
+        if (!m_server.Authorized(body))
+            return Reply(id, kAuthorizationFailed);
+        // Two contents, then the service words as the recorders send them.
+        Body b;
+        b.U16(1).U16(2);
+        b.U16(0x0001).U16(4).Text("MP4V", 4);
+        b.U16(0x0401).U16(3).Text("PCM", 3);
+        b.U32(0x1200);
+        for (uint32_t w : { 0x1000u, 0x1001u, 0x1002u, 0x1003u, 0x1003u })
+            b.U32(w);
+        for (uint32_t w = 0x1004; w <= 0x100F; ++w)
+            b.U32(w);
+        for (int i = 0; i < 10; ++i)
+            b.U32(0xFFFFFFFF);
+        b.U32(0x6000).U32(0x1600).U32(0xFFFFFFFF).U32(0xFFFFFFFF);
+        return Reply(id, 0, b.bytes);
+    }
+    case 0x2018: {
+        if (!m_server.Authorized(body))
+            return Reply(id, kAuthorizationFailed);
+        const int cameras = profile.analogCameras + profile.networkCameras;
+        Body b;
+        b.U16(static_cast<uint16_t>(cameras));
+        for (int i = 1; i <= cameras; ++i)
+            b.Text("Camera " + std::to_string(i), 24);
         return Reply(id, 0, b.bytes);
     }
     case 0x2013:

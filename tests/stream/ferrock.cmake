@@ -10,3 +10,6 @@ suite_add_test(NAME test_ferrock_ptz LABEL ferrock QT
 suite_add_test(NAME test_ferrock_playback LABEL ferrock QT
   SOURCES ../platform/CoreTestMain.cpp ../link/PrivateNetwork.cpp FerrockOwner.cpp FerrockPlaybackTest.cpp
   LIBS ferrock ferrock_codec platform_core sim)
+suite_add_test(NAME test_ferrock_oneshot LABEL ferrock QT
+  SOURCES ../platform/CoreTestMain.cpp ../link/PrivateNetwork.cpp FerrockOneShotTest.cpp
+  LIBS ferrock platform_core sim)

@@ -1,5 +1,5 @@
 // The viewer's motion-area grid and the bars' levels, without a window.
-#include "viewer/quenby/LevelBar.h"
+#include "stream/ferrock/PtzLevel.h"
 #include "viewer/quenby/MdGrid.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <vector>
 
 using namespace quenby;
+using namespace ferrock;
 
 namespace
 {

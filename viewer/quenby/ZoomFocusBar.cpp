@@ -2,12 +2,16 @@
 
 #include "link/WindowMessages.h"
 #include "stream/ferrock/FerrockTypes.h"
-#include "viewer/quenby/LevelBar.h"
+#include "stream/ferrock/PtzLevel.h"
 
 #include <algorithm>
 
 namespace quenby
 {
+
+using ferrock::kThumbHeight;
+using ferrock::LevelFromY;
+using ferrock::PlaceThumb;
 
 namespace
 {

@@ -1,9 +1,10 @@
-// The arithmetic of a zoom or focus bar: the level 0 (top) to 127 (bottom)
-// that a mouse position or a thumb position stands for. The thumb is a band
-// 18 pixels high.
+// The arithmetic of a zoom or focus lever, for every lever that drives a
+// PTZ move (the viewer's bars, the preview's levers): the level 0 (top) to
+// 127 (bottom) that a mouse position or a thumb position stands for. The
+// thumb is a band 18 pixels high.
 #pragma once
 
-namespace quenby
+namespace ferrock
 {
 
 constexpr int kThumbHeight = 18;
@@ -34,4 +35,4 @@ inline int PlaceThumb(int* top, int height)
     return height > 0 ? int(127.0 / height * (*top + kThumbHeight / 2) + 0.5) : 0;
 }
 
-} // namespace quenby
+} // namespace ferrock
