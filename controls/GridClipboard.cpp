@@ -168,21 +168,26 @@ void CGridCtrl::OnEditSelectAll()
     SelectAllCells();
 }
 
-BOOL CGridCtrl::CanCopy() const
+void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI)
 {
-    return IsValid(GetSelectedCellRange());
+    pCmdUI->Enable(TRUE);
 }
 
-BOOL CGridCtrl::CanCut() const
+void CGridCtrl::OnUpdateEditCopy(CCmdUI* pCmdUI)
 {
-    return m_bEditable && CanCopy();
+    pCmdUI->Enable(IsValid(GetSelectedCellRange()));
 }
 
-BOOL CGridCtrl::CanPaste() const
+void CGridCtrl::OnUpdateEditCut(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bEditable && IsValid(GetSelectedCellRange()));
+}
+
+void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI)
 {
     COleDataObject data;
-    return IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell) && data.AttachClipboard()
-        && data.IsDataAvailable(CF_TEXT);
+    pCmdUI->Enable(IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell) && data.AttachClipboard()
+        && data.IsDataAvailable(CF_TEXT));
 }
 
 // Drag source.

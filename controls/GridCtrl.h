@@ -10,6 +10,7 @@
 
 #include "controls/GridCell.h"
 #include "controls/GridTitleTip.h"
+#include "platform/ui/CmdUI.h"
 #include "platform/ui/OleData.h"
 
 #include <memory>
@@ -206,9 +207,6 @@ public:
     virtual void OnEditCopy();
     virtual void OnEditPaste();
     virtual void OnEditSelectAll();
-    BOOL CanCopy() const;
-    BOOL CanCut() const;
-    BOOL CanPaste() const;
     DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
     DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
     void OnDragLeave();
@@ -221,7 +219,6 @@ public:
     // the handler's result, 0 without a receiver.
     LRESULT SendMessageToParent(int nRow, int nCol, int nMessage);
 
-    // Whether the edit commands can run now (the routed commands' state).
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
@@ -259,6 +256,11 @@ protected:
     LRESULT OnSetFont(WPARAM hFont, LPARAM lParam);
     LRESULT OnGetFont(WPARAM, LPARAM);
     void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    // Whether the routed edit commands can run now.
+    void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnUpdateEditCut(CCmdUI* pCmdUI);
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnDestroy();
 
 private:

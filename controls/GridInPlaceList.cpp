@@ -21,7 +21,6 @@ CInPlaceList::CInPlaceList(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
     , m_nCol(nColumn)
     , m_pOwner(pParent)
 {
-    (void)nFirstChar; // a drop-down list only takes the focus
     if (!pParent)
         return;
     const int cellHeight = rect.Height();
@@ -49,7 +48,46 @@ CInPlaceList::CInPlaceList(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
     SendMessage(WM_SETFONT, WPARAM(pParent->SendMessage(WM_GETFONT)), 0);
     if (SelectString(-1, m_sInitText) == CB_ERR)
         SetWindowText(m_sInitText);
+    // A drop-down list only takes the focus; an edit part takes it and the caret.
+    if ((dwStyle & CBS_DROPDOWNLIST) != CBS_DROPDOWNLIST && m_edit.SubclassDlgItem(COMBO_EDIT_ID, this)) {
+        SetFocus();
+        PlaceCaret(nFirstChar);
+        return;
+    }
     SetFocus();
+}
+
+void CInPlaceList::PlaceCaret(UINT nFirstChar)
+{
+    const int length = m_edit.GetWindowTextLength();
+    switch (nFirstChar) {
+    case VK_LBUTTON:
+    case VK_RETURN:
+        m_edit.SetSel(length, length);
+        return;
+    case VK_BACK:
+        m_edit.SetSel(length, length);
+        m_edit.SendMessage(WM_CHAR, VK_BACK, 0);
+        return;
+    default:
+        m_edit.SetSel(0, -1);
+        // Any other character replaces the text, as the combo hands it to its edit part.
+        if (nFirstChar < VK_PRIOR || nFirstChar > VK_DOWN)
+            m_edit.SendMessage(WM_CHAR, nFirstChar, 0);
+        return;
+    }
+}
+
+void CInPlaceList::RestoreInitialText()
+{
+    // An edit part shows the first text as it was, not the choice it starts.
+    if (SelectString(-1, m_sInitText) == CB_ERR || m_edit.m_hWnd)
+        SetWindowText(m_sInitText);
+}
+
+void CInPlaceList::EndEdit()
+{
+    EndInPlaceEditor(this, m_bEnded, m_nRow, m_nCol, m_nLastChar);
 }
 
 void CInPlaceList::End(UINT nChar)
@@ -73,8 +111,7 @@ BOOL CInPlaceList::Key(UINT message, UINT nChar)
         return FALSE;
     switch (nChar) {
     case VK_ESCAPE:
-        if (SelectString(-1, m_sInitText) == CB_ERR)
-            SetWindowText(m_sInitText);
+        RestoreInitialText();
         End(nChar);
         return TRUE;
     case VK_TAB:
@@ -122,8 +159,9 @@ UINT CInPlaceList::OnGetDlgCode()
 void CInPlaceList::OnKillFocus(CWnd* pNewWnd)
 {
     CComboBox::OnKillFocus(pNewWnd);
-    if (pNewWnd != this)
-        EndInPlaceEditor(this, m_bEnded, m_nRow, m_nCol, m_nLastChar);
+    // With an edit part, the part's loss of the focus ends the list.
+    if (pNewWnd != this && !m_edit.m_hWnd)
+        EndEdit();
 }
 
 void CInPlaceList::PostNcDestroy()

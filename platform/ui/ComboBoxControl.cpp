@@ -148,6 +148,66 @@ bool ComboProc(QComboBox* combo, CWnd* wnd, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
+// Gives a part of a control's widget a window object of its own.
+class WndWidgetAccess
+{
+public:
+    static CWnd* AdoptPart(
+        QWidget* widget, WndKind kind, LPCTSTR className, DWORD style, CWnd* parent, int nID)
+    {
+        auto* part = new CWnd;
+        part->m_bAutoDelete = TRUE; // deleted with its handle, as template controls are
+        part->m_dwStyle = style;
+        part->m_pWidget = widget;
+        widget->setProperty(kPartProperty, true);
+        BindWidget(widget, part, kind);
+        QObject::connect(widget, &QObject::destroyed, widget, [part, widget] {
+            if (part->m_pWidget == widget)
+                part->m_pWidget = nullptr;
+        });
+        CREATESTRUCT cs {};
+        cs.hwndParent = parent->m_hWnd;
+        cs.hMenu = reinterpret_cast<HMENU>(uintptr_t(UINT(nID)));
+        cs.style = LONG(style);
+        cs.lpszClass = className;
+        const QRect place = widget->geometry();
+        cs.x = place.x();
+        cs.y = place.y();
+        cs.cx = place.width();
+        cs.cy = place.height();
+        // A failed creation destroys the handle, and the object with it.
+        return part->CreateHandle(cs) ? part : nullptr;
+    }
+    static constexpr const char* kPartProperty = "suite.partOfControl";
+};
+
+bool IsPartWidget(const QWidget* widget)
+{
+    return widget->property(WndWidgetAccess::kPartProperty).toBool();
+}
+
+CWnd* FocusWndOfWidget(const QWidget* widget)
+{
+    // The combo widget holds Qt's focus and hands the keys to its edit.
+    if (auto* combo = qobject_cast<const QComboBox*>(widget); combo && combo->lineEdit())
+        return WndOfWidget(combo->lineEdit());
+    return WndOfWidget(widget);
+}
+
+CWnd* ComboEditPart(const CWnd* combo)
+{
+    if (!combo || !combo->m_hWnd || KindOf(combo) != WndKind::ComboBox)
+        return nullptr;
+    auto* box = qobject_cast<QComboBox*>(combo->GetWidget());
+    QLineEdit* edit = box ? box->lineEdit() : nullptr;
+    if (!edit)
+        return nullptr;
+    if (CWnd* part = WndOfWidget(edit); part && part != combo)
+        return part;
+    return WndWidgetAccess::AdoptPart(edit, WndKind::Edit, WC_EDIT, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+        const_cast<CWnd*>(combo), COMBO_EDIT_ID);
+}
+
 QWidget* CreateComboBoxWidget(DWORD style, QWidget* parent, CWnd* wnd)
 {
     auto* combo = new QComboBox(parent);

@@ -61,6 +61,10 @@ public:
     }
 };
 
+// The control id of an editable combo box's edit part, a child window of
+// the combo that GetDlgItem gives (and so SubclassDlgItem takes over).
+constexpr int COMBO_EDIT_ID = 1001;
+
 class PLATFORM_UI_API CComboBox : public CWnd
 {
 public:

@@ -20,7 +20,7 @@ protected:
             && type != QEvent::FocusOut)
             return false;
         auto* widget = qobject_cast<QWidget*>(watched);
-        CWnd* wnd = widget ? WndOfWidget(widget) : nullptr;
+        CWnd* wnd = widget ? FocusWndOfWidget(widget) : nullptr;
         if (!wnd || !wnd->m_hWnd)
             return false;
         if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
@@ -46,11 +46,14 @@ protected:
                     return true; // the window went away while handling the key
             }
         }
-        // A character typed into an edit reaches the edit's window as
-        // WM_CHAR, whose default handling enters it; a class may refuse it.
+        // A character typed into an edit (or into the combo that hands it to
+        // its edit part) reaches the edit's window as WM_CHAR, whose default
+        // handling enters it; a class may refuse it.
         const QString text = key->text();
-        if (type == QEvent::KeyPress && widget == wnd->GetWidget() && KindOf(wnd) == WndKind::Edit
-            && text.size() == 1 && (text[0].unicode() >= 0x20 || text[0] == QChar('\b'))) {
+        QWidget* own = wnd->GetWidget();
+        const bool typedIntoIt = own && (widget == own || widget == own->focusProxy());
+        if (type == QEvent::KeyPress && typedIntoIt && KindOf(wnd) == WndKind::Edit && text.size() == 1
+            && (text[0].unicode() >= 0x20 || text[0] == QChar('\b'))) {
             wnd->SendMessage(WM_CHAR, WPARAM(text[0].unicode()), 1);
             return true;
         }

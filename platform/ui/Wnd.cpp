@@ -2,6 +2,7 @@
 // geometry, visibility, text and invalidation.
 #include "platform/ui/WndInternal.h"
 
+#include "platform/ui/Controls.h"
 #include "platform/ui/GdiInternal.h"
 
 #include <QApplication>
@@ -137,7 +138,10 @@ void CWnd::OnHandleDestroyed()
     m_pCurrentMsg = nullptr;
     QWidget* widget = m_pWidget;
     m_pWidget = nullptr;
-    if (widget) {
+    if (widget && IsPartWidget(widget)) {
+        QObject::disconnect(widget, &QObject::destroyed, nullptr, nullptr);
+        UnbindWidget(widget);
+    } else if (widget) {
         UnbindWidget(widget);
         widget->hide();
         delete widget;
@@ -178,7 +182,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
-    return pParent ? SubclassWindow(pParent->GetDlgItemHandle(int(nID))) : FALSE;
+    CWnd* item = pParent ? pParent->GetDlgItem(int(nID)) : nullptr;
+    return item ? SubclassWindow(item->m_hWnd) : FALSE;
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT)
@@ -215,7 +220,11 @@ CWnd* CWnd::GetTopLevelParent() const
 
 CWnd* CWnd::GetDlgItem(int nID) const
 {
-    return FromHandle(GetDlgItemHandle(nID));
+    if (CWnd* item = FromHandle(GetDlgItemHandle(nID)))
+        return item;
+    // An editable combo's edit part gets its window when first asked for, so
+    // that combos nobody asks about keep their focus to themselves.
+    return nID == COMBO_EDIT_ID ? ComboEditPart(this) : nullptr;
 }
 
 std::vector<CWnd*> CWnd::ChildWindows() const

@@ -16,25 +16,32 @@ HWND g_focus = nullptr;
 CWnd* CWnd::SetFocus()
 {
     CWnd* old = GetFocus();
-    if (!m_pWidget || old == this)
+    if (!m_pWidget)
         return old;
     QWidget* target = m_pWidget->focusProxy() ? m_pWidget->focusProxy() : m_pWidget;
+    // The focus of a control goes to its part when that has a window of its
+    // own (an editable combo's edit part).
+    CWnd* focused = FocusWndOfWidget(target);
+    if (!focused)
+        focused = this;
+    if (old == focused)
+        return old;
     if (!m_pWidget->isActiveWindow())
         m_pWidget->window()->activateWindow();
     target->setFocus(Qt::OtherFocusReason);
-    if (WndOfWidget(QApplication::focusWidget()) != this) {
+    if (FocusWndOfWidget(QApplication::focusWidget()) != focused) {
         // Qt keeps the focus for later; the windows hear of the change now.
         if (old && old->m_hWnd)
             NotifyFocusChange(old, false);
-        g_focus = m_hWnd;
-        NotifyFocusChange(this, true);
+        g_focus = focused->m_hWnd;
+        NotifyFocusChange(focused, true);
     }
     return old;
 }
 
 CWnd* CWnd::GetFocus()
 {
-    if (CWnd* w = WndOfWidget(QApplication::focusWidget()))
+    if (CWnd* w = FocusWndOfWidget(QApplication::focusWidget()))
         return w;
     return FromHandle(g_focus);
 }

@@ -35,6 +35,17 @@ void UnbindWidget(QWidget* widget);
 // The kind a widget was bound with.
 WndKind KindOfWidget(const QWidget* widget);
 
+// The edit part of an editable combo box as a window of its own (id
+// COMBO_EDIT_ID, a child of the combo), made on first request; null for any
+// other window.
+CWnd* ComboEditPart(const CWnd* combo);
+// The window that has the focus when a widget has it: the window of the
+// widget, or the edit part of an editable combo when that has a window.
+CWnd* FocusWndOfWidget(const QWidget* widget);
+// Whether a widget is a part of a control that has a window of its own; its
+// window never deletes it (the control does).
+bool IsPartWidget(const QWidget* widget);
+
 // Creates the widget of a standard control; null for a surface.
 QWidget* CreateControlWidget(WndKind kind, const CREATESTRUCT& cs, QWidget* parent, CWnd* wnd);
 // The documented messages of the standard controls; false when `message`

@@ -1,6 +1,8 @@
 #include "tests/controls/GridFixture.h"
 
+#include "controls/GridInPlaceList.h"
 #include "platform/base/Settings.h"
+#include "platform/ui/DocView.h"
 #include "platform/ui/ImageList.h"
 
 #include <QClipboard>
@@ -15,6 +17,22 @@ namespace
 {
 
 using Grid = GridTestBase;
+
+// An editor that ended closed itself and told the grid's owner once, for
+// its cell; the cell holds `text` (unless null) and the focus moved on.
+void ExpectEditorEnded(
+    CGridCtrl& g, const GridHost& host, CCellID cell, const char* text, bool modified, CCellID focusAfter)
+{
+    EXPECT_EQ(g.GetDlgItem(int(IDC_GRID_INPLACE_EDITOR)), nullptr) << "the editor closed itself";
+    const std::vector<GridHost::Note> ended = host.Of(GVN_ENDLABELEDIT);
+    ASSERT_EQ(ended.size(), 1u);
+    EXPECT_EQ(ended[0].row, cell.row);
+    EXPECT_EQ(ended[0].col, cell.col);
+    if (text)
+        EXPECT_EQ(g.GetItemText(cell.row, cell.col), CString(text));
+    EXPECT_EQ(g.GetModified(cell.row, cell.col) != FALSE, modified);
+    EXPECT_EQ(g.GetFocusCell(), focusAfter);
+}
 
 TEST_F(Grid, FixedCountsGrowTheGridAndClearAFocusThatFallsIntoThem)
 {
@@ -283,14 +301,8 @@ TEST_F(Grid, TheInPlaceEditEndsOnItsKeys)
             g.SetFocus();
             Pump();
         }
-        EXPECT_EQ(g.GetDlgItem(int(IDC_GRID_INPLACE_EDITOR)), nullptr) << "the edit closed itself";
-        ASSERT_EQ(host.Of(GVN_ENDLABELEDIT).size(), 1u);
-        EXPECT_EQ(host.Of(GVN_ENDLABELEDIT)[0].row, 2);
-        if (!(c.openByClick && c.key == Qt::Key_Right)) {
-            EXPECT_EQ(g.GetItemText(2, 2), CString(c.cellAfter));
-        }
-        EXPECT_EQ(g.GetModified(2, 2) != FALSE, c.modified);
-        EXPECT_EQ(g.GetFocusCell(), c.focusAfter);
+        const bool caretMoved = c.openByClick && c.key == Qt::Key_Right;
+        ExpectEditorEnded(g, host, { 2, 2 }, caretMoved ? nullptr : c.cellAfter, c.modified, c.focusAfter);
         host.grid = &grid;
     }
 }
@@ -364,6 +376,144 @@ TEST_F(Grid, AColumnWithOptionsOpensAList)
     Click(1, 2);
     Click(1, 2);
     EXPECT_EQ(Editor(), nullptr);
+}
+
+// A list with an edit part, opened over a cell as the grid opens its lists:
+// the part (id 1001 in the list, id 8 in the grid) takes the keys, the list
+// ends on their release or on the loss of the focus, and the grid stores
+// the text and moves on as the key says.
+TEST_F(Grid, AListWithAnEditPartEndsOnItsKeysAndTheLossOfTheFocus)
+{
+    struct Case {
+        const char* name;
+        UINT firstChar;
+        const char* typed; // after opening
+        int key; // the key that ends it; 0: the grid takes the focus
+        bool ctrl;
+        const char* cellAfter;
+        CCellID focusAfter;
+        bool modified;
+    } cases[] = {
+        { "typing replaces, Return", 'x', "yz", Qt::Key_Return, false, "xyz", { 1, 2 }, true },
+        { "a click keeps, Tab", VK_LBUTTON, "q", Qt::Key_Tab, false, "r1c2q", { 1, 3 }, true },
+        { "Escape puts the first text back", 'x', "y", Qt::Key_Escape, false, "r1c2", { 1, 2 }, false },
+        { "Ctrl+Down", VK_LBUTTON, "", Qt::Key_Down, true, "r1c2", { 2, 2 }, false },
+        { "the focus goes elsewhere", VK_BACK, "", 0, false, "r1c", { 1, 2 }, true },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CGridCtrl g;
+        host.grid = &g;
+        Make(g, 4, 4);
+        Click(g, 1, 2);
+        host.notes.clear();
+        CRect rect;
+        ASSERT_TRUE(g.GetCellRect(1, 2, &rect));
+        const std::vector<CString> choices { "Off", "On", "Auto" };
+        new CInPlaceList(
+            &g, rect, CBS_DROPDOWN, IDC_GRID_INPLACE_EDITOR, 1, 2, choices, g.GetItemText(1, 2), c.firstChar);
+        CWnd* list = g.GetDlgItem(int(IDC_GRID_INPLACE_EDITOR));
+        ASSERT_NE(list, nullptr);
+        CWnd* part = list->GetDlgItem(COMBO_EDIT_ID);
+        ASSERT_NE(part, nullptr);
+        EXPECT_NE(dynamic_cast<CInPlaceComboEdit*>(part), nullptr) << "the list took its edit part over";
+        EXPECT_EQ(CWnd::GetFocus(), part);
+        QWidget* w = list->GetWidget(); // the combo's, which hands keys to its part
+        for (const char* t = c.typed; *t; ++t)
+            Type(w, Qt::Key_A + (*t - 'a'), QString(QChar(*t)));
+        if (c.key == Qt::Key_Return) {
+            Type(w, Qt::Key_Return);
+            Pump();
+            ASSERT_NE(g.GetDlgItem(int(IDC_GRID_INPLACE_EDITOR)), nullptr) << "the first Return is swallowed";
+        }
+        // Ctrl is held as its key messages say (Qt's own modifier state,
+        // which synthetic events would leave set, stays out of it).
+        if (c.ctrl) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
+            QApplication::sendEvent(w, &press);
+        }
+        if (c.key)
+            Type(w, c.key);
+        else
+            g.SetFocus();
+        if (c.ctrl) {
+            // Released where the focus is now, so that Ctrl is up for what follows.
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : w, &release);
+        }
+        Pump();
+        ExpectEditorEnded(g, host, { 1, 2 }, c.cellAfter, c.modified, c.focusAfter);
+        host.grid = &grid;
+    }
+}
+
+TEST_F(Grid, TheEditPartKeepsTheArrowsWithoutCtrlAndNoDialogTakesItsKeys)
+{
+    Make(4, 4);
+    Click(1, 2);
+    CRect rect;
+    ASSERT_TRUE(grid.GetCellRect(1, 2, &rect));
+    const std::vector<CString> choices { "Off", "On", "Auto" };
+    new CInPlaceList(&grid, rect, CBS_DROPDOWN, IDC_GRID_INPLACE_EDITOR, 1, 2, choices, "On", VK_LBUTTON);
+    CWnd* part = Editor()->GetDlgItem(COMBO_EDIT_ID);
+    ASSERT_NE(part, nullptr);
+    QWidget* w = Editor()->GetWidget();
+    // Down moves the choice, the list stays.
+    Type(w, Qt::Key_Down);
+    Pump();
+    ASSERT_NE(Editor(), nullptr);
+    CString text;
+    Editor()->GetWindowText(text);
+    EXPECT_EQ(text, CString("Auto"));
+    // The press of Return and Escape is the list's: the dialog's OK and
+    // Cancel never see it; a drop-down list has no edit part.
+    MSG press { part->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 1, 0, { 0, 0 } };
+    EXPECT_TRUE(part->PreTranslateMessage(&press));
+    MSG character { part->m_hWnd, WM_KEYDOWN, 'A', 1, 0, { 0, 0 } };
+    EXPECT_FALSE(part->PreTranslateMessage(&character)) << "a key of the text goes on to the edit";
+    grid.SetFocus();
+    Pump();
+    EXPECT_EQ(grid.GetItemText(1, 2), CString("Auto"));
+    grid.SetColumnOptions(2, std::vector<const char*> { "Off", "On" }.data(), 2);
+    Click(1, 2);
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(Editor()->GetDlgItem(COMBO_EDIT_ID), nullptr);
+}
+
+// The routed edit commands ask the grid whether they can run.
+TEST_F(Grid, EditCommandsAreEnabledAsTheSelectionAndClipboardAllow)
+{
+    Make(4, 4);
+    auto state = [&](UINT id) {
+        CCmdUI ui;
+        ui.m_nID = id;
+        EXPECT_TRUE(ui.DoUpdate(&grid, TRUE)) << id;
+        return ui.m_bEnabled != FALSE;
+    };
+    QGuiApplication::clipboard()->setText("x");
+    EXPECT_TRUE(state(ID_EDIT_SELECT_ALL));
+    EXPECT_FALSE(state(ID_EDIT_COPY)) << "nothing selected";
+    EXPECT_FALSE(state(ID_EDIT_CUT));
+    EXPECT_FALSE(state(ID_EDIT_PASTE)) << "no focus cell";
+    Click(1, 1);
+    EXPECT_TRUE(state(ID_EDIT_COPY));
+    EXPECT_TRUE(state(ID_EDIT_CUT));
+    EXPECT_TRUE(state(ID_EDIT_PASTE));
+    grid.SetItemState(1, 1, grid.GetItemState(1, 1) | GVIS_READONLY);
+    EXPECT_FALSE(state(ID_EDIT_PASTE)) << "a read-only focus cell";
+    grid.SetEditable(FALSE);
+    EXPECT_TRUE(state(ID_EDIT_COPY));
+    EXPECT_FALSE(state(ID_EDIT_CUT));
+    QGuiApplication::clipboard()->clear();
+    grid.SetEditable(TRUE);
+    grid.SetItemState(1, 1, grid.GetItemState(1, 1) & ~GVIS_READONLY);
+    EXPECT_FALSE(state(ID_EDIT_PASTE)) << "no text on the clipboard";
+
+    // Another command is not the grid's.
+    CCmdUI other;
+    other.m_nID = ID_APP_ABOUT;
+    EXPECT_FALSE(other.DoUpdate(&grid, TRUE));
+    EXPECT_FALSE(other.m_bEnabled);
 }
 
 // The check-mark grids of the settings pages: an image per cell toggled on
