@@ -37,13 +37,14 @@ constexpr UINT WM_DVR_ACK = WM_USER + 19;
 // reported (reply 0x2109).
 constexpr UINT WM_DVR_VALUE = WM_USER + 13;
 // The DVR playback client to its owner. Login: wParam the zone value or a
-// status, lParam the daylight flag or -1. Version, disk status: wParam a
-// status, lParam the record (the receiver deletes it) or 0. Range: the play
+// status, lParam the daylight flag or -1. Version, contents, disk status:
+// wParam a status, lParam the record (the receiver deletes it) or 0. Range: the play
 // position is outside the recording, wParam its end, lParam its start.
 // Region size: wParam the second value or a status, lParam the first or 0.
 // Rights: lParam the function-rights bits.
 constexpr UINT WM_PB_LOGIN = WM_USER + 21;
 constexpr UINT WM_PB_VERSION = WM_USER + 22;
+constexpr UINT WM_PB_CONTENTS = WM_USER + 23;
 constexpr UINT WM_PB_DISK = WM_USER + 24;
 constexpr UINT WM_PB_RANGE = WM_USER + 25;
 constexpr UINT WM_PB_REGION = WM_USER + 26;
@@ -133,6 +134,7 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_DVR_VALUE", WM_DVR_VALUE },
         { "WM_PB_LOGIN", WM_PB_LOGIN },
         { "WM_PB_VERSION", WM_PB_VERSION },
+        { "WM_PB_CONTENTS", WM_PB_CONTENTS },
         { "WM_PB_DISK", WM_PB_DISK },
         { "WM_PB_RANGE", WM_PB_RANGE },
         { "WM_PB_REGION", WM_PB_REGION },

@@ -22,6 +22,24 @@ constexpr size_t kLargestRequest = 0x20000;
 constexpr int kPlaybackFrameMs = 10;
 constexpr int kIdleWaitMs = 50;
 
+// Two contents, then the service words as the recorders send them.
+Bytes ContentListBody()
+{
+    Body b;
+    b.U16(1).U16(2);
+    b.U16(0x0001).U16(4).Text("MP4V", 4);
+    b.U16(0x0401).U16(3).Text("PCM", 3);
+    b.U32(0x1200);
+    for (uint32_t w : { 0x1000u, 0x1001u, 0x1002u, 0x1003u, 0x1003u })
+        b.U32(w);
+    for (uint32_t w = 0x1004; w <= 0x100F; ++w)
+        b.U32(w);
+    for (int i = 0; i < 10; ++i)
+        b.U32(0xFFFFFFFF);
+    b.U32(0x6000).U32(0x1600).U32(0xFFFFFFFF).U32(0xFFFFFFFF);
+    return b.bytes;
+}
+
 Bytes Header(uint16_t id, uint16_t status, uint32_t length)
 {
     Body h;
@@ -132,20 +150,7 @@ bool DvrStreamSession::HandleLive(uint16_t id, const Bytes& body, bool* handled)
     case 0x2012: {
         if (!m_server.Authorized(body))
             return Reply(id, kAuthorizationFailed);
-        // Two contents, then the service words as the recorders send them.
-        Body b;
-        b.U16(1).U16(2);
-        b.U16(0x0001).U16(4).Text("MP4V", 4);
-        b.U16(0x0401).U16(3).Text("PCM", 3);
-        b.U32(0x1200);
-        for (uint32_t w : { 0x1000u, 0x1001u, 0x1002u, 0x1003u, 0x1003u })
-            b.U32(w);
-        for (uint32_t w = 0x1004; w <= 0x100F; ++w)
-            b.U32(w);
-        for (int i = 0; i < 10; ++i)
-            b.U32(0xFFFFFFFF);
-        b.U32(0x6000).U32(0x1600).U32(0xFFFFFFFF).U32(0xFFFFFFFF);
-        return Reply(id, 0, b.bytes);
+        return Reply(id, 0, ContentListBody());
     }
     case 0x2018: {
         if (!m_server.Authorized(body))
@@ -279,6 +284,8 @@ bool DvrStreamSession::HandlePlayback(uint16_t id, const Bytes& body, bool* hand
     }
     case 0x4010:
         return PlayControl(body);
+    case 0x400D:
+        return Reply(id, 0, ContentListBody());
     case 0x4014: {
         Body b;
         b.U16(0x00FF);

@@ -1,8 +1,10 @@
 #include "stream/ferrock/DVrPBNetCtrl.h"
 
 #include "link/WindowMessages.h"
+#include "stream/ferrock/OneShot.h"
 
 #include <cstring>
+#include <memory>
 
 namespace ferrock
 {
@@ -157,6 +159,15 @@ void CDVrPBNetCtrl::UnmarshallMsg(const NET_MSG_HEADER& header, const uint8_t* b
         for (int word : { 0, 1, 2, 4, 6, 7 })
             disk->dwValue[word] = in.U32();
         PostOwnerOwning(WM_PB_DISK, 0, reinterpret_cast<LPARAM>(disk), Release<tagPBDiskStatus>);
+        return;
+    }
+    case kRepContents: {
+        auto list = std::make_unique<tagContentList>();
+        if (status || !ReadContentList(body, header.length, list.get())) {
+            PostOwner(WM_PB_CONTENTS, status ? status : kErrSendReceive, 0);
+            return;
+        }
+        PostOwnerOwning(WM_PB_CONTENTS, 0, reinterpret_cast<LPARAM>(list.release()), Release<tagContentList>);
         return;
     }
     case kRepLog:

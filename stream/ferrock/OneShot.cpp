@@ -72,6 +72,34 @@ private:
 
 } // namespace
 
+bool ReadContentList(const uint8_t* body, size_t length, tagContentList* pList)
+{
+    WireReader in(body, length);
+    pList->contents.clear();
+    pList->wValue = in.U16();
+    const uint16_t count = in.U16();
+    // Each content: information word, data length, data.
+    for (uint16_t i = 0; i < count && !in.Short(); ++i) {
+        tagContentEntry entry;
+        entry.wInfo = in.U16();
+        entry.nKind = entry.wInfo >> 10;
+        entry.nFlag = (entry.wInfo >> 9) & 1;
+        entry.byLow = uint8_t(entry.wInfo & 0xFF);
+        const uint16_t size = in.U16();
+        if (size > in.Remaining())
+            return false;
+        entry.data.assign(body + in.Offset(), body + in.Offset() + size);
+        in.Skip(size);
+        pList->contents.push_back(std::move(entry));
+    }
+    for (uint32_t& w : pList->dwServices)
+        w = in.U32();
+    if (in.Short())
+        return false;
+    CorrectServiceWords(pList->dwServices);
+    return true;
+}
+
 void CorrectServiceWords(uint32_t words[32])
 {
     uint32_t as[32], meant[32];
@@ -161,29 +189,8 @@ int GetContentList(const char* host, tagDVrInfo* pInfo)
     link.Close();
     if (result)
         return result;
-    WireReader in(reply.body.data(), reply.body.size());
-    pInfo->contents.clear();
-    pInfo->wListValue = in.U16();
-    const uint16_t count = in.U16();
-    // Each entry: information word, data length, data.
-    for (uint16_t i = 0; i < count && !in.Short(); ++i) {
-        tagContentEntry entry;
-        entry.wInfo = in.U16();
-        entry.nKind = entry.wInfo >> 10;
-        entry.nFlag = (entry.wInfo >> 9) & 1;
-        entry.byLow = uint8_t(entry.wInfo & 0xFF);
-        const uint16_t length = in.U16();
-        if (length > in.Remaining())
-            return kOneShotReceiveFailed;
-        entry.data.assign(reply.body.data() + in.Offset(), reply.body.data() + in.Offset() + length);
-        in.Skip(length);
-        pInfo->contents.push_back(std::move(entry));
-    }
-    for (uint32_t& w : pInfo->dwServices)
-        w = in.U32();
-    if (in.Short())
+    if (!ReadContentList(reply.body.data(), reply.body.size(), &pInfo->list))
         return kOneShotReceiveFailed;
-    CorrectServiceWords(pInfo->dwServices);
     return reply.header.word2;
 }
 

@@ -22,15 +22,21 @@ struct tagContentEntry {
 
 constexpr int kMaxChannelNames = 32;
 
+// A content list as the DVR sends it (a value, the count, the contents,
+// the 32 service words, mended); false when it does not fit its bytes.
+struct tagContentList {
+    uint16_t wValue = 0;
+    std::vector<tagContentEntry> contents;
+    uint32_t dwServices[32] = {};
+};
+
 // The caller's record of the two exchanges.
 struct tagDVrInfo {
     int nPort = 0;
     UserInfoParm user {};
     char version1[32] = {};
     char version2[32] = {};
-    uint16_t wListValue = 0;
-    std::vector<tagContentEntry> contents;
-    uint32_t dwServices[32] = {};
+    tagContentList list;
     uint16_t wLoginValue = 0;
     uint16_t wLoginFlag = 0;
     int bExtendedClear = 0; // bit 13 of the extended reply clear
@@ -56,6 +62,8 @@ FERROCK_EXPORT int SockBlockRead(intptr_t sock, uint8_t* buffer, int n);
 
 FERROCK_EXPORT int GetContentList(const char* host, tagDVrInfo* pInfo);
 FERROCK_EXPORT int GetChannelName(const char* host, tagDVrInfo* pInfo, int bWithVersion);
+
+FERROCK_EXPORT bool ReadContentList(const uint8_t* body, size_t length, tagContentList* pList);
 
 // The service words as some DVRs send them, and as they are meant.
 FERROCK_EXPORT void CorrectServiceWords(uint32_t words[32]);

@@ -31,15 +31,15 @@ protected:
 TEST_F(FerrockOneShotTest, ContentListWithItsServiceWordsCorrected)
 {
     ASSERT_EQ(0, GetContentList(kHost, &info));
-    ASSERT_EQ(2u, info.contents.size());
-    EXPECT_EQ(0, info.contents[0].nKind);
-    EXPECT_EQ(1, info.contents[1].nKind);
-    EXPECT_EQ(std::vector<uint8_t>({ 'P', 'C', 'M' }), info.contents[1].data);
-    EXPECT_EQ(0x1200u, info.dwServices[0]);
-    EXPECT_EQ(0x1004u, info.dwServices[5]) << "the doubled 0x1003 is mended";
-    EXPECT_EQ(0x100Fu, info.dwServices[16]);
-    EXPECT_EQ(0xFFFFFFFFu, info.dwServices[27]);
-    EXPECT_EQ(0x6000u, info.dwServices[28]);
+    ASSERT_EQ(2u, info.list.contents.size());
+    EXPECT_EQ(0, info.list.contents[0].nKind);
+    EXPECT_EQ(1, info.list.contents[1].nKind);
+    EXPECT_EQ(std::vector<uint8_t>({ 'P', 'C', 'M' }), info.list.contents[1].data);
+    EXPECT_EQ(0x1200u, info.list.dwServices[0]);
+    EXPECT_EQ(0x1004u, info.list.dwServices[5]) << "the doubled 0x1003 is mended";
+    EXPECT_EQ(0x100Fu, info.list.dwServices[16]);
+    EXPECT_EQ(0xFFFFFFFFu, info.list.dwServices[27]);
+    EXPECT_EQ(0x6000u, info.list.dwServices[28]);
 }
 
 TEST_F(FerrockOneShotTest, ChannelNamesAfterTheLoginAndVersion)

@@ -2,6 +2,7 @@
 
 #include "link/WindowMessages.h"
 #include "stream/ferrock/DVrPBNetCtrl.h"
+#include "stream/ferrock/OneShot.h"
 
 #include <cstring>
 
@@ -61,6 +62,10 @@ LRESULT FerrockOwner::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_PB_VERSION && lParam) {
         version = *reinterpret_cast<ferrock::tagPBVersion*>(lParam);
         delete reinterpret_cast<ferrock::tagPBVersion*>(lParam);
+    }
+    if (message == WM_PB_CONTENTS && lParam) {
+        contents = reinterpret_cast<ferrock::tagContentList*>(lParam)->contents.size();
+        delete reinterpret_cast<ferrock::tagContentList*>(lParam);
     }
     if (message == WM_PB_DISK && lParam) {
         disk = *reinterpret_cast<ferrock::tagPBDiskStatus*>(lParam);

@@ -34,6 +34,7 @@ public:
     // Copies of the last records handed over.
     ferrock::tagPBVersion version {};
     ferrock::tagPBDiskStatus disk {};
+    size_t contents = 0; // contents of the last list
     std::vector<std::string> ptzNames; // presets, then tours
     // Called after each frame or status that came as WM_STREAM_FRAME.
     std::function<void()> onFrame;

@@ -136,10 +136,12 @@ TEST_F(FerrockPlaybackTest, InformationRequestsAndTheirRecords)
     client->ReqHddStatus();
     client->ReqRegionSize(long(dvr.Recording().start) + 10, long(dvr.Recording().start) + 20);
     client->ReqGetFuncPerms();
+    client->ReqContentList();
     ASSERT_TRUE(owner.WaitFor([&] {
         return owner.Count(WM_PB_VERSION) && owner.Count(WM_PB_DISK) && owner.Count(WM_PB_REGION)
-            && owner.Count(WM_PB_RIGHTS);
+            && owner.Count(WM_PB_RIGHTS) && owner.Count(WM_PB_CONTENTS);
     }));
+    EXPECT_EQ(2u, owner.contents);
     EXPECT_STREQ("1.7.22", owner.version.text2);
     EXPECT_EQ(dvr.Recording().start, owner.disk.dwValue[4]);
     for (const PostedMessage& m : owner.posted) {
