@@ -84,3 +84,13 @@ void EndWaitCursor()
     if (--g_waiting == 0 && qApp)
         QApplication::restoreOverrideCursor();
 }
+
+BOOL GetCursorPos(LPPOINT lpPoint)
+{
+    if (!lpPoint)
+        return FALSE;
+    const QPoint at = QCursor::pos();
+    lpPoint->x = at.x();
+    lpPoint->y = at.y();
+    return TRUE;
+}

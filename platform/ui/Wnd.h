@@ -281,6 +281,8 @@ PLATFORM_UI_API HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 // gives the previous one.
 PLATFORM_UI_API HCURSOR SetCursor(HCURSOR hCursor);
 PLATFORM_UI_API HCURSOR GetCursor();
+// Where the mouse is, in screen coordinates.
+PLATFORM_UI_API BOOL GetCursorPos(LPPOINT lpPoint);
 // The wait cursor, counted: each begin needs an end.
 PLATFORM_UI_API void BeginWaitCursor();
 PLATFORM_UI_API void EndWaitCursor();

@@ -67,7 +67,7 @@ ON_MESSAGE(WM_SOCKET_NOTIFY, OnSocketMsg)
     , m_dialect(dialect)
     , m_socket(this)
 {
-    InitNetByteOrder();
+    UseNetByteOrder();
     CreateMessageWindow();
 }
 

@@ -16,7 +16,7 @@ class Writer
 public:
     explicit Writer(uint16_t wId)
     {
-        InitNetByteOrder();
+        UseNetByteOrder();
         m_bytes.resize(NET_MSG_HEADER_SIZE);
         uint32_t o = 0;
         NetPutU16(m_bytes.data(), &o, wId);
@@ -75,6 +75,15 @@ void PasswordChange(Writer& w, const DvrRequest& r)
 }
 
 } // namespace
+
+void UseNetByteOrder()
+{
+    static const bool done = [] {
+        InitNetByteOrder();
+        return true;
+    }();
+    (void)done;
+}
 
 void CopyCredentialField(char (&field)[16], const char* text)
 {

@@ -65,6 +65,10 @@ struct DvrRequest {
     std::vector<uint8_t> data; // audio data or playback control data (rounded up)
 };
 
+// Sets up the byte-order helpers once for the library, whichever thread
+// comes first.
+void UseNetByteOrder();
+
 // Copies the caller's service list into the request, one slot per entry.
 void SetServiceMsg(DvrRequest& request, uint16_t wId, const tagReqServiceParm& parm);
 

@@ -89,7 +89,7 @@ ON_MESSAGE(WM_SOCKET_NOTIFY, OnSocketMsg)
         CPTZCtrl::CPTZCtrl()
     : m_socket(this)
 {
-    InitNetByteOrder();
+    UseNetByteOrder();
     CreateMessageWindow();
 }
 

@@ -1,5 +1,7 @@
 #include "stream/ferrock/Reassembler.h"
 
+#include "stream/ferrock/DvrRequest.h"
+
 #include <cstring>
 
 namespace ferrock
@@ -8,7 +10,7 @@ namespace ferrock
 Reassembler::Reassembler()
     : m_buffer(kRoom)
 {
-    InitNetByteOrder();
+    UseNetByteOrder();
 }
 
 bool Reassembler::Commit(size_t n, const Handler& handler)

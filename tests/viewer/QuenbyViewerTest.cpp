@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCursor>
 #include <QImage>
 
 #include <cstring>
@@ -57,6 +58,14 @@ protected:
     }
 
     QImage Picture() const { return viewer->GetSurface()->copy(); }
+
+    // Puts the mouse over the viewer's client point.
+    void PutMouse(int x, int y)
+    {
+        CPoint at(x, y);
+        viewer->ClientToScreen(&at);
+        QCursor::setPos(at.x, at.y);
+    }
 
     // Waits until `n` more video frames went out and were painted.
     bool Frames(uint32_t n)
@@ -223,18 +232,27 @@ TEST_F(QuenbyViewerTest, PtzCrossDragAndBarsMoveTheCamera)
     ASSERT_EQ(1u, login.size());
     EXPECT_EQ(3, login.front().body[32]) << "the PTZ link moves the viewer's channel";
 
-    viewer->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
+    // The cross shows while the mouse is over the picture.
+    auto grey = [](const QImage& image) {
+        int dots = 0;
+        for (int x = kWidth / 4; x < kWidth - kWidth / 4; ++x)
+            dots += At(image, x, kHeight / 2) == RGB(0xB4, 0xB4, 0xB4);
+        for (int y = kHeight / 4; y < kHeight - kHeight / 4; ++y)
+            dots += At(image, kWidth / 2, y) == RGB(0xB4, 0xB4, 0xB4);
+        return dots;
+    };
+    PutMouse(kWidth + 40, 10);
+    ASSERT_TRUE(Frames(2));
+    EXPECT_EQ(0, grey(Picture())) << "no cross while the mouse is elsewhere";
+    PutMouse(100, 100);
     ASSERT_TRUE(Frames(2));
     const QImage cross = Picture();
     cross.save(SUITE_BUILD_DIR "/quenby_ptz_cross.png");
-    int grey = 0;
-    for (int x = kWidth / 4; x < kWidth - kWidth / 4; ++x)
-        grey += At(cross, x, kHeight / 2) == RGB(0xB4, 0xB4, 0xB4);
-    EXPECT_GT(grey, 30) << "the dotted horizontal line";
-    grey = 0;
-    for (int y = kHeight / 4; y < kHeight - kHeight / 4; ++y)
-        grey += At(cross, kWidth / 2, y) == RGB(0xB4, 0xB4, 0xB4);
-    EXPECT_GT(grey, 20) << "the dotted vertical line";
+    EXPECT_GT(grey(cross), 80) << "the dotted lines";
+    PutMouse(kWidth + 40, 10);
+    ASSERT_TRUE(Frames(2));
+    EXPECT_EQ(0, grey(Picture())) << "gone with the mouse";
+    PutMouse(100, 100);
 
     // Dragging the picture pans and tilts.
     viewer->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kWidth, 0));
@@ -250,6 +268,7 @@ TEST_F(QuenbyViewerTest, PtzCrossDragAndBarsMoveTheCamera)
     EXPECT_EQ(sim::Bytes({ 0, 3, 0, 1, 64, 0 }), dvr.Requests(0xE012).back().body);
 
     // The bars show when the mouse comes near a side.
+    PutMouse(15, 100);
     viewer->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(15, 100));
     ASSERT_NE(nullptr, viewer->ZoomBar());
     EXPECT_TRUE(viewer->ZoomBar()->IsWindowVisible());

@@ -339,11 +339,19 @@ void CBriselViewer::CopyToWindow()
     dc.BitBlt(0, 0, client.cx, client.cy, m_pMemDC.get(), 0, 0, SRCCOPY);
 }
 
+CPoint CBriselViewer::CursorInClient() const
+{
+    CPoint at;
+    GetCursorPos(&at);
+    ScreenToClient(&at);
+    return at;
+}
+
 void CBriselViewer::DrawCross()
 {
     const CSize client = ClientSize();
-    const bool inside
-        = m_ptMouse.x >= 0 && m_ptMouse.y >= 0 && m_ptMouse.x < client.cx && m_ptMouse.y < client.cy;
+    const CPoint at = CursorInClient();
+    const bool inside = at.x >= 0 && at.y >= 0 && at.x < client.cx && at.y < client.cy;
     if (!m_bPtzReady || !inside)
         return;
     const int w = client.cx, h = client.cy;
@@ -462,7 +470,6 @@ void CBriselViewer::OnLButtonDown(UINT, CPoint point)
 
 void CBriselViewer::OnMouseMove(UINT nFlags, CPoint point)
 {
-    m_ptMouse = point;
     if (m_bPtzReady) {
         if (InBarStrip(point) && m_pZoomBar && m_pFocusBar) {
             AdjustPtzBar();
@@ -522,7 +529,7 @@ void CBriselViewer::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     if (nIDEvent == kBarTimer && m_pZoomBar && m_pFocusBar) {
-        if (!InBarStrip(m_ptMouse) && !m_pZoomBar->m_bPressed && !m_pFocusBar->m_bPressed) {
+        if (!InBarStrip(CursorInClient()) && !m_pZoomBar->m_bPressed && !m_pFocusBar->m_bPressed) {
             m_pZoomBar->ShowWindow(SW_HIDE);
             m_pFocusBar->ShowWindow(SW_HIDE);
         }

@@ -92,6 +92,7 @@ private:
     void MakeMemoryPicture(int width, int height);
     CSize ClientSize() const;
     bool InBarStrip(CPoint point) const;
+    CPoint CursorInClient() const;
 
     // What Start was given, for the PTZ link of this viewer.
     struct StartValues {
@@ -121,7 +122,6 @@ private:
     std::unique_ptr<CZoomFocusBar> m_pZoomBar;
     std::unique_ptr<CZoomFocusBar> m_pFocusBar;
 
-    CPoint m_ptMouse { -1, -1 };
     std::unique_ptr<CDC> m_pMemDC;
     std::unique_ptr<CBitmap> m_pMemBitmap;
     CBitmap* m_pOldBitmap = nullptr;
