@@ -20,6 +20,16 @@ constexpr UINT WM_SOCKET_NOTIFY = WM_USER + 1;
 // lParam the frame slot, which stays the client's; or wParam a device status
 // and lParam 0.
 constexpr UINT WM_STREAM_FRAME = WM_USER + 6;
+// A stream object's socket to the object's own hidden window: wParam the
+// event (FD_*) | WSA error << 16, lParam the socket's tag.
+constexpr UINT WM_STREAM_SOCKET = WM_USER + 2;
+// To the camera client's own window, sent from its owner's thread: run the
+// call that lParam points at on the client's thread; the result is the
+// call's.
+constexpr UINT WM_STREAM_CALL = WM_USER + 3;
+// To the camera client's network thread (thread message): requests wait in
+// its queue.
+constexpr UINT WM_STREAM_SEND_QUEUED = WM_USER + 4;
 // Stream client to its owner: wParam a device status or local error code.
 constexpr UINT WM_STREAM_ERROR = WM_USER + 8;
 // Stream client to its owner: wParam the id of the accepted reply.
@@ -31,6 +41,12 @@ constexpr UINT WM_PTZ_ACK = WM_USER + 11;
 // PTZ lists to the owner: wParam status or reply id, lParam the list record
 // (the receiver owns it) or 0.
 constexpr UINT WM_PTZ_INFO = WM_USER + 12;
+// Camera client to its owner. Reply to the output control: wParam status,
+// lParam the reply's 32-bit value (or 0). Reply to the install information:
+// wParam 0, lParam its 32-bit value. Version query done: wParam status.
+constexpr UINT WM_STREAM_DOUT = WM_USER + 13;
+constexpr UINT WM_STREAM_INSTALL_INFO = WM_USER + 14;
+constexpr UINT WM_STREAM_VERSION = WM_USER + 15;
 // DVR stream client to its owner: wParam the id of the accepted reply.
 constexpr UINT WM_DVR_ACK = WM_USER + 19;
 // The DVR live client to its owner: wParam 0, lParam a 32-bit value the DVR
@@ -114,11 +130,17 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_CAPTION_BUTTON", WM_CAPTION_BUTTON },
         { "WM_SOCKET_NOTIFY", WM_SOCKET_NOTIFY },
         { "WM_STREAM_FRAME", WM_STREAM_FRAME },
+        { "WM_STREAM_SOCKET", WM_STREAM_SOCKET },
+        { "WM_STREAM_CALL", WM_STREAM_CALL },
+        { "WM_STREAM_SEND_QUEUED", WM_STREAM_SEND_QUEUED },
         { "WM_STREAM_ERROR", WM_STREAM_ERROR },
         { "WM_STREAM_ACK", WM_STREAM_ACK },
         { "WM_PTZ_ERROR", WM_PTZ_ERROR },
         { "WM_PTZ_ACK", WM_PTZ_ACK },
         { "WM_PTZ_INFO", WM_PTZ_INFO },
+        { "WM_STREAM_DOUT", WM_STREAM_DOUT },
+        { "WM_STREAM_INSTALL_INFO", WM_STREAM_INSTALL_INFO },
+        { "WM_STREAM_VERSION", WM_STREAM_VERSION },
         { "WM_DVR_ACK", WM_DVR_ACK },
         { "WM_PTZ_MOVE", WM_PTZ_MOVE },
         { "WM_DEVICE_CLEAR", WM_DEVICE_CLEAR },

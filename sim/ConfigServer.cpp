@@ -1,5 +1,8 @@
 #include "sim/ConfigServer.h"
 
+#include "sim/FaultyReply.h"
+#include "sim/WireBody.h"
+
 #include "link/ByteOrder.h"
 #include "link/Md4.h"
 
@@ -19,23 +22,6 @@ constexpr uint16_t kDiscovery = 0x0101;
 constexpr uint16_t kAuthorizationFailed = 0xF301;
 constexpr size_t kHeader = 8, kCredentials = 32;
 constexpr size_t kLargestRequest = 65536;
-
-void Digest(const std::string& text, uint8_t out[16])
-{
-    uint8_t field[16] = {};
-    std::memcpy(field, text.data(), std::min<size_t>(text.size(), 16));
-    MD4Digest(field, sizeof field, out);
-}
-
-Bytes Header(uint16_t id, uint16_t status, uint32_t length)
-{
-    Bytes h(kHeader);
-    uint32_t o = 0;
-    NetPutU16(h.data(), &o, id);
-    NetPutU16(h.data(), &o, status);
-    NetPutU32(h.data(), &o, length);
-    return h;
-}
 
 } // namespace
 
@@ -91,8 +77,8 @@ Bytes ConfigServer::Reply(const uint8_t* request, size_t size, Exchange* ex)
         uint8_t user[16], password[16], expectUser[16], expectPassword[16];
         in.Bytes(user, 16);
         in.Bytes(password, 16);
-        Digest("admin", expectUser);
-        Digest(m_store.AdminPassword(), expectPassword);
+        DigestText("admin", expectUser);
+        DigestText(m_store.AdminPassword(), expectPassword);
         ex->params.assign(request + kHeader + kCredentials, request + size);
         ex->authorized
             = std::memcmp(user, expectUser, 16) == 0 && std::memcmp(password, expectPassword, 16) == 0;
@@ -102,7 +88,7 @@ Bytes ConfigServer::Reply(const uint8_t* request, size_t size, Exchange* ex)
             reply.status = kInvalidValue;
     }
     ex->status = reply.status;
-    Bytes out = Header(replyId, reply.status, static_cast<uint32_t>(reply.body.size()));
+    Bytes out = MessageHeader(replyId, reply.status, static_cast<uint32_t>(reply.body.size()));
     out.insert(out.end(), reply.body.begin(), reply.body.end());
     ex->replyBytes = out.size();
     return out;
@@ -144,51 +130,30 @@ void ConfigServer::Serve(int fd)
         reply = Reply(other.data(), other.size(), &ignored);
         ex.status = ignored.status;
     }
-    if (faulty && fault.status) {
-        reply = Header(static_cast<uint16_t>(ex.command + 0x1000), fault.status, 0);
-        ex.status = fault.status;
+    if (faulty) {
+        // A refusal keeps the request's reply code.
+        if (fault.status)
+            reply = MessageHeader(static_cast<uint16_t>(ex.command + 0x1000), fault.status, 0);
+        reply = FaultedReply(std::move(reply), fault);
+        ex.status = fault.status ? fault.status : ex.status;
     }
-    if (faulty && fault.announcedLength >= 0) {
-        uint32_t o = 4;
-        NetPutU32(reply.data(), &o, static_cast<uint32_t>(fault.announcedLength));
-    }
-    if (faulty && fault.cutAfter >= 0 && size_t(fault.cutAfter) < reply.size())
-        reply.resize(size_t(fault.cutAfter));
     ex.replyBytes = reply.size();
     {
         std::lock_guard<std::mutex> guard(m_lock);
         m_log.push_back(ex);
     }
-    if (faulty && fault.delayMs > 0)
-        WaitReadable(StopFd(), -1, fault.delayMs);
-    if (faulty && fault.closeWithoutReply)
+    switch (SendFaulted(fd, reply, faulty ? fault : Fault(), StopFd())) {
+    case FaultSend::Closed:
         return;
-    if (faulty && fault.silence) {
+    case FaultSend::Silent: {
         // Hold the connection until the client gives up.
         uint8_t sink[256];
         while (WaitReadable(fd, StopFd()) && recv(fd, sink, sizeof sink, 0) > 0) { }
         return;
     }
-    size_t sent = 0;
-    if (faulty) {
-        for (size_t piece : fault.pieces) {
-            piece = std::min(piece, reply.size() - sent);
-            if (!SendAll(fd, reply.data() + sent, piece))
-                return;
-            sent += piece;
-            // Let each piece arrive on its own.
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        // A slow line: byte by byte until the client gives up or the
-        // server stops.
-        for (; fault.trickleMs > 0 && sent < reply.size(); ++sent) {
-            if (!SendAll(fd, reply.data() + sent, 1))
-                return;
-            if (WaitReadable(StopFd(), -1, fault.trickleMs))
-                return;
-        }
+    case FaultSend::Sent:
+        break;
     }
-    SendAll(fd, reply.data() + sent, reply.size() - sent);
     // Let the client read everything before the close.
     shutdown(fd, SHUT_WR);
     uint8_t sink[64];

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/ByteOrder.h"
+#include "link/Md4.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -56,5 +57,19 @@ public:
     }
     Bytes bytes;
 };
+
+// The 8-byte header of a device message.
+inline Bytes MessageHeader(uint16_t id, uint16_t status, uint32_t length)
+{
+    return Body().U16(id).U16(status).U32(length).bytes;
+}
+
+// The MD4 digest of a text in a zeroed 16-byte field, as credentials travel.
+inline void DigestText(const std::string& text, uint8_t out[16])
+{
+    uint8_t field[16] = {};
+    std::memcpy(field, text.data(), std::min<size_t>(text.size(), 16));
+    MD4Digest(field, sizeof field, out);
+}
 
 } // namespace sim

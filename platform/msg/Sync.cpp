@@ -94,6 +94,14 @@ BOOL CloseHandle(HANDLE h)
     return TRUE;
 }
 
+HANDLE DuplicateHandle(HANDLE h)
+{
+    if (!Valid(h))
+        return nullptr;
+    h->AddRef();
+    return h;
+}
+
 DWORD WaitForSingleObject(HANDLE h, DWORD milliseconds)
 {
     return WaitForMultipleObjects(1, &h, FALSE, milliseconds);

@@ -20,6 +20,10 @@ PLATFORM_API HANDLE CreateEvent(void* security, BOOL bManualReset, BOOL bInitial
 PLATFORM_API BOOL SetEvent(HANDLE hEvent);
 PLATFORM_API BOOL ResetEvent(HANDLE hEvent);
 PLATFORM_API BOOL CloseHandle(HANDLE h);
+// A second handle of the same event or thread, which the caller closes with
+// CloseHandle: it stays waitable when the first is closed (a self-deleting
+// thread object closes its own). Null for no handle.
+PLATFORM_API HANDLE DuplicateHandle(HANDLE h);
 PLATFORM_API DWORD WaitForSingleObject(HANDLE h, DWORD milliseconds);
 // Waits for one (bWaitAll false: gives WAIT_OBJECT_0 + index) or all.
 PLATFORM_API DWORD WaitForMultipleObjects(
