@@ -8,7 +8,8 @@ namespace sim
 
 const char* const kFaultModesHelp
     = "  --fault CODE:MODE[=VALUE]  misbehave on requests of command CODE (hex, e.g. 0104 the login,\n"
-      "                   0110 the clock, 010F the daylight-saving rules, 0201 the users); repeatable:\n"
+      "                   0110 the clock, 010F the daylight-saving rules, 0201 the users; on a camera's\n"
+      "                   stream 2202 its frames, 2002 the start of its live video); repeatable:\n"
       "      status=S     refuse with status S (hex): F301 authorization failed, F309 invalid value\n"
       "      split=N,M,.. send the reply in pieces of N, M, ... bytes, 20 ms apart, then the rest\n"
       "      oversized=L  announce a body of L bytes in the reply's header and send what there is\n"

@@ -1,4 +1,5 @@
 // devsim: runs simulated devices for people, beside the Setup program.
+#include "sim/CameraStream.h"
 #include "sim/ConfigServer.h"
 #include "sim/DiscoveryResponder.h"
 #include "sim/DvrStreamServer.h"
@@ -36,17 +37,20 @@ void Usage()
                "                   on FTP port 21, the address lookup of the devices above\n"
                "  --regserver-devices N  devices it lists under the login \"demo\" (default 25)\n"
                "  --stream-port P  a recorder's live, playback and PTZ stream port (default 8001)\n"
+               "                   and a camera's (families 0, 1, 3) live video and PTZ port, its HTTP port\n"
                "  --help           show this text\n",
         stdout);
     std::fputs(sim::kFaultModesHelp, stdout);
-    std::puts("\n"
-              "Each device prints its address and port and runs until interrupted. It keeps a clock that\n"
-              "follows this machine's in its time zone (Berlin; family 3 New York) with daylight saving,\n"
-              "an administrator and the users \"operator\" and \"guard\", cameras that are mostly on and\n"
-              "a disk with free space; what a page writes, the next read gives back.\n"
-              "Examples: devsim --address 127.0.0.2 --family 4 --password 1234\n"
-              "          devsim --address 127.0.0.2 --fault 0104:trickle=2000   (a login that crawls)\n"
-              "          devsim --address 127.0.0.2 --fault 010F:reply=1104     (the wrong record)");
+    std::puts(
+        "\n"
+        "Each device prints its address and port and runs until interrupted. It keeps a clock that\n"
+        "follows this machine's in its time zone (Berlin; family 3 New York) with daylight saving,\n"
+        "an administrator and the users \"operator\" and \"guard\", cameras that are mostly on and\n"
+        "a disk with free space; what a page writes, the next read gives back.\n"
+        "Examples: devsim --address 127.0.0.2 --family 4 --password 1234\n"
+        "          devsim --address 127.0.0.2 --fault 0104:trickle=2000   (a login that crawls)\n"
+        "          devsim --address 127.0.0.2 --fault 010F:reply=1104     (the wrong record)\n"
+        "          devsim --address 127.0.0.3 --family 0 --fault 2202:cut=300 (a camera that cuts a frame)");
 }
 
 std::string NextAddress(const std::string& address, int step)
@@ -137,6 +141,7 @@ int main(int argc, char** argv)
 
     std::vector<std::unique_ptr<sim::ConfigServer>> devices;
     std::vector<std::unique_ptr<sim::DvrStreamServer>> streams;
+    std::vector<std::unique_ptr<sim::CameraStream>> cameras;
     sim::DiscoveryResponder responder;
     sim::FtpServer lookup;
     for (int i = 0; i < count; ++i) {
@@ -173,6 +178,19 @@ int main(int argc, char** argv)
             }
             std::printf("  its video stream at %s:%u\n", at.c_str(), stream->Port());
             streams.push_back(std::move(stream));
+        }
+        if (family == 0 || family == 1 || family == 3) {
+            // The camera's live video, a moving test pattern, and its PTZ.
+            auto camera = std::make_unique<sim::CameraStream>(profile);
+            for (const FaultArg& f : faults)
+                camera->SetFault(f.command, f.fault);
+            if (!camera->Start(at, static_cast<uint16_t>(streamPort))) {
+                std::fprintf(
+                    stderr, "devsim: cannot listen on %s:%d for the stream\n", at.c_str(), streamPort);
+                return 1;
+            }
+            std::printf("  its live video and PTZ at %s:%u\n", at.c_str(), camera->Port());
+            cameras.push_back(std::move(camera));
         }
         sim::DiscoveryDevice answering;
         answering.profile = profile;

@@ -24,6 +24,10 @@ const std::set<std::pair<std::string, std::string>> kSharedOnPurpose = {
     // only; the caption-button click goes to the main frame.
     { "DM_SETDEFID", "WM_SOCKET_NOTIFY" },
     { "WM_CAPTION_BUTTON", "WM_SOCKET_NOTIFY" },
+    // The DVR live client's value goes to the owner of a DVR client, the
+    // camera client's output-control reply to the owner of a camera client;
+    // no window owns both.
+    { "WM_DVR_VALUE", "WM_STREAM_DOUT" },
 };
 
 // The register, and the framework's messages of the same ranges, which any
