@@ -118,7 +118,7 @@ void CLevelBarDlg::OnLButtonDown(UINT nFlags, CPoint point)
     CRect client;
     GetClientRect(&client);
     m_nLevel = LevelFromPoint(point.y, client.Height());
-    SendMove(PTZ_MOVE_START);
+    SendMove(plinto::PTZ_MOVE_START);
     SetTimer(TIMER_REPEAT, REPEAT_PERIOD);
     DrawHeld(point.y - THUMB_HEIGHT / 2);
     CDialog::OnLButtonDown(nFlags, point);
@@ -135,7 +135,7 @@ void CLevelBarDlg::OnMouseMove(UINT nFlags, CPoint point)
 void CLevelBarDlg::OnTimer(UINT_PTR nIDEvent)
 {
     // Repeats follow the thumb as it was last drawn.
-    SendMove(PTZ_MOVE_CONTINUE);
+    SendMove(plinto::PTZ_MOVE_CONTINUE);
     CDialog::OnTimer(nIDEvent);
 }
 
@@ -151,6 +151,6 @@ void CLevelBarDlg::OnLButtonUp(UINT nFlags, CPoint point)
     CRect client;
     GetClientRect(&client);
     m_nLevel = LevelFromPoint(point.y, client.Height());
-    SendMove(PTZ_MOVE_STOP);
+    SendMove(plinto::PTZ_MOVE_STOP);
     CDialog::OnLButtonUp(nFlags, point);
 }

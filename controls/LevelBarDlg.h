@@ -8,11 +8,7 @@
 #include "controls/SkinSliderCtrl.h"
 #include "platform/ui/Dialog.h"
 #include "resources/setup/Resource.h"
-
-// The opcodes of a PTZ move: start, continue while held, stop.
-constexpr WORD PTZ_MOVE_START = 0xE011;
-constexpr WORD PTZ_MOVE_CONTINUE = 0xE012;
-constexpr WORD PTZ_MOVE_STOP = 0xE013;
+#include "stream/plinto/PlintoTypes.h"
 
 class CLevelBarDlg : public CDialog
 {

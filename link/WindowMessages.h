@@ -89,6 +89,10 @@ constexpr UINT WM_DEVICE_SELECT_IN_FAMILY = WM_USER + 106;
 // wParam: new IPv4 number; lParam: its text (const char*).
 constexpr UINT WM_DEVICE_CHANGE_IP = WM_USER + 109;
 
+// The live preview to its parent (posted, wParam 0, lParam 0): the left
+// button was released after the area rectangle was edited.
+constexpr UINT WM_PREVIEW_AREA_SELECTED = WM_USER + 108;
+
 // Registration-server lookup. To its thread: wParam = slot index of the query
 // record to fetch. To the owner: wParam = ZPT_NODE (malloc, the receiver
 // frees it), lParam 0.
@@ -151,6 +155,7 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_DEVICE_UPDATE", WM_DEVICE_UPDATE },
         { "WM_DEVICE_SELECT_IN_FAMILY", WM_DEVICE_SELECT_IN_FAMILY },
         { "WM_DEVICE_CHANGE_IP", WM_DEVICE_CHANGE_IP },
+        { "WM_PREVIEW_AREA_SELECTED", WM_PREVIEW_AREA_SELECTED },
         { "WM_REGSERVER_FETCH", WM_REGSERVER_FETCH },
         { "WM_REGSERVER_RECORD", WM_REGSERVER_RECORD },
         { "WM_DVR_VALUE", WM_DVR_VALUE },

@@ -11,11 +11,11 @@ std::span<const DialogTemplate> SetupDialogs()
 {
     static const std::vector<DialogTemplate> dialogs = [] {
         std::vector<DialogTemplate> all;
-        for (auto templates :
-            { kAboutDlgTemplates, kAddDvrDlgTemplates, kAddDvrAutoDlgTemplates, kAddGroupIdDlgTemplates,
-                kAddRegServerDlgTemplates, kDialUpProgressDlgTemplates, kFirewallDlgTemplates,
-                kHddFormatDlgTemplates, kIpAddressDlgTemplates, kLevelBarDlgTemplates, kNewFolderDlgTemplates,
-                kNormalPortDlgTemplates, kPage1CamInfoTemplates, kPortAssignDlgTemplates }) {
+        for (auto templates : { kAboutDlgTemplates, kAddDvrDlgTemplates, kAddDvrAutoDlgTemplates,
+                 kAddGroupIdDlgTemplates, kAddRegServerDlgTemplates, kDialUpProgressDlgTemplates,
+                 kFirewallDlgTemplates, kHddFormatDlgTemplates, kIpAddressDlgTemplates, kLevelBarDlgTemplates,
+                 kNewFolderDlgTemplates, kNormalPortDlgTemplates, kPage1CamInfoTemplates,
+                 kPortAssignDlgTemplates, kQualityBoxDlg3Templates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

@@ -249,3 +249,17 @@
 
 // The live preview's zoom and focus lever: an empty pop-up.
 #define IDD_LEVEL_BAR 363
+
+// The quality box of a schedule mode: an area of the live picture and its
+// quality level. The levels' radio buttons are in the order 1 to 5.
+#define IDD_QUALITY_BOX3 353
+#define IDC_QUALITY_GROUP 1059
+#define IDC_QUALITY_LEVEL1 1097
+#define IDC_QUALITY_LEVEL2 1098
+#define IDC_QUALITY_LEVEL3 1100
+#define IDC_QUALITY_LEVEL4 1099
+#define IDC_QUALITY_LEVEL5 1101
+// Captions of the schedule modes: home, then night and outing.
+#define IDS_QUALITY_MODE_HOME 61762
+#define IDS_QUALITY_MODE_NIGHT 61763
+#define IDS_QUALITY_MODE_OUTING 61764

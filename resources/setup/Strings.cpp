@@ -119,6 +119,9 @@ const StringEntry kStrings[] = {
     { IDS_ROW_HDD, "HDD" },
     { IDS_ROW_SECURITY, "Security" },
     { IDS_ROW_STREAMING_SERVER, "Streaming Server" },
+    { IDS_QUALITY_MODE_HOME, "Home" },
+    { IDS_QUALITY_MODE_NIGHT, "Night" },
+    { IDS_QUALITY_MODE_OUTING, "Outing" },
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "link/WindowMessages.h"
 #include "platform/base/TestServices.h"
+#include "tests/controls/PreviewTestTools.h"
 #include "tests/pages/SetupTestResources.h"
 
 #include <gtest/gtest.h>
@@ -77,11 +78,7 @@ protected:
     }
     void Mouse(QEvent::Type type, int y, Qt::MouseButtons buttons = Qt::LeftButton)
     {
-        QWidget* widget = zoom.GetWidget();
-        const QPoint at(10, y);
-        QMouseEvent event(type, at, widget->mapToGlobal(at),
-            type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
+        MouseOn(&zoom, type, QPoint(10, y), buttons);
     }
     void Advance(DWORD ms)
     {
@@ -118,7 +115,7 @@ TEST_F(LevelBar, PressRepeatsEvery200MsAndReleaseStops)
     ASSERT_EQ(client.Height(), 200);
 
     Mouse(QEvent::MouseButtonPress, 100);
-    EXPECT_EQ(target.moves, (std::vector<Move> { Sent(PTZ_MOVE_START, 64) }));
+    EXPECT_EQ(target.moves, (std::vector<Move> { Sent(plinto::PTZ_MOVE_START, 64) }));
     EXPECT_EQ(zoom.m_bPressed, 1);
     EXPECT_EQ(CWnd::GetCapture(), &zoom);
 
@@ -130,18 +127,18 @@ TEST_F(LevelBar, PressRepeatsEvery200MsAndReleaseStops)
     Advance(200);
     // Repeats carry the level of the thumb as drawn: its middle at y 40.
     EXPECT_EQ(target.moves,
-        (std::vector<Move> {
-            Sent(PTZ_MOVE_START, 64), Sent(PTZ_MOVE_CONTINUE, 25), Sent(PTZ_MOVE_CONTINUE, 25) }));
+        (std::vector<Move> { Sent(plinto::PTZ_MOVE_START, 64), Sent(plinto::PTZ_MOVE_CONTINUE, 25),
+            Sent(plinto::PTZ_MOVE_CONTINUE, 25) }));
 
     // A drag past the top pins the thumb there.
     Mouse(QEvent::MouseMove, -30);
     Advance(200);
-    EXPECT_EQ(target.moves.back(), Sent(PTZ_MOVE_CONTINUE, 0));
+    EXPECT_EQ(target.moves.back(), Sent(plinto::PTZ_MOVE_CONTINUE, 0));
 
     // The release sends the level of the release point, although the thumb
     // springs back to the middle.
     Mouse(QEvent::MouseButtonRelease, 190, Qt::NoButton);
-    EXPECT_EQ(target.moves.back(), Sent(PTZ_MOVE_STOP, 126));
+    EXPECT_EQ(target.moves.back(), Sent(plinto::PTZ_MOVE_STOP, 126));
     EXPECT_EQ(zoom.m_bPressed, 0);
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
     const size_t sent = target.moves.size();
@@ -152,13 +149,13 @@ TEST_F(LevelBar, PressRepeatsEvery200MsAndReleaseStops)
 TEST_F(LevelBar, OnlyALeftButtonDragMovesTheThumb)
 {
     Mouse(QEvent::MouseButtonPress, 150);
-    ASSERT_EQ(target.moves, (std::vector<Move> { Sent(PTZ_MOVE_START, 95) }));
+    ASSERT_EQ(target.moves, (std::vector<Move> { Sent(plinto::PTZ_MOVE_START, 95) }));
     // With the right button held as well, the thumb stays where it was drawn.
     Mouse(QEvent::MouseMove, 20, Qt::LeftButton | Qt::RightButton);
     Advance(200);
-    EXPECT_EQ(target.moves.back(), Sent(PTZ_MOVE_CONTINUE, 95));
+    EXPECT_EQ(target.moves.back(), Sent(plinto::PTZ_MOVE_CONTINUE, 95));
     Mouse(QEvent::MouseButtonRelease, 150, Qt::NoButton);
-    EXPECT_EQ(target.moves.back(), Sent(PTZ_MOVE_STOP, 95));
+    EXPECT_EQ(target.moves.back(), Sent(plinto::PTZ_MOVE_STOP, 95));
 }
 
 TEST_F(LevelBar, FocusLeverSendsItsSelector)

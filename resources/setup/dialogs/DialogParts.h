@@ -31,3 +31,4 @@ extern const std::span<const DialogTemplate> kNewFolderDlgTemplates;
 extern const std::span<const DialogTemplate> kNormalPortDlgTemplates;
 extern const std::span<const DialogTemplate> kPage1CamInfoTemplates;
 extern const std::span<const DialogTemplate> kPortAssignDlgTemplates;
+extern const std::span<const DialogTemplate> kQualityBoxDlg3Templates;
