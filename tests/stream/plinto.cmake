@@ -15,3 +15,10 @@ endforeach()
 # The codec alone.
 suite_add_test(NAME test_plinto_codec LABEL plinto
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/PlintoCodecTest.cpp LIBS plinto_codec platform_decoder_encoder)
+
+# Plinto beside Ferrock and the program's own codecs in one process.
+if(TARGET ferrock)
+  suite_add_test(NAME test_plinto_beside LABEL plinto QT
+    SOURCES ${CMAKE_SOURCE_DIR}/tests/platform/CoreTestMain.cpp ${CMAKE_CURRENT_LIST_DIR}/PlintoBesideTest.cpp
+    LIBS plinto ferrock link_codecs)
+endif()
