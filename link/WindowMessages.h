@@ -110,6 +110,10 @@ constexpr UINT WM_PAGE_MODIFIED = WM_USER + 113;
 // cancelled (posted).
 constexpr UINT WM_DIAL_STATUS = WM_USER + 900;
 
+// The viewer client's receive thread to its notify window (posted, wParam 0,
+// lParam 0): the stream broke after login and reception has ended.
+constexpr UINT WM_STREAM_FAILED = 0x07E9;
+
 // The auto-detect dialog's socket to its owner: lParam a DiscoveredDevice
 // made with new, which the receiver owns.
 constexpr UINT WM_DETECT_RESULT = WM_USER + 216;
@@ -170,6 +174,7 @@ inline std::span<const RegisteredMessage> RegisteredWindowMessages()
         { "WM_PAGE_CANCEL", WM_PAGE_CANCEL },
         { "WM_PAGE_MODIFIED", WM_PAGE_MODIFIED },
         { "WM_DIAL_STATUS", WM_DIAL_STATUS },
+        { "WM_STREAM_FAILED", WM_STREAM_FAILED },
         { "WM_DETECT_RESULT", WM_DETECT_RESULT },
         { "WM_DELETE_RETIRED", WM_DELETE_RETIRED },
         { "WM_INPLACE_EDIT_KEY", WM_INPLACE_EDIT_KEY },

@@ -4,6 +4,7 @@
 suite_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libxvidcore-dev fonts-dejavu-core
+  libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   iproute2 util-linux

@@ -5,6 +5,7 @@
 #include "sim/DvrStreamServer.h"
 #include "sim/FaultOption.h"
 #include "sim/FtpServer.h"
+#include "sim/KelmothServer.h"
 #include "sim/RegServerUdp.h"
 
 #include <csignal>
@@ -144,6 +145,7 @@ int main(int argc, char** argv)
     std::vector<std::unique_ptr<sim::CameraStream>> cameras;
     sim::DiscoveryResponder responder;
     sim::FtpServer lookup;
+    std::vector<std::unique_ptr<sim::KelmothServer>> viewerServers;
     for (int i = 0; i < count; ++i) {
         sim::DeviceProfile profile = sim::MakeProfile(static_cast<uint32_t>(family), recorderClass);
         profile.password = password;
@@ -191,6 +193,13 @@ int main(int argc, char** argv)
             }
             std::printf("  its live video and PTZ at %s:%u\n", at.c_str(), camera->Port());
             cameras.push_back(std::move(camera));
+        }
+        // Streaming servers also serve the viewer client, on port 8081.
+        if (family == 2) {
+            auto viewerServer = std::make_unique<sim::KelmothServer>(profile);
+            if (viewerServer->Start(at, sim::kKelmothPort))
+                std::printf("  viewer-client stream at %s:%u\n", at.c_str(), viewerServer->Port());
+            viewerServers.push_back(std::move(viewerServer));
         }
         sim::DiscoveryDevice answering;
         answering.profile = profile;

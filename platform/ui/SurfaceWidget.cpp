@@ -66,15 +66,28 @@ void SurfaceWidget::Render(const QRect& area)
 
 void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
-    Render(event->rect());
+    // What a blit put there shows as it is; the window paints the rest.
+    const QRegion own = QRegion(event->rect()) - m_presented;
+    m_presented = QRegion();
+    if (!own.isEmpty())
+        Render(own.boundingRect());
+    const QRect area = event->rect().intersected(ClientRect());
+    Surface();
     QPainter p(this);
-    p.drawImage(m_updateRect.topLeft(), m_surface, m_updateRect);
+    p.drawImage(area.topLeft(), m_surface, area);
+}
+
+void SurfaceWidget::Present(const QRect& area)
+{
+    m_presented += area;
+    update(area);
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent*)
 {
     LayoutBars();
     m_erase = true;
+    m_presented = QRegion();
     if (m_owner->m_hWnd) {
         QSize s = ClientRect().size();
         m_owner->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(WORD(s.width()), WORD(s.height())));

@@ -4,6 +4,7 @@
 #include "platform/ui/Wnd.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 class QScrollBar;
@@ -63,6 +64,12 @@ void NotifyFocusChange(CWnd* wnd, bool in);
 // Sends a control notification (WM_COMMAND) to the control's parent.
 void NotifyParent(CWnd* control, UINT code);
 
+// The layer's own message that carries a blit to the window's thread
+// (lParam: const WindowBlitRequest*); it answers TRUE when shown.
+constexpr UINT WM_LAYER_BLIT = 0x037F;
+struct WindowBlitRequest;
+LRESULT BlitOntoWindow(CWnd* wnd, const WindowBlitRequest& request);
+
 // A window that paints itself: its surface holds what WM_PAINT drew.
 class SurfaceWidget : public QWidget
 {
@@ -85,6 +92,9 @@ public:
     void SetOwner(CWnd* owner) { m_owner = owner; }
     // The widget tells the parent of left clicks (STN_CLICKED, STN_DBLCLK).
     void SetClickNotify(bool notify) { m_clickNotify = notify; }
+    // Shows what a blit put on the surface in `area` as it is, without a
+    // WM_PAINT of the window there.
+    void Present(const QRect& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -105,6 +115,7 @@ private:
     CWnd* m_owner;
     QImage m_surface;
     QRect m_updateRect;
+    QRegion m_presented; // blitted since the last paint
     bool m_inPaint = false;
     bool m_erase = true;
     bool m_clickNotify = false;

@@ -76,6 +76,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0; // no brush: the control keeps its own colours
     case WM_GETDLGCODE:
         return 0;
+    case WM_LAYER_BLIT:
+        return BlitOntoWindow(this, *reinterpret_cast<const WindowBlitRequest*>(lParam));
     default:
         return CWndBase::DefWindowProc(message, wParam, lParam);
     }

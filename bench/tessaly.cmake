@@ -1,0 +1,3 @@
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+suite_add_bench(bench_tessaly SOURCES ${CMAKE_CURRENT_LIST_DIR}/TessalyBench.cpp
+  LIBS tessaly tessaly_parts sim platform_ui Qt6::Widgets)
