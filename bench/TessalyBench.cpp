@@ -134,7 +134,7 @@ void BM_XvidDecodeAlone(benchmark::State& state)
     RawDecoder decoder;
     size_t i = 0;
     for (auto _ : state)
-        decoder.Decode(frames[i++ % frames.size()]);
+        decoder.Decode(frames[i++ % frames.size()].data);
     state.SetItemsProcessed(int64_t(state.iterations()));
 }
 BENCHMARK(BM_XvidDecodeAlone)->Unit(benchmark::kMillisecond);
@@ -170,7 +170,7 @@ void BM_TessalyAgainstXvid(benchmark::State& state)
     for (auto _ : state) {
         auto t0 = Clock::now();
         for (const StreamFrame& f : frames)
-            decoder.Decode(f);
+            decoder.Decode(f.data);
         auto t1 = Clock::now();
         for (const StreamFrame& f : frames)
             path.client->Feed(f);
