@@ -65,6 +65,7 @@ CKelmothClient::~CKelmothClient()
     CloseHandle(m_hStopEvent);
     m_pDecoder.reset();
     std::free(m_pPicture);
+    std::free(m_pOutput);
     delete m_pRenderer;
 }
 
@@ -138,6 +139,8 @@ int CKelmothClient::Stop()
     m_bDecoderReady = 0;
     std::free(m_pPicture);
     m_pPicture = nullptr;
+    std::free(m_pOutput);
+    m_pOutput = nullptr;
     delete m_pRenderer;
     m_pRenderer = nullptr;
     const uint32_t black = 0;

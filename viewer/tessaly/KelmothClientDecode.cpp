@@ -50,8 +50,12 @@ bool CKelmothClient::SetUpDecoder(const uint8_t* headers, size_t size)
     m_nWidth = width;
     m_nHeight = height;
     std::free(m_pPicture);
+    std::free(m_pOutput);
+    // The converted picture reuses one buffer: a fresh one per frame of
+    // this size would come from the system and fault its pages in each time.
     m_pPicture = static_cast<uint8_t*>(std::malloc(size_t(width) * size_t(height) * 4));
-    if (!m_pPicture)
+    m_pOutput = static_cast<uint8_t*>(std::malloc(size_t(width) * size_t(height) * 4));
+    if (!m_pPicture || !m_pOutput)
         return false;
     m_pDecoder = std::move(decoder);
     m_bDecoderReady = 1;
@@ -125,7 +129,7 @@ void CKelmothClient::DisplayFrame(
     unsigned char* y, unsigned char* u, unsigned char* v, int yStride, int uvStride)
 {
     const int width = m_nWidth, height = m_nHeight;
-    if (!m_pPicture || !m_pRenderer || width <= 0 || height <= 0)
+    if (!m_pPicture || !m_pOutput || !m_pRenderer || width <= 0 || height <= 0)
         return;
     // Odd sizes keep their last chroma column and row.
     const int uvWidth = (width + 1) / 2, uvHeight = (height + 1) / 2;
@@ -141,10 +145,7 @@ void CKelmothClient::DisplayFrame(
         std::memcpy(
             pictureU + size_t(row) * size_t(uvWidth), u + size_t(row) * size_t(uvStride), size_t(uvWidth));
 
-    const size_t outSize = size_t(width) * size_t(height) * 4;
-    auto* out = static_cast<uint8_t*>(std::malloc(outSize));
-    if (!out)
-        return;
+    uint8_t* const out = m_pOutput;
     switch (m_pRenderer->GetFormat()) {
     case RENDER_RGB16:
         YV12ToRGB565(pictureY, width, pictureU, pictureV, uvWidth, out, width, height, width * 2);
@@ -162,7 +163,6 @@ void CKelmothClient::DisplayFrame(
         break;
     }
     m_pRenderer->Draw(out, nullptr, 0, 1);
-    std::free(out);
 }
 
 } // namespace tessaly
