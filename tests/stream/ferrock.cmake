@@ -13,3 +13,6 @@ suite_add_test(NAME test_ferrock_playback LABEL ferrock QT
 suite_add_test(NAME test_ferrock_oneshot LABEL ferrock QT
   SOURCES ../platform/CoreTestMain.cpp ../link/PrivateNetwork.cpp FerrockOneShotTest.cpp
   LIBS ferrock platform_core sim)
+suite_add_test(NAME test_ferrock_with_plinto LABEL ferrock QT
+  SOURCES ../platform/CoreTestMain.cpp ../link/PrivateNetwork.cpp FerrockOwner.cpp FerrockWithPlintoTest.cpp
+  LIBS ferrock plinto platform_core sim)
