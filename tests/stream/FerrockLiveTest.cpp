@@ -196,6 +196,11 @@ TEST_F(FerrockLiveTest, RequestsWaitForTheirState)
     tagReqServiceParm req { 1, 1, &entry };
     EXPECT_FALSE(client->AddService(&req)) << "not connected";
     EXPECT_FALSE(client->ReqNextFrame());
+    // The login's answer comes late, so that the client is connected and not
+    // yet logged in for a while.
+    sim::Fault late;
+    late.delayMs = 500;
+    dvr.SetFault(0x2016, late);
     UserInfoParm user = Credentials();
     ASSERT_TRUE(client->Login(&user, kHost, dvr.Port()));
     ASSERT_TRUE(owner.WaitFor([&] { return client->IsConnected(); }));
