@@ -27,7 +27,7 @@ std::vector<std::vector<std::string>> SplitPaste(const std::string& text, size_t
             end = text.size();
         std::string line = text.substr(start, end - start);
         if (line.empty() && !last)
-            line = " ";
+            line.push_back(' ');
         std::vector<std::string> fields;
         size_t from = 0;
         while (from < line.size() && fields.size() < maxFields) {

@@ -37,10 +37,9 @@ public:
     // Zero-padded to the field's width, cut when longer.
     Body& Text(const std::string& s, size_t width)
     {
-        size_t at = bytes.size();
-        bytes.resize(at + width, 0);
-        std::memcpy(bytes.data() + at, s.data(), std::min(s.size(), width));
-        return *this;
+        std::string field = s.substr(0, width);
+        field.resize(width, '\0');
+        return Raw(field.data(), width);
     }
     Body& Zero(size_t n)
     {

@@ -117,7 +117,9 @@ protected:
         for (int i = 0; i < int(Send(id, LB_GETCOUNT)); ++i) {
             char text[64] = {};
             Send(id, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text));
-            all += (all.empty() ? "" : ",") + std::string(text);
+            if (!all.empty())
+                all += ',';
+            all += text;
         }
         return all;
     }

@@ -28,8 +28,9 @@ void ExpectEditorEnded(
     ASSERT_EQ(ended.size(), 1u);
     EXPECT_EQ(ended[0].row, cell.row);
     EXPECT_EQ(ended[0].col, cell.col);
-    if (text)
+    if (text) {
         EXPECT_EQ(g.GetItemText(cell.row, cell.col), CString(text));
+    }
     EXPECT_EQ(g.GetModified(cell.row, cell.col) != FALSE, modified);
     EXPECT_EQ(g.GetFocusCell(), focusAfter);
 }

@@ -19,11 +19,11 @@ using Bytes = std::vector<uint8_t>;
 Bytes Reply(uint16_t id, Bytes body, int64_t announced = -1)
 {
     uint32_t length = announced < 0 ? static_cast<uint32_t>(body.size()) : static_cast<uint32_t>(announced);
-    Bytes m = { static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(id), 0, 0,
+    const uint8_t header[] = { static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(id), 0, 0,
         static_cast<uint8_t>(length >> 24), static_cast<uint8_t>(length >> 16),
         static_cast<uint8_t>(length >> 8), static_cast<uint8_t>(length) };
-    m.insert(m.end(), body.begin(), body.end());
-    return m;
+    body.insert(body.begin(), std::begin(header), std::end(header));
+    return body;
 }
 
 void Word(Bytes& b, uint32_t v)

@@ -162,8 +162,8 @@ TEST(PlintoCodec, PtzListCountsAreCheckedAgainstTheBody)
     Bytes tooMany = body;
     tooMany[3] = 2; // two entries announced, one there
     EXPECT_EQ(nullptr, ParsePtzInfo(tooMany.data(), uint32_t(tooMany.size())));
-    Bytes second = body;
-    second[second.size() - 1] = 1; // one second-list entry, no bytes
+    Bytes second(body.begin(), body.end() - 4);
+    Put32(second, 1); // one second-list entry, no bytes
     EXPECT_EQ(nullptr, ParsePtzInfo(second.data(), uint32_t(second.size())));
     EXPECT_EQ(nullptr, ParsePtzInfo(body.data(), 3));
 }

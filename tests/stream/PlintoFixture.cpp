@@ -1,5 +1,6 @@
 #include "tests/stream/PlintoFixture.h"
 
+#include "link/ByteOrder.h"
 #include "platform/decoder/Decompress601.h"
 #include "stream/plinto/PTZCtrl.h"
 
@@ -153,9 +154,9 @@ tagReqServiceParm PlintoFixture::Request(BYTE channel, const char* password) con
     tagReqServiceParm p {};
     p.nOwnerIsThread = 0;
     p.hOwner = reinterpret_cast<DWORD_PTR>(owner.m_hWnd);
-    std::strncpy(p.szIpAddr, address, sizeof p.szIpAddr);
-    std::strncpy(p.szUserName, "admin", sizeof p.szUserName);
-    std::strncpy(p.szPassword, password, sizeof p.szPassword);
+    CopyFullField(p.szIpAddr, sizeof p.szIpAddr, address, std::strlen(address));
+    CopyFullField(p.szUserName, sizeof p.szUserName, "admin", 5);
+    CopyFullField(p.szPassword, sizeof p.szPassword, password, std::strlen(password));
     p.byChannel = channel;
     p.byParm1 = 2;
     p.byParm2 = 2;
