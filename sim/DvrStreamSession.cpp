@@ -2,6 +2,7 @@
 
 #include "link/ByteOrder.h"
 #include "sim/DvrStreamFrames.h"
+#include "sim/FaultyReply.h"
 #include "sim/WireBody.h"
 
 #include <string>
@@ -363,42 +364,23 @@ bool DvrStreamSession::Send(uint16_t faultId, Bytes message)
     Fault fault;
     if (!m_server.FaultFor(faultId, &fault))
         return SendAll(m_fd, message.data(), message.size());
-    if (fault.status) {
-        WireReader h(message.data(), message.size());
-        const uint16_t id = h.U16();
-        message = Header(id, fault.status, 0);
+    if (fault.status)
         m_lastStatus = fault.status;
-    }
-    if (fault.announcedLength >= 0) {
-        uint32_t o = 4;
-        NetPutU32(message.data(), &o, static_cast<uint32_t>(fault.announcedLength));
-    }
-    const bool cut = fault.cutAfter >= 0 && size_t(fault.cutAfter) < message.size();
-    if (cut)
-        message.resize(size_t(fault.cutAfter));
-    if (fault.delayMs > 0)
-        WaitReadable(m_stopFd, -1, fault.delayMs);
-    if (fault.closeWithoutReply)
+    message = FaultedReply(std::move(message), fault);
+    switch (SendFaulted(m_fd, message, fault, m_stopFd)) {
+    case FaultSend::Closed:
         return false;
-    if (fault.silence)
+    case FaultSend::Silent:
         return true;
-    size_t sent = 0;
-    for (size_t piece : fault.pieces) {
-        piece = std::min(piece, message.size() - sent);
-        if (!SendAll(m_fd, message.data() + sent, piece))
-            return false;
-        sent += piece;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    case FaultSend::Sent:
+        break;
     }
-    for (; fault.trickleMs > 0 && sent < message.size(); ++sent) {
-        if (!SendAll(m_fd, message.data() + sent, 1) || WaitReadable(m_stopFd, -1, fault.trickleMs))
-            return false;
-    }
-    if (!SendAll(m_fd, message.data() + sent, message.size() - sent))
-        return false;
-    if (cut)
-        shutdown(m_fd, SHUT_RDWR);
-    return !cut;
+    if (fault.cutAfter < 0)
+        return true;
+    // A cut message leaves the connection unusable: end it at once, so the
+    // client sees the cut rather than waiting out the rest.
+    shutdown(m_fd, SHUT_RDWR);
+    return false;
 }
 
 bool DvrStreamSession::SendNextLiveFrame()
