@@ -4,6 +4,7 @@
 // as the pages read it, by the request's own layout (lists and all); the
 // decoder must stay inside the bytes and the record, and every list a page
 // walks must be as long as its count says.
+#include "fuzz/TouchBytes.h"
 #include "link/ConfigCatalogue.h"
 #include "link/ConfigCodec.h"
 
@@ -13,17 +14,6 @@
 
 namespace
 {
-
-volatile uint8_t g_sink;
-
-void Touch(const void* data, size_t size)
-{
-    const auto* bytes = static_cast<const uint8_t*>(data);
-    uint8_t sum = 0;
-    for (size_t i = 0; i < size; ++i)
-        sum = static_cast<uint8_t>(sum + bytes[i]);
-    g_sink = sum;
-}
 
 template <class T> T Fields(const ConfigReply& reply)
 {

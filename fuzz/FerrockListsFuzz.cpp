@@ -2,24 +2,9 @@
 // the PTZ preset and tour lists (0x21E0) or the content list (0x2112 and
 // 0x410D); the rest is the body. What is read is walked whole, so that a
 // count that runs past its list shows.
+#include "fuzz/TouchBytes.h"
 #include "stream/ferrock/OneShot.h"
 #include "stream/ferrock/PTZCtrl.h"
-
-namespace
-{
-
-volatile uint8_t g_sink;
-
-void Touch(const void* data, size_t size)
-{
-    const auto* bytes = static_cast<const uint8_t*>(data);
-    uint8_t sum = 0;
-    for (size_t i = 0; i < size; ++i)
-        sum = static_cast<uint8_t>(sum + bytes[i]);
-    g_sink = sum;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
