@@ -1,0 +1,174 @@
+#include "tests/pages/PageFixture.h"
+
+#include "link/CurrentDevice.h"
+#include "pages/common/TimeZones.h"
+#include "platform/msg/WndBase.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/ResourceModule.h"
+#include "platform/ui/WindowStyles.h"
+#include "resources/setup/SetupResources.h"
+#include "tests/pages/SetupTestResources.h"
+
+#include <QDir>
+#include <QImage>
+#include <QWidget>
+
+#include <cstring>
+
+void PageTest::SetUp()
+{
+    UseSetupResources();
+    // The zone tables come from the program's module, as at start-up.
+    AfxSetInstanceHandle(SetupResourceModule());
+    LoadTimeZoneTables();
+}
+
+void PageTest::TearDown()
+{
+    Close();
+}
+
+sim::DeviceProfile& PageTest::Profile(uint32_t family, int recorderClass)
+{
+    m_profile = sim::MakeProfile(family, recorderClass);
+    m_profile.address = 0x7F000007;
+    return m_profile;
+}
+
+void PageTest::StartDevice()
+{
+    if (m_profile.model.empty())
+        Profile(4);
+    m_server = std::make_unique<sim::ConfigServer>(m_profile);
+    ASSERT_TRUE(m_server->Start("127.0.0.7", 0));
+    g_CurrentDevice = SELECTED_DEVICE();
+    g_CurrentDevice.dwIpAddress = m_profile.address;
+    g_CurrentDevice.dwConfigPort = m_server->Port();
+    g_CurrentDevice.dwFamily = m_profile.family;
+    std::strncpy(
+        g_CurrentDevice.szVersion2, m_profile.version2.c_str(), sizeof(g_CurrentDevice.szVersion2) - 1);
+    g_strDevicePassword = m_profile.password;
+    g_nRecorderModel = m_profile.recorderClass < 0 ? 0 : m_profile.recorderClass;
+}
+
+void PageTest::Show(std::unique_ptr<CConfigPage> shown)
+{
+    ASSERT_TRUE(m_server) << "StartDevice first";
+    Close(false);
+    m_page = std::move(shown);
+    page = m_page.get();
+    page->SetConfigView(&view);
+    if (!host.GetSafeHwnd()) {
+        ASSERT_TRUE(host.CreateEx(0, nullptr, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 640, 720, nullptr, nullptr));
+    }
+    sheet = std::make_unique<CPropertyConfig>("Configuration");
+    sheet->AddPage(page);
+    ASSERT_TRUE(sheet->Create(&host, WS_CHILD | WS_VISIBLE | WS_DLGFRAME | WS_TABSTOP, 0));
+    PumpWaitingMessages();
+}
+
+void PageTest::Close(bool device)
+{
+    if (m_page)
+        m_page->ReleaseChildDialogs();
+    // The sheet's window goes first so that no page window outlives its object.
+    if (sheet && sheet->GetSafeHwnd())
+        sheet->DestroyWindow();
+    m_page.reset();
+    page = nullptr;
+    sheet.reset();
+    if (!device)
+        return;
+    if (host.GetSafeHwnd())
+        host.DestroyWindow();
+    if (m_server)
+        m_server->Stop();
+    m_server.reset();
+}
+
+void PageTest::Click(int id, CWnd* wnd)
+{
+    CWnd* control = Target(wnd)->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    control->SendMessage(BM_CLICK);
+    PumpWaitingMessages();
+}
+
+void PageTest::SetText(int id, const char* text, CWnd* wnd)
+{
+    CWnd* control = Target(wnd)->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    control->SetWindowText(text);
+    PumpWaitingMessages();
+}
+
+std::string PageTest::Text(int id, CWnd* wnd)
+{
+    CString text;
+    Target(wnd)->GetDlgItemText(id, text);
+    return static_cast<LPCTSTR>(text);
+}
+
+void PageTest::SelectCombo(int id, int index, CWnd* wnd)
+{
+    CWnd* parent = Target(wnd);
+    CWnd* control = parent->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    control->SendMessage(CB_SETCURSEL, WPARAM(index));
+    // A person's choice notifies the parent; a program's CB_SETCURSEL does not.
+    parent->SendMessage(
+        WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control->GetSafeHwnd()));
+    PumpWaitingMessages();
+}
+
+int PageTest::ComboSelection(int id, CWnd* wnd)
+{
+    return int(Target(wnd)->SendDlgItemMessage(id, CB_GETCURSEL));
+}
+
+int PageTest::Checked(int id, CWnd* wnd)
+{
+    return int(Target(wnd)->IsDlgButtonChecked(id));
+}
+
+BOOL PageTest::Enabled(int id, CWnd* wnd)
+{
+    CWnd* control = Target(wnd)->GetDlgItem(id);
+    return control && control->IsWindowEnabled();
+}
+
+std::vector<sim::Exchange> PageTest::Sent(uint16_t command) const
+{
+    std::vector<sim::Exchange> sent;
+    for (const sim::Exchange& exchange : m_server->Log()) {
+        if (exchange.command == command)
+            sent.push_back(exchange);
+    }
+    return sent;
+}
+
+std::vector<std::string> PageTest::TakeMessages()
+{
+    std::vector<std::string> texts;
+    for (const auto& shown : boxes.Boxes())
+        texts.emplace_back(static_cast<LPCTSTR>(shown.text));
+    boxes.Clear();
+    return texts;
+}
+
+bool PageTest::WaitFor(const std::function<bool()>& done, DWORD ms)
+{
+    return PumpMessagesUntil(done, ms);
+}
+
+void PageTest::SavePicture(const char* name)
+{
+#ifdef SUITE_BUILD_DIR
+    ASSERT_TRUE(sheet && sheet->GetSafeHwnd());
+    const QString folder = QString(SUITE_BUILD_DIR) + "/pictures";
+    QDir().mkpath(folder);
+    EXPECT_TRUE(sheet->GetWidget()->grab().toImage().save(folder + "/" + name));
+#else
+    (void)name;
+#endif
+}

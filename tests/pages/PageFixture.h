@@ -1,0 +1,80 @@
+// A settings page in a sheet of its own, on a simulated device of a chosen
+// family, with the program's configuration view as its host. Tests drive
+// the page through its control ids and read what the device received.
+#pragma once
+
+#include "app/ConfigView.h"
+#include "pages/ConfigPage.h"
+#include "pages/PropertyConfig.h"
+#include "platform/base/TestServices.h"
+#include "sim/ConfigServer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class PageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A realistic device of `family` (a DVR of `recorderClass` for family 4);
+    // change it before StartDevice.
+    sim::DeviceProfile& Profile(uint32_t family, int recorderClass = 2);
+    // Starts the device of Profile on 127.0.0.7 and makes it the current
+    // device, logged in with its password.
+    void StartDevice();
+    sim::ConfigServer& Server() { return *m_server; }
+
+    // Puts the page into a sheet on a host window and shows it, so that it
+    // reads the device. The fixture keeps the page until Close.
+    template <class Page, class... Args> Page* ShowPage(Args&&... args)
+    {
+        auto shown = std::make_unique<Page>(std::forward<Args>(args)...);
+        Page* typed = shown.get();
+        Show(std::move(shown));
+        return typed;
+    }
+    // Ends the sheet and, with `device`, the device too; a test may start
+    // another afterwards.
+    void Close(bool device = true);
+
+    // Controls of the shown page (or of `wnd`), as a person works them: each
+    // sends the notification the control sends.
+    void Click(int id, CWnd* wnd = nullptr);
+    void SetText(int id, const char* text, CWnd* wnd = nullptr);
+    std::string Text(int id, CWnd* wnd = nullptr);
+    void SelectCombo(int id, int index, CWnd* wnd = nullptr);
+    int ComboSelection(int id, CWnd* wnd = nullptr);
+    int Checked(int id, CWnd* wnd = nullptr);
+    BOOL Enabled(int id, CWnd* wnd = nullptr);
+
+    // The requests of `command` the device received since the last ClearSent.
+    std::vector<sim::Exchange> Sent(uint16_t command) const;
+    void ClearSent() { m_server->ClearLog(); }
+    // The texts of the message boxes shown since the last call.
+    std::vector<std::string> TakeMessages();
+
+    bool WaitFor(const std::function<bool()>& done, DWORD ms = 10000);
+    // Keeps a picture of the sheet under the build folder for a look.
+    void SavePicture(const char* name);
+
+    ScriptedMessageBoxPresenter boxes;
+    ScopedService<IMessageBoxPresenter> boxScope { &boxes };
+    CConfigView view;
+    CWnd host;
+    std::unique_ptr<CPropertyConfig> sheet;
+    CConfigPage* page = nullptr;
+
+private:
+    void Show(std::unique_ptr<CConfigPage> shown);
+    CWnd* Target(CWnd* wnd) const { return wnd ? wnd : page; }
+
+    std::unique_ptr<CConfigPage> m_page;
+    sim::DeviceProfile m_profile;
+    std::unique_ptr<sim::ConfigServer> m_server;
+};
