@@ -3,6 +3,8 @@
 #include "pages/Page1CamInfo.h"
 #include "pages/SheetDialog.h"
 
+#include <cstring>
+
 CConfigPage* CreateSheetPage(SheetSlot slot)
 {
     switch (slot) {
@@ -17,5 +19,34 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
 CSheetDialog* CreateSheetDialog(SheetSlot)
 {
     // The schedule time tables and quality boxes are still to come.
+    return nullptr;
+}
+
+namespace
+{
+
+// Pages that have no slot of their own in any sheet.
+struct UnslottedPage {
+    const char* className;
+    CConfigPage* (*create)();
+};
+const UnslottedPage kUnslottedPages[] = {
+    { nullptr, nullptr },
+};
+
+} // namespace
+
+CConfigPage* CreatePageByClassName(const char* className)
+{
+    if (!className)
+        return nullptr;
+    for (int s = 0; s < SLOT_FIRST_DIALOG; ++s) {
+        if (std::strcmp(SlotClassName(static_cast<SheetSlot>(s)), className) == 0)
+            return CreateSheetPage(static_cast<SheetSlot>(s));
+    }
+    for (const UnslottedPage& page : kUnslottedPages) {
+        if (page.className && std::strcmp(page.className, className) == 0)
+            return page.create();
+    }
     return nullptr;
 }

@@ -10,3 +10,7 @@ class CSheetDialog;
 // leaves the slot empty and every later step skips it.
 CConfigPage* CreateSheetPage(SheetSlot slot);
 CSheetDialog* CreateSheetDialog(SheetSlot slot);
+
+// A page by its class name ("CPage17Log"), also the pages that no family's
+// sheet holds; null for a name that is no page of the program.
+CConfigPage* CreatePageByClassName(const char* className);

@@ -2,6 +2,7 @@
 // what the device received.
 #include "tests/pages/PageFixture.h"
 #include "pages/Page1CamInfo.h"
+#include "pages/SheetFactory.h"
 
 TEST_F(PageTest, ShowsAPageThatReadsTheDevice)
 {
@@ -17,4 +18,13 @@ TEST_F(PageTest, ShowsAPageThatReadsTheDevice)
     StartDevice();
     ShowPage<CPage1CamInfo>();
     EXPECT_FALSE(Server().Log().empty());
+}
+
+TEST(PageByClassName, NamesGiveTheirPagesAndNothingElse)
+{
+    std::unique_ptr<CConfigPage> info(CreatePageByClassName("CPage1CamInfo"));
+    EXPECT_NE(dynamic_cast<CPage1CamInfo*>(info.get()), nullptr);
+    EXPECT_EQ(CreatePageByClassName("CQualityBoxDlg"), nullptr); // a dialog, not a page
+    EXPECT_EQ(CreatePageByClassName("CNoSuchPage"), nullptr);
+    EXPECT_EQ(CreatePageByClassName(nullptr), nullptr);
 }
