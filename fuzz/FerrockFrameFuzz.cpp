@@ -4,8 +4,8 @@
 // as the clients do; each delivered frame is read whole, so that a length
 // that runs past its frame shows.
 #include "fuzz/TouchBytes.h"
+#include "stream/MessageReassembler.h"
 #include "stream/ferrock/FrameParser.h"
-#include "stream/ferrock/Reassembler.h"
 
 #include <cstring>
 
@@ -36,16 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const size_t piece = size_t(data[0] >> 1) * 37 + 1;
     ++data;
     --size;
-    ferrock::Reassembler reassembler;
+    CMessageReassembler reassembler { ferrock::kReceiveRoom };
     TouchAll sink;
     for (size_t at = 0; at < size;) {
-        const size_t n = std::min({ piece, size - at, reassembler.FreeRoom() });
+        const size_t n = std::min({ piece, size - at, size_t(reassembler.FreeRoom()) });
         std::memcpy(reassembler.FreeSpace(), data + at, n);
         at += n;
-        const bool ok = reassembler.Commit(n, [&](const NET_MSG_HEADER& header, const uint8_t* body) {
-            if (header.msgId == 0x2203)
-                ferrock::ParseFrameMessage(body, header.length, header.word2, dialect, sink);
-        });
+        const bool ok
+            = reassembler.Commit(uint32_t(n), [&](const NET_MSG_HEADER& header, const uint8_t* body) {
+                  if (header.msgId == 0x2203)
+                      ferrock::ParseFrameMessage(body, header.length, header.word2, dialect, sink);
+              });
         if (!ok)
             break;
     }

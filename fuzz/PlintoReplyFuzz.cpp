@@ -1,7 +1,8 @@
 // The camera client's reading of device bytes: a stream of messages cut
 // into pieces by the first byte, reassembled as the client does, each whole
 // message's body read as a frame reply into a slot and as PTZ lists.
-#include "stream/plinto/Reassembler.h"
+#include "stream/MessageReassembler.h"
+#include "stream/plinto/StreamCodec.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const size_t piece = size_t(data[0]) + 1;
     // A small room, so that the too-large path is reached too.
-    CReassembler in(4096);
+    CMessageReassembler in(4096);
     auto slot = std::make_unique<tagONLINEFRAME>();
     for (size_t at = 1; at < size;) {
         const size_t n = std::min({ piece, size - at, size_t(in.FreeRoom()) });
@@ -24,12 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         in.Added(uint32_t(n));
         at += n;
         for (;;) {
-            MsgHeader h;
+            NET_MSG_HEADER h;
             const uint8_t* body = nullptr;
-            const CReassembler::Result r = in.Front(&h, &body);
-            if (r == CReassembler::NeedMore)
+            const CMessageReassembler::Result r = in.Front(&h, &body);
+            if (r == CMessageReassembler::NeedMore)
                 break;
-            if (r == CReassembler::TooLarge)
+            if (r == CMessageReassembler::TooLarge)
                 return 0;
             // The body in a block of its own size, so a read past it shows.
             std::unique_ptr<uint8_t[]> copy(new uint8_t[h.length + 1]);

@@ -279,7 +279,7 @@ bool CDvrNetCtrlBase::OnReceived(SOCKET s)
     if (n <= 0)
         return n < 0 && Transient(WSAGetLastError());
     const bool whole
-        = m_reassembler.Commit(size_t(n), [this](const NET_MSG_HEADER& header, const uint8_t* body) {
+        = m_reassembler.Commit(uint32_t(n), [this](const NET_MSG_HEADER& header, const uint8_t* body) {
               if (!m_bStop)
                   UnmarshallMsg(header, body);
           });

@@ -5,10 +5,10 @@
 // requests and its reply handling.
 #pragma once
 
+#include "stream/MessageReassembler.h"
 #include "stream/ferrock/FrameParser.h"
 #include "stream/ferrock/NetMsgQueue.h"
 #include "stream/ferrock/NotifySocket.h"
-#include "stream/ferrock/Reassembler.h"
 
 #include <atomic>
 #include <memory>
@@ -97,7 +97,7 @@ private:
     std::atomic<bool> m_bStop { false };
     std::atomic<uint16_t> m_wLastError { 0 };
     std::thread m_thread;
-    Reassembler m_reassembler; // the connection thread's alone
+    CMessageReassembler m_reassembler { kReceiveRoom }; // the connection thread's alone
 };
 
 constexpr UINT_PTR kKeepAliveTimer = 10000;

@@ -12,6 +12,9 @@
 namespace ferrock
 {
 
+// Room for the messages of one connection, header included.
+constexpr uint32_t kReceiveRoom = 0x20000;
+
 // Local error codes; 0xF3xx are statuses the DVR sends.
 constexpr uint16_t kErrConnectFailed = 0xF401;
 constexpr uint16_t kErrConnectionClosed = 0xF402;

@@ -273,7 +273,7 @@ void CPTZCtrl::OnReceived()
         return;
     // Replies are taken by their headers' lengths, however the reads fall.
     const bool whole = m_reassembler.Commit(
-        size_t(n), [this](const NET_MSG_HEADER& header, const uint8_t* body) { OnReply(header, body); });
+        uint32_t(n), [this](const NET_MSG_HEADER& header, const uint8_t* body) { OnReply(header, body); });
     if (!whole)
         errorHandler(kErrSendReceive);
 }

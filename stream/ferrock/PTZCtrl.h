@@ -4,8 +4,8 @@
 // WM_PTZ_ERROR. Lives on the owner's thread.
 #pragma once
 
+#include "stream/MessageReassembler.h"
 #include "stream/ferrock/NotifySocket.h"
-#include "stream/ferrock/Reassembler.h"
 
 #include "stream/ferrock/FerrockTypes.h"
 
@@ -58,7 +58,7 @@ private:
     char m_password[16] = {};
     int m_nCamera = 0;
     int m_nPort = 0;
-    Reassembler m_reassembler;
+    CMessageReassembler m_reassembler { kReceiveRoom };
 };
 
 // Reads the lists of a PTZ list reply; null when they do not fit the body.

@@ -1,8 +1,8 @@
 #include "stream/plinto/OstraOnNetCtrl.h"
 
+#include "stream/MessageReassembler.h"
 #include "stream/plinto/MessageQueue.h"
 #include "stream/plinto/NotifySocket.h"
-#include "stream/plinto/Reassembler.h"
 #include "stream/plinto/SocketIo.h"
 #include "stream/plinto/StreamCodec.h"
 
@@ -56,8 +56,8 @@ ON_MESSAGE(WM_STREAM_CALL, OnCall)
 END_MESSAGE_MAP()
 
 struct COstraOnNetCtrl::Receive {
-    CReassembler stream { RECEIVE_ROOM };
-    CReassembler info { kInfoRoom };
+    CMessageReassembler stream { RECEIVE_ROOM };
+    CMessageReassembler info { kInfoRoom };
 };
 
 COstraOnNetCtrl::COstraOnNetCtrl()
@@ -231,24 +231,24 @@ void COstraOnNetCtrl::OnReceived()
 {
     if (!m_nConnected)
         return;
-    CReassembler& in = m_pReceive->stream;
+    CMessageReassembler& in = m_pReceive->stream;
     const int n = m_pSocket->Receive(in.FreeSpace(), int(in.FreeRoom()));
     // Nothing there yet, or the end of the connection, which FD_CLOSE reports.
     if (n <= 0)
         return;
     in.Added(uint32_t(n));
     for (;;) {
-        MsgHeader h;
+        NET_MSG_HEADER h;
         const uint8_t* body = nullptr;
-        const CReassembler::Result r = in.Front(&h, &body);
-        if (r == CReassembler::NeedMore)
+        const CMessageReassembler::Result r = in.Front(&h, &body);
+        if (r == CMessageReassembler::NeedMore)
             return;
-        if (r == CReassembler::TooLarge) {
+        if (r == CMessageReassembler::TooLarge) {
             in.Reset();
             errorHandler(ERR_SEND_RECEIVE, 0);
             return;
         }
-        UNMARSHALL_MSG(h.id, h.status, body, h.length);
+        UNMARSHALL_MSG(h.msgId, h.word2, body, h.length);
         // A fatal reply closed the connection: what follows it is void.
         if (!m_pSocket) {
             in.Reset();
@@ -479,22 +479,22 @@ void COstraOnNetCtrl::OnInfoEvent(long event, int error)
         m_pInfoSocket.reset();
         return;
     }
-    CReassembler& in = m_pReceive->info;
+    CMessageReassembler& in = m_pReceive->info;
     const int n = m_pInfoSocket->Receive(in.FreeSpace(), int(in.FreeRoom()));
     if (n <= 0)
         return;
     in.Added(uint32_t(n));
-    MsgHeader h;
+    NET_MSG_HEADER h;
     const uint8_t* body = nullptr;
     switch (in.Front(&h, &body)) {
-    case CReassembler::NeedMore:
+    case CMessageReassembler::NeedMore:
         return;
-    case CReassembler::TooLarge:
+    case CMessageReassembler::TooLarge:
         return fail(ERR_SEND_RECEIVE);
-    case CReassembler::Whole:
-        if (h.id == MSG_VERSION + REPLY_OFFSET) {
+    case CMessageReassembler::Whole:
+        if (h.msgId == MSG_VERSION + REPLY_OFFSET) {
             ParseVersion(body, h.length, m_pVersion);
-            PostOwner(WM_STREAM_VERSION, h.status, 0);
+            PostOwner(WM_STREAM_VERSION, h.word2, 0);
         }
         // One exchange per connection.
         m_pInfoSocket.reset();

@@ -1,7 +1,7 @@
 #include "stream/plinto/PTZCtrl.h"
 
+#include "stream/MessageReassembler.h"
 #include "stream/plinto/NotifySocket.h"
-#include "stream/plinto/Reassembler.h"
 #include "stream/plinto/SocketIo.h"
 #include "stream/plinto/StreamCodec.h"
 
@@ -42,7 +42,7 @@ ON_MESSAGE(WM_STREAM_SOCKET, OnSocketMsg)
 END_MESSAGE_MAP()
 
 CPTZCtrl::CPTZCtrl()
-    : m_pReceive(std::make_unique<CReassembler>(kReplyRoom))
+    : m_pReceive(std::make_unique<CMessageReassembler>(kReplyRoom))
 {
     CreateMessageWindow();
 }
@@ -195,20 +195,20 @@ void CPTZCtrl::OnReceived()
     m_pReceive->Added(uint32_t(n));
     // Each reply by its header's length, however the bytes arrive.
     for (;;) {
-        MsgHeader h;
+        NET_MSG_HEADER h;
         const uint8_t* body = nullptr;
-        const CReassembler::Result r = m_pReceive->Front(&h, &body);
-        if (r == CReassembler::NeedMore)
+        const CMessageReassembler::Result r = m_pReceive->Front(&h, &body);
+        if (r == CMessageReassembler::NeedMore)
             return;
-        if (r == CReassembler::TooLarge) {
+        if (r == CMessageReassembler::TooLarge) {
             errorHandler(ERR_SEND_RECEIVE);
             return;
         }
         m_pReceive->Consume();
-        if (h.status)
-            errorHandler(h.status);
-        else if (h.id != kIgnoredReply)
-            ::PostMessage(m_hMsgHandler, WM_PTZ_ACK, h.id, 0);
+        if (h.word2)
+            errorHandler(h.word2);
+        else if (h.msgId != kIgnoredReply)
+            ::PostMessage(m_hMsgHandler, WM_PTZ_ACK, h.msgId, 0);
         if (!m_pSocket)
             return;
     }

@@ -13,11 +13,12 @@
 
 #include <memory>
 
+class CMessageReassembler;
+
 namespace plinto
 {
 
 class CNotifySocket;
-class CReassembler;
 
 class PLINTO_EXPORT CPTZCtrl : public CWndBase
 {
@@ -59,7 +60,7 @@ private:
     void CloseSocket();
 
     std::unique_ptr<CNotifySocket> m_pSocket;
-    std::unique_ptr<CReassembler> m_pReceive;
+    std::unique_ptr<CMessageReassembler> m_pReceive;
     LPARAM m_nextTag = 1;
     int m_nConnected = 0;
     char m_szHost[32] = {};

@@ -1,8 +1,8 @@
 // The DVR dialect's frame parser and reassembly on bytes made by the
 // simulator's own codec, and on bytes that lie.
 #include "sim/DvrStreamFrames.h"
+#include "stream/MessageReassembler.h"
 #include "stream/ferrock/FrameParser.h"
-#include "stream/ferrock/Reassembler.h"
 
 #include <gtest/gtest.h>
 
@@ -144,22 +144,22 @@ TEST(FerrockFrames, ReassemblyTakesAnySplitAndRefusesWhatCannotFit)
         stream.insert(stream.end(), m.begin(), m.end());
     }
     for (size_t piece : { size_t(1), size_t(7), size_t(333), stream.size() }) {
-        Reassembler r;
+        CMessageReassembler r { kReceiveRoom };
         std::vector<uint32_t> lengths;
         for (size_t at = 0; at < stream.size(); at += piece) {
             const size_t n = std::min(piece, stream.size() - at);
             std::memcpy(r.FreeSpace(), stream.data() + at, n);
-            ASSERT_TRUE(
-                r.Commit(n, [&](const NET_MSG_HEADER& h, const uint8_t*) { lengths.push_back(h.length); }));
+            ASSERT_TRUE(r.Commit(
+                uint32_t(n), [&](const NET_MSG_HEADER& h, const uint8_t*) { lengths.push_back(h.length); }));
         }
         ASSERT_EQ(5u, lengths.size()) << piece;
     }
 
-    Reassembler r;
+    CMessageReassembler r { kReceiveRoom };
     const uint8_t huge[8] = { 0x22, 0x03, 0, 0, 0, 0x02, 0, 0 };
     std::memcpy(r.FreeSpace(), huge, sizeof huge);
     EXPECT_FALSE(r.Commit(sizeof huge, [](const NET_MSG_HEADER&, const uint8_t*) { FAIL(); }));
-    EXPECT_EQ(Reassembler::kRoom, r.FreeRoom()) << "nothing is kept of a stream that cannot be followed";
+    EXPECT_EQ(kReceiveRoom, r.FreeRoom()) << "nothing is kept of a stream that cannot be followed";
 }
 
 } // namespace
