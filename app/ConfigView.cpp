@@ -577,6 +577,12 @@ void CConfigView::SetDevicePorts(DWORD streamPort, DWORD httpPort, DWORD configP
 {
     if (IDeviceSelection* pSelection = GetDeviceSelection())
         pSelection->SetDevicePorts(streamPort, httpPort, configPort);
+    // The next login reaches the device where it answers now.
+    if (configPort && m_Port.GetSafeHwnd()) {
+        CString port;
+        port.Format("%d", int(configPort));
+        m_Port.SetWindowText(port);
+    }
 }
 
 void CConfigView::UpdateSelectedDevice()
@@ -592,6 +598,12 @@ void CConfigView::UpdateDeviceInfo(const char text[32])
     ShowDeviceInfo();
     if (IDeviceSelection* pSelection = GetDeviceSelection())
         pSelection->UpdateDeviceInfo();
+}
+
+BOOL CConfigView::FindConnectedDevice(DWORD address)
+{
+    IDeviceSelection* pSelection = GetDeviceSelection();
+    return pSelection && pSelection->FindConnectedDevice(address);
 }
 
 void CConfigView::RediscoverDevice(DWORD address)

@@ -80,6 +80,7 @@ public:
     void UpdateSelectedDevice() override;
     void UpdateDeviceInfo(const char text[32]) override;
     void RediscoverDevice(DWORD address) override;
+    BOOL FindConnectedDevice(DWORD address) override;
     int FirmwareKind() const override { return m_nFirmwareClass; }
 
     void OnSavePassword();

@@ -1,12 +1,12 @@
 // The change of a device's address: check that nobody answers at the new
 // address, send the change, and wait for the device to answer there.
-#include "app/ArpFlush.h"
 #include "app/ConfigView.h"
 #include "app/DeviceSelection.h"
 #include "app/LoginBar.h"
 #include "dialogs/IpAddressDlg.h"
 #include "link/DeviceHelpers.h"
 #include "link/HostName.h"
+#include "pages/common/ArpFlush.h"
 #include "resources/setup/Resource.h"
 
 #include <algorithm>

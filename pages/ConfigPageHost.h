@@ -24,6 +24,9 @@ public:
     // Looks for the device again after it moved to `address`.
     virtual void RediscoverDevice(DWORD address) = 0;
 
+    // Whether a device of the current tree is online at `address`.
+    virtual BOOL FindConnectedDevice(DWORD) { return FALSE; }
+
     // The firmware kind of the logged-in device (FirmwareKindOf).
     virtual int FirmwareKind() const = 0;
 };

@@ -1,6 +1,7 @@
 #include "pages/SheetFactory.h"
 
 #include "pages/Page1CamInfo.h"
+#include "pages/Page3Network.h"
 #include "pages/SheetDialog.h"
 
 #include <cstring>
@@ -10,6 +11,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
     switch (slot) {
     case SLOT_CamInfo:
         return new CPage1CamInfo;
+    case SLOT_Network:
+        return new CPage3Network;
     default:
         // Pages still to come.
         return nullptr;

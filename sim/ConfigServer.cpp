@@ -111,6 +111,9 @@ void ConfigServer::Serve(int fd)
 
     Exchange ex;
     Bytes reply = Reply(request.data(), request.size(), &ex);
+    // A device that moved listens at its new place before its answer leaves,
+    // so that the client's next request finds it there.
+    FollowMoves();
     Fault fault;
     bool faulty = false;
     {
@@ -158,6 +161,25 @@ void ConfigServer::Serve(int fd)
     shutdown(fd, SHUT_WR);
     uint8_t sink[64];
     while (WaitReadable(fd, StopFd(), 2000) && recv(fd, sink, sizeof sink, 0) > 0) { }
+}
+
+void ConfigServer::FollowMoves()
+{
+    if (!m_normalPort)
+        m_normalPort = Port();
+    const unsigned moves = m_store.Moves();
+    if (moves == m_movesSeen)
+        return;
+    m_movesSeen = moves;
+    const SettingsStore::Endpoint at = m_store.Listening();
+    const uint32_t a = at.address;
+    const std::string address = std::to_string(a >> 24) + "." + std::to_string((a >> 16) & 0xFF) + "."
+        + std::to_string((a >> 8) & 0xFF) + "." + std::to_string(a & 0xFF);
+    const uint16_t port
+        = at.firewallPort && at.firewallPort <= 0xFFFF ? uint16_t(at.firewallPort) : m_normalPort;
+    // An address this machine does not have leaves the device where it was.
+    if (address != Address() || port != Port())
+        Rebind(address, port);
 }
 
 } // namespace sim

@@ -55,12 +55,16 @@ public:
 
 protected:
     void Serve(int fd) override;
+    // After a set that moved the device: listen where it now is.
+    void FollowMoves();
 
 private:
     SettingsStore m_store;
     mutable std::mutex m_lock;
     std::map<uint16_t, Fault> m_faults;
     std::vector<Exchange> m_log;
+    unsigned m_movesSeen = 0;
+    uint16_t m_normalPort = 0; // where it listens outside firewall mode
 };
 
 } // namespace sim

@@ -22,6 +22,7 @@ constexpr uint16_t kChangeAddress = 0x0102;
 constexpr uint32_t kMagic = 0x58524F47;
 constexpr uint16_t kRefused = 0xF301;
 constexpr size_t kChangeRequestSize = 50;
+constexpr int kFollowMs = 100;
 
 sockaddr_in SocketAddress(uint32_t address, uint16_t port)
 {
@@ -193,15 +194,42 @@ void DiscoveryResponder::Run()
             fds.push_back({ slot.fd, POLLIN, 0 });
     }
     for (;;) {
-        int n = poll(fds.data(), fds.size(), -1);
+        // A device whose configuration server took a new address or port is
+        // looked for there: the wait is short so that it moves soon.
+        int n = poll(fds.data(), fds.size(), kFollowMs);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 || (fds[0].revents & POLLIN))
             return;
+        FollowMoves();
         for (size_t i = 1; i < fds.size(); ++i) {
             if (fds[i].revents & POLLIN)
                 Serve(fds[i].fd, i == 1);
         }
+    }
+}
+
+void DiscoveryResponder::FollowMoves()
+{
+    std::lock_guard lock(m_lock);
+    for (Slot& slot : m_slots) {
+        const SettingsStore* settings = slot.device.settings;
+        if (!settings || settings->Moves() == slot.movesSeen)
+            continue;
+        slot.movesSeen = settings->Moves();
+        const SettingsStore::Endpoint at = settings->Listening();
+        if (!slot.normalConfigPort)
+            slot.normalConfigPort = slot.device.profile.configPort;
+        slot.device.profile.configPort = at.firewallPort ? at.firewallPort : slot.normalConfigPort;
+        if (at.address == slot.device.profile.address)
+            continue;
+        int moved = BindUdp(at.address, m_port);
+        if (moved < 0)
+            continue;
+        // The poll set holds the descriptor's number: keep it for the new socket.
+        dup2(moved, slot.fd);
+        close(moved);
+        slot.device.profile.address = at.address;
     }
 }
 
@@ -247,7 +275,8 @@ void DiscoveryResponder::Serve(int fd, bool shared)
         // address no device has reaches none.
         size_t count = DeviceCount();
         for (size_t index = 0; index < count; ++index) {
-            if (IsBroadcastFor(to, Device(index).profile.address))
+            const uint32_t address = Device(index).profile.address;
+            if (IsBroadcastFor(to, address) || to == address)
                 Handle(index, datagram, sender, senderPort, to);
         }
     }

@@ -76,7 +76,10 @@ private:
     struct Slot {
         DiscoveryDevice device;
         int fd = -1; // bound to the device's address and the port
+        unsigned movesSeen = 0; // of its settings
+        uint32_t normalConfigPort = 0; // its port outside firewall mode
     };
+    void FollowMoves();
     void Run();
     void Serve(int fd, bool shared);
     void Handle(

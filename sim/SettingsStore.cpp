@@ -10,6 +10,17 @@ namespace
 {
 
 constexpr uint16_t kResetFlash = 0x0901;
+// The sets that move where the device listens.
+constexpr uint16_t kSetNetwork = 0x0302;
+constexpr uint16_t kSetAltPort = 0x0A04;
+
+uint32_t FirstWord(const Bytes& body, size_t at)
+{
+    WireReader in(body.data(), body.size());
+    in.Skip(at);
+    const uint32_t value = in.U32();
+    return in.Short() ? 0 : value;
+}
 
 } // namespace
 
@@ -82,10 +93,41 @@ bool SettingsStore::Answer(uint16_t command, const Bytes& params, SimReply* repl
         Seed();
         return true;
     }
-    for (const CommandGroup& group : CommandGroups())
-        if (group.answer && group.answer(m_state, command, params, reply))
+    const bool moves = command == kSetNetwork || command == kSetAltPort;
+    const Endpoint before = moves ? ListeningLocked() : Endpoint();
+    for (const CommandGroup& group : CommandGroups()) {
+        if (group.answer && group.answer(m_state, command, params, reply)) {
+            if (moves && reply->status == 0 && !(ListeningLocked() == before))
+                ++m_moves;
             return true;
+        }
+    }
     return false;
+}
+
+SettingsStore::Endpoint SettingsStore::Listening() const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    return ListeningLocked();
+}
+
+SettingsStore::Endpoint SettingsStore::ListeningLocked() const
+{
+    Endpoint endpoint;
+    auto network = m_state.values.find({ 0x0301, 0 });
+    endpoint.address = network == m_state.values.end() ? 0 : FirstWord(network->second, 0);
+    if (!endpoint.address)
+        endpoint.address = m_state.profile.address;
+    auto alt = m_state.values.find({ 0x0A03, 0 });
+    if (alt != m_state.values.end() && FirstWord(alt->second, 0) == 1)
+        endpoint.firewallPort = FirstWord(alt->second, 4);
+    return endpoint;
+}
+
+unsigned SettingsStore::Moves() const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_moves;
 }
 
 } // namespace sim

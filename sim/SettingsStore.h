@@ -33,15 +33,28 @@ public:
     std::string Title() const;
     void SetAdminPassword(const std::string& password);
 
+    // Where the device takes its connections: the address of its network
+    // settings and, in firewall mode, the firewall port (0: the port it
+    // started on). Moves() counts the accepted sets that changed it.
+    struct Endpoint {
+        uint32_t address = 0;
+        uint32_t firewallPort = 0;
+        bool operator==(const Endpoint&) const = default;
+    };
+    Endpoint Listening() const;
+    unsigned Moves() const;
+
     // Discovery reply bodies (0x1101, 0x1111) and the device information.
     Bytes DiscoveryBody(bool withPort) const;
     Bytes DeviceInfoBody() const;
 
 private:
     void Seed();
+    Endpoint ListeningLocked() const;
 
     mutable std::mutex m_lock;
     StoreState m_state;
+    unsigned m_moves = 0;
 };
 
 } // namespace sim

@@ -15,10 +15,15 @@ TcpService::~TcpService()
 bool TcpService::Start(const std::string& address, uint16_t port)
 {
     Stop();
-    m_listen = ListenTcp(address, port, &m_port);
+    uint16_t bound = 0;
+    m_listen = ListenTcp(address, port, &bound);
     if (m_listen < 0)
         return false;
-    m_address = address;
+    m_port = bound;
+    {
+        std::lock_guard<std::mutex> guard(m_addressLock);
+        m_address = address;
+    }
     m_stop.Reset();
     m_thread = std::thread([this] { Run(); });
     return true;
@@ -35,6 +40,27 @@ void TcpService::Stop()
     m_workers.clear();
     CloseSocket(m_listen);
     m_listen = -1;
+}
+
+std::string TcpService::Address() const
+{
+    std::lock_guard<std::mutex> guard(m_addressLock);
+    return m_address;
+}
+
+bool TcpService::Rebind(const std::string& address, uint16_t port)
+{
+    uint16_t bound = 0;
+    const int fd = ListenTcp(address, port, &bound);
+    if (fd < 0)
+        return false;
+    // Run waits on m_listen afresh for every connection.
+    CloseSocket(m_listen);
+    m_listen = fd;
+    m_port = bound;
+    std::lock_guard<std::mutex> guard(m_addressLock);
+    m_address = address;
+    return true;
 }
 
 void TcpService::Run()

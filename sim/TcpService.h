@@ -4,7 +4,9 @@
 
 #include "sim/SimSocket.h"
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -25,11 +27,15 @@ public:
     // Ends the thread; a derived class calls it first in its destructor.
     void Stop();
     uint16_t Port() const { return m_port; }
-    const std::string& Address() const { return m_address; }
+    std::string Address() const;
 
 protected:
     // Serves one accepted connection; the service closes it afterwards.
     virtual void Serve(int fd) = 0;
+    // From Serve of a service that serves one connection at a time: listens
+    // at address:port from the next connection on. False (and nothing
+    // changed) when that address cannot be bound.
+    bool Rebind(const std::string& address, uint16_t port);
     int StopFd() const { return m_stop.Fd(); }
     // Before Start: each connection is served on a thread of its own, as a
     // server that many clients stay logged in to at once.
@@ -43,7 +49,8 @@ private:
     bool m_concurrent = false;
     std::vector<std::thread> m_workers; // of the concurrent connections
     int m_listen = -1;
-    uint16_t m_port = 0;
+    std::atomic<uint16_t> m_port { 0 };
+    mutable std::mutex m_addressLock;
     std::string m_address;
 };
 

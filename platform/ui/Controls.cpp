@@ -25,6 +25,10 @@ QWidget* CreateControlWidget(WndKind kind, const CREATESTRUCT& cs, QWidget* pare
         return CreateListBoxWidget(style, parent, wnd);
     case WndKind::TabCtrl:
         return CreateTabWidget(parent, wnd);
+    case WndKind::IpAddress:
+        return CreateIpAddressWidget(parent, wnd);
+    case WndKind::Spin:
+        return CreateSpinWidget(parent, wnd);
     case WndKind::Surface:
         break;
     }
@@ -55,6 +59,10 @@ bool ControlWindowProc(CWnd* wnd, WndKind kind, UINT message, WPARAM wParam, LPA
         return ListBoxWindowProc(wnd, message, wParam, lParam, result);
     case WndKind::TabCtrl:
         return TabCtrlWindowProc(wnd, message, wParam, lParam, result);
+    case WndKind::IpAddress:
+        return IpAddressWindowProc(wnd, message, wParam, lParam, result);
+    case WndKind::Spin:
+        return SpinWindowProc(wnd, message, wParam, lParam, result);
     case WndKind::Surface:
         break;
     }

@@ -42,3 +42,10 @@ bool ComboBoxWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, L
 
 QWidget* CreateListBoxWidget(DWORD style, QWidget* parent, CWnd* wnd);
 bool ListBoxWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+QWidget* CreateIpAddressWidget(QWidget* parent, CWnd* wnd);
+bool IpAddressWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+// The spin's widget calls back into the CSpinButtonCtrl it was made for.
+QWidget* CreateSpinWidget(QWidget* parent, CWnd* wnd);
+bool SpinWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

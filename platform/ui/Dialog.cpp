@@ -2,7 +2,9 @@
 
 #include "platform/base/Services.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/IpAddressCtrl.h"
 #include "platform/ui/ResourceModule.h"
+#include "platform/ui/SpinButtonCtrl.h"
 #include "platform/ui/TabCtrl.h"
 #include "platform/ui/WndInternal.h"
 
@@ -31,6 +33,10 @@ CWnd* NewControlObject(WndKind kind)
         return new CListBox;
     case WndKind::TabCtrl:
         return new CTabCtrl;
+    case WndKind::IpAddress:
+        return new CIPAddressCtrl;
+    case WndKind::Spin:
+        return new CSpinButtonCtrl;
     case WndKind::Surface:
         break;
     }

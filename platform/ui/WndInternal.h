@@ -20,7 +20,9 @@ enum class WndKind {
     Static,
     ComboBox,
     ListBox,
-    TabCtrl
+    TabCtrl,
+    IpAddress,
+    Spin
 };
 
 WndKind KindOfClass(LPCTSTR className, DWORD style);

@@ -53,6 +53,10 @@ WndKind KindOfClass(LPCTSTR className, DWORD style)
         return WndKind::ListBox;
     if (SameClass(className, "SysTabControl32"))
         return WndKind::TabCtrl;
+    if (SameClass(className, "SysIPAddress32"))
+        return WndKind::IpAddress;
+    if (SameClass(className, "msctls_updown32"))
+        return WndKind::Spin;
     return WndKind::Surface;
 }
 

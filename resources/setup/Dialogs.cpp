@@ -15,7 +15,7 @@ std::span<const DialogTemplate> SetupDialogs()
                  kAddGroupIdDlgTemplates, kAddRegServerDlgTemplates, kDialUpProgressDlgTemplates,
                  kFirewallDlgTemplates, kHddFormatDlgTemplates, kIpAddressDlgTemplates, kLevelBarDlgTemplates,
                  kNewFolderDlgTemplates, kNormalPortDlgTemplates, kPage1CamInfoTemplates,
-                 kPortAssignDlgTemplates, kQualityBoxDlg3Templates }) {
+                 kPortAssignDlgTemplates, kQualityBoxDlg3Templates, kPage3NetworkTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

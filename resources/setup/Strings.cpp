@@ -122,6 +122,30 @@ const StringEntry kStrings[] = {
     { IDS_QUALITY_MODE_HOME, "Home" },
     { IDS_QUALITY_MODE_NIGHT, "Night" },
     { IDS_QUALITY_MODE_OUTING, "Outing" },
+    // The network pages and their panes.
+    { IDS_IP_IN_USE, "The IP address is already used. Please use another one." },
+    { IDS_MASK_INVALID, "Invalid Subnet Mask. Please input correct Subnet Mask." },
+    { IDS_GATEWAY_INVALID, "Invalid Gateway address. Please input correct Gateway address." },
+    { IDS_GATEWAY_OUTSIDE, "Invalid Gateway Address" },
+    { IDS_DNS1_INVALID, "Invalid DNS#1 address. Please input correct DNS#1 address." },
+    { IDS_DNS2_INVALID, "Invalid DNS#2 address. Please input correct DNS#2 address." },
+    { IDS_DNS3_INVALID, "Invalid DNS#3 address. Please input correct DNS#3 address." },
+    { IDS_PORTS_NEED_REBOOT,
+        "The new Port Assignment will be applied only after rebooting the unit.\nDo you want to reboot "
+        "now?" },
+    { IDS_STREAMING_RESTARTED, "Streaming server restarted." },
+    { IDS_MONITOR_LABEL, "Monitor" },
+    { IDS_PLAYBACK_LABEL, "Playback" },
+    { IDS_STREAMING_SERVER_SHORT, "Streaming Server" },
+    { IDS_BOTH_RESTARTED, "Streaming server and HTTP restarted." },
+    { IDS_HTTP_RESTARTED, "HTTP restarted." },
+    { IDS_STREAMING_SAME_AS_HTTP,
+        "Streaming server port is the same as HTTP port. Please use another port number." },
+    { IDS_XDSL_STATUS, "xDSL Server Status " },
+    { IDS_NOT_ACTIVATED, "Not activated" },
+    { IDS_NETWORK_SETTING_WAIT, "Please wait while network information setting!" },
+    { IDS_REG_INTERVAL_INVALID, "Please enter an integer 0 or 60 ~ 99999 in registration interval." },
+    { IDS_NOT_CONNECTED, "not connected." },
 };
 
 } // namespace

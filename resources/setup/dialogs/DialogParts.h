@@ -32,3 +32,4 @@ extern const std::span<const DialogTemplate> kNormalPortDlgTemplates;
 extern const std::span<const DialogTemplate> kPage1CamInfoTemplates;
 extern const std::span<const DialogTemplate> kPortAssignDlgTemplates;
 extern const std::span<const DialogTemplate> kQualityBoxDlg3Templates;
+extern const std::span<const DialogTemplate> kPage3NetworkTemplates;

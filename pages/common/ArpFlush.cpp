@@ -1,4 +1,4 @@
-#include "app/ArpFlush.h"
+#include "pages/common/ArpFlush.h"
 
 #include "platform/base/Services.h"
 
