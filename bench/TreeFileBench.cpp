@@ -3,8 +3,10 @@
 // or a plain read into a new buffer of a file of the same size. Floor and
 // tree operation take turns in every iteration, after one untimed round of
 // both, so that the page cache and the heap are as warm for one as for the
-// other; "ratio" is the tree's time over the floor's, "cpu_ratio" the same
-// in CPU time of the thread, which a busy machine does not inflate.
+// other. "ratio" is the tree's median time over the floor's median
+// ("floor_ms"): on a shared machine a round that loses the processor
+// stretches a sum but not a median. "sum_ratio" is the same of the summed
+// times, "cpu_ratio" of the summed CPU times of the thread.
 #include "TreeBenchData.h"
 #include "TreeBenchRegister.h"
 
@@ -13,7 +15,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <malloc.h>
+#include <numeric>
 #include <vector>
 
 namespace
@@ -22,29 +26,41 @@ namespace
 using namespace bench_tree;
 using Clock = std::chrono::steady_clock;
 
+double Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    const size_t n = times.size();
+    return n == 0 ? 0 : n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+}
+
 template <class Floor, class Body>
 void AgainstFloor(benchmark::State& state, size_t bytes, Floor floor, Body body)
 {
     floor();
     body();
-    double floorSeconds = 0, spent = 0, floorCpu = 0, cpu = 0;
+    std::vector<double> floors, bodies;
+    floors.reserve(size_t(state.max_iterations));
+    bodies.reserve(size_t(state.max_iterations));
+    double floorCpu = 0, cpu = 0;
     for (auto _ : state) {
         auto start = Clock::now();
         double at = ThreadCpuSeconds();
         floor();
-        floorSeconds += Seconds(start);
+        floors.push_back(Seconds(start));
         floorCpu += ThreadCpuSeconds() - at;
         start = Clock::now();
         at = ThreadCpuSeconds();
         body();
         const double seconds = Seconds(start);
         cpu += ThreadCpuSeconds() - at;
-        spent += seconds;
+        bodies.push_back(seconds);
         state.SetIterationTime(seconds);
     }
-    const double n = double(state.iterations());
-    state.counters["floor_ms"] = floorSeconds / n * 1e3;
-    state.counters["ratio"] = spent / floorSeconds;
+    const double floorMedian = Median(floors);
+    state.counters["floor_ms"] = floorMedian * 1e3;
+    state.counters["ratio"] = Median(bodies) / floorMedian;
+    state.counters["sum_ratio"] = std::accumulate(bodies.begin(), bodies.end(), 0.0)
+        / std::accumulate(floors.begin(), floors.end(), 0.0);
     state.counters["cpu_ratio"] = cpu / floorCpu;
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
 }
@@ -100,14 +116,15 @@ void BM_LoadTree(benchmark::State& state)
 
 int main(int argc, char** argv)
 {
-    // Fewer rounds of the larger files, so that each size takes about as long.
+    // Fewer rounds of the larger files, so that each size takes about as long
+    // (a fraction of a second), and enough of them for a steady median.
     // Freed memory stays with the heap, ready for the next round of floor
     // or tree alike: neither pays for fresh pages the other did not.
     mallopt(M_MMAP_MAX, 0);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    const int rounds[3] = { 200, 30, 6 };
-    RegisterSizes("BM_SaveTree", BM_SaveTree, rounds);
-    RegisterSizes("BM_LoadTree", BM_LoadTree, rounds);
+    const int saveRounds[3] = { 200, 30, 6 }, loadRounds[3] = { 1000, 150, 30 };
+    RegisterSizes("BM_SaveTree", BM_SaveTree, saveRounds);
+    RegisterSizes("BM_LoadTree", BM_LoadTree, loadRounds);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -236,21 +236,23 @@ template <class Source> Records TakeFileNodes(Source& source, size_t count, CTre
 {
     while (count) {
         size_t room = std::min(count, RECORDS_PER_TAKE);
-        uint8_t* records = lists.LlistRecordRoom(room);
-        if (!records)
+        tagLinkedListNode* nodes = lists.LlistRoom(room);
+        if (!nodes)
             return Records::NoMemory;
+        uint8_t* records = reinterpret_cast<uint8_t*>(nodes);
         const size_t want = room * FILE_NODE_SIZE;
         size_t got = 0;
         if (!source.Fill(records, want, got))
             return Records::Unreadable;
+        size_t kept = 0;
         for (size_t at = 0; at < got; at += FILE_NODE_SIZE) {
             const uint8_t* record = records + at;
             const size_t size = std::min<size_t>(FILE_NODE_SIZE, got - at);
             if (size > TreeFileOffset::Folder && record[TreeFileOffset::Folder] != 0 && record[8] == 0)
                 continue; // a folder without a name
-            DecodeFileNode(record, size, lists.NextLlist());
-            lists.AppendLlist();
+            DecodeFileNode(record, size, &nodes[kept++].node);
         }
+        lists.AppendLlistRoom(kept);
         if (got < want)
             break;
         count -= room;

@@ -67,16 +67,27 @@ FILE_YEM_NODE* CTreeFileLists::AppendYemLlist()
     return &node->node;
 }
 
-uint8_t* CTreeFileLists::LlistRecordRoom(size_t& count)
+tagLinkedListNode* CTreeFileLists::LlistRoom(size_t& count)
 {
-    return reinterpret_cast<uint8_t*>(m_nodes.Free(count));
+    return m_nodes.Free(count);
 }
 
-FILE_NODE* CTreeFileLists::NextLlist()
+void CTreeFileLists::AppendLlistRoom(size_t count)
 {
-    size_t one = 1;
-    tagLinkedListNode* node = m_nodes.Free(one);
-    return node ? &node->node : nullptr;
+    if (!count)
+        return;
+    tagLinkedListNode* nodes = m_nodes.Free(count);
+    for (size_t i = 0; i + 1 < count; ++i)
+        nodes[i].pNext = &nodes[i + 1];
+    nodes[count - 1].pNext = nullptr;
+    if (m_bFirstNode) {
+        m_pHead = nodes;
+        m_bFirstNode = false;
+    } else {
+        m_pTail->pNext = nodes;
+    }
+    m_pTail = &nodes[count - 1];
+    m_nodes.Used(count);
 }
 
 bool CTreeFileLists::AllocLlist(const FILE_NODE& node)

@@ -38,13 +38,12 @@ public:
     // Room for `count` records of FILE_NODE_SIZE bytes in the memory of the
     // next nodes, so that a load reads the file straight into it and decodes
     // each record into its node in place; `count` becomes the number that
-    // fits (at least one). Null when memory runs out. The node that
-    // AppendLlist gives next (NextLlist) lies at or before each record not
-    // yet decoded, never after it.
-    uint8_t* LlistRecordRoom(size_t& count);
-    // The node that AppendLlist gives next, not yet in the list: a record is
-    // decoded into it first, since appending writes its link.
-    FILE_NODE* NextLlist();
+    // fits (at least one). Null when memory runs out. Node i of the room
+    // lies at or before record i (and every later record), never after it.
+    tagLinkedListNode* LlistRoom(size_t& count);
+    // Appends the first `count` nodes of the room, filled in place, to the
+    // list in their order.
+    void AppendLlistRoom(size_t count);
     // Frees both lists and sets their "empty" flags.
     void DeleteLlist();
 
@@ -66,6 +65,8 @@ private:
         // The next free nodes, at most `count` (which becomes their number).
         ListNode* Free(size_t& count);
         ListNode* Take();
+        // The next `count` free nodes are handed out.
+        void Used(size_t count) { used += count; }
     };
     Pool<tagLinkedListNode> m_nodes;
     Pool<tagLinkedYemListNode> m_yemNodes;

@@ -1,5 +1,6 @@
 #include "devtree/TreeFileRecords.h"
 
+#include "devtree/RecordChunk.h"
 #include "link/ByteOrder.h"
 
 #include <algorithm>
@@ -60,128 +61,145 @@ void PutPasswordTable(uint8_t* out, uint32_t* offset, const PASSWORD_ENTRY* tabl
     DirZeroFill(out, offset, 32 * static_cast<uint32_t>(PASSWORD_TABLE_ENTRIES - i));
 }
 
-// The reader below copies whole runs of a record that lie in the node as
-// they lie in the file, then mends the fields in place; the runs:
-namespace run
+// The reader below moves each field of a record into the node, which keeps
+// the file's order of fields:
+namespace layout
 {
 namespace at = TreeFileOffset;
-// Ids, name, tree word, flags, look-up host and settings: bytes 0 to 139.
+// Ids, name, tree word, flags, look-up host and settings lie as in the file.
 static_assert(offsetof(FILE_NODE, dwParentId) == 4 && offsetof(FILE_NODE, szName) == 8
     && offsetof(FILE_NODE, wTreeWord) == 56 && offsetof(FILE_NODE, bFolder) == at::Folder
     && offsetof(FILE_NODE, bLookup) == at::Folder + 1 && offsetof(FILE_NODE, szLookupHost) == 60
     && offsetof(FILE_NODE, dwLookup) == at::Lookup);
-constexpr size_t HEAD = at::Lookup + sizeof(FILE_NODE::dwLookup);
 // The saved login and both password tables: one block in each.
 static_assert(offsetof(FILE_NODE, tableA) == offsetof(FILE_NODE, login) + (at::TableA - at::Login)
     && offsetof(FILE_NODE, tableB) == offsetof(FILE_NODE, login) + (at::TableB - at::Login));
-constexpr size_t LOGINS = at::TableB - at::Login + PASSWORD_TABLE_ENTRIES * sizeof(PASSWORD_ENTRY);
 // The three ports; model and firmware version texts.
 static_assert(offsetof(FILE_NODE, dwStreamPort) == offsetof(FILE_NODE, dwHttpPort) + 4
     && offsetof(FILE_NODE, dwConfigPort) == offsetof(FILE_NODE, dwHttpPort) + 8
     && offsetof(FILE_NODE, szVersion) == offsetof(FILE_NODE, szModel) + (at::FirmwareVersion - at::Model)
     && sizeof(FILE_NODE) == offsetof(FILE_NODE, szVersion) + sizeof(FILE_NODE::szVersion));
-constexpr size_t TEXTS = FILE_NODE_SIZE - at::Model;
 // Serial, IPv4 number and MAC, then the item's own padding.
 static_assert(sizeof(PASSWORD_ENTRY) == 32 && offsetof(FileItemType, dwIpAddress) == at::IpAddress - at::Item
-    && offsetof(FileItemType, byMac) == at::Mac - at::Item && at::Address == at::Mac + 6);
-// Every run lies in the node at or before its place in the record.
+    && offsetof(FileItemType, byMac) == at::Mac - at::Item && at::Address == at::Mac + 6
+    && sizeof(FileItemType) == at::Address - at::Item + 2);
+// Every field lies in the node at or before its place in the record.
 static_assert(offsetof(FILE_NODE, item) <= at::Item && offsetof(FILE_NODE, szAddress) <= at::Address
     && offsetof(FILE_NODE, login) <= at::Login && offsetof(FILE_NODE, dwHttpPort) <= at::HttpPort
     && offsetof(FILE_NODE, szModel) <= at::Model);
 }
 
-// The length of a text field at `text` in the record: at most N - 1
-// characters up to the first NUL. It is measured in the record before the
-// field moves, not in the node just written.
-template <size_t N> size_t TextLength(const char (&)[N], const uint8_t* text)
+using namespace record_chunk;
+
+// The length of an N-byte text field at `text`: at most N - 1 characters
+// up to the first NUL (N a multiple of 16).
+template <int N> inline int TextLength(const uint8_t* text)
 {
-    return strnlen(reinterpret_cast<const char*>(text), N - 1);
+    static_assert(N % 16 == 0);
+    for (int at = 0; at < N; at += 16) {
+        uint32_t zeros = ZeroBytes(LoadChunk(text + at));
+        if (at + 16 == N)
+            zeros |= 1u << 15; // the field's last byte is its terminator
+        if (zeros)
+            return at + std::countr_zero(zeros);
+    }
+    return N - 1;
 }
 
-// The rest of a field after its first n bytes is zero.
-template <size_t N> void ZeroAfter(char (&field)[N], size_t n)
+// An N-byte text field from the record at `from` into the node at `to`
+// (at or before it): its characters, then zeros to the field's end.
+template <int N> inline void MoveText(uint8_t* to, const uint8_t* from)
 {
-    std::memset(field + n, 0, N - n);
+    const Chunk length = Limit(TextLength<N>(from));
+    for (int at = 0; at < N; at += 16)
+        StoreChunk(to + at, And(LoadChunk(from + at), BytesBelow(length, at)));
 }
 
-// The 16-byte password mask of a record, MAC byte i mod 6 at byte i, as
-// two little-endian words made in registers from the MAC in the file.
-struct PasswordMask {
-    uint64_t low, high;
-};
+// A few bytes that are not a whole chunk, through a register.
+template <size_t N> inline void MoveBytes(uint8_t* to, const uint8_t* from)
+{
+    uint8_t bytes[N];
+    std::memcpy(bytes, from, N);
+    std::memcpy(to, bytes, N);
+}
 
-PasswordMask MaskOfMac(const uint8_t* mac)
+// The 16-byte password mask of a record, MAC byte i mod 6 at byte i, made
+// in registers from the MAC in the file.
+Chunk MaskOfMac(const uint8_t* mac)
 {
     uint32_t first;
     uint16_t last;
     std::memcpy(&first, mac, 4);
     std::memcpy(&last, mac + 4, 2);
     const uint64_t m = first | uint64_t(last) << 32;
-    return { m | m << 48, m >> 16 | m << 32 };
+    return MaskChunk(m | m << 48, m >> 16 | m << 32);
 }
 
-// Password entries as they came from the file: unmasked; the first entry
-// without a user name ends the table (it and all after it are zero).
-void UnmaskPasswords(PASSWORD_ENTRY* entries, size_t count, PasswordMask mask)
+// `count` password entries of the file into the node, passwords unmasked;
+// the first entry without a user name ends the table: it and all after it
+// are zero.
+inline void MovePasswords(uint8_t* to, const uint8_t* from, int count, Chunk mask)
 {
-    size_t i = 0;
-    for (; i < count && entries[i].byUser[0] != 0; ++i) {
-        uint64_t password[2];
-        std::memcpy(password, entries[i].byPassword, 16);
-        password[0] ^= mask.low;
-        password[1] ^= mask.high;
-        std::memcpy(entries[i].byPassword, password, 16);
+    static_assert(sizeof(PASSWORD_ENTRY) == 32);
+    int i = 0;
+    for (; i < count && from[32 * i] != 0; ++i) {
+        const Chunk user = LoadChunk(from + 32 * i);
+        const Chunk password = LoadChunk(from + 32 * i + 16);
+        StoreChunk(to + 32 * i, user);
+        StoreChunk(to + 32 * i + 16, Xor(password, mask));
     }
-    // Entry by entry: a few small stores, which a string instruction for the
-    // whole rest would not beat.
     for (; i < count; ++i) {
-        const uint64_t zero[4] = {};
-        std::memcpy(&entries[i], zero, sizeof zero);
+        StoreChunk(to + 32 * i, ZeroChunk());
+        StoreChunk(to + 32 * i + 16, ZeroChunk());
     }
 }
 
 // The node may lie over the record's own bytes, at or before them (a load
-// reads the file straight into the nodes' memory): the runs move towards
-// the start in field order, so none overwrites bytes still to be read, and
-// the flag and MAC are taken before anything moves.
+// reads the file straight into the nodes' memory): the fields move towards
+// the start in field order, each read whole before it is written, so that
+// none overwrites bytes still to be read; the flag and the MAC are taken
+// before anything moves.
 void DecodeWholeFileNode(const uint8_t* p, FILE_NODE* node)
 {
     namespace at = TreeFileOffset;
+    uint8_t* const n = reinterpret_cast<uint8_t*>(node);
     const bool folder = p[at::Folder] != 0;
-    const PasswordMask mask = MaskOfMac(p + at::Mac);
-    const size_t name = TextLength(node->szName, p + offsetof(FILE_NODE, szName));
-    const size_t host = TextLength(node->szLookupHost, p + offsetof(FILE_NODE, szLookupHost));
-    std::memmove(node, p, run::HEAD);
-    ZeroAfter(node->szName, name);
-    ZeroAfter(node->szLookupHost, host);
+    const Chunk mask = MaskOfMac(p + at::Mac);
+    MoveBytes<8>(n, p); // the two ids
+    MoveText<48>(n + offsetof(FILE_NODE, szName), p + 8);
+    MoveBytes<4>(n + offsetof(FILE_NODE, wTreeWord), p + 56); // tree word and flags
+    MoveText<64>(n + offsetof(FILE_NODE, szLookupHost), p + 60);
+    MoveBytes<16>(n + offsetof(FILE_NODE, dwLookup), p + at::Lookup);
+    uint8_t* const item = n + offsetof(FILE_NODE, item);
     if (folder) {
-        // A folder keeps no device fields.
-        node->item = {};
-        const size_t address = TextLength(node->szAddress, p + at::Address);
-        std::memmove(node->szAddress, p + at::Address, sizeof node->szAddress);
-        ZeroAfter(node->szAddress, address);
+        // A folder keeps no device fields, only its address text.
+        std::memset(item, 0, sizeof node->item);
+        MoveText<128>(n + offsetof(FILE_NODE, szAddress), p + at::Address);
         std::memset(&node->login, 0, sizeof *node - offsetof(FILE_NODE, login));
         return;
     }
-    // Serial numbers may fill their field: kept whole.
-    constexpr size_t itemBytes = at::Address - at::Item;
-    const size_t serial = strnlen(reinterpret_cast<const char*>(p + at::Item), sizeof node->item.szSerial);
-    std::memmove(&node->item, p + at::Item, itemBytes);
-    std::memset(reinterpret_cast<uint8_t*>(&node->item) + itemBytes, 0, sizeof node->item - itemBytes);
-    std::memset(node->item.szSerial + serial, 0, sizeof node->item.szSerial - serial);
-    const size_t address = TextLength(node->szAddress, p + at::Address);
-    std::memmove(node->szAddress, p + at::Address, sizeof node->szAddress);
-    ZeroAfter(node->szAddress, address);
-    std::memmove(&node->login, p + at::Login, run::LOGINS);
-    UnmaskPasswords(&node->login, 1, mask);
-    UnmaskPasswords(node->tableA, PASSWORD_TABLE_ENTRIES, mask);
-    UnmaskPasswords(node->tableB, PASSWORD_TABLE_ENTRIES, mask);
-    std::memmove(&node->dwHttpPort, p + at::HttpPort, 12);
-    const size_t model = TextLength(node->szModel, p + at::Model);
-    const size_t version = TextLength(node->szVersion, p + at::FirmwareVersion);
-    std::memmove(node->szModel, p + at::Model, run::TEXTS);
-    ZeroAfter(node->szModel, model);
-    ZeroAfter(node->szVersion, version);
+    // The serial number may fill its field (it is kept whole); then the IPv4
+    // number, the MAC and the item's own padding (zero).
+    const Chunk serialHead = LoadChunk(p + at::Item);
+    const Chunk serialTail = LoadChunk(p + at::Item + 8);
+    const uint32_t zeros = (ZeroBytes(serialHead) | ZeroBytes(serialTail) << 8) | 1u << 24;
+    const int serial = std::countr_zero(zeros);
+    const Chunk rest = LoadChunk(p + at::Item + 16); // up to the MAC's fourth byte
+    uint8_t macEnd[2];
+    std::memcpy(macEnd, p + at::Mac + 4, 2);
+    const Chunk length = Limit(serial);
+    StoreChunk(item, And(serialHead, BytesBelow(length, 0)));
+    StoreChunk(item + 16, And(rest, Or(BytesBelow(length, 16), MaskChunk(0, ~uint64_t(0)))));
+    const uint8_t end[4] = { macEnd[0], macEnd[1], 0, 0 };
+    std::memcpy(item + 32, end, 4);
+    MoveText<128>(n + offsetof(FILE_NODE, szAddress), p + at::Address);
+    uint8_t* const login = n + offsetof(FILE_NODE, login);
+    MovePasswords(login, p + at::Login, 1, mask);
+    MovePasswords(login + (at::TableA - at::Login), p + at::TableA, PASSWORD_TABLE_ENTRIES, mask);
+    MovePasswords(login + (at::TableB - at::Login), p + at::TableB, PASSWORD_TABLE_ENTRIES, mask);
+    MoveBytes<12>(n + offsetof(FILE_NODE, dwHttpPort), p + at::HttpPort);
+    MoveText<16>(n + offsetof(FILE_NODE, szModel), p + at::Model);
+    MoveText<32>(n + offsetof(FILE_NODE, szVersion), p + at::FirmwareVersion);
 }
 
 void GetFileItemType(WireReader& in, FileItemType* item)

@@ -167,6 +167,95 @@ TEST_F(TreeFile, ALargeFileLoadsEveryRecordWhole)
     EXPECT_EQ(lists.m_pYemHead, nullptr);
 }
 
+// A loaded node holds its fields and nothing of the bytes beside them in
+// the file: a text ends at its first NUL (or a byte before its field's end)
+// and is zero after it, a serial number may fill its field, a password
+// table ends at its first entry without a user name, a folder keeps no
+// device fields, reserved bytes go nowhere. Each record has its own
+// lengths and lies at its own place in the blocks the load reads.
+TEST_F(TreeFile, LoadedNodesHoldTheirFieldsAndNothingBesideThem)
+{
+    constexpr size_t count = 300;
+    std::vector<std::vector<uint8_t>> parts { Header(0x01000003, 1052, count, 164, 0) };
+    std::vector<FILE_NODE> expected;
+    for (size_t n = 0; n < count; ++n) {
+        Device d = Gate();
+        d.id = uint32_t(n + 1);
+        d.folder = n % 37 == 5;
+        d.name = std::string(1 + n % 47, 'n');
+        d.lookupHost = std::string(n % 64, 'h');
+        d.address = std::string(n % 128, 'a');
+        d.serial = std::string(n % 25, 's');
+        d.model = std::string(n % 16, 'm');
+        d.version = std::string(n % 32, 'v');
+        for (int i = 0; i < 6; ++i)
+            d.mac[i] = uint8_t(n * 13 + i * 41 + 3);
+        if (n % 3 == 0)
+            d.login = {};
+        d.tableA.assign(n % 11, Entry { "u" + std::to_string(n), "p" + std::to_string(n) });
+        d.tableB.assign(n / 11 % 11, Entry { "w" + std::to_string(n), "q" + std::to_string(n) });
+        std::vector<uint8_t> record = Version3Record(d);
+        auto spoil = [&](size_t from, size_t to) {
+            for (size_t i = from; i < to; ++i)
+                record[i] = uint8_t(0x80 | (i + n));
+        };
+        // Bytes after each text's terminator; a text one byte short of its
+        // field loses its terminator too.
+        auto text = [&](size_t at, size_t width, size_t length) {
+            spoil(at + length + 1, at + width);
+            if (length == width - 1)
+                record[at + length] = 'z';
+        };
+        text(8, 48, d.name.size());
+        text(60, 64, d.lookupHost.size());
+        spoil(140, 156);
+        if (d.folder) {
+            spoil(156, 1052);
+            Bytes address;
+            address.Text(d.address, 128);
+            std::copy(address.b.begin(), address.b.end(), record.begin() + 190);
+            text(190, 128, d.address.size());
+        } else {
+            if (d.serial.size() < 24)
+                spoil(156 + d.serial.size() + 1, 180);
+            text(190, 128, d.address.size());
+            // Every entry from the one that ends a table: garbage, even a
+            // user name after the end.
+            auto table = [&](size_t at, size_t entries, size_t used) {
+                if (used < entries)
+                    spoil(at + 32 * used + 1, at + 32 * entries);
+            };
+            table(318, 1, d.login.user.empty() ? 0 : 1);
+            table(350, 10, d.tableA.size());
+            table(670, 10, d.tableB.size());
+            spoil(990, 992);
+            text(1004, 16, d.model.size());
+            text(1020, 32, d.version.size());
+        }
+        parts.push_back(record);
+
+        FILE_NODE node = ToNode(d);
+        std::memcpy(node.item.szSerial, d.serial.data(), d.serial.size());
+        std::memset(reinterpret_cast<uint8_t*>(&node.item) + 34, 0, sizeof node.item - 34);
+        if (d.folder) {
+            std::memset(&node.item, 0, sizeof node.item);
+            std::memset(&node.login, 0, sizeof node - offsetof(FILE_NODE, login));
+        }
+        expected.push_back(node);
+    }
+    WriteBytes(m_path, Join(parts));
+
+    CTreeFileLists lists;
+    ASSERT_EQ(ReadTreeFileAndConsistLlist(m_path, lists), TreeLoadResult::Loaded);
+    size_t n = 0;
+    for (const tagLinkedListNode* p = lists.m_pHead; p && n < count; p = p->pNext, ++n) {
+        SCOPED_TRACE(n);
+        ExpectSameNode(p->node, expected[n]);
+        EXPECT_EQ(0, std::memcmp(&p->node, &expected[n], sizeof(FILE_NODE)));
+    }
+    EXPECT_EQ(n, count);
+}
+
 TEST_F(TreeFile, ATreeWithoutServerBranchSavesNoServers)
 {
     ASSERT_TRUE(ResetFileIfNoFileIs(m_path));
