@@ -615,6 +615,17 @@ void CConfigView::RediscoverDevice(DWORD address)
 
 // "Save Password".
 
+// A user page changed the administrator password on the device: the rest of
+// the session logs in with it, and the tree keeps it when asked to.
+void CConfigView::OnAdminPasswordChanged(const BYTE password[16])
+{
+    std::memcpy(m_byPasswordBlock, password, sizeof m_byPasswordBlock);
+    if (!m_bSavePassword)
+        return;
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->SetDevicePassword(0, password, 1);
+}
+
 void CConfigView::OnSavePassword()
 {
     CString password;

@@ -82,6 +82,7 @@ public:
     void RediscoverDevice(DWORD address) override;
     BOOL FindConnectedDevice(DWORD address) override;
     int FirmwareKind() const override { return m_nFirmwareClass; }
+    void OnAdminPasswordChanged(const BYTE password[16]) override;
 
     void OnSavePassword();
     void OnButtonExit();

@@ -46,3 +46,19 @@ constexpr ConfigSet<CFG_RECORDER_USERS> SET_RECORDER_USERS { 0x0206, CONFIG_CRED
     [](const CFG_RECORDER_USERS& users) {
         return CONFIG_CRED_SIZE + 4 + users.count * uint32_t(sizeof(CFG_RECORDER_USER));
     } };
+
+// 0x0202: the account list as written; the extra rights travel only to a
+// device of the newest firmware.
+constexpr ConfigSet<CFG_USER_LIST> SET_USER_LIST { 0x0202, CONFIG_CRED_SIZE + 165 };
+constexpr ConfigSet<CFG_USER_LIST> SET_USER_LIST_EXTRA { 0x0202, CONFIG_CRED_SIZE + 170 };
+// 0x0204: the older recorder's table, five accounts with their camera masks.
+constexpr ConfigSet<CFG_USER_TABLE> SET_USER_TABLE { 0x0204, CONFIG_CRED_SIZE + 210 };
+
+// 0x1207 / 0x0208: the recorder's front-panel passwords.
+struct CFG_LOCAL_USERS {
+    uint32_t dwFlags; // bit 31: user password on, bit 30: administrator password on
+    uint16_t wUserPassword; // 1111 to 9999; 10000: none set
+    uint16_t wAdminPassword;
+};
+constexpr ConfigGet<CFG_LOCAL_USERS> GET_LOCAL_USERS { 0x0207, CONFIG_CRED_SIZE };
+constexpr ConfigSet<CFG_LOCAL_USERS> SET_LOCAL_USERS { 0x0208, CONFIG_CRED_SIZE + 8 };

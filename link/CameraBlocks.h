@@ -34,9 +34,12 @@ struct CFG_CAMERA_INDEX {
     uint8_t byCamera;
 };
 
+// A recorder camera's On switch: bit 7 of the second byte of its flags.
+constexpr uint16_t CAMERA_ON = 0x0080;
+
 // 0x1404: an analogue camera's settings.
 struct CFG_CAMERA {
-    uint16_t wFlags; // 0x8000: the camera is on
+    uint16_t wFlags; // CAMERA_ON: the camera is on
     char szName[32];
     uint8_t byGain;
     uint8_t byBrightness;
@@ -49,7 +52,7 @@ static_assert(sizeof(CFG_CAMERA) == 42);
 
 // 0x1406: a network camera's settings; the last byte from revision 22 on.
 struct CFG_NET_CAMERA {
-    uint16_t wFlags; // 0x8000: the camera is on
+    uint16_t wFlags; // CAMERA_ON: the camera is on
     uint16_t wValue1;
     char szName[32];
     char szText2[32];
@@ -68,3 +71,18 @@ constexpr ConfigGet<CFG_CAMERA_COUNTS> GET_CAMERA_COUNTS { 0x0403, CONFIG_CRED_S
 constexpr ConfigBlock<CFG_CAMERA_INDEX, CFG_CAMERA> GET_CAMERA { 0x0404, CONFIG_CRED_SIZE + 1, false };
 constexpr ConfigBlock<CFG_CAMERA_INDEX, CFG_NET_CAMERA> GET_NET_CAMERA { 0x0406, CONFIG_CRED_SIZE + 1,
     false };
+
+// 0x0402: the five channel entries as written (the model list is read only).
+struct CFG_CHANNEL_ENTRIES {
+    CFG_CHANNEL_ENTRY entries[5];
+};
+constexpr ConfigSet<CFG_CHANNEL_ENTRIES> SET_CHANNEL_CONFIG { 0x0402, CONFIG_CRED_SIZE + 60 };
+
+// 0x1B01 / 0x0B02: the external devices (sensors and relay outputs); which
+// byte and bit is which device depends on the family.
+struct CFG_EXT_DEVICE {
+    uint8_t bySetting[4];
+    uint32_t dwExtra; // sent only by some devices; never written
+};
+constexpr ConfigGet<CFG_EXT_DEVICE> GET_EXT_DEVICE { 0x0B01, CONFIG_CRED_SIZE };
+constexpr ConfigSet<CFG_EXT_DEVICE> SET_EXT_DEVICE { 0x0B02, CONFIG_CRED_SIZE + 4 };

@@ -30,3 +30,12 @@ struct CFG_STREAM_SERVER {
 };
 
 constexpr ConfigGet<CFG_STREAM_SERVER> GET_STREAM_SERVER { 0x0D03, CONFIG_CRED_SIZE };
+
+// 0x1E03 / 0x0E04: per stream content, the users that may watch it (bit 2
+// user 1 to bit 5 user 4). The write always carries ten words.
+struct CFG_CONTENT_ACCESS {
+    uint32_t dwCount;
+    uint32_t dwAccess[10];
+};
+constexpr ConfigGet<CFG_CONTENT_ACCESS> GET_CONTENT_ACCESS { 0x0E03, CONFIG_CRED_SIZE };
+constexpr ConfigSet<CFG_CONTENT_ACCESS> SET_CONTENT_ACCESS { 0x0E04, CONFIG_CRED_SIZE + 44 };

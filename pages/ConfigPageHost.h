@@ -29,4 +29,9 @@ public:
 
     // The firmware kind of the logged-in device (FirmwareKindOf).
     virtual int FirmwareKind() const = 0;
+
+    // The device took a new administrator password (16 bytes, zero-filled):
+    // the host keeps it for the session and, when "Save Password" is set,
+    // stores it in the device tree.
+    virtual void OnAdminPasswordChanged(const BYTE /*password*/[16]) { }
 };

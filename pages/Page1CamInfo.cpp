@@ -270,7 +270,7 @@ BOOL CPage1CamInfo::ReadCameraOn(int n, const CFG_CAMERA_COUNTS& counts, bool* o
             return FALSE;
         flags = camera.wFlags;
     }
-    *on = (flags & 0x8000) != 0;
+    *on = (flags & CAMERA_ON) != 0;
     return TRUE;
 }
 

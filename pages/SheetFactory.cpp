@@ -2,6 +2,8 @@
 
 #include "pages/Page1CamInfo.h"
 #include "pages/Page3Network.h"
+#include "pages/Page4User.h"
+#include "pages/Page4UserDvr.h"
 #include "pages/SheetDialog.h"
 
 #include <cstring>
@@ -13,6 +15,10 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage1CamInfo;
     case SLOT_Network:
         return new CPage3Network;
+    case SLOT_User:
+        return new CPage4User;
+    case SLOT_UserDvr:
+        return new CPage4UserDvr;
     default:
         // Pages still to come.
         return nullptr;

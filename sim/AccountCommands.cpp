@@ -4,6 +4,7 @@
 #include "sim/CommandGroup.h"
 
 #include <cstring>
+#include <string>
 
 namespace sim
 {
@@ -133,14 +134,21 @@ void Seed(StoreState& state)
     PutCameraMask(table, 4).Zero(2 * 8);
     state.Value(0x0203) = table.bytes;
 
+    // The newer recorders report all eleven slots; those not in use keep a
+    // default ID and no rights.
     Body remote;
-    remote.U32(3);
+    remote.U32(11);
     PutAccount(remote, Accounts(state, 0)).U16(0xFFFF).U16(0xFFFF);
     PutCameraMask(remote, 64);
     PutAccount(remote, Accounts(state, 1)).U16(operatorRights).U16(0);
     PutCameraMask(remote, cameras);
     PutAccount(remote, Accounts(state, 2)).U16(0x8000).U16(0);
     PutCameraMask(remote, 4);
+    for (int slot = 3; slot < 11; ++slot) {
+        const std::string id = "user" + std::to_string(slot);
+        PutAccount(remote, { id.c_str(), "" }).U16(0).U16(0);
+        PutCameraMask(remote, 0);
+    }
     state.Value(0x0205) = remote.bytes;
     // The front panel: both passwords on.
     state.Value(0x0207) = Body().U32(0xC0000000u).U16(2468).U16(1357).bytes;

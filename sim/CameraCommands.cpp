@@ -45,7 +45,8 @@ void Seed(StoreState& state)
                               .U8(p.networkCameras ? 1 : 0)
                               .bytes;
     for (int camera = 0; camera < cameras; ++camera) {
-        const uint16_t on = camera < cameras - p.camerasOff ? 0x8000 : 0;
+        // The On switch is bit 7 of the flags' second byte.
+        const uint16_t on = camera < cameras - p.camerasOff ? 0x0080 : 0;
         if (camera < p.analogCameras) {
             // Gain, brightness and contrast in the middle of their ranges.
             state.Value(0x0404, static_cast<uint32_t>(camera)) = Body()

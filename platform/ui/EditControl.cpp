@@ -96,7 +96,14 @@ bool EditProc(QLineEdit* edit, UINT message, WPARAM wParam, LPARAM lParam, LRESU
 QWidget* CreateEditWidget(const QString& text, QWidget* parent, CWnd* wnd)
 {
     auto* edit = new QLineEdit(text, parent);
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [wnd] { NotifyParent(wnd, EN_CHANGE); });
+    // The window object is looked up when the text changes: a subclassing
+    // object may have taken the edit over since it was made.
+    (void)wnd;
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        CWnd* owner = WndOfWidget(edit);
+        if (owner && owner->GetWidget() == edit)
+            NotifyParent(owner, EN_CHANGE);
+    });
     return edit;
 }
 

@@ -13,6 +13,8 @@ extern const uint8_t setup_bitmap_caption_pressed_bmp[];
 extern const size_t setup_bitmap_caption_pressed_bmp_size;
 extern const uint8_t setup_bitmap_content_states_bmp[];
 extern const size_t setup_bitmap_content_states_bmp_size;
+extern const uint8_t setup_bitmap_check_marks_bmp[];
+extern const size_t setup_bitmap_check_marks_bmp_size;
 
 std::span<const BitmapEntry> SetupBitmaps()
 {
@@ -22,6 +24,7 @@ std::span<const BitmapEntry> SetupBitmaps()
         { IDB_CAPTION_VERSION, { setup_bitmap_caption_version_bmp, setup_bitmap_caption_version_bmp_size } },
         { IDB_CAPTION_PRESSED, { setup_bitmap_caption_pressed_bmp, setup_bitmap_caption_pressed_bmp_size } },
         { IDB_CONTENT_STATES, { setup_bitmap_content_states_bmp, setup_bitmap_content_states_bmp_size } },
+        { IDB_CHECK_MARKS, { setup_bitmap_check_marks_bmp, setup_bitmap_check_marks_bmp_size } },
     };
     return bitmaps;
 }

@@ -15,7 +15,9 @@ std::span<const DialogTemplate> SetupDialogs()
                  kAddGroupIdDlgTemplates, kAddRegServerDlgTemplates, kDialUpProgressDlgTemplates,
                  kFirewallDlgTemplates, kHddFormatDlgTemplates, kIpAddressDlgTemplates, kLevelBarDlgTemplates,
                  kNewFolderDlgTemplates, kNormalPortDlgTemplates, kPage1CamInfoTemplates,
-                 kPortAssignDlgTemplates, kQualityBoxDlg3Templates, kPage3NetworkTemplates }) {
+                 kPortAssignDlgTemplates, kQualityBoxDlg3Templates, kPage3NetworkTemplates,
+                 // The user pages.
+                 kPage4UserTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

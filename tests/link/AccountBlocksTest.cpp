@@ -69,6 +69,17 @@ const BlockRow kRows[] = {
     // Three accounts: a length of 36 + 3 x 44.
     Row("recorder users set", SET_RECORDER_USERS, RecorderUsers(),
         "00000003 " ADMIN " ffff ffff ff*8 " OPERATOR " 8000 0000 00*7 03 " GUARD " 0000 0000 00*8", {}, nullptr),
+    // Without the extra rights (197) and with them (202).
+    Row("user list set", SET_USER_LIST, UserList(), "8080800000 " ADMIN " " OPERATOR " " GUARD " 00*64", {},
+        nullptr),
+    Row("user list set with extra rights", SET_USER_LIST_EXTRA, UserList(),
+        "8080800000 " ADMIN " " OPERATOR " " GUARD " 00*64 0102030405", {}, nullptr),
+    Row("user table set", SET_USER_TABLE, UserTable(),
+        "ffff 8000 c000 0000 0000 " ADMIN " " OPERATOR " " GUARD " 00*64 ff*8 00*7 0f 00*24", {}, nullptr),
+    Row("local users", GET_LOCAL_USERS, {}, nullptr, CFG_LOCAL_USERS { 0xC0000000u, 2468, 10000 },
+        "c0000000 09a4 2710"),
+    Row("local users set", SET_LOCAL_USERS, CFG_LOCAL_USERS { 0x40000000u, 1111, 9999 }, "40000000 0457 270f", {},
+        nullptr),
 };
 // clang-format on
 

@@ -31,6 +31,12 @@ const BlockRow kRows[] = {
             554, 80, 7 },
         "8000 0102 'Lobby' 00*27 'admin' 00*27 'secret' 00*26 0102030405 'rtsp://10.0.0.9/live' 00*108"
         " 022a 0050 07", 22),
+    Row("channel settings set", SET_CHANNEL_CONFIG,
+        CFG_CHANNEL_ENTRIES { { { 0x80, 1, 0x0203, 0x04050607, 8, 9, 0x0A0B }, { 0x90, 0, 0, 0, 0, 0, 0 } } },
+        "80 01 0203 04050607 08 09 0a0b 90 00*11 00*36", {}, nullptr),
+    Row("external devices", GET_EXT_DEVICE, {}, nullptr, CFG_EXT_DEVICE { { 1, 2, 3, 4 }, 0 }, "01020304"),
+    Row("external devices set", SET_EXT_DEVICE, CFG_EXT_DEVICE { { 0x0F, 0x03, 0, 0 }, 0x11223344 }, "0f030000",
+        {}, nullptr),
 };
 // clang-format on
 

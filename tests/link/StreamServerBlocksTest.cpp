@@ -21,6 +21,11 @@ const BlockRow kRows[] = {
     Row("stream contents", GET_STREAM_SERVER, {}, nullptr, Contents(),
         "00000001 'live/main' 00*119 'Main' 00*20 'MPEG-4' 00*6 0000001e 000007d0 'G.711' 00*19"
         " 000002d0 000001e0 00000040 00*16 01 000000 00*12 00000005 0000000a"),
+    Row("content access", GET_CONTENT_ACCESS, {}, nullptr, CFG_CONTENT_ACCESS { 2, { 0x3C, 0x04 } },
+        "00000002 0000003c 00000004"),
+    // The write carries the count and ten words whatever the count.
+    Row("content access set", SET_CONTENT_ACCESS, CFG_CONTENT_ACCESS { 2, { 0x3C, 0x04 } },
+        "00000002 0000003c 00000004 00*32", {}, nullptr),
 };
 
 INSTANTIATE_TEST_SUITE_P(StreamServer, BlockRoundTrip, ::testing::ValuesIn(kRows), RowName);

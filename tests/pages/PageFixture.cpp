@@ -1,5 +1,6 @@
 #include "tests/pages/PageFixture.h"
 
+#include "controls/GridCtrl.h"
 #include "link/CurrentDevice.h"
 #include "pages/common/TimeZones.h"
 #include "platform/msg/WndBase.h"
@@ -9,8 +10,10 @@
 #include "resources/setup/SetupResources.h"
 #include "tests/pages/SetupTestResources.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <cstring>
@@ -45,6 +48,8 @@ void PageTest::StartDevice()
     g_CurrentDevice.dwIpAddress = m_profile.address;
     g_CurrentDevice.dwConfigPort = m_server->Port();
     g_CurrentDevice.dwFamily = m_profile.family;
+    std::strncpy(
+        g_CurrentDevice.szVersion1, m_profile.version1.c_str(), sizeof(g_CurrentDevice.szVersion1) - 1);
     std::strncpy(
         g_CurrentDevice.szVersion2, m_profile.version2.c_str(), sizeof(g_CurrentDevice.szVersion2) - 1);
     g_strDevicePassword = m_profile.password;
@@ -131,10 +136,36 @@ int PageTest::Checked(int id, CWnd* wnd)
     return int(Target(wnd)->IsDlgButtonChecked(id));
 }
 
+BOOL PageTest::Shown(int id, CWnd* wnd)
+{
+    CWnd* control = Target(wnd)->GetDlgItem(id);
+    return control && (control->GetStyle() & WS_VISIBLE);
+}
+
 BOOL PageTest::Enabled(int id, CWnd* wnd)
 {
     CWnd* control = Target(wnd)->GetDlgItem(id);
     return control && control->IsWindowEnabled();
+}
+
+void PageTest::ClickCell(int id, int row, int col, CWnd* wnd)
+{
+    auto* grid = dynamic_cast<CGridCtrl*>(Target(wnd)->GetDlgItem(id));
+    ASSERT_NE(grid, nullptr) << "no grid " << id;
+    grid->EnsureVisible(row, col);
+    CRect rect;
+    ASSERT_TRUE(grid->GetCellRect(row, col, &rect)) << row << "," << col;
+    CPoint point = rect.CenterPoint();
+    grid->ClientToScreen(&point);
+    QWidget* widget = grid->GetWidget();
+    const QPoint at = widget->mapFromGlobal(QPoint(point.x, point.y));
+    for (auto [type, buttons] : { std::pair { QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton) },
+             std::pair { QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton) } }) {
+        QMouseEvent event(
+            type, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+    PumpWaitingMessages();
 }
 
 std::vector<sim::Exchange> PageTest::Sent(uint16_t command) const

@@ -52,6 +52,11 @@ protected:
     int ComboSelection(int id, CWnd* wnd = nullptr);
     int Checked(int id, CWnd* wnd = nullptr);
     BOOL Enabled(int id, CWnd* wnd = nullptr);
+    // Whether the control is shown on its page (the sheet itself may be off
+    // screen).
+    BOOL Shown(int id, CWnd* wnd = nullptr);
+    // A click in the middle of a cell of the grid control `id`.
+    void ClickCell(int id, int row, int col, CWnd* wnd = nullptr);
 
     // The requests of `command` the device received since the last ClearSent.
     std::vector<sim::Exchange> Sent(uint16_t command) const;

@@ -30,6 +30,7 @@ extern const std::span<const DialogTemplate> kLevelBarDlgTemplates;
 extern const std::span<const DialogTemplate> kNewFolderDlgTemplates;
 extern const std::span<const DialogTemplate> kNormalPortDlgTemplates;
 extern const std::span<const DialogTemplate> kPage1CamInfoTemplates;
+extern const std::span<const DialogTemplate> kPage4UserTemplates;
 extern const std::span<const DialogTemplate> kPortAssignDlgTemplates;
 extern const std::span<const DialogTemplate> kQualityBoxDlg3Templates;
 extern const std::span<const DialogTemplate> kPage3NetworkTemplates;

@@ -1,0 +1,36 @@
+#include "pages/common/RecorderCameras.h"
+
+#include <algorithm>
+#include <cstring>
+
+int RecorderCameraList::Total() const
+{
+    return std::min(analogue + network, kMaxRecorderCameras);
+}
+
+BOOL ReadRecorderCameras(CConfigSession& session, ConfigReply& reply, RecorderCameraList* list)
+{
+    std::memset(list->on, 0, sizeof list->on);
+    CFG_CAMERA_COUNTS counts;
+    if (session.Request(GET_CAMERA_COUNTS, {}, &counts, reply) != CONFIG_DONE)
+        return FALSE;
+    list->analogue = counts.analogue;
+    list->network = counts.network;
+    for (int k = 0; k < list->Total(); ++k) {
+        uint16_t flags = 0;
+        if (k < list->analogue) {
+            CFG_CAMERA camera;
+            if (session.Request(GET_CAMERA, { uint8_t(k) }, &camera, reply) != CONFIG_DONE)
+                continue;
+            flags = camera.wFlags;
+        } else {
+            CFG_NET_CAMERA camera;
+            if (session.Request(GET_NET_CAMERA, { uint8_t(k - list->analogue) }, &camera, reply)
+                != CONFIG_DONE)
+                continue;
+            flags = camera.wFlags;
+        }
+        list->on[k] = (flags & CAMERA_ON) != 0;
+    }
+    return TRUE;
+}
