@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <poll.h>
 #include <random>
 #include <sys/socket.h>
@@ -248,7 +249,9 @@ void KelmothServer::SpoilHeaders(std::vector<uint8_t>* data, int keyFrame, std::
 
 void KelmothServer::SendStream(int fd)
 {
-    Mpeg4PatternStream encoder(stream.width, stream.height, stream.bframes, stream.keyInterval, stream.quant);
+    // Made at the first frame to send: a connection that only gets
+    // keepalives costs no encoder.
+    std::optional<Mpeg4PatternStream> encoder;
     Mpeg4Frame frame;
     if (faults.leadingBFrames > 0) {
         // B frames from a stream of their own, sent before any key frame.
@@ -271,7 +274,10 @@ void KelmothServer::SendStream(int fd)
         if (faults.closeAfterFrames >= 0 && index >= faults.closeAfterFrames)
             return;
         if (streaming) {
-            if (!encoder.Next(&frame))
+            if (!encoder)
+                encoder.emplace(
+                    stream.width, stream.height, stream.bframes, stream.keyInterval, stream.quant);
+            if (!encoder->Next(&frame))
                 return;
             const int current = index++;
             if (faults.dropFrames.count(current))

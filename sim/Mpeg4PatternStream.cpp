@@ -82,10 +82,12 @@ int VopCodingType(const uint8_t* data, size_t size)
     return data[at + 4] >> 6;
 }
 
-Mpeg4PatternStream::Mpeg4PatternStream(int width, int height, int bframes, int keyInterval, int quant)
+Mpeg4PatternStream::Mpeg4PatternStream(
+    int width, int height, int bframes, int keyInterval, int quant, PictureSource source)
     : m_width(width)
     , m_height(height)
     , m_quant(quant)
+    , m_source(source ? std::move(source) : PictureSource(DrawTestPattern))
 {
     InitXvid();
     xvid_enc_create_t create {};
@@ -124,7 +126,7 @@ bool Mpeg4PatternStream::Next(Mpeg4Frame* frame)
     // The encoder holds pictures back while it waits for the reference a B
     // frame needs; feed it until a VOP comes out.
     for (int attempt = 0; attempt < 16; ++attempt) {
-        DrawTestPattern(m_nextPicture, &m_picture);
+        m_source(m_nextPicture, &m_picture);
         xvid_enc_frame_t in {};
         in.version = XVID_VERSION;
         in.input.csp = XVID_CSP_PLANAR;

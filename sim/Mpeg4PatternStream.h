@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace sim
@@ -39,12 +40,17 @@ struct Mpeg4Frame {
     std::vector<uint8_t> data;
 };
 
+// Draws picture `index` of a stream into a picture of the stream's size.
+using PictureSource = std::function<void(int index, YuvPicture* picture)>;
+
 class Mpeg4PatternStream
 {
 public:
     // `bframes`: B-VOPs between references (0 gives I and P only);
-    // `keyInterval`: frames from one I-VOP to the next.
-    Mpeg4PatternStream(int width, int height, int bframes = 1, int keyInterval = 12, int quant = 3);
+    // `keyInterval`: frames from one I-VOP to the next; `source`: the
+    // pictures to encode (null: the test pattern).
+    Mpeg4PatternStream(int width, int height, int bframes = 1, int keyInterval = 12, int quant = 3,
+        PictureSource source = nullptr);
     ~Mpeg4PatternStream();
     Mpeg4PatternStream(const Mpeg4PatternStream&) = delete;
     Mpeg4PatternStream& operator=(const Mpeg4PatternStream&) = delete;
@@ -64,6 +70,7 @@ private:
     std::vector<uint8_t> m_headers; // of the last key frame
     std::vector<uint8_t> m_bitstream;
     YuvPicture m_picture;
+    PictureSource m_source;
 };
 
 } // namespace sim

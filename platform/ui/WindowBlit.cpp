@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <cstring>
+
 struct WindowBlitRequest {
     const void* bits;
     int width;
@@ -32,10 +34,20 @@ LRESULT BlitOntoWindow(CWnd* wnd, const WindowBlitRequest& request)
     const QRect target(QPoint(dest.left, dest.top), QPoint(dest.right - 1, dest.bottom - 1));
     if (target.isEmpty())
         return FALSE;
-    const QImage picture(static_cast<const uchar*>(request.bits), request.width, request.height,
-        request.stride, QImage::Format_RGB32);
-    {
-        QPainter painter(&surface->Surface());
+    QImage& image = surface->Surface();
+    if (target.size() == QSize(request.width, request.height) && image.rect().contains(target)
+        && image.format() == QImage::Format_RGB32) {
+        // Unscaled: the rows go straight into the surface.
+        const auto* from = static_cast<const uchar*>(request.bits);
+        const qsizetype pitch = image.bytesPerLine();
+        uchar* to = image.bits() + target.top() * pitch + qsizetype(target.left()) * 4;
+        const size_t row = size_t(request.width) * 4;
+        for (int y = 0; y < request.height; ++y)
+            std::memcpy(to + y * pitch, from + size_t(y) * size_t(request.stride), row);
+    } else {
+        const QImage picture(static_cast<const uchar*>(request.bits), request.width, request.height,
+            request.stride, QImage::Format_RGB32);
+        QPainter painter(&image);
         painter.drawImage(target, picture);
     }
     surface->Present(target.intersected(client));

@@ -64,8 +64,6 @@ CKelmothClient::~CKelmothClient()
     }
     CloseHandle(m_hStopEvent);
     m_pDecoder.reset();
-    std::free(m_pPicture);
-    std::free(m_pOutput);
     delete m_pRenderer;
 }
 
@@ -137,10 +135,6 @@ int CKelmothClient::Stop()
     }
     m_pDecoder.reset();
     m_bDecoderReady = 0;
-    std::free(m_pPicture);
-    m_pPicture = nullptr;
-    std::free(m_pOutput);
-    m_pOutput = nullptr;
     delete m_pRenderer;
     m_pRenderer = nullptr;
     const uint32_t black = 0;

@@ -73,8 +73,6 @@ private:
     HANDLE m_hThread = nullptr;
     sockaddr_in m_serverAddress {};
     char m_szStreamName[128] = {};
-    uint8_t* m_pPicture = nullptr; // planar Y, V, U of the last picture
-    uint8_t* m_pOutput = nullptr; // the picture converted for the renderer
     int m_bHeldBack = 0;
     int m_bHeldBackShowable = 0;
     std::unique_ptr<CMpeg4Decoder> m_pDecoder;

@@ -49,14 +49,6 @@ bool CKelmothClient::SetUpDecoder(const uint8_t* headers, size_t size)
         m_pRenderer->Open(m_hVideoWnd, width, height, RENDER_RGB32);
     m_nWidth = width;
     m_nHeight = height;
-    std::free(m_pPicture);
-    std::free(m_pOutput);
-    // The converted picture reuses one buffer: a fresh one per frame of
-    // this size would come from the system and fault its pages in each time.
-    m_pPicture = static_cast<uint8_t*>(std::malloc(size_t(width) * size_t(height) * 4));
-    m_pOutput = static_cast<uint8_t*>(std::malloc(size_t(width) * size_t(height) * 4));
-    if (!m_pPicture || !m_pOutput)
-        return false;
     m_pDecoder = std::move(decoder);
     m_bDecoderReady = 1;
     return true;
@@ -129,40 +121,29 @@ void CKelmothClient::DisplayFrame(
     unsigned char* y, unsigned char* u, unsigned char* v, int yStride, int uvStride)
 {
     const int width = m_nWidth, height = m_nHeight;
-    if (!m_pPicture || !m_pOutput || !m_pRenderer || width <= 0 || height <= 0)
+    if (!m_pRenderer || width <= 0 || height <= 0)
         return;
-    // Odd sizes keep their last chroma column and row.
-    const int uvWidth = (width + 1) / 2, uvHeight = (height + 1) / 2;
-    uint8_t* const pictureY = m_pPicture;
-    uint8_t* const pictureV = pictureY + size_t(width) * size_t(height);
-    uint8_t* const pictureU = pictureV + size_t(uvWidth) * size_t(uvHeight);
-    for (int row = 0; row < height; ++row)
-        std::memcpy(pictureY + size_t(row) * size_t(width), y + size_t(row) * size_t(yStride), size_t(width));
-    for (int row = 0; row < uvHeight; ++row)
-        std::memcpy(
-            pictureV + size_t(row) * size_t(uvWidth), v + size_t(row) * size_t(uvStride), size_t(uvWidth));
-    for (int row = 0; row < uvHeight; ++row)
-        std::memcpy(
-            pictureU + size_t(row) * size_t(uvWidth), u + size_t(row) * size_t(uvStride), size_t(uvWidth));
-
-    uint8_t* const out = m_pOutput;
+    // The decoder's picture is converted straight into the renderer's
+    // off-screen image and blitted from there: no copy of the planes, no
+    // picture between conversion and image.
+    int pitch = 0;
+    uint8_t* const surface = m_pRenderer->GetSurface(width, height, &pitch);
+    if (!surface)
+        return;
     switch (m_pRenderer->GetFormat()) {
     case RENDER_RGB16:
-        YV12ToRGB565(pictureY, width, pictureU, pictureV, uvWidth, out, width, height, width * 2);
+        YV12ToRGB565(y, yStride, u, v, uvStride, surface, width, height, pitch);
         break;
     case RENDER_RGB24:
-        YV12ToRGB24(pictureY, width, pictureU, pictureV, uvWidth, out, width, height, width * 3);
+        YV12ToRGB24(y, yStride, u, v, uvStride, surface, width, height, pitch);
         break;
     case RENDER_RGB32:
-        YV12ToRGB32(pictureY, width, pictureU, pictureV, uvWidth, out, width, height, width * 4);
-        break;
-    case RENDER_YV12:
-        std::memcpy(out, m_pPicture, size_t(width) * size_t(height) * 2);
+        YV12ToRGB32(y, yStride, u, v, uvStride, surface, width, height, pitch);
         break;
     default:
-        break;
+        return; // no overlay here takes YUV pictures
     }
-    m_pRenderer->Draw(out, nullptr, 0, 1);
+    m_pRenderer->Refresh();
 }
 
 } // namespace tessaly

@@ -119,8 +119,10 @@ void CMpeg4Decoder::SetDisplaySize(int width, int height)
 
 void CMpeg4Decoder::SetVop(const uint8_t* data, size_t size)
 {
-    m_vop.assign(size + kReadAhead, 0);
+    // Only the read-ahead is zeroed: the VOP's own bytes are copied over.
+    m_vop.resize(size + kReadAhead);
     std::memcpy(m_vop.data(), data, size);
+    std::memset(m_vop.data() + size, 0, kReadAhead);
     m_vopSize = size;
 }
 

@@ -105,6 +105,14 @@ int COffscreenRenderer::Blit(RECT (*place)(const RECT&, int, int))
     return BlitToWindow(m_hWnd, m_pSurface, m_nWidth, m_nHeight, m_nPitch, place) ? 1 : 0;
 }
 
+uint8_t* COffscreenRenderer::GetSurface(int width, int height, int* pitch)
+{
+    if (!m_pSurface || width != m_nWidth || height != m_nHeight)
+        return nullptr;
+    *pitch = m_nPitch;
+    return m_pSurface;
+}
+
 int COffscreenRenderer::Draw(const void* picture, const RECT*, int, int topDown)
 {
     if (!m_pSurface || !picture)
@@ -240,6 +248,11 @@ void CVideoRenderer::SetAspectMode(int mode)
 {
     if (m_pActive)
         m_pActive->SetAspectMode(mode);
+}
+
+uint8_t* CVideoRenderer::GetSurface(int width, int height, int* pitch)
+{
+    return m_pActive ? m_pActive->GetSurface(width, height, pitch) : nullptr;
 }
 
 } // namespace tessaly

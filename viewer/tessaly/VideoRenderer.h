@@ -32,6 +32,11 @@ public:
     virtual int Hide() = 0;
     virtual void Close() = 0;
     virtual void SetAspectMode(int mode) = 0;
+    // The memory of the off-screen image, for a picture of this size to be
+    // written straight into it (rows `*pitch` bytes apart, in the format
+    // GetFormat gives) and shown with Refresh; null when the renderer has
+    // no such image.
+    virtual uint8_t* GetSurface(int width, int height, int* pitch) = 0;
 };
 
 // The picture's place in a client area: as large as fits with the
@@ -55,6 +60,7 @@ public:
     int Hide() override { return 1; }
     void Close() override;
     void SetAspectMode(int mode) override { m_nAspectMode = mode; }
+    uint8_t* GetSurface(int width, int height, int* pitch) override;
 
 private:
     void CopyPicture(const void* picture, int topDown);
@@ -86,6 +92,7 @@ public:
     int Hide() override { return 1; }
     void Close() override { m_nFormat = 0; }
     void SetAspectMode(int mode) override { m_nAspectMode = mode; }
+    uint8_t* GetSurface(int, int, int*) override { return nullptr; }
 
 private:
     int m_nAspectMode = 1;
@@ -113,6 +120,7 @@ public:
     int Hide() override;
     void Close() override;
     void SetAspectMode(int mode) override;
+    uint8_t* GetSurface(int width, int height, int* pitch) override;
 
 private:
     int OpenWith(

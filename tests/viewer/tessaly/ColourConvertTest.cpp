@@ -96,7 +96,9 @@ TEST_P(ConverterTest, EveryFormatMatchesTheScalarArithmeticExactly)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, ConverterTest, testing::Values(1, 7, 176, 180, 352, 720));
+// 30 takes every kind of step: sixteen pixels (where the processor has the
+// wide body), eight, then one at a time.
+INSTANTIATE_TEST_SUITE_P(Widths, ConverterTest, testing::Values(1, 7, 30, 176, 180, 352, 720));
 
 TEST(ColourArithmetic, KnownColours)
 {
