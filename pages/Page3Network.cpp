@@ -2,6 +2,9 @@
 
 #include "dialogs/FirewallDlg.h"
 #include "dialogs/NormalPortDlg.h"
+#include "dialogs/RegServerDlg.h"
+#include "dialogs/TextField.h"
+#include "dialogs/XdslDlg.h"
 #include "link/CurrentDevice.h"
 #include "link/DeviceFamily.h"
 #include "pages/common/AddressChange.h"
@@ -19,19 +22,8 @@
 namespace
 {
 
-constexpr int kAddressIds[6]
-    = { IDC_NET_ADDRESS, IDC_NET_MASK, IDC_NET_GATEWAY, IDC_NET_DNS1, IDC_NET_DNS2, IDC_NET_DNS3 };
-
-// "Disable", "1 min", "5 min", "10 min", "30 min", "1 hour". The hour is
-// written as the 3600 seconds it is; 216000, which older programs wrote for
-// it, still reads as the hour.
 constexpr const char* kIntervalTexts[] = { "Disable", "1 min", "5 min", "10 min", "30 min", "1 hour" };
 constexpr uint32_t kIntervalSeconds[] = { 0, 60, 300, 600, 1800, 3600 };
-
-// The registration interval of a recorder: 0 (off) or from this bound to
-// 99999 seconds; the spin, the check and the message agree on it.
-constexpr int kIntervalLowest = 60;
-constexpr int kIntervalHighest = 99999;
 
 constexpr int kDefaultConfigPort = 8405;
 constexpr int kNetworkSettingWaitMs = 2000;
@@ -40,17 +32,6 @@ constexpr int kNetworkSettingWaitMs = 2000;
 constexpr int kBoxX = 15, kBoxWidth = 510;
 constexpr int kLabelX = 75, kLabelWidth = 130;
 constexpr int kFieldX = 240, kFieldWidth = 230, kRowHeight = 20;
-
-void CopyField(char* field, size_t size, const CString& text)
-{
-    std::memset(field, 0, size);
-    std::memcpy(field, static_cast<LPCTSTR>(text), std::min<size_t>(size, size_t(text.GetLength())));
-}
-
-CString FieldText(const char* field, size_t size)
-{
-    return CString(std::string(field, strnlen(field, size)).c_str());
-}
 
 } // namespace
 
@@ -90,21 +71,10 @@ uint32_t CPage3Network::Family() const
     return g_CurrentDevice.dwFamily;
 }
 
-int CPage3Network::IntervalIndexOf(uint32_t seconds)
+const IntervalList& CPage3Network::Intervals()
 {
-    if (seconds == 30)
-        return 1;
-    if (seconds == 216000)
-        return 5;
-    for (int i = 0; i < int(std::size(kIntervalSeconds)); ++i)
-        if (kIntervalSeconds[i] == seconds)
-            return i;
-    return -1;
-}
-
-uint32_t CPage3Network::IntervalOfIndex(int index)
-{
-    return index >= 0 && index < int(std::size(kIntervalSeconds)) ? kIntervalSeconds[index] : 0;
+    static const IntervalList list { kIntervalTexts, kIntervalSeconds, int(std::size(kIntervalSeconds)) };
+    return list;
 }
 
 void CPage3Network::DoDataExchange(CDataExchange* pDX)
@@ -122,7 +92,7 @@ void CPage3Network::DoDataExchange(CDataExchange* pDX)
     DDV_MaxChars(pDX, m_strGroupId, 16);
     if (Family() == DEVICE_FAMILY_DVR) {
         DDX_Text(pDX, IDC_NET_REG_INTERVAL, m_nInterval);
-        DDV_MinMaxInt(pDX, m_nInterval, 0, kIntervalHighest);
+        DDV_MinMaxInt(pDX, m_nInterval, 0, kRegIntervalHighest);
     }
     if (Family() == DEVICE_FAMILY_STREAM_SERVER) {
         DDX_Text(pDX, IDC_NET_FIRST_PORT, m_nFirstPort);
@@ -188,7 +158,7 @@ void CPage3Network::LayOut()
     row(IDC_NET_DNS3_LABEL, IDC_NET_DNS3, dnsTop + 62);
     place(IDC_NET_REG_BOX, kBoxX, 337, kBoxWidth, 87);
     place(IDC_NET_REG_INTERVAL_LABEL, kLabelX, 356, kLabelWidth, kRowHeight);
-    place(IDC_NET_REG_LIST, kFieldX, 352, 100, 160);
+    place(IDC_NET_REG_LIST, kFieldX, 352, 100, kRowHeight);
     place(IDC_NET_REG_INTERVAL, kFieldX, 352, 80, kRowHeight);
     place(IDC_NET_REG_SPIN, 319, 352, 17, kRowHeight);
     place(IDC_NET_REG_SEC, 342, 357, 40, kRowHeight);
@@ -251,28 +221,6 @@ void CPage3Network::EnableRegistration(BOOL bEnable)
             control->EnableWindow(bEnable);
 }
 
-void CPage3Network::ShowXdslStatus(const char* status)
-{
-    CString line;
-    line.LoadString(IDS_XDSL_STATUS);
-    const std::string device = status ? status : "";
-    const LocaleInfo locale = Service<ILocale>().SystemDefault();
-    CString part;
-    if (locale.englishLanguageName == "Japanese" && device == "xDSL not activated") {
-        part.LoadString(IDS_NOT_ACTIVATED);
-        line += " : ";
-    } else if (locale.englishLanguageName == "Japanese" && device == "xDSL not connected.") {
-        part.LoadString(IDS_NOT_CONNECTED);
-        line += " :xDSL";
-    } else {
-        part = device.c_str();
-        line += " : ";
-    }
-    line += part;
-    m_strXdslStatus = line;
-    SetDlgItemText(IDC_NET_XDSL_STATUS, line);
-}
-
 void CPage3Network::ReadSettings()
 {
     const uint32_t family = Family();
@@ -287,27 +235,19 @@ void CPage3Network::ReadSettings()
     const BOOL ipRead = ReadBlock(GET_IP_CONFIG, &ip);
     MarkGroupRead(GROUP_IP, ipRead);
     if (ipRead) {
-        m_IpConfig = ip;
-        const DWORD values[6]
-            = { ip.dwAddress, ip.dwMask, ip.dwGateway, ip.dwDns[0], ip.dwDns[1], ip.dwDns[2] };
-        for (int i = 0; i < 6; ++i) {
-            ShowIpv4Address(this, kAddressIds[i], values[i]);
-            m_dwShown[i] = values[i];
-        }
-        m_dwActiveAddress = ip.dwAddress;
-        m_dwBroadcast = ip.dwBroadcast;
+        m_Ethernet.Show(this, ip);
         EnableRegistration(TRUE);
         if (family == DEVICE_FAMILY_DVR)
-            m_nInterval = int(std::min<uint32_t>(ip.dwInterval, kIntervalHighest));
+            m_nInterval = int(std::min<uint32_t>(ip.dwInterval, kRegIntervalHighest));
         if (auto* list = static_cast<CComboBox*>(GetDlgItem(IDC_NET_REG_LIST))) {
-            const int index = IntervalIndexOf(ip.dwInterval);
+            const int index = Intervals().IndexOf(ip.dwInterval);
             if (index >= 0)
                 list->SetCurSel(index);
         }
         if (ip.dwInterval == 0)
             EnableRegistration(FALSE);
-        m_strServer = FieldText(ip.szRegServer, sizeof ip.szRegServer);
-        m_strGroupId = FieldText(ip.szGroupId, sizeof ip.szGroupId);
+        m_strServer = TextOfField(ip.szRegServer, sizeof ip.szRegServer);
+        m_strGroupId = TextOfField(ip.szGroupId, sizeof ip.szGroupId);
     } else if (!server) {
         return;
     }
@@ -327,9 +267,10 @@ void CPage3Network::ReadSettings()
     const BOOL xdslRead = ReadBlock(GET_XDSL_ACCOUNT, &xdsl);
     MarkGroupRead(GROUP_XDSL, xdslRead);
     if (xdslRead) {
-        m_strXdslUser = FieldText(xdsl.szUser, sizeof xdsl.szUser);
-        m_strXdslPassword = FieldText(xdsl.szPassword, sizeof xdsl.szPassword);
-        ShowXdslStatus(std::string(xdsl.szStatus, strnlen(xdsl.szStatus, sizeof xdsl.szStatus)).c_str());
+        m_strXdslUser = TextOfField(xdsl.szUser, sizeof xdsl.szUser);
+        m_strXdslPassword = TextOfField(xdsl.szPassword, sizeof xdsl.szPassword);
+        m_strXdslStatus = XdslStatusLine(TextOfField(xdsl.szStatus, sizeof xdsl.szStatus));
+        SetDlgItemText(IDC_NET_XDSL_STATUS, m_strXdslStatus);
         m_bXdsl = xdsl.dwFlag == 1;
     } else if (!server) {
         return;
@@ -427,19 +368,15 @@ void CPage3Network::ShowSettings()
 void CPage3Network::OnAddressChanged(UINT id, NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
-    const int index = int(std::find(std::begin(kAddressIds), std::end(kAddressIds), int(id)) - kAddressIds);
-    if (index >= 6 || m_nQuiet)
+    if (m_nQuiet)
         return;
     // Only a person working the active page changes the address.
     if (id == IDC_NET_ADDRESS && GetSheet() && GetSheet()->GetActivePage() != this) {
         SetPageModified(FALSE);
         return;
     }
-    const DWORD value = Ipv4AddressOf(this, int(id));
-    if (value == m_dwShown[index])
-        return;
-    m_dwShown[index] = value;
-    MarkGroupChanged(GROUP_IP);
+    if (m_Ethernet.OnFieldChanged(this, id))
+        MarkGroupChanged(GROUP_IP);
 }
 
 void CPage3Network::OnRegistrationChanged()
@@ -473,12 +410,7 @@ void CPage3Network::OnIntervalSpin(NMHDR* pNotify, LRESULT* pResult)
     int value = int(GetDlgItemInt(IDC_NET_REG_INTERVAL, &number, FALSE));
     if (!number)
         value = 0;
-    value += step->iDelta;
-    if (step->iDelta < 0 && value < kIntervalLowest)
-        value = 0;
-    else if (step->iDelta > 0 && value >= 1 && value < kIntervalLowest)
-        value = kIntervalLowest;
-    value = std::clamp(value, 0, kIntervalHighest);
+    value = StepRegInterval(value, step->iDelta);
     m_nInterval = value;
     SetDlgItemInt(IDC_NET_REG_INTERVAL, UINT(value), FALSE);
     EnableRegistration(value != 0);
@@ -593,23 +525,14 @@ BOOL CPage3Network::ValidateSettings()
 {
     const uint32_t family = Family();
     if (family == DEVICE_FAMILY_DVR && m_nInterval != 0
-        && (m_nInterval < kIntervalLowest || m_nInterval > kIntervalHighest)) {
+        && (m_nInterval < kRegIntervalLowest || m_nInterval > kRegIntervalHighest)) {
         AfxMessageBox(IDS_REG_INTERVAL_INVALID);
         if (CWnd* edit = GetDlgItem(IDC_NET_REG_INTERVAL))
             edit->SetFocus();
         return FALSE;
     }
-    if (IsGroupChanged(GROUP_IP)) {
-        DWORD address = 0;
-        if (auto* control = static_cast<CIPAddressCtrl*>(GetDlgItem(IDC_NET_ADDRESS)))
-            control->GetAddress(address);
-        if (address != m_dwActiveAddress && m_pConfigView && m_pConfigView->FindConnectedDevice(address)) {
-            AfxMessageBox(IDS_IP_IN_USE);
-            return FALSE;
-        }
-        if (!ReadIpv4Settings(this, kIpv4Controls, &m_NewIp))
-            return FALSE;
-    }
+    if (IsGroupChanged(GROUP_IP) && !m_Ethernet.Validate(this, m_pConfigView))
+        return FALSE;
     if (IsGroupChanged(GROUP_PORT) && family == DEVICE_FAMILY_STREAM_SERVER) {
         auto refuse = [this](int id, UINT message) {
             AfxMessageBox(message);
@@ -633,12 +556,7 @@ ConfigResult CPage3Network::WriteGroup(int group)
 {
     switch (group) {
     case GROUP_IP: {
-        CFG_IP_CONFIG ip = m_IpConfig;
-        ip.dwAddress = m_NewIp.dwAddress;
-        ip.dwMask = m_NewIp.dwMask;
-        ip.dwBroadcast = m_dwBroadcast = m_NewIp.dwBroadcast;
-        ip.dwGateway = m_NewIp.dwGateway;
-        std::copy(std::begin(m_NewIp.dwDns), std::end(m_NewIp.dwDns), ip.dwDns);
+        CFG_IP_CONFIG ip = m_Ethernet.Record();
         if (Family() == DEVICE_FAMILY_DVR) {
             ip.dwInterval = uint32_t(m_nInterval);
         } else {
@@ -646,16 +564,13 @@ ConfigResult CPage3Network::WriteGroup(int group)
             // device keeps the interval it reported.
             const int index = int(SendDlgItemMessage(IDC_NET_REG_LIST, CB_GETCURSEL));
             if (index >= 0)
-                ip.dwInterval = IntervalOfIndex(index);
+                ip.dwInterval = Intervals().SecondsOf(index);
         }
-        CopyField(ip.szRegServer, sizeof ip.szRegServer, m_strServer);
-        CopyField(ip.szGroupId, sizeof ip.szGroupId, m_strGroupId);
+        CopyTextField(ip.szRegServer, sizeof ip.szRegServer, m_strServer.GetString());
+        CopyTextField(ip.szGroupId, sizeof ip.szGroupId, m_strGroupId.GetString());
         const ConfigResult result = WriteBlock(SET_IP_CONFIG, ip);
-        if (result == CONFIG_DONE) {
-            m_IpConfig = ip;
-            FollowAddressChange(m_pConfigView, ip.dwAddress);
-            m_dwActiveAddress = ip.dwAddress;
-        }
+        if (result == CONFIG_DONE)
+            m_Ethernet.Written(ip, m_pConfigView);
         return result;
     }
     case GROUP_DHCP:
@@ -663,8 +578,8 @@ ConfigResult CPage3Network::WriteGroup(int group)
     case GROUP_XDSL: {
         CFG_XDSL_ACCOUNT account {};
         account.dwFlag = m_bXdsl ? 1 : 0;
-        CopyField(account.szUser, sizeof account.szUser, m_strXdslUser);
-        CopyField(account.szPassword, sizeof account.szPassword, m_strXdslPassword);
+        CopyTextField(account.szUser, sizeof account.szUser, m_strXdslUser.GetString());
+        CopyTextField(account.szPassword, sizeof account.szPassword, m_strXdslPassword.GetString());
         return WriteBlock(SET_XDSL_ACCOUNT, account);
     }
     case GROUP_PORT:

@@ -4,9 +4,9 @@
 // After the device took a new address the program follows it there.
 #pragma once
 
-#include "dialogs/Ipv4Checks.h"
 #include "link/NetworkBlocks.h"
 #include "pages/ConfigPage.h"
+#include "pages/common/EthernetGroup.h"
 
 class CPage3Network : public CConfigPage
 {
@@ -18,15 +18,10 @@ public:
     BOOL OnInitDialog() override;
     void SetSheetLink(SheetLinkRole role, CWnd* pTarget) override;
 
-    // The registration interval entries of the list (seconds).
-    static int IntervalIndexOf(uint32_t seconds);
-    static uint32_t IntervalOfIndex(int index);
+    // The registration interval list of the cameras and streaming servers.
+    static const IntervalList& Intervals();
 
     // Page state, as read and as edited.
-    CFG_IP_CONFIG m_IpConfig {};
-    DWORD m_dwActiveAddress = 0; // read by the last activation
-    DWORD m_dwShown[6] = {}; // address, mask, gateway, DNS 1 to 3 last seen
-    DWORD m_dwBroadcast = 0;
     int m_bDhcp = 0;
     int m_bXdsl = 0;
     CString m_strXdslUser;
@@ -64,7 +59,6 @@ protected:
     void StorePorts();
     void LayOut();
     void EnableRegistration(BOOL bEnable);
-    void ShowXdslStatus(const char* status);
     uint32_t Family() const;
 
     void OnAddressChanged(UINT id, NMHDR* pNotify, LRESULT* pResult);
@@ -79,8 +73,7 @@ protected:
     void OnPortChanged();
     void OnButtonDefault();
     void OnButtonAdvanced();
-
-    IPV4_SETTINGS m_NewIp {}; // checked by the last apply
+    CEthernetGroup m_Ethernet;
     CWnd* m_pSystemPage = nullptr;
     int m_nQuiet = 0; // controls being filled by the page itself
 

@@ -2,6 +2,7 @@
 
 #include "pages/Page1CamInfo.h"
 #include "pages/Page3Network.h"
+#include "pages/Page3NetworkSorvakDvr.h"
 #include "pages/Page4User.h"
 #include "pages/Page4UserDvr.h"
 #include "pages/SheetDialog.h"
@@ -19,6 +20,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage4User;
     case SLOT_UserDvr:
         return new CPage4UserDvr;
+    case SLOT_NetworkSorvakDvr:
+        return new CPage3NetworkSorvakDvr;
     default:
         // Pages still to come.
         return nullptr;

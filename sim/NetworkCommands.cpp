@@ -29,6 +29,13 @@ void Seed(StoreState& state)
     state.Value(0x030C) = Body().U32(8200).U32(8300).U32(8500).bytes;
     state.Value(0x0A01) = Body().U32(8105).U32(8001).bytes;
     state.Value(0x0A03) = Body().U32(0).U32(8405).bytes;
+    // Dial-in on its default addresses; dial-out with no number, no prefix,
+    // dropping the line after five idle minutes, no script.
+    Body connectivity;
+    connectivity.U8(0).U32(0xC0A8C801).U32(0xC0A8C802).Text("dvr", 128).Text("", 64).U32(0).Text("", 32);
+    connectivity.U8(255).U16(300).U8(0).Zero(16 + 16 * 64);
+    state.Value(0x031E) = connectivity.bytes;
+    state.Value(0x0320) = Body().U8(0).Text("", 128).Text("smtp.example.net", 128).U8(1).U8(0).bytes;
 }
 
 } // namespace

@@ -17,7 +17,11 @@ std::span<const DialogTemplate> SetupDialogs()
                  kNewFolderDlgTemplates, kNormalPortDlgTemplates, kPage1CamInfoTemplates,
                  kPortAssignDlgTemplates, kQualityBoxDlg3Templates, kPage3NetworkTemplates,
                  // The user pages.
-                 kPage4UserTemplates }) {
+                 kPage4UserTemplates,
+                 // The connectivity page and its panes.
+                 kPage3NetworkSorvakDvrTemplates, kIpSettingsDlgTemplates, kXdslDlgTemplates,
+                 kRegServerDlgTemplates, kPortsDlgTemplates, kPppDlgTemplates, kDialUpSetupDlgTemplates,
+                 kEmailAlarmDlgTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

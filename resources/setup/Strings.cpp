@@ -181,6 +181,18 @@ const StringEntry kStrings[] = {
     { IDS_BACKUP_COLUMN, "Backup" },
     { IDS_SWITCH_OFF, "Off" },
     { IDS_SWITCH_ON, "On" },
+    { IDS_RECEIVED_DATA_INVALID, "The received data is invalid." },
+    { IDS_NAME_MANUAL, "Manual" },
+    { IDS_TAB_EMAIL, "Email Setup" },
+    { IDS_TAB_NETWORK, "Network" },
+    { IDS_TAB_XDSL, "xDSL" },
+    { IDS_TAB_PORTS, "Port Settings" },
+    { IDS_TAB_COM_PORT, "COM Port" },
+    { IDS_TAB_DIAL_IN, "PSTN Dial-In" },
+    { IDS_TAB_DIAL_OUT, "PSTN Dial-Out" },
+    { IDS_DIAL_COLUMN_INDEX, "Ind" },
+    { IDS_DIAL_COLUMN_COMMAND, "Command" },
+    { IDS_DIAL_COLUMN_ARGUMENT, "Argument" },
 };
 
 } // namespace

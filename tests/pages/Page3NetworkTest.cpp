@@ -175,10 +175,11 @@ TEST_F(Page3NetworkTest, TheRecordersIntervalSpinsAndChecksOneLowerBound)
 
 TEST_F(Page3NetworkTest, TheCamerasHourIsWrittenAsAnHourAndReadInBothForms)
 {
-    EXPECT_EQ(CPage3Network::IntervalIndexOf(3600), 5);
-    EXPECT_EQ(CPage3Network::IntervalIndexOf(216000), 5);
-    EXPECT_EQ(CPage3Network::IntervalIndexOf(30), 1);
-    EXPECT_EQ(CPage3Network::IntervalIndexOf(45), -1);
+    const IntervalList& list = CPage3Network::Intervals();
+    EXPECT_EQ(list.IndexOf(3600), 5);
+    EXPECT_EQ(list.IndexOf(216000), 5);
+    EXPECT_EQ(list.IndexOf(30), 1);
+    EXPECT_EQ(list.IndexOf(45), -1);
     Start(0);
     EXPECT_TRUE(Shown(IDC_NET_REG_LIST));
     EXPECT_EQ(ComboSelection(IDC_NET_REG_LIST), 2); // 300 s
