@@ -35,11 +35,7 @@ constexpr int kFieldX = 240, kFieldWidth = 230, kRowHeight = 20;
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CPage3Network, CConfigPage)
-ON_NOTIFY_RANGE(IPN_FIELDCHANGED, IDC_NET_ADDRESS, IDC_NET_DNS3, OnAddressChanged)
-ON_EN_CHANGE(IDC_NET_REG_SERVER, OnRegistrationChanged)
-ON_EN_CHANGE(IDC_NET_GROUP_ID, OnRegistrationChanged)
-ON_CBN_SELCHANGE(IDC_NET_REG_LIST, OnIntervalListChanged)
+BEGIN_MESSAGE_MAP(CPage3Network, CNetworkPage)
 ON_EN_CHANGE(IDC_NET_REG_INTERVAL, OnIntervalChanged)
 ON_NOTIFY(UDN_DELTAPOS, IDC_NET_REG_SPIN, OnIntervalSpin)
 ON_BN_CLICKED(IDC_NET_DHCP, OnDhcpChanged)
@@ -55,7 +51,7 @@ ON_BN_CLICKED(IDC_NET_PORT_ADVANCED, OnButtonAdvanced)
 END_MESSAGE_MAP()
 
 CPage3Network::CPage3Network()
-    : CConfigPage(IDD_PAGE3_NETWORK, SLOT_Network)
+    : CNetworkPage(IDD_PAGE3_NETWORK, SLOT_Network)
 {
     DeclareGroups(GROUP_COUNT);
 }
@@ -79,7 +75,7 @@ const IntervalList& CPage3Network::Intervals()
 
 void CPage3Network::DoDataExchange(CDataExchange* pDX)
 {
-    CConfigPage::DoDataExchange(pDX);
+    CNetworkPage::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_NET_DHCP, m_bDhcp);
     DDX_Check(pDX, IDC_NET_XDSL, m_bXdsl);
     DDX_Text(pDX, IDC_NET_XDSL_USER, m_strXdslUser);
@@ -104,7 +100,7 @@ void CPage3Network::DoDataExchange(CDataExchange* pDX)
 
 BOOL CPage3Network::OnInitDialog()
 {
-    CConfigPage::OnInitDialog();
+    CNetworkPage::OnInitDialog();
     m_nConfigPortRead = int(g_CurrentDevice.dwConfigPort);
     m_nNormalConfigPort = m_nConfigPortRead ? m_nConfigPortRead : kDefaultConfigPort;
     if (auto* address = static_cast<CIPAddressCtrl*>(GetDlgItem(IDC_NET_ADDRESS))) {
@@ -210,15 +206,6 @@ void CPage3Network::LayOut()
             if (CWnd* control = GetDlgItem(id))
                 control->EnableWindow(xdsl);
     }
-}
-
-void CPage3Network::EnableRegistration(BOOL bEnable)
-{
-    if (Family() == DEVICE_FAMILY_STREAM_SERVER)
-        return;
-    for (int id : { IDC_NET_REG_SERVER, IDC_NET_GROUP_ID })
-        if (CWnd* control = GetDlgItem(id))
-            control->EnableWindow(bEnable);
 }
 
 void CPage3Network::ReadSettings()
@@ -365,34 +352,6 @@ void CPage3Network::ShowSettings()
 
 // Edits.
 
-void CPage3Network::OnAddressChanged(UINT id, NMHDR*, LRESULT* pResult)
-{
-    *pResult = 0;
-    if (m_nQuiet)
-        return;
-    // Only a person working the active page changes the address.
-    if (id == IDC_NET_ADDRESS && GetSheet() && GetSheet()->GetActivePage() != this) {
-        SetPageModified(FALSE);
-        return;
-    }
-    if (m_Ethernet.OnFieldChanged(this, id))
-        MarkGroupChanged(GROUP_IP);
-}
-
-void CPage3Network::OnRegistrationChanged()
-{
-    if (!m_nQuiet)
-        MarkGroupChanged(GROUP_IP);
-}
-
-void CPage3Network::OnIntervalListChanged()
-{
-    const int index = int(SendDlgItemMessage(IDC_NET_REG_LIST, CB_GETCURSEL));
-    EnableRegistration(index > 0);
-    if (!m_nQuiet)
-        MarkGroupChanged(GROUP_IP);
-}
-
 void CPage3Network::OnIntervalChanged()
 {
     if (m_nQuiet)
@@ -534,20 +493,12 @@ BOOL CPage3Network::ValidateSettings()
     if (IsGroupChanged(GROUP_IP) && !m_Ethernet.Validate(this, m_pConfigView))
         return FALSE;
     if (IsGroupChanged(GROUP_PORT) && family == DEVICE_FAMILY_STREAM_SERVER) {
-        auto refuse = [this](int id, UINT message) {
-            AfxMessageBox(message);
-            if (CWnd* edit = GetDlgItem(id)) {
-                edit->SetFocus();
-                edit->SendMessage(EM_SETSEL, 0, -1);
-            }
-            return FALSE;
-        };
         if (m_nFirstPort < 1 || m_nFirstPort > 32767)
-            return refuse(IDC_NET_FIRST_PORT, IDS_STREAMING_PORT_INVALID);
+            return RefusePort(IDC_NET_FIRST_PORT, IDS_STREAMING_PORT_INVALID);
         if (m_nSecondPort < 1 || m_nSecondPort > 32767)
-            return refuse(IDC_NET_SECOND_PORT, IDS_HTTP_PORT_INVALID);
+            return RefusePort(IDC_NET_SECOND_PORT, IDS_HTTP_PORT_INVALID);
         if (m_nFirstPort == m_nSecondPort)
-            return refuse(IDC_NET_FIRST_PORT, IDS_STREAMING_SAME_AS_HTTP);
+            return RefusePort(IDC_NET_FIRST_PORT, IDS_STREAMING_SAME_AS_HTTP);
     }
     return TRUE;
 }

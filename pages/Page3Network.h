@@ -5,15 +5,14 @@
 #pragma once
 
 #include "link/NetworkBlocks.h"
-#include "pages/ConfigPage.h"
-#include "pages/common/EthernetGroup.h"
+#include "pages/NetworkPage.h"
 
-class CPage3Network : public CConfigPage
+class CPage3Network : public CNetworkPage
 {
 public:
     CPage3Network();
 
-    enum Group { GROUP_IP, GROUP_DHCP, GROUP_XDSL, GROUP_PORT, GROUP_COUNT };
+    enum Group { GROUP_DHCP = GROUP_IP + 1, GROUP_XDSL, GROUP_PORT, GROUP_COUNT };
 
     BOOL OnInitDialog() override;
     void SetSheetLink(SheetLinkRole role, CWnd* pTarget) override;
@@ -58,12 +57,8 @@ protected:
     void SetDefaultPorts();
     void StorePorts();
     void LayOut();
-    void EnableRegistration(BOOL bEnable);
     uint32_t Family() const;
 
-    void OnAddressChanged(UINT id, NMHDR* pNotify, LRESULT* pResult);
-    void OnRegistrationChanged();
-    void OnIntervalListChanged();
     void OnIntervalChanged();
     void OnIntervalSpin(NMHDR* pNotify, LRESULT* pResult);
     void OnDhcpChanged();
@@ -73,9 +68,7 @@ protected:
     void OnPortChanged();
     void OnButtonDefault();
     void OnButtonAdvanced();
-    CEthernetGroup m_Ethernet;
     CWnd* m_pSystemPage = nullptr;
-    int m_nQuiet = 0; // controls being filled by the page itself
 
     DECLARE_MESSAGE_MAP()
 };

@@ -2,6 +2,7 @@
 
 #include "pages/Page1CamInfo.h"
 #include "pages/Page3Network.h"
+#include "pages/Page3Network2.h"
 #include "pages/Page3NetworkSorvakDvr.h"
 #include "pages/Page4User.h"
 #include "pages/Page4UserDvr.h"
@@ -16,6 +17,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage1CamInfo;
     case SLOT_Network:
         return new CPage3Network;
+    case SLOT_Network2:
+        return new CPage3Network2;
     case SLOT_User:
         return new CPage4User;
     case SLOT_UserDvr:
