@@ -1,5 +1,6 @@
 #include "dialogs/QualityBoxDlg3.h"
 
+#include "controls/ControlPlacement.h"
 #include "controls/PreviewStream.h"
 #include "link/CurrentDevice.h"
 #include "link/WindowMessages.h"
@@ -46,21 +47,11 @@ void CQualityBoxDlg3::PlaceControls()
 {
     // On top of the Z order (no window to go behind), shown.
     SetWindowPos(nullptr, 200, 200, 500, 340, SWP_SHOWWINDOW);
-    struct Place {
-        int id, x, y, cx, cy;
-    } places[] = {
-        { IDC_QUALITY_GROUP, 385, 15, 95, 244 },
-        { IDC_QUALITY_LEVEL1, 420, 55, 40, 25 },
-        { IDC_QUALITY_LEVEL2, 420, 90, 40, 25 },
-        { IDC_QUALITY_LEVEL3, 420, 125, 40, 25 },
-        { IDC_QUALITY_LEVEL4, 420, 160, 40, 25 },
-        { IDC_QUALITY_LEVEL5, 420, 195, 40, 25 },
-        { IDOK, 70, 265, 100, 30 },
-        { IDCANCEL, 190, 265, 100, 30 },
-    };
-    for (const Place& p : places)
-        if (CWnd* control = GetDlgItem(p.id))
-            control->MoveWindow(p.x, p.y, p.cx, p.cy);
+    ::PlaceControls(this,
+        { { IDC_QUALITY_GROUP, 385, 15, 95, 244 }, { IDC_QUALITY_LEVEL1, 420, 55, 40, 25 },
+            { IDC_QUALITY_LEVEL2, 420, 90, 40, 25 }, { IDC_QUALITY_LEVEL3, 420, 125, 40, 25 },
+            { IDC_QUALITY_LEVEL4, 420, 160, 40, 25 }, { IDC_QUALITY_LEVEL5, 420, 195, 40, 25 },
+            { IDOK, 70, 265, 100, 30 }, { IDCANCEL, 190, 265, 100, 30 } });
 }
 
 BOOL CQualityBoxDlg3::OnInitDialog()

@@ -6,6 +6,7 @@
 #include "pages/Page3NetworkSorvakDvr.h"
 #include "pages/Page4User.h"
 #include "pages/Page4UserDvr.h"
+#include "pages/Page6ScrAd.h"
 #include "pages/SheetDialog.h"
 
 #include <cstring>
@@ -25,6 +26,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage4UserDvr;
     case SLOT_NetworkSorvakDvr:
         return new CPage3NetworkSorvakDvr;
+    case SLOT_ScrAd:
+        return new CPage6ScrAd;
     default:
         // Pages still to come.
         return nullptr;

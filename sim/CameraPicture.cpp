@@ -31,6 +31,12 @@ void FillRect(frame601::Picture& p, int x0, int y0, int w, int h, const uint8_t*
 
 } // namespace
 
+uint8_t AdjustedLevel(uint8_t value, int brightness, int contrast)
+{
+    const int stretched = (int(value) - 128) * (128 + contrast) / 128 + 128;
+    return uint8_t(std::clamp(stretched + brightness, 0, 255));
+}
+
 void CameraPictureSize(const CameraPictureSettings& settings, int* width, int* height)
 {
     static const int kWidth[] = { 92, 180, 360, 720, 720 };
@@ -48,18 +54,27 @@ frame601::Picture CameraPattern(const CameraPictureSettings& settings, uint32_t 
     frame601::Picture p(width, height);
     const int bar = std::max(1, width / kBars);
     const int shift = int(number / 8 % kBars);
+    auto adjusted = [&](const uint8_t* colour, uint8_t* out) {
+        for (int i = 0; i < 3; ++i)
+            out[i] = AdjustedLevel(colour[i], settings.brightness, settings.contrast);
+    };
+    uint8_t bars[kBars][3];
+    for (int b = 0; b < kBars; ++b)
+        adjusted(kBarColours[b], bars[b]);
     for (int x = 0; x < width; ++x) {
-        const uint8_t* colour = kBarColours[(x / bar + shift) % kBars];
+        const uint8_t* colour = bars[(x / bar + shift) % kBars];
         for (int y = 0; y < height; ++y)
             std::copy(colour, colour + 3, p.Pixel(x, y));
     }
     const uint8_t white[3] = { 255, 255, 255 }, black[3] = { 0, 0, 0 }, grey[3] = { 128, 128, 128 };
+    uint8_t block[3];
+    adjusted(white, block);
     const int s = Square(width);
     // A grey band behind the number, so it reads on any bar.
     FillRect(p, 0, 0, s * (kBits + 2), s * 3, grey);
     for (int bit = 0; bit < kBits; ++bit)
         FillRect(p, s * (bit + 1), s, s, s, (number >> (kBits - 1 - bit)) & 1 ? white : black);
-    FillRect(p, int(number * 4 % uint32_t(width)), height - s * 2, s * 2, s * 2, white);
+    FillRect(p, int(number * 4 % uint32_t(width)), height - s * 2, s * 2, s * 2, block);
     if (settings.rotated) {
         // Sent turned by 180 degrees; the viewer turns it back.
         frame601::Picture turned(width, height);

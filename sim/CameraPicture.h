@@ -16,7 +16,16 @@ struct CameraPictureSettings {
     bool pal = true; // 625 lines (else 525)
     bool rotated = false; // the camera hangs upside down: the picture is sent turned
     bool ptz = true; // the flag word's PTZ bits
+    // The source's picture adjustment, applied to the bars and the moving
+    // block (the frame number stays readable): each colour value is
+    // stretched around 128 by (128 + contrast) / 128, then shifted by
+    // brightness.
+    int brightness = 0;
+    int contrast = 0;
 };
+
+// A colour value of the pattern as the adjustment shows it.
+uint8_t AdjustedLevel(uint8_t value, int brightness, int contrast);
 
 // Width and height of a kind and standard (92 x 72 ... 720 x 576).
 void CameraPictureSize(const CameraPictureSettings& settings, int* width, int* height);

@@ -1,6 +1,7 @@
 #include "sim/CameraStream.h"
 
 #include "sim/FaultyReply.h"
+#include "sim/PictureAdjust.h"
 #include "sim/WireBody.h"
 
 #include "link/DeviceHelpers.h"
@@ -90,6 +91,12 @@ void CameraStream::SetPicture(const CameraPictureSettings& settings)
 {
     std::lock_guard<std::mutex> guard(m_lock);
     m_picture = settings;
+}
+
+void CameraStream::FollowPicture(const SettingsStore* store)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_pictureValues = store;
 }
 
 void CameraStream::SetChannelVideo(uint8_t channel, bool video)
@@ -230,9 +237,16 @@ bool CameraStream::SendFrame(Connection& c)
     if (!HasVideo(c.channel))
         return SendOut(c, kFrame, MessageHeader(kFrame, kNoVideo, 0));
     CameraPictureSettings picture;
+    const SettingsStore* values = nullptr;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         picture = m_picture;
+        values = m_pictureValues;
+    }
+    if (values && c.channel < kPictureSources) {
+        const ShownPicture shown = ShownPictureOf(*values, c.channel);
+        picture.brightness = shown.brightness;
+        picture.contrast = shown.contrast;
     }
     const uint32_t number = c.frames++;
     Bytes body = CameraFrameBody(picture, c.channel, number, m_payloadLie);

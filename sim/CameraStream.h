@@ -42,6 +42,9 @@ public:
     // the true one (-1: the truth).
     void SetFramePayloadLengthLie(int64_t length) { m_payloadLie = length; }
     void SetPicture(const CameraPictureSettings& settings);
+    // Each channel's picture follows the picture values this store shows
+    // for its source (channel n is source n); null: it does not.
+    void FollowPicture(const SettingsStore* store);
     // Whether a channel has video; by default channel 1 (bytes 0 and 1) and
     // the channels 2 to 4 (bytes 2 to 4) whose sources are on.
     void SetChannelVideo(uint8_t channel, bool video);
@@ -75,6 +78,7 @@ private:
     std::vector<StreamEvent> m_log;
     std::map<uint8_t, bool> m_video;
     CameraPictureSettings m_picture;
+    const SettingsStore* m_pictureValues = nullptr;
     std::string m_password;
     std::atomic<int64_t> m_payloadLie { -1 };
     std::atomic<int> m_connections { 0 };

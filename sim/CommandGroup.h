@@ -38,6 +38,7 @@ extern const CommandGroup kDiskCommands;
 extern const CommandGroup kEventCommands;
 extern const CommandGroup kParameterCommands;
 extern const CommandGroup kStreamServerCommands;
+extern const CommandGroup kPictureCommands;
 extern const CommandGroup kStoredSettings;
 
 } // namespace sim

@@ -15,6 +15,7 @@ const std::vector<CommandGroup>& CommandGroups()
         kEventCommands,
         kParameterCommands,
         kStreamServerCommands,
+        kPictureCommands,
         kStoredSettings,
     };
     return groups;

@@ -184,6 +184,8 @@ int main(int argc, char** argv)
         if (family == 0 || family == 1 || family == 3) {
             // The camera's live video, a moving test pattern, and its PTZ.
             auto camera = std::make_unique<sim::CameraStream>(profile);
+            // Its picture follows the picture values the device's settings show.
+            camera->FollowPicture(&devices.back()->Store());
             for (const FaultArg& f : faults)
                 camera->SetFault(f.command, f.fault);
             if (!camera->Start(at, static_cast<uint16_t>(streamPort))) {

@@ -29,6 +29,8 @@ QWidget* CreateControlWidget(WndKind kind, const CREATESTRUCT& cs, QWidget* pare
         return CreateIpAddressWidget(parent, wnd);
     case WndKind::Spin:
         return CreateSpinWidget(parent, wnd);
+    case WndKind::Trackbar:
+        return CreateTrackbarWidget(style, parent, wnd);
     case WndKind::Surface:
         break;
     }
@@ -63,6 +65,8 @@ bool ControlWindowProc(CWnd* wnd, WndKind kind, UINT message, WPARAM wParam, LPA
         return IpAddressWindowProc(wnd, message, wParam, lParam, result);
     case WndKind::Spin:
         return SpinWindowProc(wnd, message, wParam, lParam, result);
+    case WndKind::Trackbar:
+        return TrackbarWindowProc(wnd, message, wParam, lParam, result);
     case WndKind::Surface:
         break;
     }

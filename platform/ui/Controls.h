@@ -38,10 +38,42 @@ public:
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return BOOL(SendMessage(EM_SETREADONLY, WPARAM(bReadOnly))); }
 };
 
-// The trackbar and the progress bar have no Qt counterpart here: the
-// system's own classes derived from them paint them (WM_PAINT).
+// The progress bar has no Qt counterpart here: the system's own classes
+// derived from it paint it (WM_PAINT). The trackbar is a Qt slider.
 constexpr char TRACKBAR_CLASS[] = "msctls_trackbar32";
 constexpr char PROGRESS_CLASS[] = "msctls_progress32";
+
+constexpr UINT TBM_GETPOS = WM_USER;
+constexpr UINT TBM_GETRANGEMIN = WM_USER + 1;
+constexpr UINT TBM_GETRANGEMAX = WM_USER + 2;
+constexpr UINT TBM_SETPOS = WM_USER + 5;
+constexpr UINT TBM_SETRANGE = WM_USER + 6;
+constexpr UINT TBM_SETRANGEMIN = WM_USER + 7;
+constexpr UINT TBM_SETRANGEMAX = WM_USER + 8;
+constexpr DWORD TBS_VERT = 0x0002;
+
+// Custom drawing: a trackbar tells its parent (WM_NOTIFY, NM_CUSTOMDRAW)
+// each time it draws itself anew, the whole control first and, when the
+// parent asks for it, each part.
+constexpr DWORD CDDS_PREPAINT = 0x00000001;
+constexpr DWORD CDDS_ITEM = 0x00010000;
+constexpr DWORD CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT;
+constexpr LRESULT CDRF_DODEFAULT = 0x00;
+constexpr LRESULT CDRF_NOTIFYITEMDRAW = 0x20;
+constexpr DWORD_PTR TBCD_TICS = 1;
+constexpr DWORD_PTR TBCD_THUMB = 2;
+constexpr DWORD_PTR TBCD_CHANNEL = 3;
+
+struct NMCUSTOMDRAW {
+    NMHDR hdr;
+    DWORD dwDrawStage;
+    HDC hdc;
+    RECT rc;
+    DWORD_PTR dwItemSpec;
+    UINT uItemState;
+    LPARAM lItemlParam;
+};
+using LPNMCUSTOMDRAW = NMCUSTOMDRAW*;
 
 class PLATFORM_UI_API CSliderCtrl : public CWnd
 {
@@ -50,6 +82,15 @@ public:
     {
         return CWnd::Create(TRACKBAR_CLASS, nullptr, dwStyle, rect, pParentWnd, nID);
     }
+    int GetPos() const { return int(const_cast<CSliderCtrl*>(this)->SendMessage(TBM_GETPOS)); }
+    void SetPos(int nPos) { SendMessage(TBM_SETPOS, TRUE, LPARAM(nPos)); }
+    void SetRange(int nMin, int nMax, BOOL bRedraw = FALSE)
+    {
+        SendMessage(TBM_SETRANGEMIN, FALSE, LPARAM(nMin));
+        SendMessage(TBM_SETRANGEMAX, WPARAM(bRedraw), LPARAM(nMax));
+    }
+    int GetRangeMin() const { return int(const_cast<CSliderCtrl*>(this)->SendMessage(TBM_GETRANGEMIN)); }
+    int GetRangeMax() const { return int(const_cast<CSliderCtrl*>(this)->SendMessage(TBM_GETRANGEMAX)); }
 };
 
 class PLATFORM_UI_API CProgressCtrl : public CWnd

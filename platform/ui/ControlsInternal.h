@@ -40,6 +40,9 @@ void ApplyStaticStyle(CWnd* wnd);
 QWidget* CreateComboBoxWidget(DWORD style, QWidget* parent, CWnd* wnd);
 bool ComboBoxWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
+QWidget* CreateTrackbarWidget(DWORD style, QWidget* parent, CWnd* wnd);
+bool TrackbarWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
 QWidget* CreateListBoxWidget(DWORD style, QWidget* parent, CWnd* wnd);
 bool ListBoxWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 

@@ -37,6 +37,8 @@ CWnd* NewControlObject(WndKind kind)
         return new CIPAddressCtrl;
     case WndKind::Spin:
         return new CSpinButtonCtrl;
+    case WndKind::Trackbar:
+        return new CSliderCtrl;
     case WndKind::Surface:
         break;
     }

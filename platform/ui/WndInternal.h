@@ -22,7 +22,8 @@ enum class WndKind {
     ListBox,
     TabCtrl,
     IpAddress,
-    Spin
+    Spin,
+    Trackbar
 };
 
 WndKind KindOfClass(LPCTSTR className, DWORD style);

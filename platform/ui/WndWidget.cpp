@@ -57,6 +57,8 @@ WndKind KindOfClass(LPCTSTR className, DWORD style)
         return WndKind::IpAddress;
     if (SameClass(className, "msctls_updown32"))
         return WndKind::Spin;
+    if (SameClass(className, "msctls_trackbar32"))
+        return WndKind::Trackbar;
     return WndKind::Surface;
 }
 

@@ -21,7 +21,9 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The connectivity page and its panes.
                  kPage3NetworkSorvakDvrTemplates, kIpSettingsDlgTemplates, kXdslDlgTemplates,
                  kRegServerDlgTemplates, kPortsDlgTemplates, kPppDlgTemplates, kDialUpSetupDlgTemplates,
-                 kEmailAlarmDlgTemplates }) {
+                 kEmailAlarmDlgTemplates,
+                 // The screen adjustment pages and the quality boxes.
+                 kPage6ScrAdTemplates, kQualityBoxDlgTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

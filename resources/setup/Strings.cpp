@@ -193,6 +193,10 @@ const StringEntry kStrings[] = {
     { IDS_DIAL_COLUMN_INDEX, "Ind" },
     { IDS_DIAL_COLUMN_COMMAND, "Command" },
     { IDS_DIAL_COLUMN_ARGUMENT, "Argument" },
+    // The screen adjustment pages and the quality box dialogs.
+    { IDS_TIME_TABLE, "Time Table" },
+    { IDS_SCRAD_APPLY, "Apply" },
+    { IDS_SCRAD_DEFAULT, "Default" },
 };
 
 } // namespace

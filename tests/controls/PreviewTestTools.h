@@ -36,6 +36,16 @@ inline void DragOn(CWnd* wnd, QPoint from, QPoint to)
     PumpWaitingMessages();
 }
 
+// The messages of `id` a simulated camera received, in order.
+inline std::vector<sim::StreamEvent> ReceivedBy(const sim::CameraStream& camera, uint16_t id)
+{
+    std::vector<sim::StreamEvent> out;
+    for (const sim::StreamEvent& e : camera.Log())
+        if (!e.frame && e.id == id)
+            out.push_back(e);
+    return out;
+}
+
 // A simulated camera on 127.0.0.1, made the current device (password
 // "admin", its stream on the HTTP port).
 class LiveCamera
@@ -53,14 +63,7 @@ public:
         return true;
     }
     // The messages of `id` the camera received, in order.
-    std::vector<sim::StreamEvent> Received(uint16_t id) const
-    {
-        std::vector<sim::StreamEvent> out;
-        for (const sim::StreamEvent& e : camera->Log())
-            if (!e.frame && e.id == id)
-                out.push_back(e);
-        return out;
-    }
+    std::vector<sim::StreamEvent> Received(uint16_t id) const { return ReceivedBy(*camera, id); }
     // Pumps until the camera has had `n` frame acknowledgements.
     bool WaitAcks(size_t n) const
     {

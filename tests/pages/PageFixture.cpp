@@ -2,6 +2,7 @@
 
 #include "controls/GridCtrl.h"
 #include "link/CurrentDevice.h"
+#include "pages/SheetAssembly.h"
 #include "pages/common/TimeZones.h"
 #include "platform/msg/WndBase.h"
 #include "platform/ui/Controls.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QImage>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QWidget>
 
 #include <cstring>
@@ -52,8 +54,20 @@ void PageTest::StartDevice()
         g_CurrentDevice.szVersion1, m_profile.version1.c_str(), sizeof(g_CurrentDevice.szVersion1) - 1);
     std::strncpy(
         g_CurrentDevice.szVersion2, m_profile.version2.c_str(), sizeof(g_CurrentDevice.szVersion2) - 1);
+    std::strcpy(g_CurrentDevice.szAddress, "127.0.0.7");
     g_strDevicePassword = m_profile.password;
+    // As the view learns it at login.
+    view.m_nFirmwareClass = FirmwareKindOf(m_profile.family, m_profile.version2.c_str());
     g_nRecorderModel = m_profile.recorderClass < 0 ? 0 : m_profile.recorderClass;
+}
+
+sim::CameraStream& PageTest::StartCamera()
+{
+    m_camera = std::make_unique<sim::CameraStream>(m_profile);
+    EXPECT_TRUE(m_camera->Start("127.0.0.7", 0));
+    m_camera->FollowPicture(&m_server->Store());
+    m_server->Store().Store(0x0A01, 0, sim::Body().U32(8105).U32(m_camera->Port()).bytes);
+    return *m_camera;
 }
 
 void PageTest::Show(std::unique_ptr<CConfigPage> shown)
@@ -86,6 +100,9 @@ void PageTest::Close(bool device)
         return;
     if (host.GetSafeHwnd())
         host.DestroyWindow();
+    if (m_camera)
+        m_camera->Stop();
+    m_camera.reset();
     if (m_server)
         m_server->Stop();
     m_server.reset();
@@ -104,6 +121,16 @@ void PageTest::SetText(int id, const char* text, CWnd* wnd)
     CWnd* control = Target(wnd)->GetDlgItem(id);
     ASSERT_NE(control, nullptr) << "no control " << id;
     control->SetWindowText(text);
+    PumpWaitingMessages();
+}
+
+void PageTest::MoveSlider(int id, int position, CWnd* wnd)
+{
+    CWnd* control = Target(wnd)->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    auto* slider = qobject_cast<QSlider*>(control->GetWidget());
+    ASSERT_NE(slider, nullptr) << "control " << id << " is no slider";
+    slider->setSliderPosition(position);
     PumpWaitingMessages();
 }
 

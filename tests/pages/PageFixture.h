@@ -7,6 +7,7 @@
 #include "pages/ConfigPage.h"
 #include "pages/PropertyConfig.h"
 #include "platform/base/TestServices.h"
+#include "sim/CameraStream.h"
 #include "sim/ConfigServer.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,10 @@ protected:
     // device, logged in with its password.
     void StartDevice();
     sim::ConfigServer& Server() { return *m_server; }
+    // The device's camera stream role beside it (families 0, 1, 3), its
+    // picture following the device's picture values; the device reports its
+    // port as the stream port (0x0A01). After StartDevice.
+    sim::CameraStream& StartCamera();
 
     // Puts the page into a sheet on a host window and shows it, so that it
     // reads the device. The fixture keeps the page until Close.
@@ -47,6 +52,8 @@ protected:
     // sends the notification the control sends.
     void Click(int id, CWnd* wnd = nullptr);
     void SetText(int id, const char* text, CWnd* wnd = nullptr);
+    // Moves a slider's thumb to a position as a drag does.
+    void MoveSlider(int id, int position, CWnd* wnd = nullptr);
     std::string Text(int id, CWnd* wnd = nullptr);
     void SelectCombo(int id, int index, CWnd* wnd = nullptr);
     int ComboSelection(int id, CWnd* wnd = nullptr);
@@ -82,4 +89,5 @@ private:
     std::unique_ptr<CConfigPage> m_page;
     sim::DeviceProfile m_profile;
     std::unique_ptr<sim::ConfigServer> m_server;
+    std::unique_ptr<sim::CameraStream> m_camera;
 };

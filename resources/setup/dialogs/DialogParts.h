@@ -42,3 +42,6 @@ extern const std::span<const DialogTemplate> kPortsDlgTemplates;
 extern const std::span<const DialogTemplate> kPppDlgTemplates;
 extern const std::span<const DialogTemplate> kDialUpSetupDlgTemplates;
 extern const std::span<const DialogTemplate> kEmailAlarmDlgTemplates;
+// The screen adjustment pages and the quality boxes of the camera schedules.
+extern const std::span<const DialogTemplate> kPage6ScrAdTemplates;
+extern const std::span<const DialogTemplate> kQualityBoxDlgTemplates;
