@@ -5,8 +5,6 @@
 #include "link/CurrentDevice.h"
 #include "link/WindowMessages.h"
 #include "platform/ui/DataExchange.h"
-#include "stream/plinto/NetThread.h"
-#include "stream/plinto/OstraOnNetCtrl.h"
 
 #include <algorithm>
 
@@ -27,15 +25,12 @@ END_MESSAGE_MAP()
 
 CQualityBoxDlg3::CQualityBoxDlg3(CWnd* pParent)
     : CDialog(IDD, pParent)
-    , m_pFrame(std::make_unique<plinto::tagONLINEFRAME>())
 {
 }
 
-CQualityBoxDlg3::~CQualityBoxDlg3()
-{
-    // A dialog whose window never ended normally still stops its thread.
-    StopPreviewThread(m_pNetThread);
-}
+// A dialog whose window never ended normally still stops its thread (the
+// stream's own end).
+CQualityBoxDlg3::~CQualityBoxDlg3() = default;
 
 void CQualityBoxDlg3::DoDataExchange(CDataExchange* pDX)
 {
@@ -64,7 +59,7 @@ BOOL CQualityBoxDlg3::OnInitDialog()
 
     // A thread that does not come up leaves the preview black and the
     // dialog usable.
-    m_pNetThread = StartPreviewThread();
+    m_stream.StartThread();
 
     m_wndPreview.CreateEx(
         WS_EX_CLIENTEDGE, nullptr, "VIEWER", WS_CHILD | WS_VISIBLE, CRect(15, 15, 376, 259), this, 0);
@@ -83,19 +78,13 @@ BOOL CQualityBoxDlg3::OnInitDialog()
     UpdateData(TRUE);
     m_wndPreview.GetClientRect(&m_rcPreview);
 
-    if (m_pNetThread) {
-        const plinto::tagReqServiceParm request
-            = MakeServiceRequest(m_hWnd, BYTE(m_nChannel & 0xFF), kStreamSetting);
-        m_pNetThread->m_pOnNetCtrl->startService(request, int(g_CurrentDevice.dwHttpPort));
-    }
+    m_stream.Start(m_hWnd, BYTE(m_nChannel & 0xFF), kStreamSetting, int(g_CurrentDevice.dwHttpPort));
     return TRUE;
 }
 
 LRESULT CQualityBoxDlg3::OnStreamFrame(WPARAM wParam, LPARAM lParam)
 {
-    m_wndPreview.ShowStreamFrame(wParam, lParam, *m_pFrame, true);
-    if (m_pNetThread)
-        m_pNetThread->m_pOnNetCtrl->reqNextFrame();
+    m_stream.OnFrame(m_wndPreview, wParam, lParam, true);
     return 0;
 }
 
@@ -135,6 +124,6 @@ LRESULT CQualityBoxDlg3::OnAreaSelected(WPARAM, LPARAM)
 
 void CQualityBoxDlg3::PostNcDestroy()
 {
-    StopPreviewThread(m_pNetThread);
+    m_stream.End();
     CDialog::PostNcDestroy();
 }

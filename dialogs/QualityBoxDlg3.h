@@ -5,11 +5,10 @@
 // 720 x 486 picture.
 #pragma once
 
+#include "controls/PreviewStream.h"
 #include "controls/VideoPreviewWnd.h"
 #include "platform/ui/Dialog.h"
 #include "resources/setup/Resource.h"
-
-#include <memory>
 
 class CQualityBoxDlg3 : public CDialog
 {
@@ -31,7 +30,7 @@ public:
     int m_nQuality = -1; // radio index 0..4: level 1..5
     CVideoPreviewWnd m_wndPreview;
 
-    bool IsStreaming() const { return m_pNetThread != nullptr; }
+    bool IsStreaming() const { return m_stream.HasThread(); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -47,6 +46,5 @@ private:
     void PlaceControls();
     void StartStream();
 
-    plinto::CNetThread* m_pNetThread = nullptr;
-    std::unique_ptr<plinto::tagONLINEFRAME> m_pFrame;
+    CPreviewStream m_stream;
 };

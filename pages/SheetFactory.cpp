@@ -7,6 +7,7 @@
 #include "pages/Page4User.h"
 #include "pages/Page4UserDvr.h"
 #include "pages/Page6ScrAd.h"
+#include "pages/Page6ScrAd2.h"
 #include "pages/SheetDialog.h"
 
 #include <cstring>
@@ -28,6 +29,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage3NetworkSorvakDvr;
     case SLOT_ScrAd:
         return new CPage6ScrAd;
+    case SLOT_ScrAd2:
+        return new CPage6ScrAd2;
     default:
         // Pages still to come.
         return nullptr;

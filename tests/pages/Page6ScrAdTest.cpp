@@ -5,15 +5,12 @@
 // source buttons, "Default", a device without sources, refusals and a
 // lost connection.
 #include "pages/Page6ScrAd.h"
-#include "viewer/tessaly/KelmothClient.h"
 
 #include "link/PictureBlocks.h"
 #include "pages/ContentName.h"
-#include "sim/CameraPicture.h"
 #include "sim/KelmothServer.h"
-#include "sim/PictureAdjust.h"
-#include "tests/controls/PreviewTestTools.h"
-#include "tests/pages/PageFixture.h"
+#include "tests/pages/ScreenAdjustTestTools.h"
+#include "viewer/tessaly/KelmothClient.h"
 
 #include <QImage>
 #include <QPainter>
@@ -28,15 +25,7 @@ namespace
 
 using sim::Bytes;
 
-// The seeded picture values of a source: brightness 4 + 2 x source,
-// contrast -6, hue 0, saturation 10, offset 0, gain 0x60.
-Bytes Seeded(uint8_t sourceByte)
-{
-    const uint8_t source = sourceByte & 0x7F;
-    return { sourceByte, uint8_t(4 + 2 * source), 0xFA, 0, 10, 0, 0, 0x60 };
-}
-
-class ScrAdTest : public PageTest
+class ScrAdTest : public ScreenAdjustTest
 {
 protected:
     CPage6ScrAd* Open(uint32_t family, uint8_t sourcesOn = 0xFF)
@@ -49,47 +38,7 @@ protected:
         scrad = ShowPage<CPage6ScrAd>();
         return scrad;
     }
-    std::vector<Bytes> Sets()
-    {
-        std::vector<Bytes> bodies;
-        for (const sim::Exchange& e : Sent(SET_SCREEN_ADJUST.command))
-            bodies.push_back(e.params);
-        return bodies;
-    }
-    size_t Frames() const
-    {
-        const auto log = camera->Log();
-        return size_t(
-            std::count_if(log.begin(), log.end(), [](const sim::StreamEvent& e) { return e.frame; }));
-    }
-    // Lets the preview draw `n` more frames than it has now.
-    bool NextFrames(size_t n)
-    {
-        const size_t seen = Frames();
-        return WaitFor([&] { return Frames() >= seen + n + 1; });
-    }
-    // The darkest colour value of the bars in the middle of the picture
-    // (above the moving block, below the frame number), which the camera
-    // makes from black.
-    int DarkestBar()
-    {
-        PumpWaitingMessages();
-        const QImage shown = scrad->m_wndPreview.GetSurface()->copy();
-        int darkest = 255;
-        // Within the picture: a wider window is black beside it.
-        const int width = std::min(shown.width(), PREVIEW_PICTURE_WIDTH - 4);
-        for (int y = shown.height() * 3 / 10; y < shown.height() * 7 / 10; y += 3)
-            for (int x = 0; x < width; x += 2) {
-                const QRgb c = shown.pixel(x, y);
-                darkest = std::min({ darkest, qRed(c), qGreen(c), qBlue(c) });
-            }
-        return darkest;
-    }
-    static int Shows(int brightness, int contrast) { return sim::AdjustedLevel(0, brightness, contrast); }
-    int Position(int id) { return int(page->SendDlgItemMessage(id, TBM_GETPOS)); }
-    std::vector<sim::StreamEvent> Received(uint16_t id) const { return ReceivedBy(*camera, id); }
 
-    sim::CameraStream* camera = nullptr;
     CPage6ScrAd* scrad = nullptr;
 };
 
@@ -211,9 +160,9 @@ TEST_F(ScrAdTest, SourceButtonsSwitchTheSlidersAndTheStream)
     EXPECT_EQ(Checked(IDC_SCRAD_CH2), BST_CHECKED);
     EXPECT_EQ(Checked(IDC_SCRAD_CH1), BST_UNCHECKED);
     EXPECT_EQ(Position(IDC_SCRAD_BRIGHTNESS), 8); // source 2's own
-    ASSERT_TRUE(WaitFor([&] { return Received(0x2002).size() == 2; }));
+    // The stop of the old service and the start of the new one.
+    ASSERT_TRUE(WaitFor([&] { return Received(0x2002).size() == 2 && Received(0x2005).size() == 1; }));
     EXPECT_EQ(Received(0x2002)[1].body[32], 2);
-    EXPECT_EQ(Received(0x2005).size(), 1u);
     // Back on CH1 the moved value is still there.
     Click(IDC_SCRAD_CH1);
     EXPECT_EQ(Position(IDC_SCRAD_BRIGHTNESS), 20);
