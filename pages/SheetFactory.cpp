@@ -8,6 +8,7 @@
 #include "pages/Page4UserDvr.h"
 #include "pages/Page6ScrAd.h"
 #include "pages/Page6ScrAd2.h"
+#include "pages/QualityBoxDlg2.h"
 #include "pages/SheetDialog.h"
 
 #include <cstring>
@@ -37,10 +38,17 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
     }
 }
 
-CSheetDialog* CreateSheetDialog(SheetSlot)
+CSheetDialog* CreateSheetDialog(SheetSlot slot)
 {
-    // The schedule time tables and quality boxes are still to come.
-    return nullptr;
+    switch (slot) {
+    case SLOT_QualityBoxDlg:
+        return new CQualityBoxDlg;
+    case SLOT_QualityBoxDlg2:
+        return new CQualityBoxDlg2;
+    default:
+        // The schedule time tables are still to come.
+        return nullptr;
+    }
 }
 
 namespace

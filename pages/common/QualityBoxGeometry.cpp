@@ -1,0 +1,62 @@
+#include "pages/common/QualityBoxGeometry.h"
+
+#include <utility>
+
+RECT NormalizedBox(const RECT& box)
+{
+    RECT r = box;
+    if (r.left > r.right)
+        std::swap(r.left, r.right);
+    if (r.top > r.bottom)
+        std::swap(r.top, r.bottom);
+    return r;
+}
+
+bool HasArea(const RECT& box)
+{
+    return box.right != box.left && box.bottom != box.top;
+}
+
+namespace
+{
+
+RECT Mirrored(const RECT& r)
+{
+    return RECT { QUALITY_PREVIEW_WIDTH - r.right, QUALITY_PREVIEW_HEIGHT - r.bottom,
+        QUALITY_PREVIEW_WIDTH - r.left, QUALITY_PREVIEW_HEIGHT - r.top };
+}
+
+} // namespace
+
+RECT QualityBoxToDevice(const RECT& previewBox, bool fullHeight, bool flipped)
+{
+    RECT r = NormalizedBox(previewBox);
+    if (!HasArea(r))
+        return r;
+    if (flipped)
+        r = Mirrored(r);
+    if (!fullHeight) {
+        r.top += QUALITY_LINE_OFFSET;
+        r.bottom += QUALITY_LINE_OFFSET;
+    }
+    r.left *= 2;
+    r.right *= 2;
+    return r;
+}
+
+RECT QualityBoxToPreview(const RECT& deviceBox, bool fullHeight, bool flipped)
+{
+    if (!HasArea(deviceBox))
+        return RECT {};
+    RECT r = QualityBoxBeforeFirstFrame(deviceBox);
+    if (!fullHeight) {
+        r.top -= QUALITY_LINE_OFFSET;
+        r.bottom -= QUALITY_LINE_OFFSET;
+    }
+    return flipped ? Mirrored(r) : r;
+}
+
+RECT QualityBoxBeforeFirstFrame(const RECT& deviceBox)
+{
+    return RECT { deviceBox.left / 2, deviceBox.top, deviceBox.right / 2, deviceBox.bottom };
+}
