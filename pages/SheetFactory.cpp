@@ -1,5 +1,7 @@
 #include "pages/SheetFactory.h"
 
+#include "pages/Page13Miscell.h"
+#include "pages/Page17Log.h"
 #include "pages/Page1CamInfo.h"
 #include "pages/Page3Network.h"
 #include "pages/Page3Network2.h"
@@ -8,6 +10,7 @@
 #include "pages/Page4UserDvr.h"
 #include "pages/Page6ScrAd.h"
 #include "pages/Page6ScrAd2.h"
+#include "pages/Page9Security.h"
 #include "pages/QualityBoxDlg2.h"
 #include "pages/SheetDialog.h"
 
@@ -32,6 +35,12 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage6ScrAd;
     case SLOT_ScrAd2:
         return new CPage6ScrAd2;
+    case SLOT_Security:
+        return new CPage9Security;
+    case SLOT_Miscell:
+        return new CPage13Miscell;
+    case SLOT_Log:
+        return new CPage17Log;
     default:
         // Pages still to come.
         return nullptr;

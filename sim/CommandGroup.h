@@ -39,6 +39,7 @@ extern const CommandGroup kEventCommands;
 extern const CommandGroup kParameterCommands;
 extern const CommandGroup kStreamServerCommands;
 extern const CommandGroup kPictureCommands;
+extern const CommandGroup kSystemCommands;
 extern const CommandGroup kStoredSettings;
 
 } // namespace sim

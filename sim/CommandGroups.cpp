@@ -16,6 +16,8 @@ const std::vector<CommandGroup>& CommandGroups()
         kParameterCommands,
         kStreamServerCommands,
         kPictureCommands,
+        // After the stream server's: a recorder's 0x0E07 is its system log.
+        kSystemCommands,
         kStoredSettings,
     };
     return groups;

@@ -61,6 +61,19 @@ void SettingsStore::Store(uint16_t getCommand, uint32_t key, Bytes body)
     m_state.Value(getCommand, key) = std::move(body);
 }
 
+Bytes SettingsStore::StoredParameter(uint16_t group, uint16_t key) const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    auto it = m_state.params.find({ group, key });
+    return it == m_state.params.end() ? Bytes {} : it->second;
+}
+
+void SettingsStore::StoreParameter(uint16_t group, uint16_t key, Bytes data)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_state.params[{ group, key }] = std::move(data);
+}
+
 Bytes SettingsStore::DiscoveryBody(bool withPort) const
 {
     std::lock_guard<std::mutex> guard(m_lock);

@@ -26,6 +26,11 @@ public:
     // The reply body a get command gives for a key (its first parameter).
     Bytes Stored(uint16_t getCommand, uint32_t key = 0) const;
     void Store(uint16_t getCommand, uint32_t key, Bytes body);
+    // A record of the generic parameter request (0x0B06) as the device keeps
+    // it: group 3 key p port p's settings, key 0xFFFF the device-name list;
+    // group 4 key i audio input i; group 5 key 0 the text insertion record.
+    Bytes StoredParameter(uint16_t group, uint16_t key) const;
+    void StoreParameter(uint16_t group, uint16_t key, Bytes data);
 
     const DeviceProfile& Profile() const { return m_state.profile; }
     std::string AdminPassword() const;

@@ -39,7 +39,7 @@ struct StoreState {
     std::string title; // the description 0x0106 writes
     DeviceClock clock;
     std::map<std::pair<uint16_t, uint32_t>, Bytes> values;
-    std::map<std::pair<uint16_t, uint16_t>, Bytes> params; // 0x0B06 groups and items
+    std::map<std::pair<uint16_t, uint16_t>, Bytes> params; // 0x0B06 records by group and key
 };
 
 } // namespace sim

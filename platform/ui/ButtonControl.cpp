@@ -28,9 +28,8 @@ protected:
 class RadioWidget : public QRadioButton
 {
 public:
-    RadioWidget(const QString& text, QWidget* parent, CWnd* owner)
+    RadioWidget(const QString& text, QWidget* parent)
         : QRadioButton(text, parent)
-        , m_owner(owner)
     {
         setAutoExclusive(false);
     }
@@ -43,18 +42,17 @@ protected:
         if (!autoCheck)
             return;
         setChecked(true);
-        CWnd* parent = m_owner->GetParent();
+        // The window this button speaks for now (a subclassed one has another).
+        CWnd* owner = WndOfWidget(this);
+        CWnd* parent = owner ? owner->GetParent() : nullptr;
         if (!parent)
             return;
-        for (CWnd* w = parent->GetNextDlgGroupItem(m_owner); w && w != m_owner;
+        for (CWnd* w = parent->GetNextDlgGroupItem(owner); w && w != owner;
              w = parent->GetNextDlgGroupItem(w)) {
             if (KindOf(w) == WndKind::RadioButton)
                 w->SendMessage(BM_SETCHECK, BST_UNCHECKED);
         }
     }
-
-private:
-    CWnd* m_owner;
 };
 
 bool ButtonProc(QAbstractButton* button, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
@@ -101,13 +99,14 @@ bool ButtonProc(QAbstractButton* button, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-QWidget* CreateButtonWidget(WndKind kind, const QString& text, DWORD style, QWidget* parent, CWnd* wnd)
+QWidget* CreateButtonWidget(WndKind kind, const QString& text, DWORD style, QWidget* parent, CWnd*)
 {
     switch (kind) {
     case WndKind::Button: {
         auto* button = new QPushButton(text, parent);
         button->setAutoDefault(false);
-        QObject::connect(button, &QPushButton::clicked, button, [wnd] { NotifyParent(wnd, BN_CLICKED); });
+        QObject::connect(
+            button, &QPushButton::clicked, button, [button] { NotifyOwner(button, BN_CLICKED); });
         return button;
     }
     case WndKind::CheckBox: {
@@ -115,13 +114,13 @@ QWidget* CreateButtonWidget(WndKind kind, const QString& text, DWORD style, QWid
         UINT type = style & BS_TYPEMASK;
         check->autoCheck = type == BS_AUTOCHECKBOX || type == BS_AUTO3STATE;
         check->setTristate(type == BS_3STATE || type == BS_AUTO3STATE);
-        QObject::connect(check, &QCheckBox::clicked, check, [wnd] { NotifyParent(wnd, BN_CLICKED); });
+        QObject::connect(check, &QCheckBox::clicked, check, [check] { NotifyOwner(check, BN_CLICKED); });
         return check;
     }
     case WndKind::RadioButton: {
-        auto* radio = new RadioWidget(text, parent, wnd);
+        auto* radio = new RadioWidget(text, parent);
         radio->autoCheck = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-        QObject::connect(radio, &QRadioButton::clicked, radio, [wnd] { NotifyParent(wnd, BN_CLICKED); });
+        QObject::connect(radio, &QRadioButton::clicked, radio, [radio] { NotifyOwner(radio, BN_CLICKED); });
         return radio;
     }
     case WndKind::GroupBox: {

@@ -208,15 +208,15 @@ CWnd* ComboEditPart(const CWnd* combo)
         const_cast<CWnd*>(combo), COMBO_EDIT_ID);
 }
 
-QWidget* CreateComboBoxWidget(DWORD style, QWidget* parent, CWnd* wnd)
+QWidget* CreateComboBoxWidget(DWORD style, QWidget* parent, CWnd*)
 {
     auto* combo = new QComboBox(parent);
     combo->setEditable((style & 0x3) != CBS_DROPDOWNLIST);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    QObject::connect(combo, &QComboBox::activated, combo, [wnd] { NotifyParent(wnd, CBN_SELCHANGE); });
+    QObject::connect(combo, &QComboBox::activated, combo, [combo] { NotifyOwner(combo, CBN_SELCHANGE); });
     if (combo->lineEdit())
-        QObject::connect(
-            combo->lineEdit(), &QLineEdit::textEdited, combo, [wnd] { NotifyParent(wnd, CBN_EDITCHANGE); });
+        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
+            [combo] { NotifyOwner(combo, CBN_EDITCHANGE); });
     return combo;
 }
 

@@ -15,9 +15,8 @@ namespace
 class IpAddressWidget : public QFrame
 {
 public:
-    IpAddressWidget(QWidget* parent, CWnd* owner)
+    explicit IpAddressWidget(QWidget* parent)
         : QFrame(parent)
-        , m_owner(owner)
     {
         setFrameShape(QFrame::StyledPanel);
         setAutoFillBackground(true);
@@ -68,14 +67,18 @@ public:
             return;
         if (Filled(i) && Value(i) > high[size_t(i)])
             SetField(i, QString::number(high[size_t(i)]));
-        NMIPADDRESS notice { { m_owner->m_hWnd, UINT_PTR(m_owner->GetDlgCtrlID()), IPN_FIELDCHANGED }, i,
+        // The window this control speaks for now: a subclassed control has
+        // another window object than the one it was made with.
+        CWnd* owner = WndOfWidget(this);
+        if (!owner)
+            return;
+        NMIPADDRESS notice { { owner->m_hWnd, UINT_PTR(owner->GetDlgCtrlID()), IPN_FIELDCHANGED }, i,
             Filled(i) ? Value(i) : -1 };
-        if (HWND parent = m_owner->GetParentHandle())
+        if (HWND parent = owner->GetParentHandle())
             ::SendMessage(parent, WM_NOTIFY, notice.hdr.idFrom, reinterpret_cast<LPARAM>(&notice));
     }
 
 private:
-    CWnd* m_owner;
     int m_quiet = 0;
 };
 
@@ -86,9 +89,9 @@ IpAddressWidget* Widget(CWnd* wnd)
 
 } // namespace
 
-QWidget* CreateIpAddressWidget(QWidget* parent, CWnd* wnd)
+QWidget* CreateIpAddressWidget(QWidget* parent, CWnd*)
 {
-    return new IpAddressWidget(parent, wnd);
+    return new IpAddressWidget(parent);
 }
 
 bool IpAddressWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)

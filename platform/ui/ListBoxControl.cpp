@@ -178,19 +178,21 @@ bool ListProc(ListWidget* list, CWnd* wnd, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-QWidget* CreateListBoxWidget(DWORD style, QWidget* parent, CWnd* wnd)
+QWidget* CreateListBoxWidget(DWORD style, QWidget* parent, CWnd*)
 {
     auto* list = new ListWidget(parent);
     list->setSelectionMode(style & LBS_EXTENDEDSEL ? QAbstractItemView::ExtendedSelection
             : style & LBS_MULTIPLESEL              ? QAbstractItemView::MultiSelection
                                                    : QAbstractItemView::SingleSelection);
-    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [wnd, list] {
-        if (!list->quiet && (wnd->GetStyle() & LBS_NOTIFY))
-            NotifyParent(wnd, LBN_SELCHANGE);
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
+        CWnd* owner = WndOfWidget(list);
+        if (owner && !list->quiet && (owner->GetStyle() & LBS_NOTIFY))
+            NotifyParent(owner, LBN_SELCHANGE);
     });
-    QObject::connect(list, &QListWidget::itemDoubleClicked, list, [wnd] {
-        if (wnd->GetStyle() & LBS_NOTIFY)
-            NotifyParent(wnd, LBN_DBLCLK);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, list, [list] {
+        CWnd* owner = WndOfWidget(list);
+        if (owner && (owner->GetStyle() & LBS_NOTIFY))
+            NotifyParent(owner, LBN_DBLCLK);
     });
     return list;
 }

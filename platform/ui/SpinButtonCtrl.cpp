@@ -14,7 +14,7 @@ namespace
 class SpinWidget : public QWidget
 {
 public:
-    SpinWidget(QWidget* parent, CSpinButtonCtrl* owner)
+    explicit SpinWidget(QWidget* parent)
         : QWidget(parent)
     {
         auto* column = new QVBoxLayout(this);
@@ -26,7 +26,12 @@ public:
             arrow->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
             arrow->setAutoRepeat(true);
             arrow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-            QObject::connect(arrow, &QToolButton::clicked, arrow, [owner, up] { owner->Step(up); });
+            // The window the control speaks for when clicked (a subclassed
+            // control has another window object than at creation).
+            QObject::connect(arrow, &QToolButton::clicked, arrow, [arrow, up] {
+                if (auto* owner = dynamic_cast<CSpinButtonCtrl*>(WndOfWidget(arrow)))
+                    owner->Step(up);
+            });
             column->addWidget(arrow);
         }
     }
@@ -44,9 +49,9 @@ SpinWidget* Widget(const CWnd* wnd)
 
 } // namespace
 
-QWidget* CreateSpinWidget(QWidget* parent, CWnd* wnd)
+QWidget* CreateSpinWidget(QWidget* parent, CWnd*)
 {
-    return new SpinWidget(parent, static_cast<CSpinButtonCtrl*>(wnd));
+    return new SpinWidget(parent);
 }
 
 bool SpinWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)

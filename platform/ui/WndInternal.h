@@ -66,6 +66,9 @@ void InstallWindowEventFilter();
 void NotifyFocusChange(CWnd* wnd, bool in);
 // Sends a control notification (WM_COMMAND) to the control's parent.
 void NotifyParent(CWnd* control, UINT code);
+// The same for the window a control's widget speaks for when the signal
+// comes: a subclassed control has another window object than at creation.
+void NotifyOwner(QWidget* widget, UINT code);
 
 // The layer's own message that carries a blit to the window's thread
 // (lParam: const WindowBlitRequest*); it answers TRUE when shown.

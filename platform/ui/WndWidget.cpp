@@ -98,6 +98,12 @@ WndKind KindOf(const CWnd* wnd)
     return KindOfWidget(wnd ? wnd->GetWidget() : nullptr);
 }
 
+void NotifyOwner(QWidget* widget, UINT code)
+{
+    if (CWnd* wnd = WndOfWidget(widget))
+        NotifyParent(wnd, code);
+}
+
 void NotifyParent(CWnd* control, UINT code)
 {
     HWND parent = control->GetParentHandle();

@@ -23,7 +23,12 @@ std::span<const DialogTemplate> SetupDialogs()
                  kRegServerDlgTemplates, kPortsDlgTemplates, kPppDlgTemplates, kDialUpSetupDlgTemplates,
                  kEmailAlarmDlgTemplates,
                  // The screen adjustment pages and the quality boxes.
-                 kPage6ScrAdTemplates, kQualityBoxDlgTemplates }) {
+                 kPage6ScrAdTemplates, kQualityBoxDlgTemplates,
+                 // The pages' panes and dialogs of the system group.
+                 kSerialPortDlgTemplates, kPage9SecurityTemplates, kPage17LogTemplates,
+                 kPage13MiscellTemplates, kLoginDlgTemplates, kTextInsertDlgTemplates,
+                 kRelayDwellDlgTemplates, kBlockPlaybackDlgTemplates, kAlarmBuzzerDlgTemplates,
+                 kLanguageDlgTemplates, kNicknameDlgTemplates, kAuxSetupDlgTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

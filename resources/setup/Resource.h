@@ -528,3 +528,102 @@
 #define IDS_TIME_TABLE 61544
 #define IDS_SCRAD_APPLY 61610
 #define IDS_SCRAD_DEFAULT 61611
+// The generic parameter request's serial devices, and the serial port pane.
+#define IDD_SERIAL_PORT 346
+#define IDC_SERIAL_DEVICE 1187
+#define IDC_SERIAL_STOP_BITS 1189
+#define IDC_SERIAL_PARITY 1190
+#define IDC_SERIAL_BAUD 1191
+#define IDC_SERIAL_DATA_BITS 1202
+#define IDS_PARITY_EVEN 61608
+#define IDS_PARITY_ODD 61609
+
+// The Security page: the filter switch, its policy and ten address ranges
+// (range k from 0: check box 2000 + 3k, start 2001 + 3k, end 2002 + 3k).
+#define IDD_PAGE9_SECURITY 139
+#define IDC_SECURITY_ALLOW 1086
+#define IDC_SECURITY_DENY 1087
+#define IDC_SECURITY_KEY 1092
+#define IDC_SECURITY_KEY_ENABLE 1093
+#define IDC_SECURITY_FILTER 1100
+#define IDC_SECURITY_FILTER_GROUP 1290
+#define IDC_SECURITY_POLICY_GROUP 1291
+#define IDC_SECURITY_ROW_FIRST 1292 // then the row numbers 2 to 10
+#define IDC_SECURITY_DASH_FIRST 1302 // then the dashes of rows 2 to 10
+#define IDC_SECURITY_RANGE_FIRST 2000
+#define IDS_RANGE_FIRST 61508 // "The first", then the second to the tenth
+#define IDS_RANGE_INVALID 61543
+
+// The System Log page.
+#define IDD_PAGE17_LOG 370
+#define IDC_LOG_GROUP 1362
+#define IDS_DESCRIPTION 61527
+#define IDS_TIME 61528
+#define IDS_LOG_EVENT_FIRST 61810 // "Power On", then the other seven events
+
+// The Miscellaneous page.
+#define IDD_PAGE13_MISCELL 314
+#define IDC_MISC_NETWORK_CAMERAS 1577
+#define IDC_MISC_NO_VIDEO_RECORDING 1663
+
+// The program's own login and its change of password.
+#define IDD_LOGIN 213
+#define IDD_CHANGE_PASSWORD 214
+#define IDC_LOGIN_CHANGE_PASSWORD 3
+#define IDC_LOGIN_PASSWORD 1005
+#define IDC_LOGIN_OLD_PASSWORD 1047
+#define IDC_LOGIN_NEW_PASSWORD 1048
+#define IDC_LOGIN_CONFIRM_PASSWORD 1049
+
+// The text insertion panes.
+#define IDD_TEXT_INSERT 320
+#define IDD_TEXT_INSERT2 333
+#define IDC_TEXT_TIMEOUT_SPIN 1473
+#define IDC_TEXT_LINES_SPIN 1474
+#define IDC_TEXT_GROUP 1540
+#define IDC_TEXT_SYNC 1541
+#define IDC_TEXT_DEVICE 1542
+#define IDC_TEXT_RECORDING 1543
+#define IDC_TEXT_MONITORING 1544
+#define IDC_TEXT_DEVICE_LABEL 1545
+#define IDC_TEXT_SEEK_HEADER 1546
+#define IDC_TEXT_FIRST_HEADER 1547
+#define IDC_TEXT_FIRST_HEADER_LABEL 1548
+#define IDC_TEXT_SECOND_HEADER_LABEL 1549
+#define IDC_TEXT_SECOND_HEADER 1550
+#define IDC_TEXT_DELIMITER_LABEL 1551
+#define IDC_TEXT_DELIMITER 1552
+#define IDC_TEXT_TIMEOUT_LABEL 1553
+#define IDC_TEXT_TIMEOUT 1554
+#define IDC_TEXT_LINES_LABEL 1555
+#define IDC_TEXT_LINES 1556
+#define IDC_TEXT_SYNC_LABEL 1563
+#define IDS_ALL 61688
+
+// The in- and outputs pane, the block-playback, alarm buzzer and language
+// panes, and the nickname dialog.
+#define IDD_RELAY_DWELL 364
+#define IDC_RELAY_DWELL 1794
+#define IDS_RELAY_FOLLOWS 61749
+#define IDS_RELAY_OFF 61790
+#define IDD_BLOCK_PLAYBACK 337
+#define IDC_BLOCK_PLAYBACK 1694
+#define IDC_BLOCK_PLAYBACK_LABEL 1695
+#define IDD_ALARM_BUZZER 339
+#define IDC_ALARM_BUZZER 1575
+#define IDD_LANGUAGE 331
+#define IDC_LANGUAGE 1796
+#define IDD_NICKNAME 181
+#define IDC_NICKNAME 1157
+#define IDC_NICKNAME_LOCATION 1158
+
+// The auxiliary outputs of a PTZ camera: row k from 0 has its box, name,
+// arrows and value at these ids + k.
+#define IDD_AUX_SETUP 356
+#define IDC_AUX_USE_HEADER 3022
+#define IDC_AUX_NAME_HEADER 3023
+#define IDC_AUX_VALUE_HEADER 3024
+#define IDC_AUX_USE_FIRST 3025
+#define IDC_AUX_NAME_FIRST 3041
+#define IDC_AUX_SPIN_FIRST 3057
+#define IDC_AUX_VALUE_FIRST 3073

@@ -197,6 +197,36 @@ const StringEntry kStrings[] = {
     { IDS_TIME_TABLE, "Time Table" },
     { IDS_SCRAD_APPLY, "Apply" },
     { IDS_SCRAD_DEFAULT, "Default" },
+    // The generic parameter request's serial devices.
+    { IDS_PARITY_EVEN, "Even" },
+    { IDS_PARITY_ODD, "Odd" },
+    // The Security page.
+    { IDS_RANGE_FIRST, "The first" },
+    { 61509, "The second" },
+    { 61510, "The third" },
+    { 61511, "The fourth" },
+    { 61512, "The fifth" },
+    { 61513, "The sixth" },
+    { 61514, "The seventh" },
+    { 61515, "The eighth" },
+    { 61516, "The ninth" },
+    { 61517, "The tenth" },
+    { IDS_RANGE_INVALID, "IP address range is not set correctly." },
+    // The System Log and Miscellaneous pages.
+    { IDS_DESCRIPTION, "Description" },
+    { IDS_TIME, "Time" },
+    { IDS_LOG_EVENT_FIRST, "Power On" },
+    { 61811, "Power Off" },
+    { 61812, "Power Interrupted" },
+    { 61813, "Config Changed" },
+    { 61814, "Record Off Manualy" },
+    { 61815, "Record On Manualy" },
+    { 61816, "Time Shift Start" },
+    { 61817, "Time Shift Finish" },
+    // The panes of the system group.
+    { IDS_ALL, "All" },
+    { IDS_RELAY_FOLLOWS, "Follows" },
+    { IDS_RELAY_OFF, "Off" },
 };
 
 } // namespace

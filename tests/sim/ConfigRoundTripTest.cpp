@@ -328,13 +328,15 @@ TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
     EXPECT_STREQ(text.text, "Recording: normal");
     FreeConfigReplyLists(reply.get());
 
+    // A recorder's 0x0E07 is its system log: time, two words, event word.
     ASSERT_EQ(Ask(0x0E07, 32), 0);
     CFG_STREAM_LIST streams;
     std::memcpy(&streams, reply->body, sizeof streams);
-    ASSERT_EQ(streams.count, 2u) << "the entry marked 0xFFFFFFFF is skipped";
-    EXPECT_EQ(streams.entries[0].id, 1u);
-    EXPECT_EQ(streams.entries[1].id, 2u);
-    EXPECT_EQ(streams.entries[1].a, 320);
+    ASSERT_EQ(streams.count, 9u) << "the entry marked 0xFFFFFFFF is skipped";
+    EXPECT_EQ(streams.entries[0].id, 1796716800u);
+    EXPECT_EQ(streams.entries[1].id, 1796717100u);
+    EXPECT_EQ(streams.entries[1].f, 0x31000u);
+    EXPECT_EQ(streams.entries[2].id, 1796720400u);
     FreeConfigReplyLists(reply.get());
 }
 
@@ -377,16 +379,18 @@ TEST_F(RoundTrip, WideListsGenericParametersAndAccessFlags)
         }
     }
 
-    // 0x0B06: a write of item 6 is what a read of item 5 reports.
-    const uint8_t data[] = { 1, 2, 3, 4, 5 };
-    CFG_PARAM_REQUEST param { 4, 6, sizeof data, data };
+    // 0x0B06: a write of item 6 is what a read of item 5 reports (port 1's
+    // settings: the port, nine bytes and a trailing zero).
+    const uint8_t data[] = { 1, 2, 0, 0, 1, 2, 0, 2, 0, 5, 0 };
+    CFG_PARAM_REQUEST param { 3, 6, sizeof data, data };
     ASSERT_EQ(Ask(0x0B06, 32 + 6 + sizeof data, &param, sizeof param), 0);
-    param = { 4, 5, 0, nullptr };
-    ASSERT_EQ(Ask(0x0B06, 32 + 6, &param, sizeof param), 0);
+    const uint8_t port = 1;
+    param = { 3, 5, 1, &port };
+    ASSERT_EQ(Ask(0x0B06, 32 + 7, &param, sizeof param), 0);
     CFG_PARAM_REPLY got;
     std::memcpy(&got, reply->body, sizeof got);
-    ASSERT_EQ(got.size, sizeof data);
-    EXPECT_EQ(std::memcmp(got.data, data, sizeof data), 0);
+    ASSERT_EQ(got.size, sizeof data - 2);
+    EXPECT_EQ(std::memcmp(got.data, data + 1, sizeof data - 2), 0);
     FreeConfigReplyLists(reply.get());
 
     // 0x0E04 writes rows and flag words; 0x0E03 reads as many words as rows.

@@ -16,6 +16,8 @@ constexpr uint32_t kOk = kChild | WS_TABSTOP | BS_DEFPUSHBUTTON;
 constexpr uint32_t kButton = kChild | WS_TABSTOP;
 // A settings page: a child with a caption, which the sheet shows on its tab.
 constexpr uint32_t kPage = WS_CHILD | WS_CAPTION;
+// A pane a page creates inside itself and shows or hides.
+constexpr uint32_t kPane = WS_CHILD;
 
 extern const std::span<const DialogTemplate> kAboutDlgTemplates;
 extern const std::span<const DialogTemplate> kAddDvrDlgTemplates;
@@ -45,3 +47,15 @@ extern const std::span<const DialogTemplate> kEmailAlarmDlgTemplates;
 // The screen adjustment pages and the quality boxes of the camera schedules.
 extern const std::span<const DialogTemplate> kPage6ScrAdTemplates;
 extern const std::span<const DialogTemplate> kQualityBoxDlgTemplates;
+extern const std::span<const DialogTemplate> kSerialPortDlgTemplates;
+extern const std::span<const DialogTemplate> kPage9SecurityTemplates;
+extern const std::span<const DialogTemplate> kPage17LogTemplates;
+extern const std::span<const DialogTemplate> kPage13MiscellTemplates;
+extern const std::span<const DialogTemplate> kLoginDlgTemplates;
+extern const std::span<const DialogTemplate> kTextInsertDlgTemplates;
+extern const std::span<const DialogTemplate> kRelayDwellDlgTemplates;
+extern const std::span<const DialogTemplate> kBlockPlaybackDlgTemplates;
+extern const std::span<const DialogTemplate> kAlarmBuzzerDlgTemplates;
+extern const std::span<const DialogTemplate> kLanguageDlgTemplates;
+extern const std::span<const DialogTemplate> kNicknameDlgTemplates;
+extern const std::span<const DialogTemplate> kAuxSetupDlgTemplates;

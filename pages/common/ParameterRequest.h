@@ -1,0 +1,77 @@
+// The recorders' generic parameter request (0x0B06): an item of a group read
+// or written as a block of data bytes. Group 3 holds the serial ports (item 3
+// the serial-device name lists, item 5 one port's settings, item 6 a write of
+// them), group 4 the audio and group 5 the text insertion (item 5 read,
+// item 6 write). The data is big-endian like every field on the wire.
+#pragma once
+
+#include "dialogs/SerialPortDlg.h"
+#include "link/ConfigSession.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+enum : uint16_t {
+    PARAM_GROUP_SERIAL = 3,
+    PARAM_GROUP_AUDIO = 4,
+    PARAM_GROUP_TEXT = 5,
+};
+enum : uint16_t {
+    PARAM_ITEM_DEVICE_NAMES = 3,
+    PARAM_ITEM_READ = 5,
+    PARAM_ITEM_WRITE = 6,
+};
+
+// One exchange through a page's session and reply record: `size` bytes of
+// `data` to the group's item; on success the answer's data into *pAnswer.
+ConfigResult ExchangeParameter(CConfigSession& session, ConfigReply& reply, uint16_t group, uint16_t item,
+    const uint8_t* data, uint16_t size, std::vector<uint8_t>* pAnswer = nullptr);
+
+// The serial-device name lists, one per kind of device.
+enum SerialDeviceKind {
+    SERIAL_KIND_LATER_PORTS = 0, // devices for the second and later ports
+    SERIAL_KIND_TEXT = 1, // text insertion devices
+    SERIAL_KIND_FIRST_PORT = 2, // devices for the first port
+    SERIAL_KIND_COUNT = 3,
+};
+
+struct SerialDeviceNames {
+    static constexpr int kMaxNames = 50;
+    static constexpr int kNameSize = 32; // 31 characters and a terminator
+
+    int portCount = 0;
+    int count[SERIAL_KIND_COUNT] = {};
+    char names[SERIAL_KIND_COUNT][kMaxNames][kNameSize] = {};
+
+    // The names of one kind as the panes take them (SetDeviceNames).
+    std::vector<const char*> Table(int kind) const;
+};
+
+enum SerialNamesResult {
+    SERIAL_NAMES_READ,
+    SERIAL_NAMES_NOT_READ, // no answer, or the device refused
+    SERIAL_NAMES_INVALID, // a list the program cannot take
+};
+
+// The data of item 3: the port count, the entry count, then per entry its
+// kind and a 32-byte name. The first name of each kind stands for "no
+// device" and is shown as "None" ("Manual" for text devices); names beyond
+// 50 of a kind are dropped. An entry of another kind, or fewer entries than
+// announced, make the list invalid.
+SerialNamesResult ParseSerialDeviceNames(const uint8_t* data, size_t size, SerialDeviceNames* pNames);
+// Reads and parses the lists; an invalid one is told with "The received
+// data is invalid.".
+SerialNamesResult ReadSerialDeviceNames(
+    CConfigSession& session, ConfigReply& reply, SerialDeviceNames* pNames);
+
+// One port's settings on the wire: device, reserved word, interface, parity,
+// stop bits, data bits, baud index (9 bytes); a write puts the port in front
+// and a 0 behind (11 bytes).
+constexpr size_t SERIAL_SETTINGS_SIZE = 9;
+bool DecodeSerialSettings(const uint8_t* data, size_t size, tagSerialSetting* pSetting);
+std::vector<uint8_t> EncodeSerialSettings(uint8_t port, const tagSerialSetting& setting);
+BOOL ReadSerialSettings(
+    CConfigSession& session, ConfigReply& reply, uint8_t port, tagSerialSetting* pSetting);
+ConfigResult WriteSerialSettings(
+    CConfigSession& session, ConfigReply& reply, uint8_t port, const tagSerialSetting& setting);
