@@ -70,6 +70,16 @@ void CCamSelSelection::SetIpChangeWaiter(CConfigView* pView, DWORD address)
     m_pView->WaitForAddressChange(pView, pView ? FormatIpAddress(address).c_str() : nullptr);
 }
 
+void CCamSelSelection::SetRebootWaiter(IRebootWaiter* pWaiter, const char* address)
+{
+    m_pView->WaitForReboot(pWaiter, pWaiter ? address : nullptr);
+}
+
+void CCamSelSelection::DisconnectCurrentDevice()
+{
+    Tree()->DisconnectCurrentDevice();
+}
+
 void CCamSelSelection::PrepareExit()
 {
     m_pView->KillTimer(TIMER_REBROADCAST);

@@ -25,6 +25,8 @@ public:
     void ReqChangeIpMsg(const BYTE password[16], const BYTE mac[6], DWORD newAddress) override;
     BOOL FindConnectedDevice(DWORD address) override;
     void SetIpChangeWaiter(CConfigView* pView, DWORD address) override;
+    void SetRebootWaiter(IRebootWaiter* pWaiter, const char* address) override;
+    void DisconnectCurrentDevice() override;
     void PrepareExit() override;
 
 private:

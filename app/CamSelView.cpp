@@ -423,6 +423,13 @@ void CCamSelView::ResDiscoverProc(RES_DISCOVER_OVEL* pReply)
         return;
     }
     m_Tree[m_nCurrentFamily].ResDiscoverProc(pReply);
+    // The rebooted device is back: the tree has put it on line again.
+    if (m_pRebootWaiter && from == m_strRebootAddress) {
+        IRebootWaiter* waiter = m_pRebootWaiter;
+        m_pRebootWaiter = nullptr;
+        m_strRebootAddress.clear();
+        waiter->OnDeviceReturned();
+    }
 }
 
 void CCamSelView::SetChangedIp()
@@ -512,6 +519,12 @@ void CCamSelView::ClearAddressChanged()
 {
     if (CConfigView* view = ConfigView())
         view->ClearAddressChanged();
+}
+
+void CCamSelView::WaitForReboot(IRebootWaiter* pWaiter, const char* address)
+{
+    m_pRebootWaiter = pWaiter;
+    m_strRebootAddress = pWaiter && address ? address : "";
 }
 
 void CCamSelView::WaitForAddressChange(CConfigView* pWaiter, const char* address)

@@ -10,6 +10,7 @@
 #include "link/MsgSocket.h"
 #include "link/RegServerRecords.h"
 #include "link/RegServerSocket.h"
+#include "pages/ConfigPageHost.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DocView.h"
 #include "resources/setup/Resource.h"
@@ -92,6 +93,8 @@ public:
 
     // The address change of the configuration view waits for this address.
     void WaitForAddressChange(CConfigView* pWaiter, const char* address);
+    // A rebooting device is awaited at this address text.
+    void WaitForReboot(IRebootWaiter* pWaiter, const char* address);
 
     int GetCurrentFamily() const { return m_nCurrentFamily; }
     int GetAdapterCount() const { return m_nAdapterCount; }
@@ -140,6 +143,8 @@ protected:
     CButton m_FamilyButton[FAMILY_COUNT];
     CConfigView* m_pIpChangeWaiter = nullptr;
     std::string m_strIpChangeAddress;
+    IRebootWaiter* m_pRebootWaiter = nullptr;
+    std::string m_strRebootAddress;
     // The address-change request went out and the change has not ended.
     bool m_bIpChangeSent = false;
     // The open Add New DVR dialog and the address whose reply it waits for.

@@ -613,6 +613,24 @@ void CConfigView::RediscoverDevice(DWORD address)
         pSelection->RediscoverDevice(address);
 }
 
+BOOL CConfigView::ReqUniQuestMsg(const char* address)
+{
+    IDeviceSelection* pSelection = GetDeviceSelection();
+    return pSelection && pSelection->ReqUniQuestMsg(address);
+}
+
+void CConfigView::SetRebootWaiter(IRebootWaiter* pWaiter, const char* address)
+{
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->SetRebootWaiter(pWaiter, address);
+}
+
+void CConfigView::DisconnectCurrentDevice()
+{
+    if (IDeviceSelection* pSelection = GetDeviceSelection())
+        pSelection->DisconnectCurrentDevice();
+}
+
 // "Save Password".
 
 // A user page changed the administrator password on the device: the rest of

@@ -83,6 +83,9 @@ public:
     BOOL FindConnectedDevice(DWORD address) override;
     int FirmwareKind() const override { return m_nFirmwareClass; }
     void OnAdminPasswordChanged(const BYTE password[16]) override;
+    BOOL ReqUniQuestMsg(const char* address) override;
+    void SetRebootWaiter(IRebootWaiter* pWaiter, const char* address) override;
+    void DisconnectCurrentDevice() override;
 
     void OnSavePassword();
     void OnButtonExit();

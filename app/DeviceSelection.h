@@ -3,6 +3,7 @@
 // device-selection view implements it and registers itself.
 #pragma once
 
+#include "pages/ConfigPageHost.h"
 #include "platform/base/Types.h"
 
 #include <cstdint>
@@ -39,6 +40,11 @@ public:
     // Discovery replies from `address` go to the view's OnIpChangeReply
     // until cleared (null view).
     virtual void SetIpChangeWaiter(CConfigView* pView, DWORD address) = 0;
+    // Discovery replies from `address` go to the reboot waiter until it is
+    // cleared (null waiter); the tree still learns the device is back.
+    virtual void SetRebootWaiter(IRebootWaiter* pWaiter, const char* address) = 0;
+    // The current device's node goes off line.
+    virtual void DisconnectCurrentDevice() = 0;
 
     // Exit: stops the re-broadcast timer and collapses the trees.
     virtual void PrepareExit() = 0;

@@ -5,6 +5,14 @@
 
 #include "platform/base/Types.h"
 
+// Waits for a rebooting device: told when the device answered discovery.
+class IRebootWaiter
+{
+public:
+    virtual ~IRebootWaiter() = default;
+    virtual void OnDeviceReturned() = 0;
+};
+
 class IConfigPageHost
 {
 public:
@@ -26,6 +34,13 @@ public:
 
     // Whether a device of the current tree is online at `address`.
     virtual BOOL FindConnectedDevice(DWORD) { return FALSE; }
+    // Discovery for a device that reboots: a request to one address text
+    // (FALSE when a send failed), the waiter that a reply from `address`
+    // goes to (null clears it), and the current device's node going off
+    // line while it is away. A host without discovery does nothing.
+    virtual BOOL ReqUniQuestMsg(const char*) { return FALSE; }
+    virtual void SetRebootWaiter(IRebootWaiter*, const char*) { }
+    virtual void DisconnectCurrentDevice() { }
 
     // The firmware kind of the logged-in device (FirmwareKindOf).
     virtual int FirmwareKind() const = 0;

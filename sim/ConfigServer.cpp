@@ -96,6 +96,9 @@ Bytes ConfigServer::Reply(const uint8_t* request, size_t size, Exchange* ex)
 
 void ConfigServer::Serve(int fd)
 {
+    // A restarting device takes no connection's request.
+    if (m_store.Rebooting())
+        return;
     uint8_t head[kHeader];
     if (!ReadFull(fd, head, sizeof head, StopFd()))
         return;

@@ -299,8 +299,9 @@ void DiscoveryResponder::Handle(
     exchange.command = reader.U16();
     exchange.secondWord = reader.U16();
     uint32_t length = reader.U32();
+    const bool restarting = slot.device.settings && slot.device.settings->Rebooting();
     if (exchange.command == kDiscover && length == 4 && reader.U32() == kMagic && !reader.Short()
-        && !slot.device.silent) {
+        && !slot.device.silent && !restarting) {
         Answer(slot, DiscoveryReply(slot.device), from, fromPort);
         exchange.answered = true;
     } else if (exchange.command == kChangeAddress && datagram.size() >= kChangeRequestSize

@@ -9,6 +9,7 @@ namespace sim
 namespace
 {
 
+constexpr uint16_t kReboot = 0x0103;
 constexpr uint16_t kResetFlash = 0x0901;
 // The sets that move where the device listens.
 constexpr uint16_t kSetNetwork = 0x0302;
@@ -95,11 +96,26 @@ void SettingsStore::Seed()
             group.seed(m_state);
 }
 
+bool SettingsStore::Rebooting() const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (!m_bRebooting)
+        return false;
+    return m_state.profile.rebootMs < 0 || std::chrono::steady_clock::now() < m_rebootEnd;
+}
+
 bool SettingsStore::Answer(uint16_t command, const Bytes& params, SimReply* reply)
 {
     reply->status = 0;
     reply->body.clear();
     std::lock_guard<std::mutex> guard(m_lock);
+    if (command == kReboot) {
+        // The request is answered; the restart begins after it.
+        m_bRebooting = true;
+        m_rebootEnd = std::chrono::steady_clock::now()
+            + std::chrono::milliseconds(m_state.profile.rebootMs < 0 ? 0 : m_state.profile.rebootMs);
+        return true;
+    }
     if (command == kResetFlash) {
         // Back to the values the device left the factory with.
         m_state.password = m_state.profile.password;

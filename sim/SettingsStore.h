@@ -7,6 +7,7 @@
 #include "sim/DeviceProfile.h"
 #include "sim/StoreState.h"
 
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -48,6 +49,9 @@ public:
     };
     Endpoint Listening() const;
     unsigned Moves() const;
+    // True while the device restarts after a reboot request: it answers
+    // neither configuration requests nor discovery.
+    bool Rebooting() const;
 
     // Discovery reply bodies (0x1101, 0x1111) and the device information.
     Bytes DiscoveryBody(bool withPort) const;
@@ -60,6 +64,8 @@ private:
     mutable std::mutex m_lock;
     StoreState m_state;
     unsigned m_moves = 0;
+    bool m_bRebooting = false;
+    std::chrono::steady_clock::time_point m_rebootEnd {};
 };
 
 } // namespace sim

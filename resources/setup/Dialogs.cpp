@@ -29,6 +29,8 @@ std::span<const DialogTemplate> SetupDialogs()
                  kPage13MiscellTemplates, kLoginDlgTemplates, kTextInsertDlgTemplates,
                  kRelayDwellDlgTemplates, kBlockPlaybackDlgTemplates, kAlarmBuzzerDlgTemplates,
                  kLanguageDlgTemplates, kNicknameDlgTemplates, kAuxSetupDlgTemplates }) {
+                 // The system pages, the reboot wait and the time panes.
+                 kRebootWaitDlgTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

@@ -34,6 +34,17 @@ const BlockRow kRows[] = {
     Row("zone rules", GET_ZONE_RULES, {}, nullptr, CFG_ZONE_RULES { 3, { 0, 2, 1 } }, "00000003 000201"),
     Row("daylight saving", GET_DAYLIGHT_SAVING, {}, nullptr, CFG_DAYLIGHT_SAVING { 1 }, "00000001"),
     Row("daylight saving set", SET_DAYLIGHT_SAVING, CFG_DAYLIGHT_SAVING { 1 }, "00000001", {}, nullptr),
+    Row("time zone set", SET_TIME_ZONE, CFG_TIME_ZONE { 1784110830, -18000 }, "6a575eee ffffb9b0", {}, nullptr),
+    Row("device clock set", SET_DEVICE_CLOCK, CFG_DEVICE_CLOCK_SET { 1784114430, 26, 3600, 1 },
+        "6a576cfe 0000001a 00000e10 00000001", {}, nullptr),
+    Row("ntp", GET_NTP, {}, nullptr, tagNtpSetting { { 1, 0, 1, 0 }, 0xC0A80105, 1440 },
+        "01000100 c0a80105 000005a0"),
+    Row("ntp set", SET_NTP, tagNtpSetting { { 1, 1, 0, 0 }, 0x0A000001, 60 }, "01010000 0a000001 0000003c", {},
+        nullptr),
+    Row("ntp by address type", GET_NTP_IP_TYPE, {}, nullptr, tagNtpSetting { { 2, 1, 0, 0 }, 0xC0A80001, 180 },
+        "02010000 c0a80001 000000b4"),
+    Row("ntp by address type set", SET_NTP_IP_TYPE, tagNtpSetting { { 1, 0, 0, 0 }, 0, 720 },
+        "01000000 00000000 000002d0", {}, nullptr),
 };
 // clang-format on
 

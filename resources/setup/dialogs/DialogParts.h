@@ -59,3 +59,4 @@ extern const std::span<const DialogTemplate> kAlarmBuzzerDlgTemplates;
 extern const std::span<const DialogTemplate> kLanguageDlgTemplates;
 extern const std::span<const DialogTemplate> kNicknameDlgTemplates;
 extern const std::span<const DialogTemplate> kAuxSetupDlgTemplates;
+extern const std::span<const DialogTemplate> kRebootWaitDlgTemplates;
