@@ -21,7 +21,8 @@ PagePolicy MakePolicy(SheetSlot slot)
     case SLOT_ScheduleDVR:
         p.tracking = PagePolicy::TRACK_GROUPS;
         break;
-    case SLOT_System2:
+    // The camera system page asks before its changes are dropped, as every
+    // page does.
     case SLOT_Channel2:
         p.askOnLeave = false;
         break;

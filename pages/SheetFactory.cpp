@@ -3,6 +3,8 @@
 #include "pages/Page13Miscell.h"
 #include "pages/Page17Log.h"
 #include "pages/Page1CamInfo.h"
+#include "pages/Page2System.h"
+#include "pages/Page2System2.h"
 #include "pages/Page3Network.h"
 #include "pages/Page3Network2.h"
 #include "pages/Page3NetworkSorvakDvr.h"
@@ -41,6 +43,10 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage13Miscell;
     case SLOT_Log:
         return new CPage17Log;
+    case SLOT_System:
+        return new CPage2System;
+    case SLOT_System2:
+        return new CPage2System2;
     default:
         // Pages still to come.
         return nullptr;

@@ -29,10 +29,18 @@ void Seed(StoreState& state)
     rules.U32(kDaylightRuleCount);
     for (const DaylightRule& r : kDaylightRules)
         rules.Text(r.name, kRuleNameSize);
+    // Each end as month, day (0: by weekday), week (0: the last), weekday,
+    // hour and minute; then the UTC flag and the shift.
+    auto week = [](uint8_t w) { return static_cast<uint8_t>(w == 5 ? 0 : w); };
     for (const DaylightRule& r : kDaylightRules) {
-        rules.U8(r.startMonth).U8(r.startWeek).U8(r.startWeekday).U8(r.startHour).U8(r.startMinute);
-        rules.U8(r.endMonth).U8(r.endWeek).U8(r.endWeekday).U8(r.endHour).U8(r.endMinute);
-        rules.U8(r.inUtc).Zero(2).U16(static_cast<uint16_t>(r.shiftMinutes));
+        rules.U8(r.startMonth)
+            .U8(0)
+            .U8(week(r.startWeek))
+            .U8(r.startWeekday)
+            .U8(r.startHour)
+            .U8(r.startMinute);
+        rules.U8(r.endMonth).U8(0).U8(week(r.endWeek)).U8(r.endWeekday).U8(r.endHour).U8(r.endMinute);
+        rules.U8(r.inUtc).U16(static_cast<uint16_t>(r.shiftMinutes));
     }
     state.Value(0x010F) = rules.bytes;
     Body zones;

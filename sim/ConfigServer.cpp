@@ -19,6 +19,7 @@ namespace
 {
 
 constexpr uint16_t kDiscovery = 0x0101;
+constexpr uint16_t kReboot = 0x0103;
 constexpr uint16_t kAuthorizationFailed = 0xF301;
 constexpr size_t kHeader = 8, kCredentials = 32;
 constexpr size_t kLargestRequest = 65536;
@@ -148,6 +149,9 @@ void ConfigServer::Serve(int fd)
         std::lock_guard<std::mutex> guard(m_lock);
         m_log.push_back(ex);
     }
+    // An accepted reboot: from its answer on the device is away.
+    if (ex.command == kReboot && ex.status == 0 && !faulty)
+        m_store.StartReboot();
     switch (SendFaulted(fd, reply, faulty ? fault : Fault(), StopFd())) {
     case FaultSend::Closed:
         return;

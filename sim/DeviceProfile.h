@@ -26,9 +26,9 @@ struct DeviceProfile {
     uint32_t zone = 26; // index into the zone table: (GMT+01:00) Amsterdam, Berlin, ...
     int32_t zoneOffset = 3600; // that zone's offset from UTC, seconds
     ClockSource clock; // empty: the host's clock
-    // After a reboot request the device answers nothing, discovery included,
-    // for this long; negative: it never comes back.
-    int rebootMs = 3000;
+    // After an accepted reboot request the device answers nothing, discovery
+    // included, for this long; negative: it never comes back.
+    int rebootMs = 0;
     // Cameras: the video sources that are on, bit i for source i (source 0
     // the internal camera of channel 1, source 1 its external input, sources
     // 2 to 4 channels 2 to 4).

@@ -9,7 +9,6 @@ namespace sim
 namespace
 {
 
-constexpr uint16_t kReboot = 0x0103;
 constexpr uint16_t kResetFlash = 0x0901;
 // The sets that move where the device listens.
 constexpr uint16_t kSetNetwork = 0x0302;
@@ -96,6 +95,14 @@ void SettingsStore::Seed()
             group.seed(m_state);
 }
 
+void SettingsStore::StartReboot()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_bRebooting = true;
+    m_rebootEnd = std::chrono::steady_clock::now()
+        + std::chrono::milliseconds(m_state.profile.rebootMs < 0 ? 0 : m_state.profile.rebootMs);
+}
+
 bool SettingsStore::Rebooting() const
 {
     std::lock_guard<std::mutex> guard(m_lock);
@@ -109,13 +116,7 @@ bool SettingsStore::Answer(uint16_t command, const Bytes& params, SimReply* repl
     reply->status = 0;
     reply->body.clear();
     std::lock_guard<std::mutex> guard(m_lock);
-    if (command == kReboot) {
-        // The request is answered; the restart begins after it.
-        m_bRebooting = true;
-        m_rebootEnd = std::chrono::steady_clock::now()
-            + std::chrono::milliseconds(m_state.profile.rebootMs < 0 ? 0 : m_state.profile.rebootMs);
-        return true;
-    }
+
     if (command == kResetFlash) {
         // Back to the values the device left the factory with.
         m_state.password = m_state.profile.password;

@@ -49,8 +49,9 @@ public:
     };
     Endpoint Listening() const;
     unsigned Moves() const;
-    // True while the device restarts after a reboot request: it answers
-    // neither configuration requests nor discovery.
+    // The device restarts after it answered a reboot request; meanwhile it
+    // answers neither configuration requests nor discovery.
+    void StartReboot();
     bool Rebooting() const;
 
     // Discovery reply bodies (0x1101, 0x1111) and the device information.

@@ -154,6 +154,8 @@ int main(int argc, char** argv)
         if (std::sscanf(at.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d) == 4)
             profile.address = (a << 24) | (b << 16) | (c << 8) | d;
         profile.configPort = static_cast<uint32_t>(port);
+        // A reboot takes a few seconds, as on a real device.
+        profile.rebootMs = 5000;
         // Each device its own identity, so that a device list tells them apart.
         profile.mac[5] = static_cast<uint8_t>(profile.mac[5] + i);
         if (i > 0) {

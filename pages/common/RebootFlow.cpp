@@ -5,6 +5,7 @@
 #include "link/MaintenanceBlocks.h"
 #include "pages/RebootWaitDlg.h"
 #include "platform/base/Services.h"
+#include "resources/setup/Resource.h"
 
 #include <memory>
 

@@ -31,6 +31,10 @@ QWidget* CreateControlWidget(WndKind kind, const CREATESTRUCT& cs, QWidget* pare
         return CreateSpinWidget(parent, wnd);
     case WndKind::Trackbar:
         return CreateTrackbarWidget(style, parent, wnd);
+    case WndKind::MonthCal:
+        return CreateMonthCalWidget(parent, wnd);
+    case WndKind::DateTimePick:
+        return CreateDateTimePickWidget(style, parent, wnd);
     case WndKind::Surface:
         break;
     }
@@ -67,6 +71,10 @@ bool ControlWindowProc(CWnd* wnd, WndKind kind, UINT message, WPARAM wParam, LPA
         return SpinWindowProc(wnd, message, wParam, lParam, result);
     case WndKind::Trackbar:
         return TrackbarWindowProc(wnd, message, wParam, lParam, result);
+    case WndKind::MonthCal:
+        return MonthCalWindowProc(wnd, message, wParam, lParam, result);
+    case WndKind::DateTimePick:
+        return DateTimePickWindowProc(wnd, message, wParam, lParam, result);
     case WndKind::Surface:
         break;
     }

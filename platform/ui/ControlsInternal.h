@@ -52,3 +52,9 @@ bool IpAddressWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, 
 // The spin's widget calls back into the CSpinButtonCtrl it was made for.
 QWidget* CreateSpinWidget(QWidget* parent, CWnd* wnd);
 bool SpinWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+// The month calendar and the date-time picker (DateTimeCtrl.h).
+QWidget* CreateMonthCalWidget(QWidget* parent, CWnd* wnd);
+bool MonthCalWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+QWidget* CreateDateTimePickWidget(DWORD style, QWidget* parent, CWnd* wnd);
+bool DateTimePickWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

@@ -2,6 +2,7 @@
 
 #include "platform/base/Services.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/IpAddressCtrl.h"
 #include "platform/ui/ResourceModule.h"
 #include "platform/ui/SpinButtonCtrl.h"
@@ -39,6 +40,10 @@ CWnd* NewControlObject(WndKind kind)
         return new CSpinButtonCtrl;
     case WndKind::Trackbar:
         return new CSliderCtrl;
+    case WndKind::MonthCal:
+        return new CMonthCalCtrl;
+    case WndKind::DateTimePick:
+        return new CDateTimeCtrl;
     case WndKind::Surface:
         break;
     }

@@ -11,6 +11,20 @@
 #include <algorithm>
 #include <vector>
 
+namespace
+{
+
+// A combo box's height includes its drop-down list; the box shows one line.
+int ShownHeight(const QWidget* widget, int height)
+{
+    height = std::max(height, 0);
+    if (KindOfWidget(widget) == WndKind::ComboBox)
+        return std::min(height, widget->sizeHint().height());
+    return height;
+}
+
+} // namespace
+
 CWnd::CWnd() = default;
 
 CWnd::~CWnd()
@@ -113,7 +127,7 @@ BOOL CWnd::CreateWidget(const CREATESTRUCT& cs, CWnd* pParent)
             widget->setWindowTitle(QString::fromUtf8(cs.lpszName));
     }
     BindWidget(widget, this, kind);
-    widget->setGeometry(cs.x, cs.y, std::max(cs.cx, 0), std::max(cs.cy, 0));
+    widget->setGeometry(cs.x, cs.y, std::max(cs.cx, 0), ShownHeight(widget, cs.cy));
     widget->setEnabled(!(m_dwStyle & WS_DISABLED));
     widget->hide();
     m_pWidget = widget;
@@ -281,7 +295,7 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 {
     if (!m_pWidget)
         return;
-    m_pWidget->setGeometry(x, y, std::max(nWidth, 0), std::max(nHeight, 0));
+    m_pWidget->setGeometry(x, y, std::max(nWidth, 0), ShownHeight(m_pWidget, nHeight));
     if (bRepaint)
         m_pWidget->update();
 }
@@ -301,7 +315,7 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     if (!(nFlags & SWP_NOMOVE))
         g.moveTo(x, y);
     if (!(nFlags & SWP_NOSIZE))
-        g.setSize(QSize(std::max(cx, 0), std::max(cy, 0)));
+        g.setSize(QSize(std::max(cx, 0), ShownHeight(m_pWidget, cy)));
     if (g != m_pWidget->geometry())
         m_pWidget->setGeometry(g);
     if (!(nFlags & SWP_NOZORDER) && pWndInsertAfter == nullptr && (m_dwStyle & WS_CHILD))

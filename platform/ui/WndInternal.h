@@ -23,7 +23,9 @@ enum class WndKind {
     TabCtrl,
     IpAddress,
     Spin,
-    Trackbar
+    Trackbar,
+    MonthCal,
+    DateTimePick
 };
 
 WndKind KindOfClass(LPCTSTR className, DWORD style);

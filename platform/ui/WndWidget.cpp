@@ -59,6 +59,10 @@ WndKind KindOfClass(LPCTSTR className, DWORD style)
         return WndKind::Spin;
     if (SameClass(className, "msctls_trackbar32"))
         return WndKind::Trackbar;
+    if (SameClass(className, "SysMonthCal32"))
+        return WndKind::MonthCal;
+    if (SameClass(className, "SysDateTimePick32"))
+        return WndKind::DateTimePick;
     return WndKind::Surface;
 }
 

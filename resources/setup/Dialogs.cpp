@@ -28,9 +28,11 @@ std::span<const DialogTemplate> SetupDialogs()
                  kSerialPortDlgTemplates, kPage9SecurityTemplates, kPage17LogTemplates,
                  kPage13MiscellTemplates, kLoginDlgTemplates, kTextInsertDlgTemplates,
                  kRelayDwellDlgTemplates, kBlockPlaybackDlgTemplates, kAlarmBuzzerDlgTemplates,
-                 kLanguageDlgTemplates, kNicknameDlgTemplates, kAuxSetupDlgTemplates }) {
+                 kLanguageDlgTemplates, kNicknameDlgTemplates, kAuxSetupDlgTemplates,
                  // The system pages, the reboot wait and the time panes.
-                 kRebootWaitDlgTemplates }) {
+                 kRebootWaitDlgTemplates, kDateTimeDlgTemplates, kNtpDlgTemplates, kNtpIpTypeDlgTemplates,
+                 kTimeSyncDlgTemplates, kPage2SystemTemplates, kPage2System2Templates,
+                 kPasswordInputDlgTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

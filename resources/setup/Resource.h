@@ -629,6 +629,13 @@
 #define IDC_AUX_VALUE_FIRST 3073
 // The system pages, the reboot wait and the time panes.
 #define IDD_REBOOT_WAIT 156
+#define IDD_PAGE2_SYSTEM 131
+#define IDD_NTP 313
+#define IDD_NTP_IP_TYPE 327
+#define IDD_DATE_TIME 340
+#define IDD_TIME_SYNC 350
+#define IDD_PAGE2_SYSTEM2 216
+#define IDD_PASSWORD_INPUT 157
 #define IDC_REBOOT_MESSAGE 1539
 #define IDC_SYS_REBOOT_LABEL 1013
 #define IDC_SYS_DEFAULTS_LABEL 1054

@@ -34,7 +34,9 @@ protected:
         ASSERT_NE(m_node, nullptr);
         Login("secret");
         ASSERT_TRUE(View()->HasSheet());
-        // Answers to the discovery of the start are in before the reboot.
+        // The start's discovery rounds are over and their answers in before
+        // the reboot, so that no late answer passes for the device's return.
+        Step(4000);
         WaitQuiet();
         m_boxes.Clear();
     }

@@ -11,23 +11,6 @@
 #include <filesystem>
 #include <fstream>
 
-void RecordingDialogRunner::RunModalLoop(CWnd* dialog)
-{
-    CString caption;
-    dialog->GetWindowText(caption);
-    captions.push_back(caption);
-    auto* box = dynamic_cast<CDialog*>(dialog);
-    if (!box)
-        return;
-    if (!script) {
-        box->EndDialog(IDOK);
-        return;
-    }
-    script(box);
-    if (!box->IsModalEnded())
-        box->EndDialog(IDCANCEL);
-}
-
 void AppShellTest::SetUp()
 {
     char pattern[] = "/tmp/appshell-XXXXXX";

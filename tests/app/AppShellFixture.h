@@ -8,6 +8,7 @@
 #include "platform/base/TestServices.h"
 #include "platform/ui/Dialog.h"
 #include "tests/devtree/TreeFileFixtures.h"
+#include "tests/platform/RecordingDialogRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-// Records each modal dialog's caption and closes it at once, or lets a
-// test's script drive it (a dialog the script leaves open is cancelled).
-class RecordingDialogRunner : public IModalDialogRunner
-{
-public:
-    void RunModalLoop(CWnd* dialog) override;
-    std::vector<CString> captions;
-    std::function<void(CDialog*)> script;
-};
 
 class CCamSelView;
 class CConfigView;

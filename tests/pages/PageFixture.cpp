@@ -59,6 +59,8 @@ void PageTest::StartDevice()
     // As the view learns it at login.
     view.m_nFirmwareClass = FirmwareKindOf(m_profile.family, m_profile.version2.c_str());
     g_nRecorderModel = m_profile.recorderClass < 0 ? 0 : m_profile.recorderClass;
+    // As the login sets it.
+    view.m_nFirmwareClass = FirmwareKindOf(m_profile.family, m_profile.version2.c_str());
 }
 
 sim::CameraStream& PageTest::StartCamera()

@@ -9,6 +9,7 @@
 #include "platform/base/TestServices.h"
 #include "sim/CameraStream.h"
 #include "sim/ConfigServer.h"
+#include "tests/platform/RecordingDialogRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,8 @@ protected:
 
     ScriptedMessageBoxPresenter boxes;
     ScopedService<IMessageBoxPresenter> boxScope { &boxes };
+    RecordingDialogRunner dialogs;
+    ScopedService<IModalDialogRunner> dialogScope { &dialogs };
     CConfigView view;
     CWnd host;
     std::unique_ptr<CPropertyConfig> sheet;
