@@ -3,7 +3,7 @@
 // as a change it has not applied yet.
 #pragma once
 
-#include "link/WindowMessages.h"
+#include "dialogs/PaneNotify.h"
 #include "platform/ui/Dialog.h"
 #include "resources/setup/Resource.h"
 
@@ -18,11 +18,7 @@ public:
     BOOL CreatePane(CWnd* pParent) { return Create(m_nTemplate, pParent); }
 
 protected:
-    void NotifyPage()
-    {
-        if (CWnd* pParent = GetParent())
-            pParent->SendMessage(WM_PAGE_MODIFIED, TRUE);
-    }
+    void NotifyPage() { NotifyPageModified(this); }
     // Enter and Esc belong to the page, not to the pane.
     void OnOK() override { }
     void OnCancel() override { }

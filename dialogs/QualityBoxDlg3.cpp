@@ -2,6 +2,7 @@
 
 #include "controls/ControlPlacement.h"
 #include "controls/PreviewStream.h"
+#include "controls/QualityBoxGeometry.h"
 #include "link/CurrentDevice.h"
 #include "link/WindowMessages.h"
 #include "platform/ui/DataExchange.h"
@@ -66,15 +67,12 @@ BOOL CQualityBoxDlg3::OnInitDialog()
     m_wndPreview.m_bAdjustArea = true;
     m_wndPreview.m_bRotated = false;
     m_wndPreview.m_bAreaLocked = false;
-    if (m_rcArea.right - m_rcArea.left == 0 && m_rcArea.bottom - m_rcArea.top == 0) {
-        m_wndPreview.m_rcArea = RECT {};
-        m_wndPreview.m_rcTrack = RECT {};
-    } else {
-        // Vertical values stay: the preview corrects them on the next frame.
-        const RECT half { m_rcArea.left / 2, m_rcArea.top, m_rcArea.right / 2, m_rcArea.bottom };
-        m_wndPreview.m_rcArea = half;
-        m_wndPreview.m_rcTrack = half;
-    }
+    // Vertical values stay: the preview corrects them on the next frame.
+    const RECT half = m_rcArea.right - m_rcArea.left == 0 && m_rcArea.bottom - m_rcArea.top == 0
+        ? RECT {}
+        : QualityBoxBeforeFirstFrame(m_rcArea);
+    m_wndPreview.m_rcArea = half;
+    m_wndPreview.m_rcTrack = half;
     UpdateData(TRUE);
     m_wndPreview.GetClientRect(&m_rcPreview);
 
@@ -100,25 +98,9 @@ LRESULT CQualityBoxDlg3::OnStreamAck(WPARAM, LPARAM)
 
 LRESULT CQualityBoxDlg3::OnAreaSelected(WPARAM, LPARAM)
 {
-    RECT r = m_wndPreview.m_rcArea;
-    if (r.left > r.right)
-        std::swap(r.left, r.right);
-    if (r.top > r.bottom)
-        std::swap(r.top, r.bottom);
-    m_rcArea = r;
+    m_rcArea = NormalizedBox(m_wndPreview.m_rcArea);
     UpdateData(TRUE);
-    if (r.right - r.left == 0 || r.bottom - r.top == 0)
-        return 0;
-    if (m_wndPreview.m_bRotated)
-        r = CVideoPreviewWnd::RotateArea180(r);
-    r.left *= 2;
-    r.right *= 2;
-    // A 625-line picture's device lines start 25 lower.
-    if (!m_wndPreview.m_bNtsc) {
-        r.top += 25;
-        r.bottom += 25;
-    }
-    m_rcArea = r;
+    m_rcArea = QualityBoxToDevice(m_wndPreview.m_rcArea, m_wndPreview.m_bNtsc, m_wndPreview.m_bRotated);
     return 0;
 }
 

@@ -1,9 +1,9 @@
 #include "pages/QualityBoxDlg.h"
 
 #include "controls/ControlPlacement.h"
+#include "controls/QualityBoxGeometry.h"
 #include "link/CurrentDevice.h"
 #include "link/WindowMessages.h"
-#include "pages/common/QualityBoxGeometry.h"
 #include "platform/ui/DataExchange.h"
 
 #include <cstring>

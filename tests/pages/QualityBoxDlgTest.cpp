@@ -6,8 +6,8 @@
 #include "pages/QualityBoxDlg.h"
 #include "pages/QualityBoxDlg2.h"
 
+#include "controls/QualityBoxGeometry.h"
 #include "pages/SheetFactory.h"
-#include "pages/common/QualityBoxGeometry.h"
 #include "tests/controls/PreviewTestTools.h"
 #include "tests/pages/SetupTestResources.h"
 #include "tests/platform/ScriptedDialogRunner.h"

@@ -1,4 +1,6 @@
-#include "pages/common/QualityBoxGeometry.h"
+#include "controls/QualityBoxGeometry.h"
+
+#include "controls/VideoPreviewWnd.h"
 
 #include <utility>
 
@@ -17,24 +19,13 @@ bool HasArea(const RECT& box)
     return box.right != box.left && box.bottom != box.top;
 }
 
-namespace
-{
-
-RECT Mirrored(const RECT& r)
-{
-    return RECT { QUALITY_PREVIEW_WIDTH - r.right, QUALITY_PREVIEW_HEIGHT - r.bottom,
-        QUALITY_PREVIEW_WIDTH - r.left, QUALITY_PREVIEW_HEIGHT - r.top };
-}
-
-} // namespace
-
 RECT QualityBoxToDevice(const RECT& previewBox, bool fullHeight, bool flipped)
 {
     RECT r = NormalizedBox(previewBox);
     if (!HasArea(r))
         return r;
     if (flipped)
-        r = Mirrored(r);
+        r = CVideoPreviewWnd::RotateArea180(r);
     if (!fullHeight) {
         r.top += QUALITY_LINE_OFFSET;
         r.bottom += QUALITY_LINE_OFFSET;
@@ -53,7 +44,7 @@ RECT QualityBoxToPreview(const RECT& deviceBox, bool fullHeight, bool flipped)
         r.top -= QUALITY_LINE_OFFSET;
         r.bottom -= QUALITY_LINE_OFFSET;
     }
-    return flipped ? Mirrored(r) : r;
+    return flipped ? CVideoPreviewWnd::RotateArea180(r) : r;
 }
 
 RECT QualityBoxBeforeFirstFrame(const RECT& deviceBox)

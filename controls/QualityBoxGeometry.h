@@ -8,8 +8,6 @@
 
 #include "platform/base/Types.h"
 
-constexpr int QUALITY_PREVIEW_WIDTH = 360;
-constexpr int QUALITY_PREVIEW_HEIGHT = 243;
 constexpr int QUALITY_LINE_OFFSET = 25;
 
 // Left above right and top above bottom.
