@@ -1,7 +1,9 @@
 #include "sim/KelmothServer.h"
 
 #include "link/ByteOrder.h"
+#include "sim/CameraPicture.h"
 #include "sim/Mpeg4PatternStream.h"
+#include "sim/PictureAdjust.h"
 
 #include <openssl/evp.h>
 
@@ -247,6 +249,31 @@ void KelmothServer::SpoilHeaders(std::vector<uint8_t>* data, int keyFrame, std::
     }
 }
 
+void KelmothServer::FollowPicture(const SettingsStore* store, uint8_t source)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_pictureValues = store;
+    m_pictureSource = source;
+}
+
+void KelmothServer::DrawPicture(int index, YuvPicture* picture) const
+{
+    DrawTestPattern(index, picture);
+    const SettingsStore* values = nullptr;
+    uint8_t source = 0;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        values = m_pictureValues;
+        source = m_pictureSource;
+    }
+    if (!values || source >= kPictureSources)
+        return;
+    const ShownPicture shown = ShownPictureOf(*values, source);
+    const size_t from = size_t(std::min(kPatternCodeBlock, picture->height)) * size_t(picture->width);
+    for (size_t i = from; i < picture->y.size(); ++i)
+        picture->y[i] = AdjustedLevel(picture->y[i], shown.brightness, shown.contrast);
+}
+
 void KelmothServer::SendStream(int fd)
 {
     // Made at the first frame to send: a connection that only gets
@@ -275,8 +302,8 @@ void KelmothServer::SendStream(int fd)
             return;
         if (streaming) {
             if (!encoder)
-                encoder.emplace(
-                    stream.width, stream.height, stream.bframes, stream.keyInterval, stream.quant);
+                encoder.emplace(stream.width, stream.height, stream.bframes, stream.keyInterval, stream.quant,
+                    [this](int picture, YuvPicture* into) { DrawPicture(picture, into); });
             if (!encoder->Next(&frame))
                 return;
             const int current = index++;

@@ -8,6 +8,8 @@
 #pragma once
 
 #include "sim/DeviceProfile.h"
+#include "sim/Mpeg4PatternStream.h"
+#include "sim/SettingsStore.h"
 #include "sim/TcpService.h"
 
 #include <atomic>
@@ -88,6 +90,11 @@ public:
     KelmothStreamOptions stream;
     KelmothFaults faults;
 
+    // The pattern's brightness and contrast follow the picture values that
+    // `source` of these settings shows (trial sets included), below the
+    // frame code, which stays readable. Null: the plain pattern.
+    void FollowPicture(const SettingsStore* store, uint8_t source = 1);
+
     std::vector<KelmothLoginLog> Logins() const;
     // Media frames and keepalives sent (whole messages), over all connections.
     int FramesSent() const { return m_framesSent; }
@@ -103,6 +110,7 @@ private:
     bool SendMedia(int fd, uint32_t type, const std::vector<uint8_t>& video, int index);
     std::string NewChallenge();
     void SpoilHeaders(std::vector<uint8_t>* data, int keyFrame, std::mt19937& noise) const;
+    void DrawPicture(int index, YuvPicture* picture) const;
 
     mutable std::mutex m_lock;
     std::vector<KelmothLoginLog> m_logins;
@@ -110,6 +118,8 @@ private:
     std::atomic<int> m_keepalives { 0 };
     std::atomic<int> m_connections { 0 };
     unsigned m_seed = 1;
+    const SettingsStore* m_pictureValues = nullptr; // under m_lock
+    uint8_t m_pictureSource = 1;
 };
 
 } // namespace sim

@@ -201,6 +201,7 @@ int main(int argc, char** argv)
         // Streaming servers also serve the viewer client, on port 8081.
         if (family == 2) {
             auto viewerServer = std::make_unique<sim::KelmothServer>(profile);
+            viewerServer->FollowPicture(&devices.back()->Store());
             if (viewerServer->Start(at, sim::kKelmothPort))
                 std::printf("  viewer-client stream at %s:%u\n", at.c_str(), viewerServer->Port());
             viewerServers.push_back(std::move(viewerServer));

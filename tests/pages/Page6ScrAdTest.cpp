@@ -246,6 +246,8 @@ protected:
     void StartViewerServer()
     {
         viewerServer = std::make_unique<sim::KelmothServer>(Profile(2));
+        // The stream shows source 1 as its settings show it, as devsim's does.
+        viewerServer->FollowPicture(&Server().Store(), 1);
         ASSERT_TRUE(viewerServer->Start("127.0.0.7", sim::kKelmothPort));
         std::strcpy(g_szContentName, "live");
     }
@@ -283,6 +285,17 @@ protected:
         return lit;
     }
 
+    // The mean grey level of what the viewer client last drew.
+    int ViewerLevel()
+    {
+        const QImage video = scrad->m_wndViewer.GetSurface()->copy();
+        long long sum = 0;
+        for (int y = 0; y < video.height(); ++y)
+            for (int x = 0; x < video.width(); ++x)
+                sum += qGray(video.pixel(x, y));
+        return video.isNull() ? 0 : int(sum / (video.width() * video.height()));
+    }
+
     std::unique_ptr<sim::KelmothServer> viewerServer;
 };
 
@@ -313,6 +326,21 @@ TEST_F(ScrAdServerTest, PlaysTheViewerClientAndTriesAndAppliesTheAudioGain)
     // Leaving stops the client.
     EXPECT_TRUE(page->OnKillActive());
     EXPECT_EQ(scrad->m_pViewerClient, nullptr);
+}
+
+TEST_F(ScrAdServerTest, ABrightnessTrialLightensTheViewerPicture)
+{
+    OpenServer();
+    ASSERT_TRUE(WaitFor([&] { return scrad->m_pViewerClient->FramesProcessed() >= 3; }));
+    const int before = ViewerLevel();
+    MoveSlider(IDC_SCRAD_BRIGHTNESS, 100);
+    ASSERT_EQ(Sets().size(), 1u);
+    EXPECT_EQ(Sets()[0][0], 0x81);
+    EXPECT_EQ(Sets()[0][1], 100);
+    // The frames encoded after the trial show it; the device keeps the old value.
+    EXPECT_TRUE(WaitFor([&] { return ViewerLevel() > before + 30; })) << before << " " << ViewerLevel();
+    EXPECT_EQ(Server().Store().Stored(GET_SCREEN_ADJUST.command, 1), Seeded(1));
+    SaveViewerPicture("page6_scrad_stream_server_trial.png");
 }
 
 TEST_F(ScrAdServerTest, OldFirmwareHasNoAudioGainAndNoPicture)
