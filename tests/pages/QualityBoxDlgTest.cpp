@@ -175,6 +175,8 @@ TEST_F(QualityBoxDlgTest, TheThreeChannelBoxShowsFourAboveThreeAndTakesTheBoxOnO
                       EXPECT_LT(four.top, three.top);
                       DragOn(&dlg.m_wndPreview, { 100, 40 }, { 300, 120 });
                       EXPECT_EQ(CRect(dlg.m_rcBox), CRect(0, 0, 0, 0));
+                      QDir().mkpath(SUITE_BUILD_DIR "/pictures");
+                      d->GetWidget()->grab().toImage().save(SUITE_BUILD_DIR "/pictures/quality_box_dlg2.png");
                       Click(d, IDC_QUALITY_LEVEL4);
                       Click(d, IDOK);
                   }),
