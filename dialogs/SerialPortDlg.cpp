@@ -1,7 +1,6 @@
 #include "dialogs/SerialPortDlg.h"
 
 #include "dialogs/ControlPlace.h"
-#include "dialogs/PaneNotify.h"
 #include "platform/ui/DataExchange.h"
 
 #include <algorithm>
@@ -24,7 +23,7 @@ constexpr ControlPlace kCombos[] = {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CSerialPortDlg, CDialog)
+BEGIN_MESSAGE_MAP(CSerialPortDlg, CPagePane)
 ON_CBN_SELCHANGE(IDC_SERIAL_DEVICE, OnSelChange)
 ON_CBN_SELCHANGE(IDC_SERIAL_BAUD, OnSelChange)
 ON_CBN_SELCHANGE(IDC_SERIAL_PARITY, OnSelChange)
@@ -33,13 +32,13 @@ ON_CBN_SELCHANGE(IDC_SERIAL_DATA_BITS, OnSelChange)
 END_MESSAGE_MAP()
 
 CSerialPortDlg::CSerialPortDlg(CWnd* pParent)
-    : CDialog(IDD_SERIAL_PORT, pParent)
+    : CPagePane(IDD_SERIAL_PORT, pParent)
 {
 }
 
 void CSerialPortDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CPagePane::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SERIAL_BAUD, m_cbBaudRate);
     DDX_Control(pDX, IDC_SERIAL_DATA_BITS, m_cbDataBits);
     DDX_Control(pDX, IDC_SERIAL_STOP_BITS, m_cbStopBits);
@@ -49,7 +48,7 @@ void CSerialPortDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CSerialPortDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CPagePane::OnInitDialog();
     PlaceControls(this, kCombos);
     for (const char* rate : kBaudRates)
         m_cbBaudRate.AddString(rate);
@@ -141,5 +140,5 @@ BOOL CSerialPortDlg::GetSerialSettings(tagSerialSetting* pOut)
 
 void CSerialPortDlg::OnSelChange()
 {
-    NotifyPageModified(this);
+    NotifyPage();
 }

@@ -4,8 +4,8 @@
 // whether the record changed; every choice marks the page modified.
 #pragma once
 
+#include "dialogs/PagePane.h"
 #include "platform/ui/Controls.h"
-#include "platform/ui/Dialog.h"
 #include "resources/setup/Resource.h"
 
 #include <cstdint>
@@ -23,7 +23,7 @@ struct tagSerialSetting {
 };
 static_assert(sizeof(tagSerialSetting) == 10);
 
-class CSerialPortDlg : public CDialog
+class CSerialPortDlg : public CPagePane
 {
 public:
     static constexpr int kMaxNames = 50;

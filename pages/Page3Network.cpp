@@ -8,6 +8,7 @@
 #include "link/CurrentDevice.h"
 #include "link/DeviceFamily.h"
 #include "pages/common/AddressChange.h"
+#include "pages/common/RebootFlow.h"
 #include "platform/base/Services.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
@@ -614,7 +615,12 @@ ConfigResult CPage3Network::WritePorts()
                 return result;
         }
     }
+    // The ports are stored first: a camera in firewall mode already listens
+    // on its new configuration port, where the reboot request must go.
     StorePorts();
+    // A camera takes its port assignment only when it starts again.
+    if (family != DEVICE_FAMILY_DVR)
+        RebootDevice(m_ConfigSession, m_pConfigView, this, SystemRebootTexts(FALSE));
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/CurrentDevice.h"
 #include "link/DeviceFamily.h"
+#include "pages/common/RebootFlow.h"
 #include "platform/base/Services.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
@@ -237,9 +238,11 @@ ConfigResult CPage3Network2::WritePorts()
     return result;
 }
 
-// The camera takes new ports only when it starts again.
+// The camera takes new ports only when it starts again; the user may leave
+// that for later.
 void CPage3Network2::RebootCamera()
 {
-    // The shared reboot flow is not part of this build yet: the ports are
-    // stored and take effect at the camera's next start.
+    if (AfxMessageBox(IDS_PORTS_NEED_REBOOT, MB_YESNO | MB_ICONSTOP) != IDYES)
+        return;
+    RebootDevice(m_ConfigSession, m_pConfigView, this, SystemRebootTexts(FALSE));
 }

@@ -6,10 +6,12 @@
 #include "dialogs/PortsDlg.h"
 #include "dialogs/PppDlg.h"
 #include "dialogs/RegServerDlg.h"
+#include "dialogs/SerialPortDlg.h"
 #include "dialogs/XdslDlg.h"
 #include "link/CurrentDevice.h"
 #include "link/DeviceFamily.h"
 #include "pages/common/AddressChange.h"
+#include "pages/common/ParameterRequest.h"
 #include "platform/base/Services.h"
 
 #include <cstring>
@@ -20,6 +22,8 @@ namespace
 constexpr UINT kCaptions[CPage3NetworkSorvakDvr::TAB_COUNT] = { IDS_TAB_NETWORK, IDS_TAB_XDSL,
     IDS_ROOT_SERVER, IDS_TAB_PORTS, IDS_TAB_COM_PORT, IDS_TAB_DIAL_IN, IDS_TAB_DIAL_OUT, IDS_TAB_EMAIL };
 constexpr int kNetworkSettingWaitMs = 2000;
+// The page edits the recorder's first serial port.
+constexpr uint8_t kSerialPort = 0;
 
 // The worse of two write results: no answer above a refusal above done.
 ConfigResult Worse(ConfigResult a, ConfigResult b)
@@ -57,6 +61,7 @@ void CPage3NetworkSorvakDvr::ReleaseChildDialogs()
     m_pXdsl = nullptr;
     m_pRegServer = nullptr;
     m_pPorts = nullptr;
+    m_pSerial = nullptr;
     m_pPpp = nullptr;
     m_pDialUp = nullptr;
     m_pEmail = nullptr;
@@ -84,11 +89,12 @@ BOOL CPage3NetworkSorvakDvr::OnInitDialog()
     m_pXdsl = new CXdslDlg(this);
     m_pRegServer = new CRegServerDlg(this);
     m_pPorts = new CPortsDlg(this);
+    m_pSerial = new CSerialPortDlg(this);
     m_pPpp = new CPppDlg(this);
     m_pDialUp = new CDialUpSetupDlg(this);
     m_pEmail = new CEmailAlarmDlg(this);
     CPagePane* panes[TAB_COUNT]
-        = { m_pIpSettings, m_pXdsl, m_pRegServer, m_pPorts, nullptr, m_pPpp, m_pDialUp, m_pEmail };
+        = { m_pIpSettings, m_pXdsl, m_pRegServer, m_pPorts, m_pSerial, m_pPpp, m_pDialUp, m_pEmail };
     for (int tab = 0; tab < TAB_COUNT; ++tab) {
         m_owned[tab].reset(panes[tab]);
         m_pPanes[tab] = panes[tab];
@@ -115,8 +121,20 @@ void CPage3NetworkSorvakDvr::OnTabChange(NMHDR*, LRESULT* pResult)
     *pResult = 0;
 }
 
+// The names of the devices a serial port can serve; the pane lists those
+// of the first port.
+void CPage3NetworkSorvakDvr::ReadSerialPort()
+{
+    SerialDeviceNames names;
+    if (ReadSerialDeviceNames(m_ConfigSession, m_Reply, &names) != SERIAL_NAMES_READ)
+        return;
+    const auto table = names.Table(SERIAL_KIND_FIRST_PORT);
+    m_pSerial->SetDeviceNames(int(table.size()), table.data());
+}
+
 void CPage3NetworkSorvakDvr::ReadSettings()
 {
+    ReadSerialPort();
     CFG_IP_CONFIG ip {};
     CFG_DHCP dhcp {};
     CFG_XDSL_STATE xdsl {};
@@ -133,6 +151,9 @@ void CPage3NetworkSorvakDvr::ReadSettings()
     if (ReadBlock(GET_ALT_PORT, &alt) && ReadBlock(GET_NETWORK_PORTS, &ports))
         m_pPorts->SetPorts(int(ports.playback), int(ports.monitor), int(ports.transparent),
             BYTE(alt.dwFirst == 1 ? 1 : 0), int(alt.dwSecond));
+    tagSerialSetting serial {};
+    if (ReadSerialSettings(m_ConfigSession, m_Reply, kSerialPort, &serial))
+        m_pSerial->SetSerialSettings(serial);
     CFG_CONNECTIVITY connectivity {};
     if (ReadBlock(GET_CONNECTIVITY, &connectivity)) {
         m_pPpp->SetPpp(connectivity.ppp);
@@ -184,6 +205,9 @@ ConfigResult CPage3NetworkSorvakDvr::WriteGroup(int)
     const bool dialUpChanged = m_pDialUp->GetDialUp(&dialUp);
     if (pppChanged || dialUpChanged)
         result = Worse(result, WriteBlock(SET_CONNECTIVITY, CFG_CONNECTIVITY { ppp, dialUp }));
+    tagSerialSetting serial {};
+    if (m_pSerial->GetSerialSettings(&serial))
+        result = Worse(result, WriteSerialSettings(m_ConfigSession, m_Reply, kSerialPort, serial));
     result = Worse(result, WriteNetwork());
     result = Worse(result, WritePorts());
     tagEmailNotify email {};

@@ -16,6 +16,7 @@ class CIpSettingsDlg;
 class CXdslDlg;
 class CRegServerDlg;
 class CPortsDlg;
+class CSerialPortDlg;
 class CPppDlg;
 class CDialUpSetupDlg;
 class CEmailAlarmDlg;
@@ -48,6 +49,7 @@ public:
     CXdslDlg* m_pXdsl = nullptr;
     CRegServerDlg* m_pRegServer = nullptr;
     CPortsDlg* m_pPorts = nullptr;
+    CSerialPortDlg* m_pSerial = nullptr;
     CPppDlg* m_pPpp = nullptr;
     CDialUpSetupDlg* m_pDialUp = nullptr;
     CEmailAlarmDlg* m_pEmail = nullptr;
@@ -59,6 +61,7 @@ protected:
 
     ConfigResult WriteNetwork();
     ConfigResult WritePorts();
+    void ReadSerialPort();
     void OnTabChange(NMHDR* pNotify, LRESULT* pResult);
 
     CTabCtrl m_Tab;

@@ -5,6 +5,7 @@
 
 #include "link/CurrentDevice.h"
 #include "pages/Page3Network2.h"
+#include "pages/RebootWaitDlg.h"
 
 #include <cstring>
 
@@ -113,15 +114,45 @@ TEST_F(Page3Network2Test, NewPortsTheCameraTookBecomeTheProgramsPorts)
     Click(IDC_PORT_DEFAULT);
     EXPECT_FALSE(Enabled(IDC_PAGE_APPLY)); // the defaults are what the camera has
     SetText(IDC_NET_SECOND_PORT, "8002");
+    boxes.Answer(IDNO);
     Apply();
-    EXPECT_TRUE(TakeMessages().empty());
+    const auto asked = boxes.Boxes();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text,
+        "The new Port Assignment will be applied only after rebooting the unit.\nDo you want to reboot now?");
+    EXPECT_EQ(asked[0].type, UINT(MB_YESNO | MB_ICONSTOP));
     const auto sent = Sent(0x0A02);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(Word(sent[0].params, 0), 8105u);
     EXPECT_EQ(Word(sent[0].params, 4), 8002u);
+    // No: the ports are the program's all the same, the camera runs on.
     EXPECT_TRUE(Sent(0x0103).empty());
     EXPECT_EQ(g_CurrentDevice.dwHttpPort, 8002u);
     EXPECT_EQ(g_CurrentDevice.dwStreamPort, 8105u);
+}
+
+TEST_F(Page3Network2Test, YesToTheQuestionRebootsTheCamera)
+{
+    Start();
+    dialogs.script = [](CDialog* dlg) {
+        if (auto* wait = dynamic_cast<CRebootWaitDlg*>(dlg))
+            wait->OnDeviceReturned();
+    };
+    SetText(IDC_NET_FIRST_PORT, "8106");
+    boxes.Answer(IDYES);
+    Apply();
+    EXPECT_EQ(TakeMessages(),
+        (std::vector<std::string> { "The new Port Assignment will be applied only after rebooting the "
+                                    "unit.\nDo you want to reboot now?",
+            "The camera is booted." }));
+    EXPECT_EQ(Sent(0x0103).size(), 1u);
+    EXPECT_EQ(g_CurrentDevice.dwStreamPort, 8106u);
+    // Unchanged ports ask nothing.
+    ClearSent();
+    Click(IDC_PORT_DEFAULT);
+    SetText(IDC_NET_FIRST_PORT, "8106");
+    Apply();
+    EXPECT_TRUE(TakeMessages().empty());
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "dialogs/PortsDlg.h"
 #include "dialogs/PppDlg.h"
 #include "dialogs/RegServerDlg.h"
+#include "dialogs/SerialPortDlg.h"
 #include "dialogs/XdslDlg.h"
 #include "link/CurrentDevice.h"
 #include "pages/Page3NetworkSorvakDvr.h"
@@ -153,6 +154,46 @@ TEST_F(ConnectivityTest, PortsAndDialInAreWrittenAsEdited)
     ASSERT_EQ(alt.size(), 1u);
     EXPECT_EQ(Word(alt[0].params, 0), 0u); // the hidden flag passes through
     EXPECT_EQ(Word(alt[0].params, 4), 9555u);
+}
+
+TEST_F(ConnectivityTest, TheComPortTabShowsTheFirstPortAndWritesItWhenChosenAnew)
+{
+    Profile(4);
+    StartDevice();
+    std::strcpy(g_CurrentDevice.szAddress, "127.0.0.7");
+    m_page = ShowPage<CPage3NetworkSorvakDvr>();
+    // The device names come first, the port's settings after the ports.
+    const std::vector<uint16_t> read = Commands();
+    ASSERT_FALSE(read.empty());
+    EXPECT_EQ(read.front(), 0x0B06);
+    EXPECT_EQ(Sent(0x0B06).size(), 2u);
+    CWnd* serial = Pane(CPage3NetworkSorvakDvr::TAB_SERIAL);
+    ASSERT_NE(serial, nullptr);
+    EXPECT_EQ(Text(IDC_SERIAL_DEVICE, serial), "Text Insertion");
+    EXPECT_EQ(Text(IDC_SERIAL_BAUD, serial), "9600");
+    EXPECT_EQ(Text(IDC_SERIAL_DATA_BITS, serial), "8");
+    m_page->ShowTab(CPage3NetworkSorvakDvr::TAB_SERIAL);
+    SavePicture("page3_connectivity_com_port.png");
+
+    ClearSent();
+    SelectCombo(IDC_SERIAL_BAUD, 7, serial);
+    SelectCombo(IDC_SERIAL_PARITY, 1, serial);
+    EXPECT_TRUE(Enabled(IDC_PAGE_APPLY));
+    Apply();
+    EXPECT_EQ(TakeMessages(), std::vector<std::string> {});
+    EXPECT_EQ(Commands(), std::vector<uint16_t> { 0x0B06 });
+    const auto sent = Sent(0x0B06);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].length, 49u);
+    // Device, reserved word, interface, parity, stop, data bits, baud index.
+    EXPECT_EQ(Server().Store().StoredParameter(3, 0), (sim::Bytes { 1, 0, 0, 0, 1, 0, 2, 0, 7 }));
+    EXPECT_FALSE(Enabled(IDC_PAGE_APPLY));
+
+    // Chosen again as it is: nothing is written.
+    ClearSent();
+    SelectCombo(IDC_SERIAL_BAUD, 7, serial);
+    Apply();
+    EXPECT_TRUE(Commands().empty());
 }
 
 class PaneTest : public ConnectivityTest

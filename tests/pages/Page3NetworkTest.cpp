@@ -8,6 +8,7 @@
 #include "dialogs/Ipv4Checks.h"
 #include "link/CurrentDevice.h"
 #include "pages/Page3Network.h"
+#include "pages/RebootWaitDlg.h"
 #include "platform/ui/SpinButtonCtrl.h"
 #include "tests/platform/ScriptedDialogRunner.h"
 
@@ -216,6 +217,44 @@ TEST_F(Page3NetworkTest, FirewallModeMovesTheConfigurationPort)
     Apply();
     EXPECT_EQ(TakeMessages(), std::vector<std::string> {});
     EXPECT_EQ(Sent(0x0306).size(), 1u);
+    // A recorder takes new ports without a restart.
+    EXPECT_TRUE(Sent(0x0103).empty());
+}
+
+TEST_F(Page3NetworkTest, ACamerasNewPortsRebootItWithoutAQuestionWhereItListensNow)
+{
+    Start(0);
+    ScriptedDialogRunner runner([](CDialog* dlg) {
+        if (auto* wait = dynamic_cast<CRebootWaitDlg*>(dlg)) {
+            wait->OnDeviceReturned();
+            return;
+        }
+        dlg->SetDlgItemText(IDC_FIREWALL_DLG_PORT, "9124");
+        dlg->SendDlgItemMessage(IDOK, BM_CLICK);
+    });
+    ScopedService<IModalDialogRunner> use(&runner);
+    Click(IDC_NET_PORT_FIREWALL);
+    Click(IDC_NET_PORT_ADVANCED);
+    Apply();
+    EXPECT_EQ(TakeMessages(), std::vector<std::string> { "The camera is booted." });
+    EXPECT_EQ(Sent(0x0A04).size(), 1u);
+    // The reboot request reached the camera on its new configuration port.
+    EXPECT_EQ(Sent(0x0103).size(), 1u);
+    EXPECT_EQ(Server().Port(), 9124);
+    EXPECT_EQ(g_CurrentDevice.dwConfigPort, 9124u);
+}
+
+TEST_F(Page3NetworkTest, AClickedPortModeRebootsACameraEvenWithNothingSent)
+{
+    Start(0);
+    Click(IDC_NET_PORT_NORMAL);
+    ASSERT_TRUE(Enabled(IDC_PAGE_APPLY));
+    Apply();
+    EXPECT_TRUE(Sent(0x0A02).empty());
+    EXPECT_TRUE(Sent(0x0A04).empty());
+    EXPECT_EQ(Sent(0x0103).size(), 1u);
+    // The wait box here ends without the camera answering discovery.
+    EXPECT_EQ(TakeMessages(), std::vector<std::string> { "Booting failed." });
 }
 
 TEST_F(Page3NetworkTest, AStreamingServersEqualPortsAreRefusedAndTakenPortsAnnounced)
