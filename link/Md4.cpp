@@ -1,5 +1,7 @@
 #include "link/Md4.h"
 
+#include "link/BitConverters.h"
+
 #include <cstring>
 
 namespace
@@ -20,18 +22,6 @@ uint32_t MD4G(uint32_t x, uint32_t y, uint32_t z)
 uint32_t MD4H(uint32_t x, uint32_t y, uint32_t z)
 {
     return x ^ y ^ z;
-}
-
-uint32_t GetLE32(const uint8_t* p)
-{
-    return p[0] | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16)
-        | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-void PutLE32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 void MD4Round1Step(uint32_t& a, uint32_t b, uint32_t c, uint32_t d, uint32_t x, int s)
@@ -97,14 +87,14 @@ bool MD4Digest(const uint8_t* data, size_t length, uint8_t digest[16])
         std::memcpy(tail, data + whole, rest);
     tail[rest] = 0x80;
     size_t tailSize = rest < 56 ? 64 : 128;
-    uint64_t bits = static_cast<uint64_t>(length) * 8;
-    for (int i = 0; i < 8; ++i)
-        tail[tailSize - 8 + i] = static_cast<uint8_t>(bits >> (8 * i));
+    const uint64_t bits = static_cast<uint64_t>(length) * 8;
+    PutLE32(static_cast<uint32_t>(bits), tail + tailSize - 8);
+    PutLE32(static_cast<uint32_t>(bits >> 32), tail + tailSize - 4);
     MD4Block(state, tail);
     if (tailSize == 128)
         MD4Block(state, tail + 64);
 
     for (int i = 0; i < 4; ++i)
-        PutLE32(digest + 4 * i, state[i]);
+        PutLE32(state[i], digest + 4 * i);
     return true;
 }
