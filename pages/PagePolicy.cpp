@@ -26,13 +26,12 @@ PagePolicy MakePolicy(SheetSlot slot)
     case SLOT_Channel2:
         p.askOnLeave = false;
         break;
+    // OK keeps the user's plan: the schedule pages apply a held change too.
     case SLOT_Schedule2:
         p.askOnLeave = false;
-        p.ok = PagePolicy::OK_NO_APPLY;
+        p.ok = PagePolicy::OK_CLOSE_HINT_AND_APPLY;
         break;
     case SLOT_Schedule:
-        p.ok = PagePolicy::OK_NO_APPLY;
-        break;
     case SLOT_ScheduleFeldra:
         p.ok = PagePolicy::OK_CLOSE_HINT_AND_APPLY;
         break;

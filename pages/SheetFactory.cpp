@@ -1,5 +1,7 @@
 #include "pages/SheetFactory.h"
 
+#include "pages/CamScheduleDlg.h"
+#include "pages/CamScheduleDlg2.h"
 #include "pages/Page13Miscell.h"
 #include "pages/Page17Log.h"
 #include "pages/Page1CamInfo.h"
@@ -12,6 +14,8 @@
 #include "pages/Page4UserDvr.h"
 #include "pages/Page6ScrAd.h"
 #include "pages/Page6ScrAd2.h"
+#include "pages/Page8Schedule.h"
+#include "pages/Page8Schedule2.h"
 #include "pages/Page9Security.h"
 #include "pages/QualityBoxDlg2.h"
 #include "pages/SheetDialog.h"
@@ -47,6 +51,10 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage2System;
     case SLOT_System2:
         return new CPage2System2;
+    case SLOT_Schedule:
+        return new CPage8Schedule;
+    case SLOT_Schedule2:
+        return new CPage8Schedule2;
     default:
         // Pages still to come.
         return nullptr;
@@ -60,8 +68,12 @@ CSheetDialog* CreateSheetDialog(SheetSlot slot)
         return new CQualityBoxDlg;
     case SLOT_QualityBoxDlg2:
         return new CQualityBoxDlg2;
+    case SLOT_CamScheduleDlg:
+        return new CCamScheduleDlg;
+    case SLOT_CamScheduleDlg2:
+        return new CCamScheduleDlg2;
     default:
-        // The schedule time tables are still to come.
+        // Dialogs still to come.
         return nullptr;
     }
 }

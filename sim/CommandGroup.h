@@ -40,6 +40,7 @@ extern const CommandGroup kParameterCommands;
 extern const CommandGroup kStreamServerCommands;
 extern const CommandGroup kPictureCommands;
 extern const CommandGroup kSystemCommands;
+extern const CommandGroup kScheduleCommands;
 extern const CommandGroup kStoredSettings;
 
 } // namespace sim

@@ -18,6 +18,7 @@ const std::vector<CommandGroup>& CommandGroups()
         kPictureCommands,
         // After the stream server's: a recorder's 0x0E07 is its system log.
         kSystemCommands,
+        kScheduleCommands,
         kStoredSettings,
     };
     return groups;

@@ -131,6 +131,10 @@ bool DateTimePickWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lPara
         *result = TRUE;
         return true;
     }
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+        // The text is the time as the picker shows it.
+        return AnswerTextQuery(picker->text(), message, wParam, lParam, result);
     case DTM_SETFORMAT:
         picker->setDisplayFormat(FromText(lParam));
         *result = TRUE;
@@ -138,4 +142,21 @@ bool DateTimePickWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lPara
     default:
         return false;
     }
+}
+
+BOOL CDateTimeCtrl::SetTime(const CTime* pTimeNew)
+{
+    SYSTEMTIME st {};
+    if (!pTimeNew || !pTimeNew->GetAsSystemTime(st))
+        return FALSE;
+    return SetTime(&st);
+}
+
+DWORD CDateTimeCtrl::GetTime(CTime& timeDest) const
+{
+    SYSTEMTIME st {};
+    const DWORD result = GetTime(&st);
+    if (result == GDT_VALID)
+        timeDest = CTime(st);
+    return result;
 }

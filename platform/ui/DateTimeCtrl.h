@@ -56,6 +56,8 @@ public:
     {
         return BOOL(SendMessage(DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(pTime)));
     }
+    BOOL SetTime(const CTime* pTimeNew);
+    DWORD GetTime(CTime& timeDest) const;
     // "HH:mm:ss", "yyyy-MM-dd" and the like.
     BOOL SetFormat(LPCTSTR pstrFormat) { return BOOL(SendMessage(DTM_SETFORMAT, 0, LPARAM(pstrFormat))); }
 };

@@ -32,7 +32,11 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The system pages, the reboot wait and the time panes.
                  kRebootWaitDlgTemplates, kDateTimeDlgTemplates, kNtpDlgTemplates, kNtpIpTypeDlgTemplates,
                  kTimeSyncDlgTemplates, kPage2SystemTemplates, kPage2System2Templates,
-                 kPasswordInputDlgTemplates }) {
+                 kPasswordInputDlgTemplates,
+                 // The schedules.
+                 kPage8ScheduleTemplates, kToolTipDlgTemplates, kCamScheduleDlgTemplates,
+                 kPage8Schedule2Templates, kCamScheduleDlg2Templates, kRelayTableDlgTemplates,
+                 kRelayTableDlg2Templates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

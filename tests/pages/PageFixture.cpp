@@ -6,6 +6,7 @@
 #include "pages/common/TimeZones.h"
 #include "platform/msg/WndBase.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/ResourceModule.h"
 #include "platform/ui/WindowStyles.h"
 #include "resources/setup/SetupResources.h"
@@ -197,6 +198,25 @@ void PageTest::ClickCell(int id, int row, int col, CWnd* wnd)
     PumpWaitingMessages();
 }
 
+void PageTest::SetPickerTime(int id, int hour, int minute, CWnd* wnd)
+{
+    CWnd* parent = Target(wnd);
+    CWnd* control = parent->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    NMDATETIMECHANGE change {};
+    change.nmhdr = { control->GetSafeHwnd(), UINT_PTR(id), DTN_DATETIMECHANGE };
+    change.st = { 2000, 1, 6, 1, WORD(hour), WORD(minute), 0, 0 };
+    control->SendMessage(DTM_SETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&change.st));
+    parent->SendMessage(WM_NOTIFY, WPARAM(id), reinterpret_cast<LPARAM>(&change));
+    PumpWaitingMessages();
+}
+
+QImage PageTest::Grab(CWnd* wnd)
+{
+    PumpWaitingMessages();
+    return Target(wnd)->GetWidget()->grab().toImage();
+}
+
 std::vector<sim::Exchange> PageTest::Sent(uint16_t command) const
 {
     std::vector<sim::Exchange> sent;
@@ -221,14 +241,16 @@ bool PageTest::WaitFor(const std::function<bool()>& done, DWORD ms)
     return PumpMessagesUntil(done, ms);
 }
 
-void PageTest::SavePicture(const char* name)
+void PageTest::SavePicture(const char* name, CWnd* wnd)
 {
 #ifdef SUITE_BUILD_DIR
-    ASSERT_TRUE(sheet && sheet->GetSafeHwnd());
+    CWnd* shown = wnd ? wnd : sheet.get();
+    ASSERT_TRUE(shown && shown->GetSafeHwnd());
     const QString folder = QString(SUITE_BUILD_DIR) + "/pictures";
     QDir().mkpath(folder);
-    EXPECT_TRUE(sheet->GetWidget()->grab().toImage().save(folder + "/" + name));
+    EXPECT_TRUE(shown->GetWidget()->grab().toImage().save(folder + "/" + name));
 #else
     (void)name;
+    (void)wnd;
 #endif
 }

@@ -11,6 +11,7 @@
 #include "sim/ConfigServer.h"
 #include "tests/platform/RecordingDialogRunner.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -65,6 +66,11 @@ protected:
     BOOL Shown(int id, CWnd* wnd = nullptr);
     // A click in the middle of a cell of the grid control `id`.
     void ClickCell(int id, int row, int col, CWnd* wnd = nullptr);
+    // A date-time picker set as a person would: the new time, then its
+    // change notification.
+    void SetPickerTime(int id, int hour, int minute, CWnd* wnd = nullptr);
+    // The window's pixels as it paints them now.
+    QImage Grab(CWnd* wnd = nullptr);
 
     // The requests of `command` the device received since the last ClearSent.
     std::vector<sim::Exchange> Sent(uint16_t command) const;
@@ -73,8 +79,9 @@ protected:
     std::vector<std::string> TakeMessages();
 
     bool WaitFor(const std::function<bool()>& done, DWORD ms = 10000);
-    // Keeps a picture of the sheet under the build folder for a look.
-    void SavePicture(const char* name);
+    // Keeps a picture of the sheet (or of `wnd`, a dialog the page opened)
+    // under the build folder for a look.
+    void SavePicture(const char* name, CWnd* wnd = nullptr);
 
     ScriptedMessageBoxPresenter boxes;
     ScopedService<IMessageBoxPresenter> boxScope { &boxes };

@@ -40,8 +40,8 @@ TEST(PagePolicy, VariationsOfTrackingOkAndLeaving)
         EXPECT_FALSE(PagePolicyFor(s).askOnLeave) << SlotClassName(s);
     // The camera system page does not drop unapplied changes silently.
     EXPECT_TRUE(PagePolicyFor(SLOT_System2).askOnLeave);
-    EXPECT_EQ(PagePolicyFor(SLOT_Schedule).ok, PagePolicy::OK_NO_APPLY);
-    EXPECT_EQ(PagePolicyFor(SLOT_Schedule2).ok, PagePolicy::OK_NO_APPLY);
+    EXPECT_EQ(PagePolicyFor(SLOT_Schedule).ok, PagePolicy::OK_CLOSE_HINT_AND_APPLY);
+    EXPECT_EQ(PagePolicyFor(SLOT_Schedule2).ok, PagePolicy::OK_CLOSE_HINT_AND_APPLY);
     EXPECT_EQ(PagePolicyFor(SLOT_ScheduleFeldra).ok, PagePolicy::OK_CLOSE_HINT_AND_APPLY);
     EXPECT_EQ(PagePolicyFor(SLOT_HddDvrSorvak).ok, PagePolicy::OK_APPLY_ALWAYS);
     EXPECT_FALSE(PagePolicyFor(SLOT_StreamServer).okEndsAfterFailedApply);
