@@ -2,6 +2,7 @@
 
 #include "pages/CamScheduleDlg.h"
 #include "pages/CamScheduleDlg2.h"
+#include "pages/Page12DioDVR.h"
 #include "pages/Page13Miscell.h"
 #include "pages/Page17Log.h"
 #include "pages/Page1CamInfo.h"
@@ -12,6 +13,7 @@
 #include "pages/Page3NetworkSorvakDvr.h"
 #include "pages/Page4User.h"
 #include "pages/Page4UserDvr.h"
+#include "pages/Page6ScheduleZone.h"
 #include "pages/Page6ScrAd.h"
 #include "pages/Page6ScrAd2.h"
 #include "pages/Page8Schedule.h"
@@ -55,6 +57,10 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage8Schedule;
     case SLOT_Schedule2:
         return new CPage8Schedule2;
+    case SLOT_ScheduleZone:
+        return new CPage6ScheduleZone;
+    case SLOT_DioDVR:
+        return new CPage12DioDVR;
     default:
         // Pages still to come.
         return nullptr;

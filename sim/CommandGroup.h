@@ -41,6 +41,8 @@ extern const CommandGroup kStreamServerCommands;
 extern const CommandGroup kPictureCommands;
 extern const CommandGroup kSystemCommands;
 extern const CommandGroup kScheduleCommands;
+// A recorder's recording settings and alarm outputs.
+extern const CommandGroup kRecordingCommands;
 extern const CommandGroup kStoredSettings;
 
 } // namespace sim

@@ -19,6 +19,7 @@ const std::vector<CommandGroup>& CommandGroups()
         // After the stream server's: a recorder's 0x0E07 is its system log.
         kSystemCommands,
         kScheduleCommands,
+        kRecordingCommands,
         kStoredSettings,
     };
     return groups;

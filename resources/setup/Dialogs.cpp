@@ -36,7 +36,9 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The schedules.
                  kPage8ScheduleTemplates, kToolTipDlgTemplates, kCamScheduleDlgTemplates,
                  kPage8Schedule2Templates, kCamScheduleDlg2Templates, kRelayTableDlgTemplates,
-                 kRelayTableDlg2Templates }) {
+                 kRelayTableDlg2Templates,
+                 // The recorder's recording pages, their alarm outputs and the period panes.
+                 kPage6ScheduleZoneTemplates, kPage12DioDVRTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

@@ -299,6 +299,13 @@ const StringEntry kStrings[] = {
     { IDS_RELAY_OUTPUT_CAPTION, "Relay Output" },
     { IDS_SENSOR_COLUMN_CAPTION, "S" },
     { IDS_RELAY_OUTPUTS_CAPTION, "Relay Output 1~4" },
+    // The recorder's recording pages and their alarm outputs.
+    { IDS_PERIOD_WEEKDAY_DAY, "Weekday (day)" },
+    { IDS_PERIOD_WEEKDAY_NIGHT, "Weekday (night)" },
+    { IDS_PERIOD_WEEKEND_DAY, "Weekend (day)" },
+    { IDS_PERIOD_WEEKEND_NIGHT, "Weekend (night)" },
+    { IDS_ALARM_SOURCE_DUPLICATED, "Alarm Source is duplicated. Please check the source number." },
+    { IDS_RELAY_ROW, "Relay" },
 };
 
 } // namespace

@@ -8,15 +8,18 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/ResourceModule.h"
+#include "platform/ui/TabCtrl.h"
 #include "platform/ui/WindowStyles.h"
 #include "resources/setup/SetupResources.h"
 #include "tests/pages/SetupTestResources.h"
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QImage>
 #include <QMouseEvent>
 #include <QSlider>
+#include <QTabBar>
 #include <QWidget>
 
 #include <cstring>
@@ -215,6 +218,28 @@ QImage PageTest::Grab(CWnd* wnd)
 {
     PumpWaitingMessages();
     return Target(wnd)->GetWidget()->grab().toImage();
+}
+
+void PageTest::SelectTab(int id, int index, CWnd* wnd)
+{
+    CWnd* control = Target(wnd)->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    auto* tabs = qobject_cast<QTabBar*>(control->GetWidget());
+    ASSERT_NE(tabs, nullptr) << "no tab control " << id;
+    tabs->setCurrentIndex(index);
+    PumpWaitingMessages();
+}
+
+int PageTest::TabSelection(int id, CWnd* wnd)
+{
+    return int(Target(wnd)->SendDlgItemMessage(id, TCM_GETCURSEL));
+}
+
+std::string PageTest::PickerTime(int id, CWnd* wnd)
+{
+    CWnd* control = Target(wnd)->GetDlgItem(id);
+    auto* picker = control ? qobject_cast<QDateTimeEdit*>(control->GetWidget()) : nullptr;
+    return picker ? picker->time().toString("HH:mm").toStdString() : std::string();
 }
 
 std::vector<sim::Exchange> PageTest::Sent(uint16_t command) const

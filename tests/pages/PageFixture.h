@@ -71,6 +71,10 @@ protected:
     void SetPickerTime(int id, int hour, int minute, CWnd* wnd = nullptr);
     // The window's pixels as it paints them now.
     QImage Grab(CWnd* wnd = nullptr);
+    // Picks a tab of the tab control `id` as a click on it does.
+    void SelectTab(int id, int index, CWnd* wnd = nullptr);
+    int TabSelection(int id, CWnd* wnd = nullptr);
+    std::string PickerTime(int id, CWnd* wnd = nullptr); // "HH:mm"
 
     // The requests of `command` the device received since the last ClearSent.
     std::vector<sim::Exchange> Sent(uint16_t command) const;

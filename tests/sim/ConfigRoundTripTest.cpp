@@ -315,11 +315,13 @@ TEST_F(RoundTrip, ReadOnlyCommandsAnswerTheDevicesValues)
     ASSERT_EQ(Ask(0x0705, 32), 0);
     CFG_NAME_LISTS lists;
     std::memcpy(&lists, reply->body, sizeof lists);
-    EXPECT_EQ(lists.list[0].count, 1);
-    EXPECT_STREQ(reinterpret_cast<const char*>(lists.list[1].items), "Siren");
+    EXPECT_EQ(lists.list[0].count, 14);
+    EXPECT_STREQ(reinterpret_cast<const char*>(lists.list[1].items), "Lowest");
     EXPECT_EQ(lists.list[2].items, nullptr);
-    ASSERT_EQ(lists.list[3].count, 1);
-    EXPECT_STREQ(reinterpret_cast<const char*>(lists.list[3].items), "Dome");
+    ASSERT_EQ(lists.list[3].count, 5);
+    EXPECT_STREQ(reinterpret_cast<const char*>(lists.list[3].items + 16), "Low");
+    ASSERT_NE(lists.extra, nullptr);
+    EXPECT_EQ(lists.extra[3], 3) << "Low's speed index";
     FreeConfigReplyLists(reply.get());
 
     ASSERT_EQ(Ask(0x0E05, 36), 0);

@@ -74,3 +74,6 @@ extern const std::span<const DialogTemplate> kPage8Schedule2Templates;
 extern const std::span<const DialogTemplate> kCamScheduleDlg2Templates;
 extern const std::span<const DialogTemplate> kRelayTableDlgTemplates;
 extern const std::span<const DialogTemplate> kRelayTableDlg2Templates;
+// The recorder's recording pages, their alarm outputs and the period panes.
+extern const std::span<const DialogTemplate> kPage6ScheduleZoneTemplates;
+extern const std::span<const DialogTemplate> kPage12DioDVRTemplates;
