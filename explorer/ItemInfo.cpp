@@ -147,8 +147,8 @@ void CItemInfo::CopyObjects(const CItemInfo* src)
     m_iImage = src->m_iImage;
     m_lParam = src->m_lParam;
     m_clf = src->m_clf;
-    m_strExtra1 = src->m_strExtra1;
-    m_strExtra2 = src->m_strExtra2;
+    m_strName = src->m_strName;
+    m_strExtra = src->m_strExtra;
     m_bFolder = src->m_bFolder;
     m_bOnline = src->m_bOnline;
     m_bInFile = src->m_bInFile;

@@ -96,8 +96,8 @@ public:
 
     // Row text and sub-items.
     uint32_t m_lParam = 0; // a value copied with the row
-    CString m_strExtra1;
-    CString m_strExtra2;
+    CString m_strName; // the name it was inserted with; empty: the row text
+    CString m_strExtra;
 
     // What the device tree keeps per row.
     bool m_bFolder = false; // container: root or folder

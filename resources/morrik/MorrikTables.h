@@ -1,0 +1,8 @@
+// The tables of the explorer library's own resource module.
+#pragma once
+
+#include "platform/ui/ResourceData.h"
+
+#include <span>
+
+std::span<const StringEntry> MorrikStrings();
