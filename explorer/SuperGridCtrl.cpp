@@ -283,13 +283,27 @@ int CSuperGridCtrl::Expand(CTreeItem* pItem, int nIndex)
 
 void CSuperGridCtrl::ExpandAll(CTreeItem* pItem)
 {
-    if (!ItemHasChildren(pItem))
-        return;
     const int row = GetCurIndex(pItem);
-    if (row >= 0 && pItem->m_bHideChildren)
-        Expand(pItem, row);
-    for (CTreeItem* child : pItem->m_listChild)
-        ExpandAll(child);
+    if (!ItemHasChildren(pItem) || row < 0)
+        return;
+    // Every branch below opens at once: the rows shown so far go, and the
+    // whole subtree's rows come back in one step, numbered once.
+    std::vector<CTreeItem*> rows;
+    auto open = [&](auto& self, CTreeItem* node) -> void {
+        if (!ItemHasChildren(node))
+            return;
+        node->m_bHideChildren = 0;
+        for (CTreeItem* child : node->m_listChild) {
+            rows.push_back(child);
+            self(self, child);
+        }
+    };
+    SetRedraw(FALSE);
+    DeleteItems(row + 1, ShownRowsBelow(pItem));
+    open(open, pItem);
+    InsertRowsOf(rows, row + 1);
+    RenumberRows(row);
+    SetRedraw(TRUE);
 }
 
 int CSuperGridCtrl::HideBranches(CTreeItem* pItem)
