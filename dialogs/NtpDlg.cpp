@@ -1,9 +1,12 @@
 #include "dialogs/NtpDlg.h"
 
 #include "platform/ui/DataExchange.h"
+#include "platform/ui/SpinButtonCtrl.h"
+
+#include <algorithm>
 
 BEGIN_MESSAGE_MAP(CNtpDlg, CDialog)
-ON_EN_CHANGE(IDC_NTP_INTERVAL, OnEdit)
+ON_EN_CHANGE(IDC_NTP_INTERVAL, OnIntervalEdit)
 ON_NOTIFY(IPN_FIELDCHANGED, IDC_NTP_ADDRESS, OnAddressEdit)
 ON_BN_CLICKED(IDC_NTP_ENABLE, OnEdit)
 ON_CBN_SELCHANGE(IDC_NTP_MODE, OnModeOrLocation)
@@ -29,9 +32,30 @@ BOOL CNtpDlg::OnInitDialog()
     CDialog::OnInitDialog();
     FillList(IDC_NTP_MODE, { "Client", "Server" });
     FillList(IDC_NTP_LOCATION, { "Public", "Local Network" });
+    if (auto* spin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_NTP_INTERVAL_SPIN))) {
+        spin->SetBuddy(GetDlgItem(IDC_NTP_INTERVAL));
+        spin->SetRange32(0, kIntervalSpinHighest);
+    }
     UpdateData(FALSE);
+    FollowInterval();
     ApplyEnabling();
     return TRUE;
+}
+
+void CNtpDlg::FollowInterval()
+{
+    auto* spin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_NTP_INTERVAL_SPIN));
+    if (!spin)
+        return;
+    BOOL read = FALSE;
+    const UINT shown = GetDlgItemInt(IDC_NTP_INTERVAL, &read, FALSE);
+    spin->SetPos(int(std::min<UINT>(read ? shown : 0, kIntervalSpinHighest)));
+}
+
+void CNtpDlg::OnIntervalEdit()
+{
+    FollowInterval();
+    ReportEdit();
 }
 
 void CNtpDlg::ApplyEnabling()
@@ -39,6 +63,7 @@ void CNtpDlg::ApplyEnabling()
     const BOOL client = m_nMode != 1;
     Enable(IDC_NTP_LOCATION, client);
     Enable(IDC_NTP_INTERVAL, client);
+    Enable(IDC_NTP_INTERVAL_SPIN, client);
     Enable(IDC_NTP_ADDRESS, client && m_nLocation == 1);
 }
 

@@ -19,11 +19,15 @@ public:
     int m_nMode = 0; // 0 client, 1 server
     int m_nLocation = 0; // 0 public, 1 local network
     UINT m_nInterval = 1; // minutes
+    static constexpr int kIntervalSpinHighest = 4095;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnEdit() { ReportEdit(); }
+    void OnIntervalEdit();
+    // The arrows step from the interval shown, within their range.
+    void FollowInterval();
     void OnModeOrLocation();
     void ApplyEnabling();
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/ControlPlace.h"
 #include "dialogs/PaneNotify.h"
+#include "dialogs/SyncChannels.h"
 #include "platform/ui/DataExchange.h"
 
 #include <algorithm>
@@ -118,18 +119,7 @@ BOOL CTextInsertDlg::OnInitDialog()
 
 void CTextInsertDlg::FillSyncChannels(int count)
 {
-    auto* sync = static_cast<CComboBox*>(GetDlgItem(IDC_TEXT_SYNC));
-    if (!sync)
-        return;
-    sync->ResetContent();
-    CString all;
-    all.LoadString(IDS_ALL);
-    sync->AddString(all);
-    for (int ch = 1; ch <= count; ++ch) {
-        CString name;
-        name.Format("CH%d", ch);
-        sync->AddString(name);
-    }
+    FillSyncChannelList(static_cast<CComboBox*>(GetDlgItem(IDC_TEXT_SYNC)), count);
 }
 
 void CTextInsertDlg::FillDevices(int count, const char* const names[])

@@ -1,6 +1,7 @@
 #include "dialogs/TimeSyncDlg.h"
 
 #include "platform/ui/DataExchange.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 #include <cstring>
 
@@ -30,6 +31,9 @@ BOOL CTimeSyncDlg::OnInitDialog()
     CDialog::OnInitDialog();
     FillList(IDC_NTP_MODE, { "Client", "Master" });
     FillList(IDC_NTP_LOCATION, { "Public", "Local Network" });
+    // The interval and its arrows are kept, hidden.
+    if (auto* spin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_NTP_INTERVAL_SPIN)))
+        spin->SetBuddy(GetDlgItem(IDC_NTP_INTERVAL));
     UpdateData(FALSE);
     return TRUE;
 }

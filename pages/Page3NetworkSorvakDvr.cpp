@@ -11,6 +11,7 @@
 #include "link/CurrentDevice.h"
 #include "link/DeviceFamily.h"
 #include "pages/common/AddressChange.h"
+#include "pages/common/PaneTabs.h"
 #include "pages/common/ParameterRequest.h"
 #include "platform/base/Services.h"
 
@@ -108,11 +109,10 @@ BOOL CPage3NetworkSorvakDvr::OnInitDialog()
 
 void CPage3NetworkSorvakDvr::ShowTab(int tab)
 {
+    CWnd* panes[TAB_COUNT];
     for (int t = 0; t < TAB_COUNT; ++t)
-        if (m_pPanes[t] && m_pPanes[t]->GetSafeHwnd())
-            m_pPanes[t]->ShowWindow(t == tab ? SW_SHOW : SW_HIDE);
-    if (m_Tab.GetSafeHwnd() && m_Tab.GetCurSel() != tab)
-        m_Tab.SetCurSel(tab);
+        panes[t] = m_pPanes[t];
+    ShowTabPane(m_Tab, panes, tab);
 }
 
 void CPage3NetworkSorvakDvr::OnTabChange(NMHDR*, LRESULT* pResult)

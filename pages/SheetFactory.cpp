@@ -8,6 +8,7 @@
 #include "pages/Page1CamInfo.h"
 #include "pages/Page2System.h"
 #include "pages/Page2System2.h"
+#include "pages/Page2SystemSorvakDvr.h"
 #include "pages/Page3Network.h"
 #include "pages/Page3Network2.h"
 #include "pages/Page3NetworkSorvakDvr.h"
@@ -39,6 +40,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage4UserDvr;
     case SLOT_NetworkSorvakDvr:
         return new CPage3NetworkSorvakDvr;
+    case SLOT_SystemSorvakDvr:
+        return new CPage2SystemSorvakDvr;
     case SLOT_ScrAd:
         return new CPage6ScrAd;
     case SLOT_ScrAd2:

@@ -137,3 +137,95 @@ ConfigResult WriteSerialSettings(
     return ExchangeParameter(
         session, reply, PARAM_GROUP_SERIAL, PARAM_ITEM_WRITE, data.data(), uint16_t(data.size()));
 }
+
+bool ParseAudioInputs(const uint8_t* data, size_t size, int* pCount, uint8_t* records)
+{
+    if (!data || size < 1)
+        return false;
+    WireReader in(data, size);
+    const size_t count = in.U8();
+    if (in.RecordsLeft(AUDIO_INPUT_SIZE) < count)
+        return false;
+    const int kept = count < size_t(MAX_AUDIO_INPUTS) ? int(count) : MAX_AUDIO_INPUTS;
+    if (records)
+        in.Bytes(records, size_t(kept) * AUDIO_INPUT_SIZE);
+    if (pCount)
+        *pCount = kept;
+    return true;
+}
+
+BOOL ReadAudioInputs(CConfigSession& session, ConfigReply& reply, int* pCount, uint8_t* records)
+{
+    std::vector<uint8_t> data;
+    if (ExchangeParameter(session, reply, PARAM_GROUP_AUDIO, PARAM_ITEM_READ, nullptr, 0, &data)
+        != CONFIG_DONE)
+        return FALSE;
+    return ParseAudioInputs(data.data(), data.size(), pCount, records);
+}
+
+ConfigResult WriteAudioInputs(CConfigSession& session, ConfigReply& reply, int count, const uint8_t* records)
+{
+    const int written = !records || count < 0 ? 0 : count > MAX_AUDIO_INPUTS ? MAX_AUDIO_INPUTS : count;
+    std::vector<uint8_t> data(1 + size_t(written) * AUDIO_INPUT_SIZE);
+    uint32_t at = 0;
+    NetPutU8(data.data(), &at, uint8_t(written));
+    NetPutBytes(data.data(), &at, records, uint32_t(written * AUDIO_INPUT_SIZE));
+    return ExchangeParameter(
+        session, reply, PARAM_GROUP_AUDIO, PARAM_ITEM_WRITE, data.data(), uint16_t(data.size()));
+}
+
+bool DecodeTextSettings(const uint8_t* data, size_t size, tagTextInsertSetting* pSetting)
+{
+    if (!data || size < TEXT_SETTINGS_SIZE)
+        return false;
+    WireReader in(data, size);
+    tagTextInsertSetting s {};
+    const uint16_t flags = in.U16();
+    s.byReserved[2] = uint8_t(flags >> 8);
+    s.byFlags = uint8_t(flags);
+    s.byDevice = in.U8();
+    s.bySyncChannel = in.U8();
+    // A header may fill all its 64 bytes, without a terminator.
+    in.Bytes(s.szHeader1, sizeof s.szHeader1);
+    in.Bytes(s.szHeader2, sizeof s.szHeader2);
+    in.Text(s.szDelimiter, sizeof s.szDelimiter, sizeof s.szDelimiter - 1);
+    s.wTimeout = in.U16();
+    s.wLines = in.U16();
+    if (pSetting)
+        *pSetting = s;
+    return true;
+}
+
+std::vector<uint8_t> EncodeTextSettings(const tagTextInsertSetting& s)
+{
+    std::vector<uint8_t> data(1 + TEXT_SETTINGS_SIZE);
+    uint32_t at = 0;
+    NetPutU8(data.data(), &at, 0); // the text source
+    NetPutU16(data.data(), &at, uint16_t((s.byReserved[2] << 8) | s.byFlags));
+    NetPutU8(data.data(), &at, s.byDevice);
+    NetPutU8(data.data(), &at, s.bySyncChannel);
+    NetPutBytes(data.data(), &at, s.szHeader1, sizeof s.szHeader1);
+    NetPutBytes(data.data(), &at, s.szHeader2, sizeof s.szHeader2);
+    NetPutBytes(data.data(), &at, s.szDelimiter, sizeof s.szDelimiter - 1);
+    NetPutU16(data.data(), &at, s.wTimeout);
+    NetPutU16(data.data(), &at, s.wLines);
+    return data;
+}
+
+BOOL ReadTextSettings(CConfigSession& session, ConfigReply& reply, tagTextInsertSetting* pSetting)
+{
+    const uint8_t source = 0;
+    std::vector<uint8_t> data;
+    if (ExchangeParameter(session, reply, PARAM_GROUP_TEXT, PARAM_ITEM_READ, &source, 1, &data)
+        != CONFIG_DONE)
+        return FALSE;
+    return DecodeTextSettings(data.data(), data.size(), pSetting);
+}
+
+ConfigResult WriteTextSettings(
+    CConfigSession& session, ConfigReply& reply, const tagTextInsertSetting& setting)
+{
+    const std::vector<uint8_t> data = EncodeTextSettings(setting);
+    return ExchangeParameter(
+        session, reply, PARAM_GROUP_TEXT, PARAM_ITEM_WRITE, data.data(), uint16_t(data.size()));
+}

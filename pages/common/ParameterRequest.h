@@ -5,6 +5,8 @@
 // item 6 write). The data is big-endian like every field on the wire.
 #pragma once
 
+#include "dialogs/AudioGainDlg.h"
+#include "dialogs/AudioTextSettings.h"
 #include "dialogs/SerialPortDlg.h"
 #include "link/ConfigSession.h"
 
@@ -75,3 +77,21 @@ BOOL ReadSerialSettings(
     CConfigSession& session, ConfigReply& reply, uint8_t port, tagSerialSetting* pSetting);
 ConfigResult WriteSerialSettings(
     CConfigSession& session, ConfigReply& reply, uint8_t port, const tagSerialSetting& setting);
+
+// The audio inputs of the other brand's recorder (group 4): read with no
+// data, the answer is their count and 6 bytes each; a write puts the count
+// in front of the records. At most CAudioGainDlg::kMaxInputs are kept.
+constexpr int MAX_AUDIO_INPUTS = CAudioGainDlg::kMaxInputs;
+bool ParseAudioInputs(const uint8_t* data, size_t size, int* pCount, uint8_t* records);
+BOOL ReadAudioInputs(CConfigSession& session, ConfigReply& reply, int* pCount, uint8_t* records);
+ConfigResult WriteAudioInputs(CConfigSession& session, ConfigReply& reply, int count, const uint8_t* records);
+
+// The text insertion record on the wire (group 5): the flag word, device,
+// channel, two 64-byte headers, a 9-byte delimiter, time-out and lines
+// (145 bytes); a read names the text source (0), a write puts it in front.
+constexpr size_t TEXT_SETTINGS_SIZE = 145;
+bool DecodeTextSettings(const uint8_t* data, size_t size, tagTextInsertSetting* pSetting);
+std::vector<uint8_t> EncodeTextSettings(const tagTextInsertSetting& setting);
+BOOL ReadTextSettings(CConfigSession& session, ConfigReply& reply, tagTextInsertSetting* pSetting);
+ConfigResult WriteTextSettings(
+    CConfigSession& session, ConfigReply& reply, const tagTextInsertSetting& setting);

@@ -4,6 +4,7 @@
 #include "platform/ui/ControlsInternal.h"
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/WndInternal.h"
 
 #include <QSlider>
 
@@ -13,9 +14,8 @@ namespace
 class TrackbarWidget : public QSlider
 {
 public:
-    TrackbarWidget(Qt::Orientation orientation, QWidget* parent, CWnd* owner)
+    TrackbarWidget(Qt::Orientation orientation, QWidget* parent)
         : QSlider(orientation, parent)
-        , m_owner(owner)
     {
         setRange(0, 100);
         setFocusPolicy(Qt::StrongFocus);
@@ -25,13 +25,16 @@ public:
 private:
     // A new position is a new picture of the control: the parent hears of
     // the whole control, then, when it asks, of the channel and the thumb.
+    // The window is looked up each time: a dialog that subclasses the
+    // control replaces the object it was created with.
     void NotifyRedrawn()
     {
-        HWND parent = m_owner->GetParentHandle();
+        CWnd* owner = WndOfWidget(this);
+        HWND parent = owner ? owner->GetParentHandle() : nullptr;
         if (!parent)
             return;
         NMCUSTOMDRAW draw {};
-        draw.hdr = NMHDR { m_owner->m_hWnd, UINT_PTR(m_owner->GetDlgCtrlID()), NM_CUSTOMDRAW };
+        draw.hdr = NMHDR { owner->m_hWnd, UINT_PTR(owner->GetDlgCtrlID()), NM_CUSTOMDRAW };
         const QRect r = rect();
         draw.rc = RECT { r.left(), r.top(), r.right() + 1, r.bottom() + 1 };
         draw.dwDrawStage = CDDS_PREPAINT;
@@ -45,15 +48,13 @@ private:
             ::SendMessage(parent, WM_NOTIFY, draw.hdr.idFrom, reinterpret_cast<LPARAM>(&draw));
         }
     }
-
-    CWnd* m_owner;
 };
 
 } // namespace
 
-QWidget* CreateTrackbarWidget(DWORD style, QWidget* parent, CWnd* wnd)
+QWidget* CreateTrackbarWidget(DWORD style, QWidget* parent, CWnd*)
 {
-    return new TrackbarWidget(style & TBS_VERT ? Qt::Vertical : Qt::Horizontal, parent, wnd);
+    return new TrackbarWidget(style & TBS_VERT ? Qt::Vertical : Qt::Horizontal, parent);
 }
 
 // The redraw flag (wParam) is not needed: the widget repaints itself.

@@ -38,7 +38,9 @@ std::span<const DialogTemplate> SetupDialogs()
                  kPage8Schedule2Templates, kCamScheduleDlg2Templates, kRelayTableDlgTemplates,
                  kRelayTableDlg2Templates,
                  // The recorder's recording pages, their alarm outputs and the period panes.
-                 kPage6ScheduleZoneTemplates, kPage12DioDVRTemplates }) {
+                 kPage6ScheduleZoneTemplates, kPage12DioDVRTemplates,
+                 // The other brand's system page and the audio panes.
+                 kPage2SystemSorvakDvrTemplates, kAudioGainDlgTemplates, kAudioDlgTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

@@ -306,6 +306,10 @@ const StringEntry kStrings[] = {
     { IDS_PERIOD_WEEKEND_NIGHT, "Weekend (night)" },
     { IDS_ALARM_SOURCE_DUPLICATED, "Alarm Source is duplicated. Please check the source number." },
     { IDS_RELAY_ROW, "Relay" },
+    { IDS_HEX_VALUE, "Please enter a hexa value." },
+    { IDS_TAB_TIME_SYNC, "Time synchronization" },
+    { IDS_TAB_IN_OUTPUTS, "In-and outputs" },
+    { IDS_TAB_TEXT, "Text" },
 };
 
 } // namespace

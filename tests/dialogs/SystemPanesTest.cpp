@@ -1,6 +1,8 @@
 // The system group's child panes inside a host window that stands where
 // their page would: what each shows of the record it is given, what it gives
 // back and whether it tells its parent about every edit.
+#include "dialogs/AudioDlg.h"
+#include "dialogs/AudioGainDlg.h"
 #include "dialogs/BlockPlaybackDlg.h"
 #include "dialogs/NicknameDlg.h"
 #include "dialogs/RelayDwellDlg.h"
@@ -14,6 +16,8 @@
 #include "tests/platform/ScriptedDialogRunner.h"
 
 #include <gtest/gtest.h>
+
+#include <QSlider>
 
 #include <cstring>
 #include <string>
@@ -334,6 +338,97 @@ TEST_F(SystemPanes, NicknameDialogGivesItsTextsOnOk)
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(std::string(dlg.m_strNickname), "Gate 2");
     EXPECT_EQ(std::string(dlg.m_strLocation), "North yard");
+}
+
+// A drag of the slider's thumb to a position.
+void DragSlider(CWnd* pane, int id, int position)
+{
+    auto* slider = qobject_cast<QSlider*>(pane->GetDlgItem(id)->GetWidget());
+    ASSERT_NE(slider, nullptr);
+    slider->setSliderPosition(position);
+}
+
+tagAudioSetting Audio(uint8_t flags, uint8_t gain, uint8_t sync)
+{
+    return tagAudioSetting { { 7, 7, 7 }, flags, gain, sync };
+}
+
+TEST_F(SystemPanes, AudioPaneShowsTheChannelOnlyWhenSynchronised)
+{
+    CAudioDlg pane(&host);
+    ASSERT_TRUE(pane.CreatePane(&host));
+    pane.FillSyncChannels(4);
+    EXPECT_EQ(int(pane.SendDlgItemMessage(IDC_AUDIO_CHANNEL, CB_GETCOUNT)), 5);
+    // Without the synchronised flag the channel byte means nothing.
+    pane.SetAudio(Audio(AUDIO_PLUS_20DB | AUDIO_RECORDING, 0, 2));
+    EXPECT_EQ(SelectedText(&pane, IDC_AUDIO_CHANNEL), "All");
+    EXPECT_EQ(SelectedText(&pane, IDC_AUDIO_GAIN_VALUE), "-7");
+    tagAudioSetting out = Audio(0, 0, 0);
+    pane.GetAudio(&out);
+    EXPECT_EQ(out.byReserved[0] | out.byReserved[1] | out.byReserved[2], 0);
+    EXPECT_EQ(out.byFlags, AUDIO_PLUS_20DB | AUDIO_RECORDING);
+    EXPECT_EQ(out.bySyncChannel, SYNC_ALL);
+    EXPECT_EQ(host.modified, 0); // what the page hands in is no edit
+
+    pane.SetAudio(Audio(AUDIO_SYNC, 4, 2));
+    EXPECT_EQ(SelectedText(&pane, IDC_AUDIO_CHANNEL), "CH3");
+    DragSlider(&pane, IDC_AUDIO_GAIN, 15);
+    EXPECT_EQ(SelectedText(&pane, IDC_AUDIO_GAIN_VALUE), "8");
+    EXPECT_EQ(host.modified, 1);
+    Choose(&pane, IDC_AUDIO_CHANNEL, 0);
+    EXPECT_EQ(host.modified, 2);
+    pane.GetAudio(&out);
+    EXPECT_EQ(out.byGain, 15);
+    EXPECT_EQ(out.byFlags, 0);
+    EXPECT_EQ(out.bySyncChannel, SYNC_ALL);
+    pane.DestroyWindow();
+}
+
+TEST_F(SystemPanes, AudioInputsPaneStoresTheShownInputOnASwitch)
+{
+    CAudioGainDlg pane(&host);
+    ASSERT_TRUE(pane.CreatePane(&host));
+    // Six inputs offered, four kept; the second's reserved byte 2 is set and
+    // its channel is one the list lacks.
+    const uint8_t records[6 * AUDIO_INPUT_SIZE] = {
+        1, 2, 0, 0x30, 3, 1, //
+        4, 5, 9, 0x20, 12, 7, //
+        0, 0, 0, 0x10, 0, 2, //
+        0, 0, 0, 0x00, 9, 3, //
+        0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, //
+        0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, //
+    };
+    pane.SetAudioInputs(6, records);
+    EXPECT_EQ(int(pane.SendDlgItemMessage(IDC_AUDIO_INPUTS, LB_GETCOUNT)), 4);
+    EXPECT_EQ(SelectedText(&pane, IDC_AUDIO_GAIN_VALUE), "3");
+    EXPECT_EQ(host.modified, 0);
+    int count = 0;
+    uint8_t out[CAudioGainDlg::kMaxInputs * AUDIO_INPUT_SIZE] = {};
+    EXPECT_FALSE(pane.GetAudioInputs(&count, out));
+    EXPECT_EQ(count, 4);
+
+    auto choose = [&pane](int input) {
+        pane.SendDlgItemMessage(IDC_AUDIO_INPUTS, LB_SETCURSEL, WPARAM(input));
+        pane.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_AUDIO_INPUTS, LBN_SELCHANGE),
+            reinterpret_cast<LPARAM>(pane.GetDlgItem(IDC_AUDIO_INPUTS)->GetSafeHwnd()));
+    };
+    choose(1);
+    // A gain beyond the slider shows at its end; the channel shows none.
+    EXPECT_EQ(SelectedText(&pane, IDC_AUDIO_GAIN_VALUE), "9");
+    EXPECT_EQ(Selection(&pane, IDC_AUDIO_CHANNEL), -1);
+    choose(2);
+    EXPECT_TRUE(pane.GetAudioInputs(&count, out));
+    const uint8_t second[AUDIO_INPUT_SIZE] = { 4, 5, 0, 0x20, 9, 7 };
+    EXPECT_EQ(std::memcmp(out + AUDIO_INPUT_SIZE, second, sizeof second), 0);
+
+    pane.SendDlgItemMessage(IDC_AUDIO_RECORDING, BM_CLICK);
+    DragSlider(&pane, IDC_AUDIO_GAIN, 6);
+    EXPECT_EQ(host.modified, 2);
+    EXPECT_TRUE(pane.GetAudioInputs(&count, out));
+    const uint8_t third[AUDIO_INPUT_SIZE] = { 0, 0, 0, 0x30, 6, 2 };
+    EXPECT_EQ(std::memcmp(out + 2 * AUDIO_INPUT_SIZE, third, sizeof third), 0);
+    EXPECT_FALSE(pane.GetAudioInputs(&count, out));
+    pane.DestroyWindow();
 }
 
 } // namespace

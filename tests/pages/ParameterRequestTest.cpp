@@ -5,6 +5,7 @@
 #include "sim/WireBody.h"
 #include "tests/pages/PageFixture.h"
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -112,6 +113,54 @@ TEST_F(ParameterRequestTest, APortsSettingsTravelBothWays)
     // A port the recorder does not have is refused.
     EXPECT_FALSE(ReadSerialSettings(session, *reply, 9, &back));
     EXPECT_EQ(TakeMessages(), std::vector<std::string> { "Invalid value" });
+}
+
+TEST(ParameterData, AudioInputsAreCheckedAgainstTheirCountAndCutToFour)
+{
+    struct Case {
+        sim::Bytes data;
+        bool taken;
+        int count;
+    };
+    const Case cases[] = {
+        { {}, false, 0 }, { { 0 }, true, 0 },
+        { { 2, 0, 0, 0, 0x20, 5, 0 }, false, 0 }, // announces two, holds one
+        { sim::Bytes(1 + 6 * 6, 0x11), false, 0 }, // 0x11 = 17 announced, six held
+    };
+    for (const Case& c : cases) {
+        int count = -1;
+        uint8_t records[MAX_AUDIO_INPUTS * AUDIO_INPUT_SIZE] = {};
+        EXPECT_EQ(ParseAudioInputs(c.data.data(), c.data.size(), &count, records), c.taken) << c.data.size();
+        if (c.taken) {
+            EXPECT_EQ(count, c.count);
+        }
+    }
+    sim::Bytes six(1 + 6 * 6, 0x11);
+    six[0] = 6;
+    int count = 0;
+    uint8_t records[MAX_AUDIO_INPUTS * AUDIO_INPUT_SIZE] = {};
+    ASSERT_TRUE(ParseAudioInputs(six.data(), six.size(), &count, records));
+    EXPECT_EQ(count, 4);
+}
+
+TEST(ParameterData, TheTextRecordTravelsBackAsItCame)
+{
+    tagTextInsertSetting s {};
+    s.byFlags = TEXT_RECORDING | TEXT_SEEK_HEADER;
+    s.byDevice = 2;
+    s.bySyncChannel = SYNC_ALL;
+    std::memset(s.szHeader1, 'A', sizeof s.szHeader1); // a header of all 64 characters
+    std::strcpy(s.szHeader2, "END");
+    std::strcpy(s.szDelimiter, "0D0A");
+    s.wTimeout = 65535;
+    s.wLines = 7;
+    const std::vector<uint8_t> wire = EncodeTextSettings(s);
+    ASSERT_EQ(wire.size(), 1 + TEXT_SETTINGS_SIZE);
+    EXPECT_EQ(wire[0], 0); // the text source
+    tagTextInsertSetting back {};
+    ASSERT_TRUE(DecodeTextSettings(wire.data() + 1, wire.size() - 1, &back));
+    EXPECT_EQ(std::memcmp(&back, &s, sizeof s), 0);
+    EXPECT_FALSE(DecodeTextSettings(wire.data() + 1, TEXT_SETTINGS_SIZE - 1, &back));
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 // The time panes and the small system dialogs on a window of their own: what
 // each shows of a record, what it hands back, when it tells its page of an
 // edit; and the device-time arithmetic they share.
+#include "dialogs/NtpDlg.h"
 #include "dialogs/NtpIpTypeDlg.h"
 #include "dialogs/TimeSyncDlg.h"
 #include "pages/DateTimeDlg.h"
 #include "pages/PasswordInputDlg.h"
 #include "pages/common/DeviceTime.h"
 #include "pages/common/TimeZones.h"
+#include "platform/ui/SpinButtonCtrl.h"
 #include "tests/pages/PageFixture.h"
 
 #include <cstring>
@@ -87,6 +89,34 @@ TEST_F(TimePanesTest, TheIpTypePaneRoundsIntervalsToItsHoursAndEnablesByMode)
     EXPECT_TRUE(Enabled(IDC_NTP_INTERVAL_LIST, &dlg));
     EXPECT_FALSE(Enabled(IDC_NTP_ADDRESS, &dlg));
     EXPECT_EQ(pane.edits, 3);
+    dlg.DestroyWindow();
+}
+
+TEST_F(TimePanesTest, TheNtpIntervalTakesAnyNumberAndItsArrowsStepWithinTheirRange)
+{
+    CNtpDlg dlg(&pane);
+    ASSERT_TRUE(dlg.Create(IDD_NTP, &pane));
+    auto* spin = static_cast<CSpinButtonCtrl*>(dlg.GetDlgItem(IDC_NTP_INTERVAL_SPIN));
+    ASSERT_NE(spin, nullptr);
+    dlg.SetNtp(Ntp(1, 0, 0, 0, 60));
+    const int edits = pane.edits;
+    spin->Step(true);
+    EXPECT_EQ(Text(IDC_NTP_INTERVAL, &dlg), "61");
+    EXPECT_EQ(pane.edits, edits + 1);
+    // Typed beyond the arrows' range: kept as typed, the arrows step from
+    // their end.
+    SetText(IDC_NTP_INTERVAL, "5000", &dlg);
+    tagNtpSetting out {};
+    dlg.GetNtp(&out);
+    EXPECT_EQ(out.dwInterval, 5000u);
+    spin->Step(true);
+    EXPECT_EQ(Text(IDC_NTP_INTERVAL, &dlg), "4095");
+    SetText(IDC_NTP_INTERVAL, "0", &dlg);
+    spin->Step(false);
+    EXPECT_EQ(Text(IDC_NTP_INTERVAL, &dlg), "0");
+    // A server keeps no interval of its own.
+    dlg.SetNtp(Ntp(1, 1, 0, 0, 60));
+    EXPECT_FALSE(Enabled(IDC_NTP_INTERVAL_SPIN, &dlg));
     dlg.DestroyWindow();
 }
 

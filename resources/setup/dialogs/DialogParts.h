@@ -77,3 +77,7 @@ extern const std::span<const DialogTemplate> kRelayTableDlg2Templates;
 // The recorder's recording pages, their alarm outputs and the period panes.
 extern const std::span<const DialogTemplate> kPage6ScheduleZoneTemplates;
 extern const std::span<const DialogTemplate> kPage12DioDVRTemplates;
+// The other brand's system page and the audio panes.
+extern const std::span<const DialogTemplate> kPage2SystemSorvakDvrTemplates;
+extern const std::span<const DialogTemplate> kAudioGainDlgTemplates;
+extern const std::span<const DialogTemplate> kAudioDlgTemplates;

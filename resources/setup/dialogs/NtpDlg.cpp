@@ -2,6 +2,7 @@
 #include "resources/setup/dialogs/DialogParts.h"
 
 #include "platform/ui/IpAddressCtrl.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 namespace
 {
@@ -19,6 +20,8 @@ const DialogControl kNtp[] = {
     { IDC_NTP_ADDRESS, WC_IPADDRESS, "", kEdit, 80, 46, 90, 13 },
     { IDC_STATIC, WC_STATIC, "Interval(min)", kChild, 190, 48, 50, 8 },
     { IDC_NTP_INTERVAL, WC_EDIT, "", kEdit | ES_NUMBER, 245, 46, 50, 13 },
+    { IDC_NTP_INTERVAL_SPIN, UPDOWN_CLASS, "", kChild | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+        295, 46, 10, 13 },
 };
 
 const DialogTemplate kTemplates[] = {

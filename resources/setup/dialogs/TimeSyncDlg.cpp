@@ -3,6 +3,7 @@
 #include "resources/setup/dialogs/DialogParts.h"
 
 #include "platform/ui/IpAddressCtrl.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 namespace
 {
@@ -18,6 +19,8 @@ const DialogControl kTimeSync[] = {
     { IDC_NTP_MODE, WC_COMBOBOX, "", kList, 110, 42, 70, 60 },
     { IDC_NTP_LOCATION, WC_COMBOBOX, "", WS_CHILD | CBS_DROPDOWNLIST, 210, 42, 70, 60 },
     { IDC_NTP_INTERVAL, WC_EDIT, "", WS_CHILD | WS_BORDER | ES_NUMBER, 210, 24, 50, 13 },
+    { IDC_NTP_INTERVAL_SPIN, UPDOWN_CLASS, "", WS_CHILD | UDS_SETBUDDYINT | UDS_NOTHOUSANDS, 260, 24, 10,
+        13 },
 };
 
 const DialogTemplate kTemplates[] = {
