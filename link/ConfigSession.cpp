@@ -236,7 +236,8 @@ BOOL CConfigSession::CheckStatus(uint32_t status)
     for (const StatusMessage& m : kStatusMessages) {
         if (m.status == code) {
             m_strMessage.LoadString(m.stringId);
-            AfxMessageBox(m_strMessage, MB_OK);
+            if (!m_bQuietStatus)
+                AfxMessageBox(m_strMessage, MB_OK);
             break;
         }
     }

@@ -124,6 +124,9 @@ public:
     BOOL Send0E06(ConfigRequest* record);
 
     CString m_strMessage; // text of the last message box shown
+    // A session that runs off the window's thread shows no box: a known
+    // status only leaves its text in m_strMessage for the owner to show.
+    bool m_bQuietStatus = false;
     bool m_bFirstHeader = true;
     uint32_t m_nTimeout = 180; // seconds, for the next connection
     SOCKET m_socket = 0;

@@ -39,3 +39,37 @@ struct CFG_CONTENT_ACCESS {
 };
 constexpr ConfigGet<CFG_CONTENT_ACCESS> GET_CONTENT_ACCESS { 0x0E03, CONFIG_CRED_SIZE };
 constexpr ConfigSet<CFG_CONTENT_ACCESS> SET_CONTENT_ACCESS { 0x0E04, CONFIG_CRED_SIZE + 44 };
+
+// The seven numbers of a content (tagContentInfo::dwValues), in order.
+enum ContentValue {
+    CONTENT_AUDIO_BITRATE,
+    CONTENT_PACKET_SIZE,
+    CONTENT_INTRA_PERCENT,
+    CONTENT_MIN_Q,
+    CONTENT_MAX_Q,
+    CONTENT_INTRA_PERIOD,
+    CONTENT_SCENE_THRESHOLD,
+};
+constexpr uint32_t CONTENT_ROOM = 10;
+constexpr uint32_t CONTENT_RECORD_SIZE = 240;
+
+// 0x0D04: the contents as they stand in the list; the length follows the count.
+struct CFG_STREAM_CONTENTS {
+    uint32_t dwCount;
+    tagContentInfo contents[CONTENT_ROOM];
+};
+constexpr ConfigSet<CFG_STREAM_CONTENTS> SET_STREAM_SERVER { 0x0D04, CONFIG_CRED_SIZE + 4, true,
+    [](const CFG_STREAM_CONTENTS& c) { return CONFIG_CRED_SIZE + 4 + c.dwCount * CONTENT_RECORD_SIZE; } };
+
+// 0x0E06: the most connections the server takes at once.
+struct CFG_MAX_CONNECTIONS {
+    uint32_t dwMaxConnections;
+};
+constexpr ConfigSet<CFG_MAX_CONNECTIONS> SET_MAX_CONNECTIONS { 0x0E06, CONFIG_CRED_SIZE + 4 };
+
+// 0x0E05: the server's status report as text (the reply owns the text until
+// the next request of its record).
+struct CFG_STATUS_REQUEST {
+    uint32_t dwValue;
+};
+constexpr ConfigBlock<CFG_STATUS_REQUEST, CFG_STATUS_TEXT> GET_STREAM_STATUS { 0x0E05, CONFIG_CRED_SIZE + 4 };

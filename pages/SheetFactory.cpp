@@ -2,6 +2,8 @@
 
 #include "pages/CamScheduleDlg.h"
 #include "pages/CamScheduleDlg2.h"
+#include "pages/Page10Hdd.h"
+#include "pages/Page10HddDVR.h"
 #include "pages/Page12DioDVR.h"
 #include "pages/Page13Miscell.h"
 #include "pages/Page17Log.h"
@@ -64,6 +66,10 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage6ScheduleZone;
     case SLOT_DioDVR:
         return new CPage12DioDVR;
+    case SLOT_Hdd:
+        return new CPage10Hdd;
+    case SLOT_HddDVR:
+        return new CPage10HddDVR;
     default:
         // Pages still to come.
         return nullptr;

@@ -37,6 +37,10 @@ struct DeviceProfile {
     int analogCameras = 0;
     int networkCameras = 0;
     int camerasOff = 0;
+    // Disks: how long a format takes, and whether it fails (the device then
+    // answers "Internal error!" and its disk stays as it was).
+    int formatMs = 3000;
+    bool formatFails = false;
 };
 
 // A realistic device of the given family (0 to 4); a DVR of the given

@@ -288,6 +288,55 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
     return TRUE;
 }
 
+// Fills a shape with the brush and outlines it with the pen, without
+// smoothing, so that its pixels are the colours selected.
+static BOOL DrawShape(DCState& state, const QPainterPath& shape)
+{
+    if (!state.target)
+        return FALSE;
+    const GdiObjectData* pen = state.pen->m_hObject;
+    const GdiObjectData* brush = state.brush->m_hObject;
+    QPainter p;
+    state.Begin(p);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (pen->penStyle == PS_NULL)
+        p.setPen(Qt::NoPen);
+    else
+        p.setPen(QPen(ToQColor(pen->color), std::max(pen->penWidth, 1),
+            pen->penStyle == PS_DASH      ? Qt::DashLine
+                : pen->penStyle == PS_DOT ? Qt::DotLine
+                                          : Qt::SolidLine));
+    p.setBrush(brush->hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush->color)));
+    p.drawPath(shape);
+    p.end();
+    state.Changed(shape.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1));
+    return TRUE;
+}
+
+BOOL CDC::Ellipse(int left, int top, int right, int bottom)
+{
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    QPainterPath shape;
+    shape.addEllipse(QRectF(left, top, right - left - 1, bottom - top - 1));
+    return DrawShape(*m_state, shape);
+}
+
+BOOL CDC::Polygon(const POINT* points, int count)
+{
+    if (!points || count < 2)
+        return FALSE;
+    QPolygonF polygon;
+    for (int i = 0; i < count; ++i)
+        polygon << QPointF(points[i].x, points[i].y);
+    QPainterPath shape;
+    shape.addPolygon(polygon);
+    shape.closeSubpath();
+    return DrawShape(*m_state, shape);
+}
+
 BOOL CDC::RoundRect(int left, int top, int right, int bottom, int width, int height)
 {
     // Corners of an ellipse up to 3 pixels wide only lose their corner

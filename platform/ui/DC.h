@@ -56,6 +56,11 @@ public:
     {
         return RoundRect(rect->left, rect->top, rect->right, rect->bottom, corner.x, corner.y);
     }
+    // The ellipse inside the rectangle, filled and outlined as Rectangle.
+    BOOL Ellipse(int left, int top, int right, int bottom);
+    BOOL Ellipse(LPCRECT rect) { return Ellipse(rect->left, rect->top, rect->right, rect->bottom); }
+    // A closed polygon through the points, filled and outlined likewise.
+    BOOL Polygon(const POINT* points, int count);
     void FillRect(LPCRECT rect, CBrush* brush);
     void FillSolidRect(LPCRECT rect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);

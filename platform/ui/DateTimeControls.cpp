@@ -3,6 +3,7 @@
 // so that no local daylight-saving gap can refuse a value.
 #include "platform/ui/ControlsInternal.h"
 
+#include "platform/ui/DataExchange.h"
 #include "platform/ui/DateTimeCtrl.h"
 
 #include <QCalendarWidget>
@@ -159,4 +160,18 @@ DWORD CDateTimeCtrl::GetTime(CTime& timeDest) const
     if (result == GDT_VALID)
         timeDest = CTime(st);
     return result;
+}
+
+void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, CTime& value)
+{
+    HWND hWnd = pDX->PrepareCtrl(nIDC);
+    if (!hWnd)
+        return;
+    SYSTEMTIME st {};
+    if (pDX->m_bSaveAndValidate) {
+        if (::SendMessage(hWnd, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) == LRESULT(GDT_VALID))
+            value = CTime(st);
+    } else if (value.GetAsSystemTime(st)) {
+        ::SendMessage(hWnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+    }
 }

@@ -61,3 +61,6 @@ public:
     // "HH:mm:ss", "yyyy-MM-dd" and the like.
     BOOL SetFormat(LPCTSTR pstrFormat) { return BOOL(SendMessage(DTM_SETFORMAT, 0, LPARAM(pstrFormat))); }
 };
+
+// Between a picker and a time member.
+PLATFORM_UI_API void DDX_DateTimeCtrl(class CDataExchange* pDX, int nIDC, CTime& value);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace
@@ -39,12 +40,29 @@ public:
     int lower = 100; // the control's own default range runs backwards
     int upper = 0;
     int pos = 0;
+    int step = 1;
     HWND buddy = nullptr;
 };
 
 SpinWidget* Widget(const CWnd* wnd)
 {
     return static_cast<SpinWidget*>(wnd->GetWidget());
+}
+
+// The position: a buddy that shows the number holds it, as the user may
+// have typed another one there.
+int Position(const CWnd* wnd, SpinWidget* spin)
+{
+    if (spin->buddy && (wnd->GetStyle() & UDS_SETBUDDYINT)) {
+        char text[32] = {};
+        ::SendMessage(spin->buddy, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        char* end = nullptr;
+        const long value = std::strtol(text, &end, 10);
+        if (end != text)
+            spin->pos = std::clamp(
+                int(value), std::min(spin->lower, spin->upper), std::max(spin->lower, spin->upper));
+    }
+    return spin->pos;
 }
 
 } // namespace
@@ -85,8 +103,15 @@ bool SpinWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     case UDM_GETPOS:
     case UDM_GETPOS32:
-        *result = spin->pos;
+        *result = Position(wnd, spin);
         return true;
+    case UDM_SETACCEL: {
+        const auto* accel = reinterpret_cast<const UDACCEL*>(lParam);
+        if (wParam > 0 && accel && accel[0].nInc > 0)
+            spin->step = int(accel[0].nInc);
+        *result = TRUE;
+        return true;
+    }
     case UDM_SETBUDDY:
         *result = reinterpret_cast<LRESULT>(spin->buddy);
         spin->buddy = reinterpret_cast<HWND>(wParam);
@@ -122,8 +147,8 @@ void CSpinButtonCtrl::Step(bool bUp)
     if (!spin || !IsWindowEnabled())
         return;
     const int direction = spin->upper >= spin->lower ? 1 : -1;
-    NMUPDOWN notice { { m_hWnd, UINT_PTR(GetDlgCtrlID()), UDN_DELTAPOS }, spin->pos,
-        bUp ? direction : -direction };
+    NMUPDOWN notice { { m_hWnd, UINT_PTR(GetDlgCtrlID()), UDN_DELTAPOS }, Position(this, spin),
+        (bUp ? direction : -direction) * spin->step };
     HWND parent = GetParentHandle();
     if (parent && ::SendMessage(parent, WM_NOTIFY, notice.hdr.idFrom, reinterpret_cast<LPARAM>(&notice)))
         return;

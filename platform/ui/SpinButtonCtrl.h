@@ -23,6 +23,7 @@ constexpr UINT UDM_SETPOS = WM_USER + 103;
 constexpr UINT UDM_GETPOS = WM_USER + 104;
 constexpr UINT UDM_SETBUDDY = WM_USER + 105;
 constexpr UINT UDM_GETBUDDY = WM_USER + 106;
+constexpr UINT UDM_SETACCEL = WM_USER + 107;
 constexpr UINT UDM_SETRANGE32 = WM_USER + 111;
 constexpr UINT UDM_GETRANGE32 = WM_USER + 112;
 constexpr UINT UDM_SETPOS32 = WM_USER + 113;
@@ -34,6 +35,12 @@ struct NMUPDOWN {
     int iDelta;
 };
 using LPNMUPDOWN = NMUPDOWN*;
+
+// An acceleration: after nSec seconds of holding an arrow, steps of nInc.
+struct UDACCEL {
+    UINT nSec;
+    UINT nInc;
+};
 
 class PLATFORM_UI_API CSpinButtonCtrl : public CWnd
 {
@@ -54,6 +61,11 @@ public:
     }
     int SetPos(int nPos) { return int(SendMessage(UDM_SETPOS32, 0, LPARAM(nPos))); }
     int GetPos() const { return int(const_cast<CSpinButtonCtrl*>(this)->SendMessage(UDM_GETPOS32)); }
+    // The first entry's increment is the size of every step.
+    BOOL SetAccel(int nAccel, UDACCEL* pAccel)
+    {
+        return BOOL(SendMessage(UDM_SETACCEL, WPARAM(nAccel), reinterpret_cast<LPARAM>(pAccel)));
+    }
     // As a click on the arrow: what a person's click does, for the arrows'
     // buttons and for tests.
     void Step(bool bUp);

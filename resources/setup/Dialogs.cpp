@@ -40,7 +40,9 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The recorder's recording pages, their alarm outputs and the period panes.
                  kPage6ScheduleZoneTemplates, kPage12DioDVRTemplates,
                  // The other brand's system page and the audio panes.
-                 kPage2SystemSorvakDvrTemplates, kAudioGainDlgTemplates, kAudioDlgTemplates }) {
+                 kPage2SystemSorvakDvrTemplates, kAudioGainDlgTemplates, kAudioDlgTemplates,
+                 // The disk pages.
+                 kPage10HddTemplates, kPage10HddDVRTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

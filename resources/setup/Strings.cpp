@@ -310,6 +310,9 @@ const StringEntry kStrings[] = {
     { IDS_TAB_TIME_SYNC, "Time synchronization" },
     { IDS_TAB_IN_OUTPUTS, "In-and outputs" },
     { IDS_TAB_TEXT, "Text" },
+    // The disk pages.
+    { IDS_HDD_FORMAT_QUESTION, "Do you want to format the HDD now?" },
+    { IDS_PARTITION_ON, "On" },
 };
 
 } // namespace

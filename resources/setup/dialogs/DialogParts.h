@@ -2,8 +2,10 @@
 // share, and each file's templates for the module's dialog table.
 #pragma once
 
+#include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ResourceData.h"
+#include "platform/ui/SpinButtonCtrl.h"
 #include "resources/setup/Resource.h"
 
 #include <span>
@@ -81,3 +83,12 @@ extern const std::span<const DialogTemplate> kPage12DioDVRTemplates;
 extern const std::span<const DialogTemplate> kPage2SystemSorvakDvrTemplates;
 extern const std::span<const DialogTemplate> kAudioGainDlgTemplates;
 extern const std::span<const DialogTemplate> kAudioDlgTemplates;
+extern const std::span<const DialogTemplate> kPage10HddTemplates;
+extern const std::span<const DialogTemplate> kPage10HddDVRTemplates;
+// Controls of the settings pages.
+constexpr uint32_t kGroupBox = kChild | BS_GROUPBOX;
+constexpr uint32_t kCheckBox = kChild | WS_TABSTOP | BS_AUTOCHECKBOX;
+constexpr uint32_t kRadioButton = kChild | WS_TABSTOP | BS_AUTORADIOBUTTON;
+constexpr uint32_t kDropList = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr uint32_t kUpDown = kChild | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
+constexpr uint32_t kTimePicker = kChild | WS_TABSTOP | DTS_UPDOWN | DTS_TIMEFORMAT;
