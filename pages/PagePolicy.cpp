@@ -21,11 +21,6 @@ PagePolicy MakePolicy(SheetSlot slot)
     case SLOT_ScheduleDVR:
         p.tracking = PagePolicy::TRACK_GROUPS;
         break;
-    // The camera system page asks before its changes are dropped, as every
-    // page does.
-    case SLOT_Channel2:
-        p.askOnLeave = false;
-        break;
     // OK keeps the user's plan: the schedule pages apply a held change too.
     case SLOT_Schedule2:
         p.askOnLeave = false;

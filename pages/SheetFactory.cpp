@@ -16,6 +16,9 @@
 #include "pages/Page3NetworkSorvakDvr.h"
 #include "pages/Page4User.h"
 #include "pages/Page4UserDvr.h"
+#include "pages/Page5Channel.h"
+#include "pages/Page5Channel2.h"
+#include "pages/Page5Chnl.h"
 #include "pages/Page6ScheduleZone.h"
 #include "pages/Page6ScrAd.h"
 #include "pages/Page6ScrAd2.h"
@@ -70,6 +73,10 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage10Hdd;
     case SLOT_HddDVR:
         return new CPage10HddDVR;
+    case SLOT_Channel:
+        return new CPage5Channel;
+    case SLOT_Channel2:
+        return new CPage5Channel2;
     default:
         // Pages still to come.
         return nullptr;
@@ -102,7 +109,7 @@ struct UnslottedPage {
     CConfigPage* (*create)();
 };
 const UnslottedPage kUnslottedPages[] = {
-    { nullptr, nullptr },
+    { "CPage5Chnl", []() -> CConfigPage* { return new CPage5Chnl; } },
 };
 
 } // namespace

@@ -42,7 +42,9 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The other brand's system page and the audio panes.
                  kPage2SystemSorvakDvrTemplates, kAudioGainDlgTemplates, kAudioDlgTemplates,
                  // The disk pages.
-                 kPage10HddTemplates, kPage10HddDVRTemplates }) {
+                 kPage10HddTemplates, kPage10HddDVRTemplates,
+                 // The channel pages and the PTZ set-up dialog.
+                 kPage5ChannelTemplates, kPtzSetupDlgTemplates, kPage5ChnlTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

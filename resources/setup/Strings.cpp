@@ -313,6 +313,15 @@ const StringEntry kStrings[] = {
     // The disk pages.
     { IDS_HDD_FORMAT_QUESTION, "Do you want to format the HDD now?" },
     { IDS_PARTITION_ON, "On" },
+    // The channel pages and the PTZ set-up dialog.
+    { IDS_PTZ_TITLE, "PTZ - CH" },
+    { IDS_OPTION_CAMERA_TYPE, " Camera Type" },
+    { IDS_OPTION_ROTATION, " Rotation" },
+    { IDS_OPTION_MONOCHROME, " B&W" },
+    { IDS_OPTION_MOTION, " Motion Detection" },
+    { IDS_OPTION_PTZ, " PTZ" },
+    { IDS_SENSOR_ITEM, "Sensor" },
+    { IDS_RELAY_ITEM, "Relay" },
 };
 
 } // namespace

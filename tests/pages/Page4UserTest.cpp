@@ -26,17 +26,6 @@ std::string Field(const sim::Exchange& sent, size_t offset)
         reinterpret_cast<const char*>(field), strnlen(reinterpret_cast<const char*>(field), 16));
 }
 
-std::string Hex(const sim::Bytes& bytes, size_t offset, size_t n)
-{
-    std::string text;
-    char digits[3];
-    for (size_t i = offset; i < offset + n && i < bytes.size(); ++i) {
-        std::snprintf(digits, sizeof digits, "%02x", bytes[i]);
-        text += digits;
-    }
-    return text;
-}
-
 class UserPage : public PageTest
 {
 protected:
@@ -96,7 +85,7 @@ TEST_F(UserPage, AddingAUserWritesItsRightsAndReadsThemBack)
     EXPECT_EQ(sent[0].length, 197u) << "no extra rights below the newest firmware";
     // Administrator, operator, guard as read; the clerk with channels 1 and
     // 3 (0x03 | 0x08) and PTZ; user 4 out of use.
-    EXPECT_EQ(Hex(sent[0].params, 0, 5), "ffef87cb00");
+    EXPECT_EQ(HexOf(sent[0].params, 0, 5), "ffef87cb00");
     EXPECT_EQ(Field(sent[0], 5), "admin");
     EXPECT_EQ(Field(sent[0], 5 + 16), "admin");
     EXPECT_EQ(Field(sent[0], 5 + 3 * 32), "clerk");
@@ -158,7 +147,7 @@ TEST_F(UserPage, TheNewestFirmwareGetsTheDeleteRights)
     const auto sent = Sent(0x0202);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].length, 202u);
-    EXPECT_EQ(Hex(sent[0].params, 165, 5), "ff00000000");
+    EXPECT_EQ(HexOf(sent[0].params, 165, 5), "ff00000000");
 }
 
 TEST_F(UserPage, AChangedAdministratorPasswordIsUsedFromTheNextRequestOn)
@@ -216,7 +205,7 @@ TEST_F(UserPage, StreamServerRenamingAUserTakesAwayItsContents)
     EXPECT_EQ(access[0].length, 76u);
     // One content, every bit but user 2's (bit 3); users 3 and 4 are out
     // of use (bits 4 and 5).
-    EXPECT_EQ(Hex(access[0].params, 0, 8), "00000001ffffffc7");
+    EXPECT_EQ(HexOf(access[0].params, 0, 8), "00000001ffffffc7");
 
     // Access follows only accounts the device took.
     ShowPage<CPage4User>();
@@ -269,11 +258,11 @@ TEST_F(UserPage, RecorderFormGrantsCamerasInTheGrid)
     const auto sent = Sent(0x0204);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].length, 242u);
-    EXPECT_EQ(Hex(sent[0].params, 6, 2), "9000") << "in use, DIO";
+    EXPECT_EQ(HexOf(sent[0].params, 6, 2), "9000") << "in use, DIO";
     // Five rights words, five account pairs, then the masks: the clerk's
     // is the fourth.
-    EXPECT_EQ(Hex(sent[0].params, 10 + 5 * 32 + 3 * 8, 8), "0000000000010005");
-    EXPECT_EQ(Hex(sent[0].params, 10 + 5 * 32, 8), "ffffffffffffffff");
+    EXPECT_EQ(HexOf(sent[0].params, 10 + 5 * 32 + 3 * 8, 8), "0000000000010005");
+    EXPECT_EQ(HexOf(sent[0].params, 10 + 5 * 32, 8), "ffffffffffffffff");
 
     ShowPage<CPage4User>();
     EXPECT_EQ(Grid().GetItemImage(3, 1), CHECK_TICKED);
@@ -345,9 +334,9 @@ TEST_F(UserDvrPage, AddingAUserWritesTheExactCameraMaskAndReadsItBack)
     const size_t clerk = 4 + 3 * 44;
     EXPECT_EQ(Field(sent[0], clerk), "clerk");
     EXPECT_EQ(Field(sent[0], clerk + 16), "till7");
-    EXPECT_EQ(Hex(sent[0].params, clerk + 32, 4), "84000000") << "in use, Backup";
-    EXPECT_EQ(Hex(sent[0].params, clerk + 36, 8), "0000000000010005");
-    EXPECT_EQ(Hex(sent[0].params, 4 + 32, 12), "ffffffffffffffffffffffff") << "the administrator";
+    EXPECT_EQ(HexOf(sent[0].params, clerk + 32, 4), "84000000") << "in use, Backup";
+    EXPECT_EQ(HexOf(sent[0].params, clerk + 36, 8), "0000000000010005");
+    EXPECT_EQ(HexOf(sent[0].params, 4 + 32, 12), "ffffffffffffffffffffffff") << "the administrator";
 
     ShowPage<CPage4UserDvr>();
     EXPECT_EQ(Text(IDC_UDVR_ROW_ID + 3), "clerk");
@@ -463,7 +452,7 @@ TEST_F(UserDvrPage, LocalPasswordsFromFirmware291)
     auto local = Sent(0x0208);
     ASSERT_EQ(local.size(), 1u);
     EXPECT_EQ(local[0].length, 40u);
-    EXPECT_EQ(Hex(local[0].params, 0, 8), "0000000009a42710");
+    EXPECT_EQ(HexOf(local[0].params, 0, 8), "0000000009a42710");
 
     // A refused write keeps the change to be applied and the old values.
     sim::Fault refused;

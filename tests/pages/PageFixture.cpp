@@ -24,6 +24,17 @@
 
 #include <cstring>
 
+std::string HexOf(const sim::Bytes& bytes, size_t offset, size_t n)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string text;
+    for (size_t i = offset; i < offset + n && i < bytes.size(); ++i) {
+        text += digits[bytes[i] >> 4];
+        text += digits[bytes[i] & 15];
+    }
+    return text;
+}
+
 void PageTest::SetUp()
 {
     UseSetupResources();

@@ -19,6 +19,9 @@
 #include <string>
 #include <vector>
 
+// Bytes of a request as hex digits, `n` from `offset` on.
+std::string HexOf(const sim::Bytes& bytes, size_t offset, size_t n);
+
 class PageTest : public ::testing::Test
 {
 protected:

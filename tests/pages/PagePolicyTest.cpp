@@ -36,10 +36,11 @@ TEST(PagePolicy, VariationsOfTrackingOkAndLeaving)
         EXPECT_EQ(PagePolicyFor(s).tracking, PagePolicy::TRACK_APPLY_BUTTON) << SlotClassName(s);
     for (SheetSlot s : { SLOT_ChannelDVR, SLOT_ScheduleDVR })
         EXPECT_EQ(PagePolicyFor(s).tracking, PagePolicy::TRACK_GROUPS) << SlotClassName(s);
-    for (SheetSlot s : { SLOT_Channel2, SLOT_Schedule2 })
-        EXPECT_FALSE(PagePolicyFor(s).askOnLeave) << SlotClassName(s);
-    // The camera system page does not drop unapplied changes silently.
-    EXPECT_TRUE(PagePolicyFor(SLOT_System2).askOnLeave);
+    EXPECT_FALSE(PagePolicyFor(SLOT_Schedule2).askOnLeave);
+    // The camera system and three-channel pages ask like every other page:
+    // their edits are not dropped unasked.
+    for (SheetSlot s : { SLOT_System2, SLOT_Channel2 })
+        EXPECT_TRUE(PagePolicyFor(s).askOnLeave) << SlotClassName(s);
     EXPECT_EQ(PagePolicyFor(SLOT_Schedule).ok, PagePolicy::OK_CLOSE_HINT_AND_APPLY);
     EXPECT_EQ(PagePolicyFor(SLOT_Schedule2).ok, PagePolicy::OK_CLOSE_HINT_AND_APPLY);
     EXPECT_EQ(PagePolicyFor(SLOT_ScheduleFeldra).ok, PagePolicy::OK_CLOSE_HINT_AND_APPLY);
