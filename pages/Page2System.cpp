@@ -4,6 +4,8 @@
 #include "link/CurrentDevice.h"
 #include "link/DeviceFamily.h"
 #include "link/DeviceGates.h"
+#include "pages/Page8Schedule.h"
+#include "pages/Page8Schedule2.h"
 #include "pages/common/ControlPlaces.h"
 #include "pages/common/FlashReset.h"
 #include "pages/common/RebootFlow.h"
@@ -427,6 +429,15 @@ void CPage2System::RefreshSiblings()
         channel->SetPageModified(FALSE);
         channel->SetConfigView(m_pConfigView);
     }
+    // A schedule page that has shown its plans reads the defaults too; one
+    // never shown reads them when it is.
+    if (g_CurrentDevice.dwFamily == DEVICE_FAMILY_STREAM_SERVER || !m_pSchedulePage
+        || !m_pSchedulePage->GetSafeHwnd())
+        return;
+    if (auto* schedule = dynamic_cast<CPage8Schedule*>(m_pSchedulePage))
+        schedule->LoadSettings();
+    else if (auto* schedule2 = dynamic_cast<CPage8Schedule2*>(m_pSchedulePage))
+        schedule2->LoadSettings();
 }
 
 void CPage2System::OnLoadDefaults()

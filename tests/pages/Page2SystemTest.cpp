@@ -2,10 +2,13 @@
 // interfaces, the recorders' NTP pane, the reset to defaults and the reboot.
 #include "pages/Page2System.h"
 #include "link/CurrentDevice.h"
+#include "pages/Page8Schedule.h"
+#include "pages/Page8Schedule2.h"
 #include "pages/SheetFactory.h"
 #include "pages/common/TimeZones.h"
 #include "tests/pages/PageFixture.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -203,6 +206,47 @@ TEST_F(Page2SystemTest, LoadDefaultsOnOtherPortsResetsRebootsAndKeepsThePortsThe
     // Nobody answers on 8405 here: the ports stay as they were.
     EXPECT_EQ(g_CurrentDevice.dwConfigPort, configPort);
     EXPECT_EQ(g_CurrentDevice.dwHttpPort, 80u);
+}
+
+// The commands the device received since the last ClearSent, in order.
+std::vector<uint16_t> Commands(sim::ConfigServer& server)
+{
+    std::vector<uint16_t> commands;
+    for (const sim::Exchange& exchange : server.Log())
+        commands.push_back(exchange.command);
+    return commands;
+}
+
+TEST_F(Page2SystemTest, ASchedulePageThatShowedItsPlansReadsThemAgainAfterAReset)
+{
+    for (uint32_t family : { 0u, 1u }) {
+        CPage2System* system = Open(family);
+        CConfigPage* schedule = family == 0 ? static_cast<CConfigPage*>(ShowSiblingPage<CPage8Schedule>())
+                                            : ShowSiblingPage<CPage8Schedule2>();
+        system->SetSheetLink(LINK_SchedulePage, schedule);
+        ClearSent();
+        boxes.Answer(IDYES);
+        Click(IDC_SYS_DEFAULTS);
+        const std::vector<uint16_t> sent = Commands(Server());
+        const auto reset = std::find(sent.begin(), sent.end(), 0x0901);
+        ASSERT_NE(reset, sent.end()) << family;
+        // The post-alarm time and the plans come after the reset.
+        EXPECT_NE(std::find(reset, sent.end(), 0x0703), sent.end()) << family;
+        Close();
+    }
+}
+
+TEST_F(Page2SystemTest, ASchedulePageNeverShownIsLeftToReadWhenItIs)
+{
+    CPage2System* system = Open(0);
+    CPage8Schedule unshown;
+    system->SetSheetLink(LINK_SchedulePage, &unshown);
+    ClearSent();
+    boxes.Answer(IDYES);
+    Click(IDC_SYS_DEFAULTS);
+    EXPECT_EQ(Sent(0x0901).size(), 1u);
+    EXPECT_TRUE(Sent(0x0703).empty());
+    system->SetSheetLink(LINK_SchedulePage, nullptr);
 }
 
 TEST_F(Page2SystemTest, RebootIsAskedAndNoSendsNothing)

@@ -103,13 +103,28 @@ void PageTest::Show(std::unique_ptr<CConfigPage> shown)
     PumpWaitingMessages();
 }
 
+void PageTest::AddSibling(std::unique_ptr<CConfigPage> sibling)
+{
+    ASSERT_TRUE(sheet && sheet->GetSafeHwnd()) << "ShowPage first";
+    sibling->SetConfigView(&view);
+    sheet->AddPage(sibling.get());
+    m_siblings.push_back(std::move(sibling));
+    sheet->SetActivePage(sheet->GetPageCount() - 1);
+    PumpWaitingMessages();
+    sheet->SetActivePage(0);
+    PumpWaitingMessages();
+}
+
 void PageTest::Close(bool device)
 {
     if (m_page)
         m_page->ReleaseChildDialogs();
+    for (auto& sibling : m_siblings)
+        sibling->ReleaseChildDialogs();
     // The sheet's window goes first so that no page window outlives its object.
     if (sheet && sheet->GetSafeHwnd())
         sheet->DestroyWindow();
+    m_siblings.clear();
     m_page.reset();
     page = nullptr;
     sheet.reset();

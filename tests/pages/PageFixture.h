@@ -49,6 +49,16 @@ protected:
         Show(std::move(shown));
         return typed;
     }
+    // A further page in the shown page's sheet, activated once so that it
+    // read the device, then the shown page activated again. The fixture
+    // keeps it until Close.
+    template <class Page, class... Args> Page* ShowSiblingPage(Args&&... args)
+    {
+        auto sibling = std::make_unique<Page>(std::forward<Args>(args)...);
+        Page* typed = sibling.get();
+        AddSibling(std::move(sibling));
+        return typed;
+    }
     // Ends the sheet and, with `device`, the device too; a test may start
     // another afterwards.
     void Close(bool device = true);
@@ -101,9 +111,11 @@ protected:
 
 private:
     void Show(std::unique_ptr<CConfigPage> shown);
+    void AddSibling(std::unique_ptr<CConfigPage> sibling);
     CWnd* Target(CWnd* wnd) const { return wnd ? wnd : page; }
 
     std::unique_ptr<CConfigPage> m_page;
+    std::vector<std::unique_ptr<CConfigPage>> m_siblings;
     sim::DeviceProfile m_profile;
     std::unique_ptr<sim::ConfigServer> m_server;
     std::unique_ptr<sim::CameraStream> m_camera;
