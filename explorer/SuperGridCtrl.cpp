@@ -152,17 +152,16 @@ BOOL CSuperGridCtrl::NameRefused(CTreeItem* pParent, CItemInfo* lpInfo)
         lpInfo->SetItemText(lpInfo->m_strName);
     } else if (root == m_pMyRoot) {
         // Children are sorted: a namesake is found by halves in each group.
+        const char* text = lpInfo->GetItemText().GetString();
+        const auto& children = pParent->m_listChild;
         for (bool container : { true, false }) {
-            CItemInfo probe;
-            probe.SetItemText(lpInfo->GetItemText());
-            probe.m_bFolder = container;
-            CTreeItem key;
-            key.m_lpNodeInfo = &probe;
-            const auto& children = pParent->m_listChild;
-            const auto it = std::lower_bound(children.begin(), children.end(), &key, SortsBefore);
-            key.m_lpNodeInfo = nullptr;
-            if (it != children.end() && IsContainer((*it)->m_lpNodeInfo) == container
-                && std::strcmp(TextOf(*it), lpInfo->GetItemText().GetString()) == 0) {
+            const auto it = std::lower_bound(children.data(), children.data() + children.size(), text,
+                [container](const CTreeItem* child, const char* key) {
+                    const bool c = IsContainer(child->m_lpNodeInfo);
+                    return c != container ? c : std::strcmp(TextOf(child), key) < 0;
+                });
+            if (it != children.data() + children.size() && IsContainer((*it)->m_lpNodeInfo) == container
+                && std::strcmp(TextOf(*it), text) == 0) {
                 if (!lpInfo->m_nChannel)
                     MorrikMessageBox(IDS_TREE_NAME_USED);
                 return TRUE;

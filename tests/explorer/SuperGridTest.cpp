@@ -488,6 +488,34 @@ TEST_F(SuperGridTest, ADragWithTheMouse)
     EXPECT_EQ(yard, Find("Hall")->m_pParent);
 }
 
+TEST_F(SuperGridTest, RestingOverAClosedFolderOpensItAndEscapeEndsTheDrag)
+{
+    Item* alpha = grid.InsertItem(yard, Device("Alpha", 30));
+    ASSERT_EQ(-1, grid.GetCurIndex(alpha));
+    Item* hall = Find("Hall");
+    const QPoint from = LabelPoint(hall);
+    Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, from + QPoint(0, 4), Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, LabelPoint(yard), Qt::NoButton, Qt::LeftButton);
+    ASSERT_TRUE(grid.m_bIsDragging);
+    EXPECT_EQ(grid.GetCurIndex(yard), grid.m_nDropItem);
+    // The drag timer's tick over the closed folder opens it.
+    grid.SendMessage(WM_TIMER, TIMER_DRAG);
+    EXPECT_GE(grid.GetCurIndex(alpha), 0);
+    EXPECT_TRUE(yard->m_lpNodeInfo->m_bExpanded);
+
+    // Escape held: the next move ends the drag, and the release moves nothing.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(grid.GetWidget(), &escape);
+    Mouse(QEvent::MouseMove, LabelPoint(alpha), Qt::NoButton, Qt::LeftButton);
+    EXPECT_FALSE(grid.m_bIsDragging);
+    Mouse(QEvent::MouseButtonRelease, LabelPoint(alpha), Qt::LeftButton, Qt::NoButton);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(grid.GetWidget(), &release);
+    EXPECT_EQ(grid.m_pMyRoot, Find("Hall")->m_pParent);
+    EXPECT_TRUE(frame.Take(WM_TREE_DROP).empty());
+}
+
 // A host opens the grid on a tree file: the rows come from the records, and
 // a save of the same rows writes the same bytes, channel rows numbered but
 // not written.
