@@ -1,5 +1,6 @@
 #include "controls/QualityBoxGeometry.h"
 
+#include "controls/AreaPreviewStatic.h"
 #include "controls/VideoPreviewWnd.h"
 
 #include <utility>
@@ -50,4 +51,18 @@ RECT QualityBoxToPreview(const RECT& deviceBox, bool fullHeight, bool flipped)
 RECT QualityBoxBeforeFirstFrame(const RECT& deviceBox)
 {
     return RECT { deviceBox.left / 2, deviceBox.top, deviceBox.right / 2, deviceBox.bottom };
+}
+
+RECT QualityBoxToArea(const RECT& deviceBox, bool fullHeight, bool turned)
+{
+    RECT r = deviceBox;
+    if (turned)
+        r = RECT { AREA_FIELD_WIDTH - deviceBox.right, AREA_FIELD_HEIGHT - deviceBox.bottom,
+            AREA_FIELD_WIDTH - deviceBox.left, AREA_FIELD_HEIGHT - deviceBox.top };
+    if (!fullHeight) {
+        const int lines = turned ? QUALITY_LINE_OFFSET : -QUALITY_LINE_OFFSET;
+        r.top += lines;
+        r.bottom += lines;
+    }
+    return r;
 }

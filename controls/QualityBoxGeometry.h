@@ -23,3 +23,8 @@ RECT QualityBoxToPreview(const RECT& deviceBox, bool fullHeight, bool flipped);
 // picture yet: it moves the lines and mirrors when the first frame tells
 // it the picture's height and turn.
 RECT QualityBoxBeforeFirstFrame(const RECT& deviceBox);
+// A device box in a schedule dialog's quality-box area, which shows the
+// 720 x 243 field: turned both ways with the picture, and on a picture that
+// is not full height moved by the 25 lines, up when upright, down when
+// turned.
+RECT QualityBoxToArea(const RECT& deviceBox, bool fullHeight, bool turned);

@@ -3,6 +3,7 @@
 // sensor and relay switches are CameraBlocks.h's external devices).
 #pragma once
 
+#include "link/CameraBlocks.h"
 #include "link/ConfigBlock.h"
 
 #include <cstdint>
@@ -41,6 +42,17 @@ struct CFG_SCHEDULE {
     uint32_t slot;
     tagScheduleEntry rows[SCHEDULE_ROW_COUNT];
 };
+
+// A channel's plan by mode (Home, Night, Outing): the same 180 bytes as a
+// day plan's five rows, read otherwise. Mode m keeps its settings where row
+// m keeps its own from the normal rate to the quality box: the quality-box
+// byte in the normal flags, the alarm sources in the trigger byte (0x80
+// motion, bits 0 to 3 sensors 1 to 4) and the further sensors 5 to 20 in the
+// reserved word. The row times are passed through.
+struct tagChannelSchedule {
+    tagScheduleEntry row[SCHEDULE_ROW_COUNT];
+};
+static_assert(sizeof(tagChannelSchedule) == 180);
 
 // 0x1703 / 0x0704: the post-alarm time in seconds, in the second field.
 struct CFG_POST_ALARM {
@@ -82,3 +94,6 @@ constexpr ConfigSet<tagRelayTable> SET_RELAY_TABLE { 0x070D, CONFIG_CRED_SIZE + 
 constexpr ConfigSet<tagRelayTable> SET_RELAY_MODES { 0x070D, CONFIG_CRED_SIZE + 5 * 24 };
 constexpr ConfigGet<CFG_SCHEDULE_MODE> GET_SCHEDULE_MODE { 0x0B07, CONFIG_CRED_SIZE };
 constexpr ConfigSet<CFG_SCHEDULE_MODE> SET_SCHEDULE_MODE { 0x0B08, CONFIG_CRED_SIZE + 4 };
+// The sensor and motion switches of the mode plans: the word after the
+// switch byte is written too.
+constexpr ConfigSet<CFG_EXT_DEVICE> SET_EXT_DEVICE_MODES { 0x0B02, CONFIG_CRED_SIZE + 8 };

@@ -29,6 +29,8 @@ protected:
     const ScheduleRowRules& Rules() const override;
     uint32_t LevelOfFlags(uint8_t flags) const override;
     uint8_t FlagsOfLevel(uint32_t level) const override;
+    // The level goes to the quality box as it is.
+    uint32_t OpeningLevel(uint32_t level) const override { return level; }
 
 private:
     CPage8Schedule2* m_pPage = nullptr;

@@ -87,14 +87,18 @@ void CDayChartPage::OnDeltaposSpin(NMHDR*, LRESULT* pResult)
     *pResult = 0;
 }
 
-void CDayChartPage::OnMouseMove(UINT, CPoint point)
+CString CDayChartPage::HintAt(CPoint point) const
 {
-    if (!m_Hint.Exists())
-        return;
     int count = 0;
     const BYTE* b30Frames = nullptr;
     const DayChannel* channels = ChartChannels(&count, &b30Frames);
-    m_Hint.OnMouseMove(point, DayChartHint(channels, count, point, b30Frames));
+    return DayChartHint(channels, count, point, b30Frames);
+}
+
+void CDayChartPage::OnMouseMove(UINT, CPoint point)
+{
+    if (m_Hint.Exists())
+        m_Hint.OnMouseMove(point, HintAt(point));
 }
 
 void CDayChartPage::OnTimer(UINT_PTR nIDEvent)

@@ -32,6 +32,8 @@ protected:
 
     // The chart's channels and, per channel, whether it uses the 30-frame list.
     virtual const DayChannel* ChartChannels(int* count, const BYTE** b30Frames) const = 0;
+    // The hint of the cell under a point of the page; empty off the cells.
+    virtual CString HintAt(CPoint point) const;
 
     void CloseHintWindow() override;
     void DoDataExchange(CDataExchange* pDX) override;

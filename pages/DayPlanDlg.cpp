@@ -1,6 +1,8 @@
 #include "pages/DayPlanDlg.h"
 
-#include "pages/common/FrameRates.h"
+#include "controls/QualityBoxGeometry.h"
+#include "dialogs/FrameRates.h"
+#include "pages/QualityBoxDlg.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DateTimeCtrl.h"
 
@@ -125,24 +127,13 @@ void CDayPlanDlg::ShowArea(int row, bool shown)
     if (!area.GetSafeHwnd())
         return;
     const uint32_t* box = m_rcBox[row];
-    int left = int(box[0]), top = int(box[1]), right = int(box[2]), bottom = int(box[3]);
-    // The area shows the 720 x 243 field, turned when the picture is.
-    if (m_bMirrored) {
-        const int l = left, t = top;
-        left = AREA_FIELD_WIDTH - right;
-        top = AREA_FIELD_HEIGHT - bottom;
-        right = AREA_FIELD_WIDTH - l;
-        bottom = AREA_FIELD_HEIGHT - t;
-    }
-    if (!m_bNtsc) {
-        const int lines = m_bMirrored ? 25 : -25;
-        top += lines;
-        bottom += lines;
-    }
-    area.m_nX1 = left;
-    area.m_nY1 = top;
-    area.m_nX2 = right;
-    area.m_nY2 = bottom;
+    const RECT shownBox = QualityBoxToArea(
+        RECT { LONG(box[0]), LONG(box[1]), LONG(box[2]), LONG(box[3]) }, m_bNtsc != 0, m_bMirrored != 0);
+    area.m_nX1 = shownBox.left;
+    area.m_nY1 = shownBox.top;
+    area.m_nX2 = shownBox.right;
+    area.m_nY2 = shownBox.bottom;
+    area.m_nMode = int(m_nBoxLevel[row]);
     area.m_bShowArea = shown;
     area.Refresh();
 }
@@ -378,7 +369,35 @@ BOOL CDayPlanDlg::OnCommand(WPARAM wParam, LPARAM lParam)
         = code == BN_CLICKED && (Contains(kBox, id) || Contains(kAlarmBox, id) || IsTriggerCheck(id));
     if (list || check)
         MarkModified();
+    const int area = RowOf(kArea, id);
+    if (code == BN_CLICKED && area >= 0) {
+        OnQualityBox(area);
+        return TRUE;
+    }
     return CSheetDialog::OnCommand(wParam, lParam);
+}
+
+void CDayPlanDlg::OnQualityBox(int row)
+{
+    auto* box = dynamic_cast<CQualityBoxDlg*>(m_pQualityBox);
+    if (!box)
+        return;
+    m_nBoxLevel[row] = OpeningLevel(m_nBoxLevel[row]);
+    const uint32_t* rect = m_rcBox[row];
+    box->m_rcBox = RECT { LONG(rect[0]), LONG(rect[1]), LONG(rect[2]), LONG(rect[3]) };
+    box->m_nPeriod = row;
+    box->m_nQuality = int(m_nBoxLevel[row]) - 1;
+    // The camera of the plan: the slot's low byte.
+    box->m_nChannel = int(m_nSlot & 0xFF);
+    if (box->DoModal() == IDOK) {
+        const LONG sides[4]
+            = { box->m_rcBox.left, box->m_rcBox.top, box->m_rcBox.right, box->m_rcBox.bottom };
+        for (int k = 0; k < 4; ++k)
+            m_rcBox[row][k] = uint32_t(std::max<LONG>(sides[k], 0));
+        m_nBoxLevel[row] = uint32_t(std::max(box->m_nQuality + 1, 0));
+        MarkModified();
+    }
+    ShowArea(row, m_Area[row].m_bShowArea);
 }
 
 void CDayPlanDlg::OnOK()

@@ -58,6 +58,8 @@ protected:
     // The quality-box level a row keeps, from its normal-save flags, and back.
     virtual uint32_t LevelOfFlags(uint8_t flags) const { return flags & 0x0F; }
     virtual uint8_t FlagsOfLevel(uint32_t level) const { return uint8_t(level & 0x0F); }
+    // The level a row's quality box opens with.
+    virtual uint32_t OpeningLevel(uint32_t level) const { return level >= 1 && level <= 5 ? level : 3; }
     // A row coming into use may enable a trigger only where the row before it did.
     virtual bool FollowsPreviousEnabling() const { return false; }
     // After the rows went into the page's table.
@@ -88,6 +90,7 @@ private:
     void ShowArea(int row, bool shown);
     void ShowTimes();
     void OnEndChange(int row);
+    void OnQualityBox(int row);
     void MarkModified();
     bool IsTriggerCheck(int id) const;
 

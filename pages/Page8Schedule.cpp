@@ -1,5 +1,6 @@
 #include "pages/Page8Schedule.h"
 
+#include "dialogs/FrameRates.h"
 #include "dialogs/RelayTableDlg.h"
 #include "dialogs/RelayTableDlg2.h"
 #include "link/CameraBlocks.h"
@@ -8,11 +9,10 @@
 #include "link/DeviceFamily.h"
 #include "link/NetworkBlocks.h"
 #include "pages/CamScheduleDlg.h"
-#include "pages/common/FrameRates.h"
+#include "pages/common/DeviceTime.h"
 #include "pages/common/TimeZones.h"
 
 #include <algorithm>
-#include <cstring>
 #include <ctime>
 #include <iterator>
 #include <vector>
@@ -23,7 +23,6 @@ namespace
 // The newest camera firmware shows the relay row and the sensor switches.
 constexpr int kNewestFirmware = 5;
 constexpr int kChannelY[DAY_CHART_CHANNELS] = { 80, 125, 172, 215 };
-constexpr int kMaxRules = 100;
 
 // Where the controls stand, in pixels; the newest firmware moves some.
 const CDayChartPage::Place kLayout[] = {
@@ -305,21 +304,13 @@ bool CPage8Schedule::ReadLocalTime(int64_t* local)
         return true;
     }
     // The rule of each zone, and the shift of each rule.
-    uint8_t zoneRule[TIME_ZONE_COUNT] = {};
-    CFG_ZONE_RULES rules;
-    if (ReadBlock(GET_ZONE_RULES, &rules)) {
-        const uint32_t count = std::min<uint32_t>(rules.count, TIME_ZONE_COUNT);
-        std::copy(rules.rule, rules.rule + count, zoneRule);
-    }
-    std::vector<int32_t> shifts;
+    CFG_ZONE_RULES zoneRules;
+    if (ReadBlock(GET_ZONE_RULES, &zoneRules))
+        StoreZoneRules(zoneRules);
+    std::vector<DaylightRule> rules;
     CFG_DST_RULES dst;
-    if (ReadBlock(GET_DST_RULES, &dst)) {
-        for (uint32_t i = 0; dst.rules && i < dst.count && i < uint32_t(kMaxRules); ++i) {
-            CFG_DST_RULE rule;
-            std::memcpy(&rule, dst.rules + i * sizeof rule, sizeof rule);
-            shifts.push_back(int32_t(int16_t((rule.byShift[0] << 8) | rule.byShift[1])) * 60);
-        }
-    }
+    if (ReadBlock(GET_DST_RULES, &dst))
+        rules = ReadDaylightRules(dst);
     CFG_DEVICE_CLOCK clock;
     if (!ReadBlock(GET_DEVICE_CLOCK, &clock))
         return false;
@@ -331,9 +322,8 @@ bool CPage8Schedule::ReadLocalTime(int64_t* local)
     // A zone or rule the tables do not hold adds nothing.
     if (clock.zoneIndex < uint32_t(TIME_ZONE_COUNT)) {
         *local += g_TimeZones[clock.zoneIndex].offset;
-        const uint32_t rule = zoneRule[clock.zoneIndex];
-        if (clock.daylightSaving && rule >= 1 && rule <= shifts.size())
-            *local += shifts[rule - 1];
+        if (clock.daylightSaving)
+            *local += ZoneDaylightShift(clock.zoneIndex, rules);
     }
     return true;
 }

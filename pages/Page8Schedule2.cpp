@@ -1,10 +1,10 @@
 #include "pages/Page8Schedule2.h"
 
+#include "dialogs/FrameRates.h"
 #include "link/ClockBlocks.h"
 #include "link/CurrentDevice.h"
 #include "link/NetworkBlocks.h"
 #include "pages/CamScheduleDlg2.h"
-#include "pages/common/FrameRates.h"
 
 #include <algorithm>
 #include <iterator>

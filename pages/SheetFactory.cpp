@@ -24,6 +24,7 @@
 #include "pages/Page6ScrAd2.h"
 #include "pages/Page8Schedule.h"
 #include "pages/Page8Schedule2.h"
+#include "pages/Page8ScheduleFeldra.h"
 #include "pages/Page9Security.h"
 #include "pages/QualityBoxDlg2.h"
 #include "pages/SheetDialog.h"
@@ -77,6 +78,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage5Channel;
     case SLOT_Channel2:
         return new CPage5Channel2;
+    case SLOT_ScheduleFeldra:
+        return new CPage8ScheduleFeldra;
     default:
         // Pages still to come.
         return nullptr;

@@ -1,6 +1,6 @@
 #include "pages/common/DayChart.h"
 
-#include "pages/common/FrameRates.h"
+#include "dialogs/FrameRates.h"
 #include "platform/ui/GdiObject.h"
 
 namespace
@@ -37,22 +37,21 @@ int Shade(int rateIndex)
     return (16 * rateIndex) % 256;
 }
 
-void Line(CDC* pDC, int x1, int y1, int x2, int y2)
+} // namespace
+
+void ChartLine(CDC* pDC, int x1, int y1, int x2, int y2)
 {
     pDC->MoveTo(x1, y1);
     pDC->LineTo(x2, y2);
 }
 
-// A filled box with a 1-pixel black outline.
-void Box(CDC* pDC, const CRect& rect, COLORREF fill)
+void ChartBox(CDC* pDC, const CRect& rect, COLORREF fill)
 {
     CBrush brush(fill);
     CBrush* oldBrush = pDC->SelectObject(&brush);
     pDC->Rectangle(&rect);
     pDC->SelectObject(oldBrush);
 }
-
-} // namespace
 
 int DayTimeX(uint32_t seconds)
 {
@@ -122,7 +121,7 @@ void PaintDayChart(CDC* pDC, const DayChartStyle& style, const DayChannel* chann
     pDC->Rectangle(DAY_CHART_LEFT, kChartTop, DAY_CHART_RIGHT + 1, style.outlineBottom);
     pDC->SelectObject(&guide);
     for (int x : kGuides)
-        Line(pDC, x, 60, x, style.guideBottom);
+        ChartLine(pDC, x, 60, x, style.guideBottom);
 
     pDC->SelectObject(&black);
     for (int c = 0; c < count; ++c) {
@@ -134,27 +133,27 @@ void PaintDayChart(CDC* pDC, const DayChartStyle& style, const DayChannel* chann
             continue;
         }
         for (const DayBar& bar : channel.bars) {
-            Box(pDC, bar.upper, bar.normalColor);
-            Box(pDC, bar.lower, bar.eventColor);
+            ChartBox(pDC, bar.upper, bar.normalColor);
+            ChartBox(pDC, bar.lower, bar.eventColor);
             // The start of each row stands out.
             pDC->SelectObject(&white);
-            Line(pDC, bar.xStart, channel.y, bar.xStart, channel.y + 10);
+            ChartLine(pDC, bar.xStart, channel.y, bar.xStart, channel.y + 10);
             pDC->SelectObject(&startLine);
-            Line(pDC, bar.xStart, channel.y + 12, bar.xStart, channel.y + 22);
+            ChartLine(pDC, bar.xStart, channel.y + 12, bar.xStart, channel.y + 22);
             pDC->SelectObject(&black);
         }
     }
     if (style.relay) {
         for (int p = 0; p < SCHEDULE_ROW_COUNT; ++p) {
             const CRect rect(style.relay->xStart[p], kRelayTop, style.relay->xEnd[p], kRelayTop + 10);
-            Box(pDC, rect, style.relay->active[p] ? RGB(255, 150, 150) : RGB(255, 255, 255));
+            ChartBox(pDC, rect, style.relay->active[p] ? RGB(255, 150, 150) : RGB(255, 255, 255));
             pDC->SelectObject(&startLine);
-            Line(pDC, style.relay->xStart[p], kRelayTop, style.relay->xStart[p], kRelayTop + 10);
+            ChartLine(pDC, style.relay->xStart[p], kRelayTop, style.relay->xStart[p], kRelayTop + 10);
             pDC->SelectObject(&black);
         }
     }
-    Line(pDC, DAY_CHART_LEFT, kChartTop, DAY_CHART_LEFT, style.borderBottom);
-    Line(pDC, DAY_CHART_RIGHT, kChartTop, DAY_CHART_RIGHT, style.borderBottom);
+    ChartLine(pDC, DAY_CHART_LEFT, kChartTop, DAY_CHART_LEFT, style.borderBottom);
+    ChartLine(pDC, DAY_CHART_RIGHT, kChartTop, DAY_CHART_RIGHT, style.borderBottom);
 
     pDC->SelectObject(&marker);
     pDC->SelectStockObject(NULL_BRUSH);
@@ -171,7 +170,7 @@ void PaintDayChart(CDC* pDC, const DayChartStyle& style, const DayChannel* chann
         pDC->SelectObject(&tick);
         for (int x : { 183, 421 }) {
             for (int top : { style.legendTop + 5, style.legendTop + 5 + style.legendGap })
-                Line(pDC, x, top, x, top + 15);
+                ChartLine(pDC, x, top, x, top + 15);
         }
     }
     pDC->SelectObject(oldPen);

@@ -71,6 +71,10 @@ void FillDayBar(DayBar* bar, const tagScheduleEntry& row, bool b30Frames, bool t
 // x of the current-time marker for a local time in seconds since 1970.
 float DayMarkerX(int64_t localTime);
 
+// A line in the pen selected, and a filled box outlined in it.
+void ChartLine(CDC* pDC, int x1, int y1, int x2, int y2);
+void ChartBox(CDC* pDC, const CRect& rect, COLORREF fill);
+
 void PaintDayChart(CDC* pDC, const DayChartStyle& style, const DayChannel* channels, int count, int markerX);
 
 struct DayHit {

@@ -1,7 +1,7 @@
 #include "pages/common/ScheduleHint.h"
 
+#include "dialogs/FrameRates.h"
 #include "pages/common/DayChart.h"
-#include "pages/common/FrameRates.h"
 
 void CScheduleHint::Create(CWnd* pPage)
 {

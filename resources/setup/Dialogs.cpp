@@ -44,7 +44,9 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The disk pages.
                  kPage10HddTemplates, kPage10HddDVRTemplates,
                  // The channel pages and the PTZ set-up dialog.
-                 kPage5ChannelTemplates, kPtzSetupDlgTemplates, kPage5ChnlTemplates }) {
+                 kPage5ChannelTemplates, kPtzSetupDlgTemplates, kPage5ChnlTemplates,
+                 // The Home/Night/Outing schedules.
+                 kPage8ScheduleFeldraTemplates, kChannelScheduleDlgTemplates, kRelayModeDlgTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

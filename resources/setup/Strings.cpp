@@ -322,6 +322,14 @@ const StringEntry kStrings[] = {
     { IDS_OPTION_PTZ, " PTZ" },
     { IDS_SENSOR_ITEM, "Sensor" },
     { IDS_RELAY_ITEM, "Relay" },
+    // The Home/Night/Outing schedules.
+    { IDS_COLUMN_FRAME_RATE, "Frame rate" },
+    { 61757, "Resolution" },
+    { 61758, "Quality" },
+    { 61759, "Frame rate" },
+    { 61760, "Resolution" },
+    { 61761, "Quality" },
+    { IDS_SCHEDULE_MODE_CHANGED, "Current schedule mode is changed manually! Are you sure?" },
 };
 
 } // namespace

@@ -40,6 +40,8 @@ const BlockRow kRows[] = {
     Row("relay table set", SET_RELAY_TABLE, Relays(), "00000000 00007080 0101 8000 0000 0008 00*64", {}, nullptr),
     Row("relay modes set", SET_RELAY_MODES, Relays(),
         "00000000 00007080 80000001 00000000 00000000 00100000 00*96", {}, nullptr),
+    Row("mode switches set", SET_EXT_DEVICE_MODES, CFG_EXT_DEVICE { { 0x03, 0xAA, 0xBB, 0xCC }, 0x11 },
+        "03aabbcc 00000011", {}, nullptr),
     Row("schedule mode set", SET_SCHEDULE_MODE, CFG_SCHEDULE_MODE { 1, 0, 0, {} }, "01000000", {}, nullptr),
 };
 // clang-format on

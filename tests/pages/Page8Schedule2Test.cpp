@@ -2,8 +2,10 @@
 // simulated camera of family 1.
 #include "pages/Page8Schedule2.h"
 #include "pages/CamScheduleDlg2.h"
+#include "pages/QualityBoxDlg2.h"
 #include "pages/SheetFactory.h"
 #include "tests/pages/PageFixture.h"
+#include "tests/pages/ScheduleTestTools.h"
 #include "tests/platform/ScriptedDialogRunner.h"
 
 #include <cstdlib>
@@ -12,34 +14,25 @@
 namespace
 {
 
-uint32_t WireU32(const sim::Bytes& bytes, size_t at)
-{
-    return uint32_t(bytes[at]) << 24 | uint32_t(bytes[at + 1]) << 16 | uint32_t(bytes[at + 2]) << 8
-        | bytes[at + 3];
-}
-
-::testing::AssertionResult Shows(const QImage& picture, int x, int y, QColor expected)
-{
-    const QColor got = picture.pixelColor(x, y);
-    if (std::abs(got.red() - expected.red()) <= 4 && std::abs(got.green() - expected.green()) <= 4
-        && std::abs(got.blue() - expected.blue()) <= 4)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << x << ", " << y << ") is " << got.name().toStdString();
-}
-
 class Page8Schedule2Test : public PageTest
 {
 protected:
-    CPage8Schedule2* Open()
+    CPage8Schedule2* Open(bool camera = false)
     {
         Profile(1);
         StartDevice();
+        if (camera)
+            StartCamera();
         auto* schedule = ShowPage<CPage8Schedule2>();
         dialog.reset(static_cast<CCamScheduleDlg2*>(CreateSheetDialog(SLOT_CamScheduleDlg2)));
         const BYTE block[16] = {};
         dialog->SetConfigView(&view, block, block);
         dialog->SetSheetLink(LINK_SchedulePage, schedule);
         schedule->SetSheetLink(LINK_ScheduleDialog, dialog.get());
+        if (camera) {
+            qualityBox.reset(static_cast<CQualityBoxDlg2*>(CreateSheetDialog(SLOT_QualityBoxDlg2)));
+            dialog->SetSheetLink(LINK_QualityBox, qualityBox.get());
+        }
         return schedule;
     }
     void EditChannel(int button, const std::function<void(CDialog*)>& script)
@@ -53,8 +46,10 @@ protected:
     {
         PageTest::TearDown();
         dialog.reset();
+        qualityBox.reset();
     }
     std::unique_ptr<CCamScheduleDlg2> dialog;
+    std::unique_ptr<CQualityBoxDlg2> qualityBox;
 };
 
 TEST_F(Page8Schedule2Test, ActivationReadsThreeChannelsAndDrawsWholeHours)
@@ -147,3 +142,26 @@ TEST_F(Page8Schedule2Test, PostAlarmIsCheckedAndLeavingDropsChangesWithoutAsking
 }
 
 } // namespace
+
+TEST_F(Page8Schedule2Test, TheQualityBoxGetsTheRowsLevelAsItIsAndGivesTheNewOne)
+{
+    Open(true);
+    ScriptedDialogRunner runner([this](CDialog* dlg) {
+        if (auto* box = dynamic_cast<CQualityBoxDlg2*>(dlg)) {
+            EXPECT_EQ(box->m_nPeriod, 1);
+            EXPECT_EQ(box->m_nQuality, 2) << "level 3";
+            Click(IDC_QUALITY_LEVEL4, box);
+            Click(IDOK, box);
+            return;
+        }
+        ClickMiddle(IDC_SCHEDULE_AREA2, dlg);
+        Click(IDOK, dlg);
+    });
+    ScopedService<IModalDialogRunner> scope(&runner);
+    Click(IDC_SCHED_CH1);
+    EXPECT_EQ(runner.runs, 2);
+    ClearSent();
+    Click(IDC_PAGE_APPLY);
+    ASSERT_EQ(Sent(0x0702).size(), 1u);
+    EXPECT_EQ(Sent(0x0702)[0].params[4 + 32 + 14], 0x84) << "box on at level 4";
+}

@@ -211,12 +211,30 @@ void PageTest::ClickCell(int id, int row, int col, CWnd* wnd)
 {
     auto* grid = dynamic_cast<CGridCtrl*>(Target(wnd)->GetDlgItem(id));
     ASSERT_NE(grid, nullptr) << "no grid " << id;
-    grid->EnsureVisible(row, col);
+    ClickCell(*grid, row, col);
+}
+
+void PageTest::ClickCell(CGridCtrl& grid, int row, int col)
+{
+    grid.EnsureVisible(row, col);
     CRect rect;
-    ASSERT_TRUE(grid->GetCellRect(row, col, &rect)) << row << "," << col;
-    CPoint point = rect.CenterPoint();
-    grid->ClientToScreen(&point);
-    QWidget* widget = grid->GetWidget();
+    ASSERT_TRUE(grid.GetCellRect(row, col, &rect)) << row << "," << col;
+    ClickAt(&grid, rect.CenterPoint());
+}
+
+void PageTest::ClickMiddle(int id, CWnd* wnd)
+{
+    CWnd* control = Target(wnd)->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    CRect rect;
+    control->GetClientRect(&rect);
+    ClickAt(control, rect.CenterPoint());
+}
+
+void PageTest::ClickAt(CWnd* control, CPoint point)
+{
+    control->ClientToScreen(&point);
+    QWidget* widget = control->GetWidget();
     const QPoint at = widget->mapFromGlobal(QPoint(point.x, point.y));
     for (auto [type, buttons] : { std::pair { QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton) },
              std::pair { QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton) } }) {

@@ -21,6 +21,7 @@
 
 // Bytes of a request as hex digits, `n` from `offset` on.
 std::string HexOf(const sim::Bytes& bytes, size_t offset, size_t n);
+class CGridCtrl;
 
 class PageTest : public ::testing::Test
 {
@@ -79,6 +80,10 @@ protected:
     BOOL Shown(int id, CWnd* wnd = nullptr);
     // A click in the middle of a cell of the grid control `id`.
     void ClickCell(int id, int row, int col, CWnd* wnd = nullptr);
+    // The same on a grid that shares its id with others.
+    void ClickCell(CGridCtrl& grid, int row, int col);
+    // A left click in the middle of a control (a static that reports clicks).
+    void ClickMiddle(int id, CWnd* wnd = nullptr);
     // A date-time picker set as a person would: the new time, then its
     // change notification.
     void SetPickerTime(int id, int hour, int minute, CWnd* wnd = nullptr);
@@ -113,6 +118,8 @@ private:
     void Show(std::unique_ptr<CConfigPage> shown);
     void AddSibling(std::unique_ptr<CConfigPage> sibling);
     CWnd* Target(CWnd* wnd) const { return wnd ? wnd : page; }
+    // A left button press and release at a client point of the control.
+    void ClickAt(CWnd* control, CPoint point);
 
     std::unique_ptr<CConfigPage> m_page;
     std::vector<std::unique_ptr<CConfigPage>> m_siblings;

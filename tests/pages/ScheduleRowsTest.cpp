@@ -1,7 +1,7 @@
 // The day-plan time rules: a table of end-time edits with the rows they leave,
 // for the camera schedule, the three-channel schedule and the relay tables.
 #include "dialogs/ScheduleRows.h"
-#include "pages/common/FrameRates.h"
+#include "dialogs/FrameRates.h"
 #include "resources/setup/Resource.h"
 
 #include <gtest/gtest.h>

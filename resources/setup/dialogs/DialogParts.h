@@ -95,3 +95,6 @@ constexpr uint32_t kRadioButton = kChild | WS_TABSTOP | BS_AUTORADIOBUTTON;
 constexpr uint32_t kDropList = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr uint32_t kUpDown = kChild | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
 constexpr uint32_t kTimePicker = kChild | WS_TABSTOP | DTS_UPDOWN | DTS_TIMEFORMAT;
+extern const std::span<const DialogTemplate> kPage8ScheduleFeldraTemplates;
+extern const std::span<const DialogTemplate> kChannelScheduleDlgTemplates;
+extern const std::span<const DialogTemplate> kRelayModeDlgTemplates;

@@ -1,4 +1,4 @@
-#include "pages/common/FrameRates.h"
+#include "dialogs/FrameRates.h"
 
 #include "resources/setup/Resource.h"
 
