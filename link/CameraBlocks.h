@@ -36,34 +36,56 @@ struct CFG_CAMERA_INDEX {
 
 // A recorder camera's On switch: bit 7 of the second byte of its flags.
 constexpr uint16_t CAMERA_ON = 0x0080;
+// The other bits of an analogue camera's second flag byte; its first byte is
+// the PTZ home idle time in seconds.
+constexpr uint16_t CAMERA_PTZ_HOME = 0x0001;
+constexpr uint16_t CAMERA_VIDEO_LOSS = 0x0002;
+constexpr uint16_t CAMERA_COLOUR_MODE2 = 0x0008;
+constexpr uint16_t CAMERA_75_OHM = 0x0010;
+constexpr uint16_t CAMERA_MONOCHROME = 0x0020;
+constexpr uint16_t CAMERA_PAL = 0x0040;
 
-// 0x1404: an analogue camera's settings.
+// A recorder camera's name: 22 characters and a terminator in its field.
+constexpr int kRecorderCameraNameLength = 22;
+
+// 0x1404 / 0x0405: an analogue camera's settings (42 bytes).
 struct CFG_CAMERA {
-    uint16_t wFlags; // CAMERA_ON: the camera is on
+    uint16_t wFlags; // idle time << 8 | CAMERA_* bits
     char szName[32];
-    uint8_t byGain;
-    uint8_t byBrightness;
-    uint8_t byContrast;
+    uint8_t byGain; // gain 0..18, or the AGC choice (0 enable, 1 disable)
+    uint8_t byBrightness; // 0..18
+    uint8_t byContrast; // 0..18
     uint8_t byPicture[2];
-    uint8_t byValue;
-    uint16_t wValue;
+    uint8_t byPtzPort; // 0 none, else the serial port's list entry + 1
+    uint16_t wPtzAddress;
 };
 static_assert(sizeof(CFG_CAMERA) == 42);
 
-// 0x1406: a network camera's settings; the last byte from revision 22 on.
+// 0x1406 / 0x0407: a network camera's source; the last byte from revision
+// 22 on.
 struct CFG_NET_CAMERA {
     uint16_t wFlags; // CAMERA_ON: the camera is on
-    uint16_t wValue1;
+    uint16_t wModel; // model index << 8 | model group (0xFF, 0xFE: the general types)
     char szName[32];
-    char szText2[32];
-    char szText3[32];
-    uint8_t byValues[5];
-    char szSource[128];
-    uint16_t wValue2;
-    uint16_t wValue3;
-    uint8_t byRevision22;
+    char szUserId[32];
+    char szPassword[32];
+    char szAccessToken[5];
+    char szSource[128]; // the address or URL in its first 97 bytes
+    uint16_t wChannel; // channel list index
+    uint16_t wPort;
+    uint8_t byBandwidth; // maximum bandwidth list index
 };
 static_assert(sizeof(CFG_NET_CAMERA) == 240);
+
+// The writes carry the camera, counted within its kind, in front.
+struct CFG_CAMERA_SET {
+    uint8_t byCamera;
+    CFG_CAMERA camera;
+};
+struct CFG_NET_CAMERA_SET {
+    uint8_t byCamera;
+    CFG_NET_CAMERA camera;
+};
 
 constexpr ConfigGet<CFG_CHANNEL_CONFIG> GET_CHANNEL_CONFIG { 0x0401, CONFIG_CRED_SIZE };
 constexpr ConfigGet<CFG_CAMERA_COUNTS> GET_CAMERA_COUNTS { 0x0403, CONFIG_CRED_SIZE };
@@ -71,6 +93,10 @@ constexpr ConfigGet<CFG_CAMERA_COUNTS> GET_CAMERA_COUNTS { 0x0403, CONFIG_CRED_S
 constexpr ConfigBlock<CFG_CAMERA_INDEX, CFG_CAMERA> GET_CAMERA { 0x0404, CONFIG_CRED_SIZE + 1, false };
 constexpr ConfigBlock<CFG_CAMERA_INDEX, CFG_NET_CAMERA> GET_NET_CAMERA { 0x0406, CONFIG_CRED_SIZE + 1,
     false };
+constexpr ConfigSet<CFG_CAMERA_SET> SET_CAMERA { 0x0405, CONFIG_CRED_SIZE + 1 + 42 };
+// The bandwidth byte travels only to devices of revision 22 or newer.
+constexpr ConfigSet<CFG_NET_CAMERA_SET> SET_NET_CAMERA { 0x0407, CONFIG_CRED_SIZE + 1 + 237 };
+constexpr ConfigSet<CFG_NET_CAMERA_SET> SET_NET_CAMERA_REV22 { 0x0407, CONFIG_CRED_SIZE + 1 + 238 };
 
 // 0x0402: the five channel entries as written (the model list is read only).
 struct CFG_CHANNEL_ENTRIES {

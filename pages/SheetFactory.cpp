@@ -6,6 +6,8 @@
 #include "pages/Page10HddDVR.h"
 #include "pages/Page12DioDVR.h"
 #include "pages/Page13Miscell.h"
+#include "pages/Page15Ptz.h"
+#include "pages/Page16Event.h"
 #include "pages/Page17Log.h"
 #include "pages/Page1CamInfo.h"
 #include "pages/Page2System.h"
@@ -18,6 +20,7 @@
 #include "pages/Page4UserDvr.h"
 #include "pages/Page5Channel.h"
 #include "pages/Page5Channel2.h"
+#include "pages/Page5ChannelDVR.h"
 #include "pages/Page5Chnl.h"
 #include "pages/Page6ScheduleZone.h"
 #include "pages/Page6ScrAd.h"
@@ -80,6 +83,12 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage5Channel2;
     case SLOT_ScheduleFeldra:
         return new CPage8ScheduleFeldra;
+    case SLOT_ChannelDVR:
+        return new CPage5ChannelDVR;
+    case SLOT_Event:
+        return new CPage16Event;
+    case SLOT_Ptz:
+        return new CPage15Ptz;
     default:
         // Pages still to come.
         return nullptr;

@@ -62,7 +62,10 @@ void Seed(StoreState& state)
                                                                      .bytes;
         } else {
             Body network;
-            network.U16(on).U16(0).Text(CameraName(camera), 32).Zero(32 + 32 + 5 + 128 + 2 + 2);
+            // A general o-Vel source on the local network, its first channel.
+            const int number = camera - p.analogCameras;
+            network.U16(on).U16(0x00FF).Text(CameraName(camera), 32).Text("admin", 32).Text("", 32).Zero(5);
+            network.Text("192.168.1." + std::to_string(51 + number), 128).U16(0).U16(8001);
             if (p.revision >= 22)
                 network.U8(0);
             state.Value(0x0406, static_cast<uint32_t>(camera - p.analogCameras)) = network.bytes;

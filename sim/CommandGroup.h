@@ -43,6 +43,7 @@ extern const CommandGroup kSystemCommands;
 extern const CommandGroup kScheduleCommands;
 // A recorder's recording settings and alarm outputs.
 extern const CommandGroup kRecordingCommands;
+extern const CommandGroup kAlarmSourceCommands;
 extern const CommandGroup kStoredSettings;
 
 } // namespace sim

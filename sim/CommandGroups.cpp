@@ -20,6 +20,7 @@ const std::vector<CommandGroup>& CommandGroups()
         kSystemCommands,
         kScheduleCommands,
         kRecordingCommands,
+        kAlarmSourceCommands,
         kStoredSettings,
     };
     return groups;

@@ -1,5 +1,8 @@
 #include "pages/common/RecorderCameras.h"
 
+#include "platform/base/Services.h"
+#include "resources/setup/Resource.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -33,4 +36,19 @@ BOOL ReadRecorderCameras(CConfigSession& session, ConfigReply& reply, RecorderCa
         list->on[k] = (flags & CAMERA_ON) != 0;
     }
     return TRUE;
+}
+
+CString RecorderCameraName(int index, int analogue)
+{
+    CString name;
+    name.Format(index < analogue ? "Cam%d" : "IPCam%d", index + 1);
+    return name;
+}
+
+BOOL MayShowRecorderCamera(int index, const CFG_CAMERA_COUNTS& counts)
+{
+    if (index < counts.analogue || counts.networkSetup)
+        return TRUE;
+    AfxMessageBox(IDS_NETWORK_CAMERA_DISABLED);
+    return FALSE;
 }

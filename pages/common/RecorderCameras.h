@@ -4,6 +4,7 @@
 
 #include "link/CameraBlocks.h"
 #include "link/ConfigSession.h"
+#include "platform/base/String.h"
 #include "platform/base/Types.h"
 
 // The most cameras a recorder page shows.
@@ -22,3 +23,12 @@ struct RecorderCameraList {
 // switches are cleared first; when the counts cannot be read they keep their
 // values and no camera is asked. FALSE when the counts could not be read.
 BOOL ReadRecorderCameras(CConfigSession& session, ConfigReply& reply, RecorderCameraList* list);
+
+// A camera's row in the recorder pages' lists, numbered over all cameras:
+// "Cam%d" for an analogue camera, "IPCam%d" for a network camera (the first
+// network camera after four analogue ones is "IPCam5").
+CString RecorderCameraName(int index, int analogue);
+// Whether camera `index` may be shown: a network camera needs the device's
+// network-camera set-up, otherwise "Network Camera setup is not enabled." is
+// told and FALSE given.
+BOOL MayShowRecorderCamera(int index, const CFG_CAMERA_COUNTS& counts);

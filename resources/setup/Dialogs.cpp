@@ -46,7 +46,13 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The channel pages and the PTZ set-up dialog.
                  kPage5ChannelTemplates, kPtzSetupDlgTemplates, kPage5ChnlTemplates,
                  // The Home/Night/Outing schedules.
-                 kPage8ScheduleFeldraTemplates, kChannelScheduleDlgTemplates, kRelayModeDlgTemplates }) {
+                 kPage8ScheduleFeldraTemplates, kChannelScheduleDlgTemplates, kRelayModeDlgTemplates,
+                 // The recorder's camera page and its panes.
+                 kPage5ChannelDVRTemplates, kCameraDlgTemplates, kIpCameraDlgTemplates,
+                 // The motion detect dialog and the event page.
+                 kMotionDetectDlgTemplates, kPage16EventTemplates,
+                 // The PTZ page.
+                 kPage15PtzTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

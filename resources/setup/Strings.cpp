@@ -330,6 +330,16 @@ const StringEntry kStrings[] = {
     { 61760, "Resolution" },
     { 61761, "Quality" },
     { IDS_SCHEDULE_MODE_CHANGED, "Current schedule mode is changed manually! Are you sure?" },
+    // The recorder's camera page and its panes.
+    { IDS_GENERAL_OVEL, "General o-Vel" },
+    { IDS_GENERAL_SARNOK, "General Sarnok" },
+    { IDS_NETWORK_CAMERA_DISABLED, "Network Camera setup is not enabled." },
+    { IDS_GAIN, "Gain" },
+    { IDS_AGC, "AGC" },
+    { IDS_AGC_ENABLE, "Enable" },
+    { IDS_AGC_DISABLE, "Disable" },
+    // The PTZ page.
+    { IDS_CHANNEL_GROUP, "Channel" },
 };
 
 } // namespace

@@ -31,6 +31,12 @@ const BlockRow kRows[] = {
             554, 80, 7 },
         "8000 0102 'Lobby' 00*27 'admin' 00*27 'secret' 00*26 0102030405 'rtsp://10.0.0.9/live' 00*108"
         " 022a 0050 07", 22),
+    Row("analogue camera set", SET_CAMERA,
+        CFG_CAMERA_SET { 3, { 0x0A81, "Gate", 9, 10, 11, { 1, 2 }, 2, 0x0201 } },
+        "03 0a81 'Gate' 00*28 090a0b 0102 02 0201", {}, nullptr),
+    Row("network camera set", SET_NET_CAMERA,
+        CFG_NET_CAMERA_SET { 1, { 0x0080, 0x00FE, "Lobby", "admin", "pw", { 0 }, "10.0.0.9", 2, 8080, 3 } },
+        "01 0080 00fe 'Lobby' 00*27 'admin' 00*27 'pw' 00*30 00*5 '10.0.0.9' 00*120 0002 1f90", {}, nullptr),
     Row("channel settings set", SET_CHANNEL_CONFIG,
         CFG_CHANNEL_ENTRIES { { { 0x80, 1, 0x0203, 0x04050607, 8, 9, 0x0A0B }, { 0x90, 0, 0, 0, 0, 0, 0 } } },
         "80 01 0203 04050607 08 09 0a0b 90 00*11 00*36", {}, nullptr),

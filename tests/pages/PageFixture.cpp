@@ -87,6 +87,14 @@ sim::CameraStream& PageTest::StartCamera()
     return *m_camera;
 }
 
+sim::DvrStreamServer& PageTest::StartDvrVideo()
+{
+    m_dvr = std::make_unique<sim::DvrStreamServer>(m_profile);
+    EXPECT_TRUE(m_dvr->Start("127.0.0.7", 0));
+    g_CurrentDevice.dwHttpPort = m_dvr->Port();
+    return *m_dvr;
+}
+
 void PageTest::Show(std::unique_ptr<CConfigPage> shown)
 {
     ASSERT_TRUE(m_server) << "StartDevice first";
@@ -135,6 +143,9 @@ void PageTest::Close(bool device)
     if (m_camera)
         m_camera->Stop();
     m_camera.reset();
+    if (m_dvr)
+        m_dvr->Stop();
+    m_dvr.reset();
     if (m_server)
         m_server->Stop();
     m_server.reset();
@@ -182,6 +193,17 @@ void PageTest::SelectCombo(int id, int index, CWnd* wnd)
     // A person's choice notifies the parent; a program's CB_SETCURSEL does not.
     parent->SendMessage(
         WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control->GetSafeHwnd()));
+    PumpWaitingMessages();
+}
+
+void PageTest::SelectList(int id, int index, CWnd* wnd)
+{
+    CWnd* parent = Target(wnd);
+    CWnd* control = parent->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    control->SendMessage(LB_SETCURSEL, WPARAM(index));
+    parent->SendMessage(
+        WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(control->GetSafeHwnd()));
     PumpWaitingMessages();
 }
 

@@ -9,6 +9,7 @@
 #include "platform/base/TestServices.h"
 #include "sim/CameraStream.h"
 #include "sim/ConfigServer.h"
+#include "sim/DvrStreamServer.h"
 #include "tests/platform/RecordingDialogRunner.h"
 
 #include <QImage>
@@ -40,6 +41,9 @@ protected:
     // picture following the device's picture values; the device reports its
     // port as the stream port (0x0A01). After StartDevice.
     sim::CameraStream& StartCamera();
+    // The recorder's live video beside it, on the device's first service
+    // port. After StartDevice.
+    sim::DvrStreamServer& StartDvrVideo();
 
     // Puts the page into a sheet on a host window and shows it, so that it
     // reads the device. The fixture keeps the page until Close.
@@ -72,6 +76,8 @@ protected:
     void MoveSlider(int id, int position, CWnd* wnd = nullptr);
     std::string Text(int id, CWnd* wnd = nullptr);
     void SelectCombo(int id, int index, CWnd* wnd = nullptr);
+    // Selects a list box row as a click does.
+    void SelectList(int id, int index, CWnd* wnd = nullptr);
     int ComboSelection(int id, CWnd* wnd = nullptr);
     int Checked(int id, CWnd* wnd = nullptr);
     BOOL Enabled(int id, CWnd* wnd = nullptr);
@@ -126,4 +132,5 @@ private:
     sim::DeviceProfile m_profile;
     std::unique_ptr<sim::ConfigServer> m_server;
     std::unique_ptr<sim::CameraStream> m_camera;
+    std::unique_ptr<sim::DvrStreamServer> m_dvr;
 };

@@ -38,6 +38,15 @@ extern const std::span<const DialogTemplate> kPage4UserTemplates;
 extern const std::span<const DialogTemplate> kPage5ChannelTemplates;
 extern const std::span<const DialogTemplate> kPage5ChnlTemplates;
 extern const std::span<const DialogTemplate> kPtzSetupDlgTemplates;
+// The recorder's camera page and its panes.
+extern const std::span<const DialogTemplate> kPage5ChannelDVRTemplates;
+extern const std::span<const DialogTemplate> kCameraDlgTemplates;
+extern const std::span<const DialogTemplate> kIpCameraDlgTemplates;
+// The motion detect dialog and the event page.
+extern const std::span<const DialogTemplate> kMotionDetectDlgTemplates;
+extern const std::span<const DialogTemplate> kPage16EventTemplates;
+// The PTZ page.
+extern const std::span<const DialogTemplate> kPage15PtzTemplates;
 extern const std::span<const DialogTemplate> kPortAssignDlgTemplates;
 extern const std::span<const DialogTemplate> kQualityBoxDlg3Templates;
 extern const std::span<const DialogTemplate> kPage3NetworkTemplates;
