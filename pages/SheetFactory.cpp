@@ -5,6 +5,7 @@
 #include "pages/Page10Hdd.h"
 #include "pages/Page10HddDVR.h"
 #include "pages/Page12DioDVR.h"
+#include "pages/Page12DoutRZ4250XT.h"
 #include "pages/Page13Miscell.h"
 #include "pages/Page15Ptz.h"
 #include "pages/Page16Event.h"
@@ -22,12 +23,17 @@
 #include "pages/Page5Channel2.h"
 #include "pages/Page5ChannelDVR.h"
 #include "pages/Page5Chnl.h"
+#include "pages/Page6Profiles.h"
 #include "pages/Page6ScheduleZone.h"
 #include "pages/Page6ScrAd.h"
 #include "pages/Page6ScrAd2.h"
+#include "pages/Page8AlarmRec.h"
+#include "pages/Page8NormalRec.h"
 #include "pages/Page8Schedule.h"
 #include "pages/Page8Schedule2.h"
 #include "pages/Page8ScheduleFeldra.h"
+#include "pages/Page8ScheduleDVR.h"
+#include "pages/Page8ScheduleDvrSorvak.h"
 #include "pages/Page9Security.h"
 #include "pages/QualityBoxDlg2.h"
 #include "pages/SheetDialog.h"
@@ -89,6 +95,18 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage16Event;
     case SLOT_Ptz:
         return new CPage15Ptz;
+    case SLOT_DoutRZ4250XT:
+        return new CPage12DoutRZ4250XT;
+    case SLOT_NormalRec:
+        return new CPage8NormalRec;
+    case SLOT_ScheduleDVR:
+        return new CPage8ScheduleDVR;
+    case SLOT_AlarmRec:
+        return new CPage8AlarmRec;
+    case SLOT_ScheduleDvrSorvak:
+        return new CPage8ScheduleDvrSorvak;
+    case SLOT_Profiles:
+        return new CPage6Profiles;
     default:
         // Pages still to come.
         return nullptr;

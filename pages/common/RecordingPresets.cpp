@@ -50,6 +50,32 @@ void FillCombo(CComboBox* pCombo, const std::vector<CString>& texts)
         pCombo->AddString(text);
 }
 
+void FillComboTexts(CComboBox* pCombo, std::initializer_list<const char*> texts)
+{
+    if (!pCombo)
+        return;
+    pCombo->ResetContent();
+    for (const char* text : texts)
+        pCombo->AddString(text);
+}
+
+void FillAlarmTimeLists(CWnd* pPage, int preId, int postId)
+{
+    auto* pre = static_cast<CComboBox*>(pPage->GetDlgItem(preId));
+    auto* post = static_cast<CComboBox*>(pPage->GetDlgItem(postId));
+    if (!pre || !post)
+        return;
+    pre->ResetContent();
+    post->ResetContent();
+    for (int s = 0; s <= 60; s += s < 10 ? 1 : 5) {
+        CString text;
+        text.Format("%d", s);
+        if (s <= 10)
+            pre->AddString(text);
+        post->AddString(text);
+    }
+}
+
 void CRecordingTypeLink::Attach(CWnd* pPage, int typeId, int speedId, int qualityId, int presetOffset)
 {
     m_pPage = pPage;

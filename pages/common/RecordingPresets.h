@@ -7,6 +7,7 @@
 #include "link/ConfigRecords.h"
 #include "platform/ui/Controls.h"
 
+#include <initializer_list>
 #include <vector>
 
 // The most presets a page keeps; a longer list from a device is cut.
@@ -33,6 +34,10 @@ RecordingOptions DecodeRecordingOptions(const CFG_NAME_LISTS& lists);
 
 // Empties a list box and fills it with the texts.
 void FillCombo(CComboBox* pCombo, const std::vector<CString>& texts);
+void FillComboTexts(CComboBox* pCombo, std::initializer_list<const char*> texts);
+// The alarm recording's times in seconds: "0" to "10" before the alarm;
+// "0" to "10", then "15" to "60" in steps of 5 after it.
+void FillAlarmTimeLists(CWnd* pPage, int preId, int postId);
 
 // A recording type list with the speed and quality lists it governs.
 // `presetOffset` is what a type's list index lacks of its preset index: 0

@@ -38,7 +38,10 @@ std::span<const DialogTemplate> SetupDialogs()
                  kPage8Schedule2Templates, kCamScheduleDlg2Templates, kRelayTableDlgTemplates,
                  kRelayTableDlg2Templates,
                  // The recorder's recording pages, their alarm outputs and the period panes.
-                 kPage6ScheduleZoneTemplates, kPage12DioDVRTemplates,
+                 kPage6ScheduleZoneTemplates, kPage12DioDVRTemplates, kPage12DoutRZ4250XTTemplates,
+                 kPage8NormalRecTemplates, kPage8ScheduleDVRTemplates, kPage8AlarmRecTemplates,
+                 kPage8ScheduleDvrSorvakTemplates, kPage6ProfilesTemplates, kSystemEventsDlgTemplates,
+                 kRemoteAccessDlgTemplates, kPeriodPanesTemplates,
                  // The other brand's system page and the audio panes.
                  kPage2SystemSorvakDvrTemplates, kAudioGainDlgTemplates, kAudioDlgTemplates,
                  // The disk pages.

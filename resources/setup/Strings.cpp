@@ -340,6 +340,13 @@ const StringEntry kStrings[] = {
     { IDS_AGC_DISABLE, "Disable" },
     // The PTZ page.
     { IDS_CHANNEL_GROUP, "Channel" },
+    { IDS_GLOBAL_CAMERA, "Global" },
+    { IDS_SAME_AS_ABOVE, "Same as above" },
+    { IDS_EMAIL_ROW, "Email" },
+    { IDS_IPS_COLUMN, "IPS" },
+    { IDS_QUALITY_STANDARD, "Standard" },
+    { IDS_QUALITY_MEDIUM, "Medium" },
+    { IDS_QUALITY_HIGH, "High" },
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "tests/pages/PageFixture.h"
 
 #include "controls/GridCtrl.h"
+#include "controls/GridInPlaceList.h"
 #include "link/CurrentDevice.h"
 #include "pages/SheetAssembly.h"
 #include "pages/common/TimeZones.h"
@@ -306,6 +307,35 @@ std::string PageTest::PickerTime(int id, CWnd* wnd)
     CWnd* control = Target(wnd)->GetDlgItem(id);
     auto* picker = control ? qobject_cast<QDateTimeEdit*>(control->GetWidget()) : nullptr;
     return picker ? picker->time().toString("HH:mm").toStdString() : std::string();
+}
+
+void PageTest::SelectListEntry(int id, int index, CWnd* wnd)
+{
+    CWnd* parent = Target(wnd);
+    CWnd* control = parent->GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    control->SendMessage(LB_SETCURSEL, WPARAM(index));
+    parent->SendMessage(
+        WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(control->GetSafeHwnd()));
+    PumpWaitingMessages();
+}
+
+void PageTest::ChooseInGridCell(int id, int row, int col, const char* text, CWnd* wnd)
+{
+    CWnd* grid = Target(wnd)->GetDlgItem(id);
+    ASSERT_NE(grid, nullptr) << "no grid " << id;
+    // The first click makes the cell current, a click on the current cell
+    // opens its editor.
+    ClickCell(id, row, col, wnd);
+    if (!grid->GetDlgItem(int(IDC_GRID_INPLACE_EDITOR)))
+        ClickCell(id, row, col, wnd);
+    auto* list = dynamic_cast<CInPlaceList*>(grid->GetDlgItem(int(IDC_GRID_INPLACE_EDITOR)));
+    ASSERT_NE(list, nullptr) << "no list opened in " << row << "," << col;
+    const int index = list->FindStringExact(-1, text);
+    ASSERT_GE(index, 0) << text << " is not offered in " << row << "," << col;
+    list->SetCurSel(index);
+    list->EndEdit();
+    PumpWaitingMessages();
 }
 
 std::vector<sim::Exchange> PageTest::Sent(uint16_t command) const

@@ -23,6 +23,18 @@
 // Bytes of a request as hex digits, `n` from `offset` on.
 std::string HexOf(const sim::Bytes& bytes, size_t offset, size_t n);
 class CGridCtrl;
+// A window for a pane of its own: it counts the edits the pane reports.
+class PaneHost : public CWnd
+{
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_PAGE_MODIFIED)
+            ++edits;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    int edits = 0;
+};
 
 class PageTest : public ::testing::Test
 {
@@ -99,6 +111,11 @@ protected:
     void SelectTab(int id, int index, CWnd* wnd = nullptr);
     int TabSelection(int id, CWnd* wnd = nullptr);
     std::string PickerTime(int id, CWnd* wnd = nullptr); // "HH:mm"
+    // Picks an entry of the list box `id` as a click on it does.
+    void SelectListEntry(int id, int index, CWnd* wnd = nullptr);
+    // Opens the in-place list of a grid cell with a click, chooses `text`
+    // in it and ends the edit, as a person does.
+    void ChooseInGridCell(int id, int row, int col, const char* text, CWnd* wnd = nullptr);
 
     // The requests of `command` the device received since the last ClearSent.
     std::vector<sim::Exchange> Sent(uint16_t command) const;

@@ -16,19 +16,6 @@
 namespace
 {
 
-// Counts the edits a pane reports.
-class PaneHost : public CWnd
-{
-public:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_PAGE_MODIFIED)
-            ++edits;
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-    int edits = 0;
-};
-
 class TimePanesTest : public PageTest
 {
 protected:

@@ -107,3 +107,12 @@ constexpr uint32_t kTimePicker = kChild | WS_TABSTOP | DTS_UPDOWN | DTS_TIMEFORM
 extern const std::span<const DialogTemplate> kPage8ScheduleFeldraTemplates;
 extern const std::span<const DialogTemplate> kChannelScheduleDlgTemplates;
 extern const std::span<const DialogTemplate> kRelayModeDlgTemplates;
+extern const std::span<const DialogTemplate> kPage12DoutRZ4250XTTemplates;
+extern const std::span<const DialogTemplate> kPage8NormalRecTemplates;
+extern const std::span<const DialogTemplate> kPage8ScheduleDVRTemplates;
+extern const std::span<const DialogTemplate> kPage8AlarmRecTemplates;
+extern const std::span<const DialogTemplate> kPage8ScheduleDvrSorvakTemplates;
+extern const std::span<const DialogTemplate> kPage6ProfilesTemplates;
+extern const std::span<const DialogTemplate> kSystemEventsDlgTemplates;
+extern const std::span<const DialogTemplate> kRemoteAccessDlgTemplates;
+extern const std::span<const DialogTemplate> kPeriodPanesTemplates;
