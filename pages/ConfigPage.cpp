@@ -200,13 +200,12 @@ void CConfigPage::OnButtonOK()
             outcome = RunApply();
         break;
     }
-    // Ending now would throw away what the user was just told to fix, or a
-    // change that never reached the device.
-    if (outcome == APPLY_INVALID || outcome == APPLY_NO_CONNECTION)
+    // Ending now would throw away what the user was just told to fix.
+    if (outcome == APPLY_INVALID)
         return;
-    // Pages whose policy says so stay open after a refusal, so the user sees
-    // what the device kept; the next OK ends.
-    if (outcome == APPLY_REFUSED && !Policy().okEndsAfterFailedApply)
+    // Nor is a change that never reached the device ended over, unless the
+    // page's policy says so. A refusal the device gave was told: OK ends.
+    if (outcome == APPLY_NO_CONNECTION && !Policy().okEndsAfterFailedApply)
         return;
     EndSession(true);
 }

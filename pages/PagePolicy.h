@@ -21,9 +21,11 @@ struct PagePolicy {
     OkAction ok = OK_APPLY_WHEN_CHANGED;
     // Leaving with a change asks 61592; otherwise the change is dropped.
     bool askOnLeave = true;
-    // OK ends the session even when the device refused what the apply wrote;
-    // otherwise the page stays open and the next OK ends.
-    bool okEndsAfterFailedApply = true;
+    // OK ends the session even after an apply whose write never reached the
+    // device (no connection). No page lets it: the change would be lost
+    // unseen. Only such transport failures hold OK on the page; a refusal
+    // the device gave was told and ends OK on every page.
+    bool okEndsAfterFailedApply = false;
     bool handlesPageCancel = false; // WM_PAGE_CANCEL acts as Cancel
     bool handlesPageModified = false; // WM_PAGE_MODIFIED marks the page changed
     // The schedule and recording pages are given a 16-byte block to copy

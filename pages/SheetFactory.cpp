@@ -4,6 +4,8 @@
 #include "pages/CamScheduleDlg2.h"
 #include "pages/Page10Hdd.h"
 #include "pages/Page10HddDVR.h"
+#include "pages/Page10HddDvrSorvak.h"
+#include "pages/Page11StreamServer.h"
 #include "pages/Page12DioDVR.h"
 #include "pages/Page12DoutRZ4250XT.h"
 #include "pages/Page13Miscell.h"
@@ -107,6 +109,10 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage8ScheduleDvrSorvak;
     case SLOT_Profiles:
         return new CPage6Profiles;
+    case SLOT_StreamServer:
+        return new CPage11StreamServer;
+    case SLOT_HddDvrSorvak:
+        return new CPage10HddDvrSorvak;
     default:
         // Pages still to come.
         return nullptr;

@@ -16,7 +16,7 @@ QWidget* CreateControlWidget(WndKind kind, const CREATESTRUCT& cs, QWidget* pare
     case WndKind::GroupBox:
         return CreateButtonWidget(kind, text, style, parent, wnd);
     case WndKind::Edit:
-        return CreateEditWidget(text, parent, wnd);
+        return CreateEditWidget(text, style, parent, wnd);
     case WndKind::Static:
         return CreateStaticWidget(text, style, parent, wnd);
     case WndKind::ComboBox:

@@ -27,7 +27,7 @@ int FindItem(const QStringList& items, WPARAM start, const QString& text, bool e
 QWidget* CreateButtonWidget(WndKind kind, const QString& text, DWORD style, QWidget* parent, CWnd* wnd);
 bool ButtonWindowProc(CWnd* wnd, WndKind kind, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
-QWidget* CreateEditWidget(const QString& text, QWidget* parent, CWnd* wnd);
+QWidget* CreateEditWidget(const QString& text, DWORD style, QWidget* parent, CWnd* wnd);
 bool EditWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 // Password, read-only, alignment and digits-only.
 void ApplyEditStyle(CWnd* wnd);

@@ -4,6 +4,7 @@
 #include "platform/ui/Controls.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
@@ -91,10 +92,41 @@ bool EditProc(QLineEdit* edit, UINT message, WPARAM wParam, LPARAM lParam, LRESU
     }
 }
 
+// A multi-line edit: the text with its line breaks ("\r\n" as the program
+// writes and reads them).
+bool MultiLineProc(QPlainTextEdit* edit, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    switch (message) {
+    case WM_SETTEXT:
+        edit->setPlainText(FromText(lParam).replace("\r\n", "\n"));
+        *result = TRUE;
+        return true;
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+        return AnswerTextQuery(edit->toPlainText().replace("\n", "\r\n"), message, wParam, lParam, result);
+    case EM_SETREADONLY:
+        edit->setReadOnly(wParam != 0);
+        *result = TRUE;
+        return true;
+    case EM_SETSEL:
+        if (int(intptr_t(wParam)) == 0 && int(lParam) < 0)
+            edit->selectAll();
+        *result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
-QWidget* CreateEditWidget(const QString& text, QWidget* parent, CWnd* wnd)
+QWidget* CreateEditWidget(const QString& text, DWORD style, QWidget* parent, CWnd* wnd)
 {
+    if (style & ES_MULTILINE) {
+        auto* edit = new QPlainTextEdit(QString(text).replace("\r\n", "\n"), parent);
+        QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [wnd] { NotifyParent(wnd, EN_CHANGE); });
+        return edit;
+    }
     auto* edit = new QLineEdit(text, parent);
     // The window object is looked up when the text changes: a subclassing
     // object may have taken the edit over since it was made.
@@ -109,11 +141,17 @@ QWidget* CreateEditWidget(const QString& text, QWidget* parent, CWnd* wnd)
 
 bool EditWindowProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (auto* multi = qobject_cast<QPlainTextEdit*>(wnd->GetWidget()))
+        return MultiLineProc(multi, message, wParam, lParam, result);
     return EditProc(static_cast<QLineEdit*>(wnd->GetWidget()), message, wParam, lParam, result);
 }
 
 void ApplyEditStyle(CWnd* wnd)
 {
+    if (auto* multi = qobject_cast<QPlainTextEdit*>(wnd->GetWidget())) {
+        multi->setReadOnly(wnd->GetStyle() & ES_READONLY);
+        return;
+    }
     auto* edit = qobject_cast<QLineEdit*>(wnd->GetWidget());
     if (!edit)
         return;

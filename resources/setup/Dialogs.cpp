@@ -45,7 +45,9 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The other brand's system page and the audio panes.
                  kPage2SystemSorvakDvrTemplates, kAudioGainDlgTemplates, kAudioDlgTemplates,
                  // The disk pages.
-                 kPage10HddTemplates, kPage10HddDVRTemplates,
+                 kPage10HddTemplates, kPage10HddDVRTemplates, kPage10HddDvrSorvakTemplates,
+                 kPage11StreamServerTemplates, kContentDlgTemplates, kAccessListDlgTemplates,
+                 kDeviceStatusDlgTemplates,
                  // The channel pages and the PTZ set-up dialog.
                  kPage5ChannelTemplates, kPtzSetupDlgTemplates, kPage5ChnlTemplates,
                  // The Home/Night/Outing schedules.

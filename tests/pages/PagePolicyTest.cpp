@@ -52,7 +52,7 @@ TEST(PagePolicy, VariationsOfTrackingOkAndLeaving)
     EXPECT_EQ(plain.tracking, PagePolicy::TRACK_MODIFIED_FLAG);
     EXPECT_EQ(plain.ok, PagePolicy::OK_APPLY_WHEN_CHANGED);
     EXPECT_TRUE(plain.askOnLeave);
-    EXPECT_TRUE(plain.okEndsAfterFailedApply);
+    EXPECT_FALSE(plain.okEndsAfterFailedApply);
 }
 
 } // namespace

@@ -97,6 +97,11 @@ extern const std::span<const DialogTemplate> kAudioGainDlgTemplates;
 extern const std::span<const DialogTemplate> kAudioDlgTemplates;
 extern const std::span<const DialogTemplate> kPage10HddTemplates;
 extern const std::span<const DialogTemplate> kPage10HddDVRTemplates;
+extern const std::span<const DialogTemplate> kPage10HddDvrSorvakTemplates;
+extern const std::span<const DialogTemplate> kPage11StreamServerTemplates;
+extern const std::span<const DialogTemplate> kContentDlgTemplates;
+extern const std::span<const DialogTemplate> kAccessListDlgTemplates;
+extern const std::span<const DialogTemplate> kDeviceStatusDlgTemplates;
 // Controls of the settings pages.
 constexpr uint32_t kGroupBox = kChild | BS_GROUPBOX;
 constexpr uint32_t kCheckBox = kChild | WS_TABSTOP | BS_AUTOCHECKBOX;
