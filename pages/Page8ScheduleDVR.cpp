@@ -3,8 +3,10 @@
 #include "controls/CheckMarkGrid.h"
 #include "dialogs/ControlPlace.h"
 #include "dialogs/GridFit.h"
+#include "dialogs/MotionDetectDlg.h"
 #include "link/CurrentDevice.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -114,6 +116,7 @@ ON_CONTROL_RANGE(BN_CLICKED, IDC_REC_TRIGGER_NETWORK, IDC_REC_TRIGGER_NETWORK, O
 ON_CONTROL_RANGE(BN_CLICKED, IDC_REC_TRIGGER_TEXT, IDC_REC_TRIGGER_TEXT, OnTriggerClicked)
 ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_REC_PRE_ALARM, IDC_REC_POST_ALARM, OnAlarmTimeChosen)
 ON_NOTIFY(GVN_BEGINLABELEDIT, IDC_REC_TRIGGER_GRID, OnGridBeginEdit)
+ON_BN_CLICKED(IDC_REC_SETUP, OnMotionSetup)
 END_MESSAGE_MAP()
 
 CPage8ScheduleDVR::CPage8ScheduleDVR()
@@ -315,6 +318,21 @@ void CPage8ScheduleDVR::OnCameraChanged()
     m_Cameras.Take(camera, !m_Counts.IsNetwork(camera), [this](Node& node) { Load(node); });
     m_nCurrent = camera;
     ShowCamera();
+}
+
+void CPage8ScheduleDVR::OnMotionSetup()
+{
+    Node* node = Edited();
+    if (!node)
+        return;
+    CFG_ALARM_RECORDING& alarm = node->record.alarm;
+    CMotionDetectDlg dlg(this);
+    dlg.SetMdArea(node->camera + 1, alarm.byThreshold, alarm.byArea);
+    if (dlg.DoModal() != IDOK)
+        return;
+    alarm.byThreshold = uint8_t(dlg.m_nThreshold);
+    std::copy(std::begin(dlg.m_abMask8), std::end(dlg.m_abMask8), alarm.byArea);
+    MarkEdited(node);
 }
 
 void CPage8ScheduleDVR::OnTabChange(NMHDR*, LRESULT* pResult)

@@ -68,6 +68,8 @@ protected:
     void OnTriggerClicked(UINT nID);
     void OnAlarmTimeChosen(UINT nID);
     void OnGridBeginEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    // "Setup": the motion area and threshold of the camera shown.
+    void OnMotionSetup();
 
     CNormalRecordingControls m_Normal;
     CRecordingTypeLink m_AlarmType;

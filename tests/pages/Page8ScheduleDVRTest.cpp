@@ -3,6 +3,7 @@
 // trigger boxes and grid, the exact records written, and a camera whose
 // write was refused sent again by the next Apply.
 #include "pages/Page8ScheduleDVR.h"
+#include "dialogs/MotionDetectDlg.h"
 #include "tests/pages/PageFixture.h"
 
 #include <string>
@@ -118,6 +119,42 @@ TEST_F(Page8ScheduleDVRTest, FourChannelsUseTheTriggerBoxes)
     ShowPage<CPage8ScheduleDVR>();
     EXPECT_TRUE(Checked(IDC_REC_TRIGGER_S1));
     EXPECT_FALSE(Checked(IDC_REC_TRIGGER_MD));
+}
+
+TEST_F(Page8ScheduleDVRTest, SetupEditsTheMotionAreaAndThresholdOfTheCameraShown)
+{
+    Open(0);
+    // Cancel changes nothing.
+    dialogs.script = [](CDialog* d) {
+        d->SendMessage(WM_COMMAND, IDC_MD_SET_ALL);
+        d->SendMessage(WM_COMMAND, IDCANCEL);
+    };
+    Click(IDC_REC_SETUP);
+    EXPECT_FALSE(Enabled(IDC_PAGE_APPLY));
+
+    dialogs.script = [this](CDialog* d) {
+        auto* md = dynamic_cast<CMotionDetectDlg*>(d);
+        ASSERT_NE(md, nullptr);
+        EXPECT_EQ(md->m_nChannel, 1);
+        EXPECT_TRUE(Shown(IDC_MD_THRESHOLD, d));
+        SelectCombo(IDC_MD_THRESHOLD, 2, d);
+        d->SendMessage(WM_COMMAND, IDC_MD_SET_ALL);
+        d->SendMessage(WM_COMMAND, IDOK);
+    };
+    Click(IDC_REC_SETUP);
+    EXPECT_TRUE(Enabled(IDC_PAGE_APPLY));
+    Click(IDC_PAGE_APPLY);
+    const auto alarm = Sent(0x0709);
+    ASSERT_EQ(alarm.size(), 1u);
+    ASSERT_EQ(alarm[0].params.size(), 18u);
+    // Camera, triggers, threshold, then the eight area rows.
+    EXPECT_EQ(alarm[0].params[3], 2) << "\"High\"";
+    for (int row = 0; row < 8; ++row)
+        EXPECT_EQ(alarm[0].params[4 + row], 0xFF) << row;
+    // The next activation shows what the device stored.
+    ShowPage<CPage8ScheduleDVR>();
+    EXPECT_EQ(Page()->m_Cameras.Find(0)->record.alarm.byThreshold, 2);
+    EXPECT_EQ(Page()->m_Cameras.Find(0)->record.alarm.byArea[7], 0xFF);
 }
 
 TEST_F(Page8ScheduleDVRTest, AnAlarmTypeOfZeroIsCustomAndNetworkCamerasAskForTheirSetup)
