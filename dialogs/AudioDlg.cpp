@@ -1,6 +1,6 @@
 #include "dialogs/AudioDlg.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "dialogs/SliderThumb.h"
 #include "dialogs/SyncChannels.h"
 #include "platform/ui/DataExchange.h"

@@ -1,6 +1,6 @@
 #include "dialogs/AudioGainDlg.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "dialogs/SliderThumb.h"
 #include "platform/ui/DataExchange.h"
 

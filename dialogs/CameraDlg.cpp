@@ -1,6 +1,6 @@
 #include "dialogs/CameraDlg.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "link/CurrentDevice.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/SpinButtonCtrl.h"

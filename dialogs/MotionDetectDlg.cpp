@@ -1,6 +1,6 @@
 #include "dialogs/MotionDetectDlg.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "link/CurrentDevice.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"

@@ -1,6 +1,6 @@
 #include "dialogs/PeriodPanes.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "dialogs/PickerClock.h"
 #include "platform/ui/Controls.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/SerialPortDlg.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "platform/ui/DataExchange.h"
 
 #include <algorithm>

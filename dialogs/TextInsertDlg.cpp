@@ -1,6 +1,6 @@
 #include "dialogs/TextInsertDlg.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "dialogs/PaneNotify.h"
 #include "dialogs/SyncChannels.h"
 #include "platform/ui/DataExchange.h"

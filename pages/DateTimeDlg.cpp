@@ -1,6 +1,6 @@
 #include "pages/DateTimeDlg.h"
 
-#include "pages/common/ControlPlaces.h"
+#include "controls/ControlPlacement.h"
 #include "pages/common/DeviceTime.h"
 #include "pages/common/TimeZones.h"
 #include "platform/base/Services.h"

@@ -1,7 +1,7 @@
 #include "pages/Page10Hdd.h"
 
+#include "controls/ControlPlacement.h"
 #include "dialogs/HddFormatDlg.h"
-#include "pages/common/ControlPlaces.h"
 #include "platform/base/Services.h"
 #include "platform/msg/WndBase.h"
 #include "platform/ui/Controls.h"

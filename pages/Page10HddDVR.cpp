@@ -1,7 +1,7 @@
 #include "pages/Page10HddDVR.h"
 
+#include "controls/ControlPlacement.h"
 #include "link/DeviceGates.h"
-#include "pages/common/ControlPlaces.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/DateTimeCtrl.h"

@@ -1,9 +1,9 @@
 #include "pages/Page11StreamServer.h"
 
+#include "controls/ControlPlacement.h"
 #include "dialogs/ContentTables.h"
 #include "dialogs/DeviceStatusDlg.h"
 #include "pages/ContentName.h"
-#include "pages/common/ControlPlaces.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/SpinButtonCtrl.h"

@@ -1,6 +1,6 @@
 #include "pages/Page12DoutRZ4250XT.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "pages/common/AlarmSourceMask.h"
 #include "platform/ui/Controls.h"
 

@@ -1,9 +1,9 @@
 #include "pages/Page15Ptz.h"
 
+#include "controls/ControlPlacement.h"
 #include "dialogs/AuxSetupDlg.h"
 #include "link/CameraBlocks.h"
 #include "link/CurrentDevice.h"
-#include "pages/common/ControlPlaces.h"
 #include "platform/base/Services.h"
 #include "platform/ui/DataExchange.h"
 #include "viewer/quenby/BriselViewer.h"

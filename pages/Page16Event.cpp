@@ -1,8 +1,8 @@
 #include "pages/Page16Event.h"
 
+#include "controls/ControlPlacement.h"
 #include "dialogs/MotionDetectDlg.h"
 #include "link/CameraBlocks.h"
-#include "pages/common/ControlPlaces.h"
 #include "platform/ui/DataExchange.h"
 
 #include <algorithm>

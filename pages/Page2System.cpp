@@ -1,12 +1,12 @@
 #include "pages/Page2System.h"
 
+#include "controls/ControlPlacement.h"
 #include "link/ClockBlocks.h"
 #include "link/CurrentDevice.h"
 #include "link/DeviceFamily.h"
 #include "link/DeviceGates.h"
 #include "pages/Page8Schedule.h"
 #include "pages/Page8Schedule2.h"
-#include "pages/common/ControlPlaces.h"
 #include "pages/common/FlashReset.h"
 #include "pages/common/RebootFlow.h"
 #include "pages/common/TimeZones.h"

@@ -1,8 +1,8 @@
 #include "pages/Page2System2.h"
 
+#include "controls/ControlPlacement.h"
 #include "link/ClockBlocks.h"
 #include "link/DeviceBlocks.h"
-#include "pages/common/ControlPlaces.h"
 #include "pages/common/DeviceTime.h"
 #include "pages/common/FlashReset.h"
 #include "pages/common/PortStore.h"

@@ -1,8 +1,8 @@
 #include "pages/Page5ChannelDVR.h"
 
+#include "controls/ControlPlacement.h"
 #include "link/CurrentDevice.h"
 #include "link/DeviceGates.h"
-#include "pages/common/ControlPlaces.h"
 #include "pages/common/ParameterRequest.h"
 #include "pages/common/RecorderCameras.h"
 #include "platform/base/Services.h"

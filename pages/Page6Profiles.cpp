@@ -1,6 +1,6 @@
 #include "pages/Page6Profiles.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "dialogs/PickerClock.h"
 #include "pages/Page6ScheduleZone.h"
 #include "platform/ui/Controls.h"

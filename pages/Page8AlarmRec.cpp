@@ -1,6 +1,6 @@
 #include "pages/Page8AlarmRec.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "pages/common/AlarmSourceMask.h"
 
 #include <cstdio>

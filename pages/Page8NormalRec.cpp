@@ -1,6 +1,6 @@
 #include "pages/Page8NormalRec.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 
 namespace
 {

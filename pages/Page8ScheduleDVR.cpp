@@ -1,7 +1,7 @@
 #include "pages/Page8ScheduleDVR.h"
 
 #include "controls/CheckMarkGrid.h"
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "dialogs/GridFit.h"
 #include "dialogs/MotionDetectDlg.h"
 #include "link/CurrentDevice.h"

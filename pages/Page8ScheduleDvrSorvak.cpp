@@ -1,6 +1,6 @@
 #include "pages/Page8ScheduleDvrSorvak.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "link/CameraBlocks.h"
 #include "platform/ui/Controls.h"
 

@@ -1,6 +1,6 @@
 #include "pages/Page9Security.h"
 
-#include "dialogs/ControlPlace.h"
+#include "controls/ControlPlacement.h"
 #include "link/CurrentDevice.h"
 #include "link/DeviceFamily.h"
 #include "platform/ui/DataExchange.h"
