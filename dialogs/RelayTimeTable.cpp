@@ -1,5 +1,6 @@
 #include "dialogs/RelayTimeTable.h"
 
+#include "dialogs/ScheduleTimePickers.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "resources/setup/Resource.h"
@@ -9,18 +10,13 @@
 namespace
 {
 
-const int kStart[] = { IDC_SCHEDULE_START1, IDC_SCHEDULE_START2, IDC_SCHEDULE_START3, IDC_SCHEDULE_START4,
-    IDC_SCHEDULE_START5 };
-const int kEnd[]
-    = { IDC_SCHEDULE_END1, IDC_SCHEDULE_END2, IDC_SCHEDULE_END3, IDC_SCHEDULE_END4, IDC_SCHEDULE_END5 };
-
 const ScheduleRowRules kRelayRules { ScheduleRowRules::MOVE_TIMES_CLIPPED, IDS_DELETE_SCHEDULE,
     IDS_REPLACE_SCHEDULE, 0, true };
 
 int PeriodOfEnd(int id)
 {
     for (int p = 0; p < SCHEDULE_ROW_COUNT; ++p) {
-        if (kEnd[p] == id)
+        if (kScheduleEndIds[p] == id)
             return p;
     }
     return -1;
@@ -47,7 +43,7 @@ void CRelayTimeTable::EnablePeriod(int period)
 {
     // The last period's end is never the user's to move.
     if (period + 1 < SCHEDULE_ROW_COUNT) {
-        if (CWnd* end = GetDlgItem(kEnd[period]))
+        if (CWnd* end = GetDlgItem(kScheduleEndIds[period]))
             end->EnableWindow(TRUE);
     }
     for (int row = 0; row < m_nRowCount; ++row) {
@@ -60,7 +56,7 @@ void CRelayTimeTable::EnablePeriod(int period)
 
 void CRelayTimeTable::DisablePeriod(int period)
 {
-    if (CWnd* end = GetDlgItem(kEnd[period]))
+    if (CWnd* end = GetDlgItem(kScheduleEndIds[period]))
         end->EnableWindow(FALSE);
     for (int row = 0; row < m_nRowCount; ++row) {
         for (int relay = 0; relay < m_nRelays; ++relay) {
@@ -83,27 +79,18 @@ void CRelayTimeTable::ShowPeriodTriggers(int period, bool show)
 
 void CRelayTimeTable::ShowTimes()
 {
-    for (int p = 0; p < SCHEDULE_ROW_COUNT; ++p) {
-        if (auto* start = static_cast<CDateTimeCtrl*>(GetDlgItem(kStart[p]))) {
-            const CTime time = m_Reference + CTimeSpan(time_t(m_Rows.Start(p)));
-            start->SetTime(&time);
-        }
-        if (auto* end = static_cast<CDateTimeCtrl*>(GetDlgItem(kEnd[p]))) {
-            const CTime time = m_Reference + CTimeSpan(time_t(m_Rows.End(p)));
-            end->SetTime(&time);
-        }
-    }
+    ShowScheduleTimes(this, m_Rows, m_Reference);
 }
 
 BOOL CRelayTimeTable::OnInitDialog()
 {
     CDialog::OnInitDialog();
     for (int p = 0; p < SCHEDULE_ROW_COUNT; ++p) {
-        if (auto* start = static_cast<CDateTimeCtrl*>(GetDlgItem(kStart[p]))) {
+        if (auto* start = static_cast<CDateTimeCtrl*>(GetDlgItem(kScheduleStartIds[p]))) {
             start->EnableWindow(FALSE);
             start->SetFormat("H:mm");
         }
-        if (auto* end = static_cast<CDateTimeCtrl*>(GetDlgItem(kEnd[p])))
+        if (auto* end = static_cast<CDateTimeCtrl*>(GetDlgItem(kScheduleEndIds[p])))
             end->SetFormat("H:mm");
     }
     EnablePeriod(0);
@@ -171,7 +158,7 @@ void CRelayTimeTable::UpdateManualState()
 void CRelayTimeTable::OnEndTimeChange(int period)
 {
     EnableOk();
-    auto* picker = static_cast<CDateTimeCtrl*>(GetDlgItem(kEnd[period]));
+    auto* picker = static_cast<CDateTimeCtrl*>(GetDlgItem(kScheduleEndIds[period]));
     CTime value;
     if (!picker || picker->GetTime(value) != GDT_VALID)
         return;
@@ -213,7 +200,7 @@ void CRelayTimeTable::OnOK()
         const int misordered = m_Rows.FirstMisorderedRow();
         if (misordered > 0) {
             AfxMessageBox(MisorderedRowMessage(misordered));
-            if (CWnd* end = GetDlgItem(kEnd[misordered]))
+            if (CWnd* end = GetDlgItem(kScheduleEndIds[misordered]))
                 end->SetFocus();
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "controls/QualityBoxGeometry.h"
 #include "dialogs/FrameRates.h"
+#include "dialogs/ScheduleTimePickers.h"
 #include "pages/QualityBoxDlg.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DateTimeCtrl.h"
@@ -12,10 +13,6 @@
 namespace
 {
 
-const int kStart[] = { IDC_SCHEDULE_START1, IDC_SCHEDULE_START2, IDC_SCHEDULE_START3, IDC_SCHEDULE_START4,
-    IDC_SCHEDULE_START5 };
-const int kEnd[]
-    = { IDC_SCHEDULE_END1, IDC_SCHEDULE_END2, IDC_SCHEDULE_END3, IDC_SCHEDULE_END4, IDC_SCHEDULE_END5 };
 // The six lists of a row: normal rate, resolution, quality, then the alarm ones.
 const int kLists[][6] = {
     { IDC_SCHEDULE_RATE1, IDC_SCHEDULE_RESOLUTION1, IDC_SCHEDULE_QUALITY1, IDC_SCHEDULE_ALARM_RATE1,
@@ -109,7 +106,7 @@ void CDayPlanDlg::EnableTriggers(int row)
 
 void CDayPlanDlg::EnableRow(int row, bool enable)
 {
-    if (CWnd* end = GetDlgItem(kEnd[row]))
+    if (CWnd* end = GetDlgItem(kScheduleEndIds[row]))
         end->EnableWindow(enable);
     for (int id : kLists[row]) {
         if (CWnd* list = GetDlgItem(id))
@@ -244,16 +241,7 @@ void CDayPlanDlg::StoreRow(int row, tagScheduleEntry* entry) const
 
 void CDayPlanDlg::ShowTimes()
 {
-    for (int r = 0; r < SCHEDULE_ROW_COUNT; ++r) {
-        if (auto* start = static_cast<CDateTimeCtrl*>(GetDlgItem(kStart[r]))) {
-            const CTime time = m_Reference + CTimeSpan(time_t(m_Rows.Start(r)));
-            start->SetTime(&time);
-        }
-        if (auto* end = static_cast<CDateTimeCtrl*>(GetDlgItem(kEnd[r]))) {
-            const CTime time = m_Reference + CTimeSpan(time_t(m_Rows.End(r)));
-            end->SetTime(&time);
-        }
-    }
+    ShowScheduleTimes(this, m_Rows, m_Reference);
 }
 
 BOOL CDayPlanDlg::OnInitDialog()
@@ -269,11 +257,11 @@ BOOL CDayPlanDlg::OnInitDialog()
     SetWindowText(title);
     FillLists();
     for (int r = 0; r < SCHEDULE_ROW_COUNT; ++r) {
-        if (auto* picker = static_cast<CDateTimeCtrl*>(GetDlgItem(kStart[r]))) {
+        if (auto* picker = static_cast<CDateTimeCtrl*>(GetDlgItem(kScheduleStartIds[r]))) {
             picker->SetFormat("H:mm");
             picker->EnableWindow(FALSE);
         }
-        if (auto* picker = static_cast<CDateTimeCtrl*>(GetDlgItem(kEnd[r])))
+        if (auto* picker = static_cast<CDateTimeCtrl*>(GetDlgItem(kScheduleEndIds[r])))
             picker->SetFormat("H:mm");
     }
 
@@ -313,7 +301,7 @@ void CDayPlanDlg::OnEndChange(int row)
     const ScheduleRowRules& rules = Rules();
     if (rules.modifiedOnRefusal)
         MarkModified();
-    auto* picker = static_cast<CDateTimeCtrl*>(GetDlgItem(kEnd[row]));
+    auto* picker = static_cast<CDateTimeCtrl*>(GetDlgItem(kScheduleEndIds[row]));
     CTime value;
     if (!picker || picker->GetTime(value) != GDT_VALID)
         return;
@@ -347,7 +335,7 @@ BOOL CDayPlanDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
     if (hdr && hdr->code == DTN_DATETIMECHANGE) {
-        const int row = RowOf(kEnd, int(hdr->idFrom));
+        const int row = RowOf(kScheduleEndIds, int(hdr->idFrom));
         if (row >= 0)
             OnEndChange(row);
         else
@@ -405,7 +393,7 @@ void CDayPlanDlg::OnOK()
     const int misordered = m_Rows.FirstMisorderedRow();
     if (misordered > 0) {
         AfxMessageBox(MisorderedRowMessage(misordered));
-        if (CWnd* end = GetDlgItem(kEnd[misordered]))
+        if (CWnd* end = GetDlgItem(kScheduleEndIds[misordered]))
             end->SetFocus();
         return;
     }
