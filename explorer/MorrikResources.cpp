@@ -9,7 +9,9 @@ namespace morrik
 
 HINSTANCE MorrikModule()
 {
-    static const ResourceTables tables { .moduleName = "Morrik", .strings = MorrikStrings() };
+    static const ResourceTables tables {
+        .moduleName = "Morrik", .dialogs = MorrikDialogs(), .strings = MorrikStrings(), .menus = MorrikMenus()
+    };
     static HINSTANCE module = RegisterResourceModule(&tables);
     return module;
 }
@@ -17,9 +19,31 @@ HINSTANCE MorrikModule()
 int MorrikMessageBox(UINT id, UINT type)
 {
     // From the library's own table, whatever the host has loaded.
+    return AfxMessageBox(MorrikString(id), type);
+}
+
+CString MorrikString(UINT id)
+{
     char text[512] = {};
     LoadString(MorrikModule(), id, text, int(sizeof text));
-    return AfxMessageBox(text, type);
+    return text;
+}
+
+CMorrikDialog::CMorrikDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : CDialog(nIDTemplate, pParentWnd)
+{
+}
+
+INT_PTR CMorrikDialog::DoModal()
+{
+    CResourceScope scope(MorrikModule());
+    return CDialog::DoModal();
+}
+
+void CMorrikDialog::EnableOk(bool enable)
+{
+    if (CWnd* ok = GetDlgItem(IDOK))
+        ok->EnableWindow(enable);
 }
 
 } // namespace morrik

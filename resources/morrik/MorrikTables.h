@@ -6,3 +6,5 @@
 #include <span>
 
 std::span<const StringEntry> MorrikStrings();
+std::span<const DialogTemplate> MorrikDialogs();
+std::span<const MenuTemplate> MorrikMenus();

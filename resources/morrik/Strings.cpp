@@ -12,6 +12,22 @@ std::span<const StringEntry> MorrikStrings()
         { IDS_TREE_MY_DVR, "My DVR" },
         { IDS_TREE_LOCAL_DVR, "ローカルエリアDVR" },
         { IDS_TREE_ZPT, "ZPT" },
+        // The add and edit dialogs and the tree's commands.
+        { IDS_DELETE_FOLDER_ASK, "フォルダを削除してよろしいですか？" },
+        { IDS_DELETE_CAMERA_ASK, "カメラを削除してよろしいですか？" },
+        { IDS_DELETE_DVR_ASK, "本当にDVRを削除してよろしいですか？" },
+        { IDS_CAM_INFO_SERIAL, "\r\n $ シリアル番号 : " },
+        { IDS_CAM_INFO_MAC, "\r\n $ MACアドレス :" },
+        { IDS_DELETE_ONLY_ITEMS, "フォルダまたはDVR項目のみ削除できます。" },
+        { IDS_PROBE_TRY_1, "1回目" },
+        { 62033, "2回目" },
+        { 62034, "3回目" },
+        { IDS_CAMERA_FOUND, "カメラが見つかりました。" },
+        { IDS_CAMERA_NOT_FOUND, "カメラが見つかりません。" },
+        { IDS_EDIT_DVR, "DVRの編集" },
+        { IDS_NEW_FOLDER, "新しいフォルダ" },
+        { IDS_RENAME_CHANNEL, "チャンネル名の変更" },
+        { IDS_HOST_NOT_RESOLVED, "アドレスが見つかりません。アドレスを確認して下さい。" },
     };
     return strings;
 }
