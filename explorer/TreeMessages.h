@@ -14,6 +14,13 @@ constexpr UINT WM_TREE_SAVE = 0x464;
 // A click on a row: wParam the device record (or 0), lParam 0 device, 1 device
 // icon, 2 folder, 3 the "My DVR" root.
 constexpr UINT WM_TREE_ITEM_CLICK = 0x467;
+// To the owner: add a device (the owner opens its add dialog).
+constexpr UINT WM_TREE_INSERT_DEVICE = 0x468;
+// lParam: a copy of the selected row's data to edit (the receiver frees it).
+constexpr UINT WM_TREE_EDIT_ITEM = 0x46D;
+// lParam: a copy of the row's data whose address is to change (the receiver
+// frees it).
+constexpr UINT WM_TREE_CHANGE_IP = 0x473;
 // A row came into (wParam 1, lParam its row data) or left (wParam 0) the
 // "My DVR" root by drag and drop.
 constexpr UINT WM_TREE_ITEM_MOVED = 0x46B;

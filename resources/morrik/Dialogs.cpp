@@ -13,6 +13,8 @@ std::span<const DialogTemplate> MorrikDialogs()
         for (auto templates : {
                  // The add and edit dialogs and the About box.
                  kEditDlgTemplates,
+                 // The explorer pane and the camera explorer.
+                 kExploreDlgTemplates,
              })
             for (const DialogTemplate& t : templates)
                 all.push_back(t);

@@ -25,6 +25,9 @@
 #define IDS_NEW_FOLDER 62040
 #define IDS_RENAME_CHANNEL 62041
 #define IDS_HOST_NOT_RESOLVED 62050
+// The explorer dialogs.
+#define IDS_EXPLORE_FOLDER_SELECTED 62008
+#define IDS_EXPLORE_BAD_BACKUP 62028
 
 // Controls of the tree-grid: its in-place editors.
 #define IDC_GRID_LABEL_EDIT 4659
@@ -65,3 +68,15 @@
 #define ID_POPUP_DELETE_YEM 33778
 #define ID_POPUP_INSERT_YEM_GROUP_ID 33779
 #define ID_POPUP_DELETE_YEM_GROUP_ID 33780
+// The explorer dialogs: the pane (103), the camera explorer (102), their
+// grids and the camera explorer's buttons.
+#define IDD_SEL2_DIALOG 102
+#define IDD_EXPLORE_DIALOG 103
+#define IDR_EXPLORE_ICON 128
+#define IDC_EXPLORE_GRID 4097
+#define IDC_SEL2_BACKUP 3
+#define IDC_SEL2_FRAME 1000
+#define IDC_SEL2_REFRESH 2007
+#define IDC_SEL2_TREE0 2010
+#define IDC_SEL2_TREE1 2011
+#define IDC_SEL2_TREE2 2012

@@ -28,6 +28,9 @@ std::span<const StringEntry> MorrikStrings()
         { IDS_NEW_FOLDER, "新しいフォルダ" },
         { IDS_RENAME_CHANNEL, "チャンネル名の変更" },
         { IDS_HOST_NOT_RESOLVED, "アドレスが見つかりません。アドレスを確認して下さい。" },
+        // The explorer dialogs.
+        { IDS_EXPLORE_FOLDER_SELECTED, "フォルダは選択されています。" },
+        { IDS_EXPLORE_BAD_BACKUP, "ファイル%sは無効なバックアップファイルです。\n\t開けませんでした。" },
     };
     return strings;
 }

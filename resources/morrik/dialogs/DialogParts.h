@@ -15,3 +15,6 @@ constexpr uint32_t kMorrikEdit = kMorrikButton | WS_BORDER | ES_AUTOHSCROLL;
 
 // The add and edit dialogs and the About box.
 extern const std::span<const DialogTemplate> kEditDlgTemplates;
+
+// The explorer pane and the camera explorer.
+extern const std::span<const DialogTemplate> kExploreDlgTemplates;
