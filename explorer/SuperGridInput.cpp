@@ -29,6 +29,7 @@ ON_NOTIFY_REFLECT(LVN_BEGINDRAG, OnBeginDrag)
 ON_WM_CREATE()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
+ON_WM_RBUTTONDOWN()
 ON_WM_MOUSEMOVE()
 ON_WM_TIMER()
 END_MESSAGE_MAP()
@@ -152,6 +153,21 @@ void CSuperGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     m_pClicked = node;
     SetRedraw(TRUE);
     InvalidateList();
+}
+
+void CSuperGridCtrl::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    // The row under a right click is the one its context menu is for.
+    LVHITTESTINFO ht {};
+    ht.pt = point;
+    SubItemHitTest(&ht);
+    if (ht.iItem >= 0)
+        m_CurSubItem = std::max(0, ht.iSubItem);
+    CListCtrl::OnRButtonDown(nFlags, point);
+    if (ht.iItem >= 0) {
+        SetItemState(ht.iItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        m_pClicked = GetTreeItem(ht.iItem);
+    }
 }
 
 void CSuperGridCtrl::ClickRow(CTreeItem* pItem, int nRow, CPoint point)

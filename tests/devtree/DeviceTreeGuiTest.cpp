@@ -11,6 +11,7 @@
 #include "resources/setup/SetupResources.h"
 #include "tests/devtree/TreeWindow.h"
 #include "tests/pages/SetupTestResources.h"
+#include "tests/platform/RecordingMenuChooser.h"
 
 #include <QApplication>
 #include <QImage>
@@ -346,33 +347,10 @@ TEST_F(DeviceTreeWindow, ALongTreeScrollsByRows)
     EXPECT_EQ(CString(frame.selected.back().szName), top->m_lpNodeInfo->GetItemText());
 }
 
-// Records the commands a popup offered and chooses one of them.
-class RecordingChooser : public IPopupMenuChooser
-{
-public:
-    UINT Choose(HMENU menu, UINT, int, int, HWND) override
-    {
-        ++shown;
-        CMenu popup;
-        popup.Attach(menu);
-        enabled.clear();
-        for (int i = 0; i < popup.GetMenuItemCount(); ++i) {
-            const UINT id = popup.GetMenuItemID(i);
-            if (!(popup.GetMenuState(id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)))
-                enabled.push_back(id);
-        }
-        popup.Detach();
-        return choice;
-    }
-    int shown = 0;
-    std::vector<UINT> enabled;
-    UINT choice = 0;
-};
-
 TEST_F(DeviceTreeWindow, TheContextMenuOffersTheCommandsOfTheRowAndRunsTheChosenOne)
 {
     g_CurrentDevice.dwFamily = DEVICE_FAMILY_DVR;
-    RecordingChooser chooser;
+    RecordingMenuChooser chooser;
     ScopedService<IPopupMenuChooser> use(&chooser);
     auto rightClick = [&](Item* node) {
         Click(LabelPoint(node));
