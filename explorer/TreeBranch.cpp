@@ -1,7 +1,7 @@
 #include "explorer/TreeBranch.h"
 
 #include <cstring>
-#include <unordered_map>
+#include <string>
 
 namespace morrik
 {
@@ -47,7 +47,9 @@ void ConsistYemLlist(const CSuperGridCtrl& grid, const Item* root, TreeFileLists
     lists->yemNodes.clear();
     WalkBranch(root, [&](const Item* item, uint32_t no, uint32_t parentNo) {
         const CItemInfo* info = grid.GetItemInfo(item);
-        if (!info)
+        // The devices of a group are the server's answer, fetched again
+        // whenever the tree is filled: only servers and groups are kept.
+        if (!info || (!info->m_bYemFolder && !info->m_bGroupFolder))
             return;
         FILE_YEM_NODE& node = lists->yemNodes.emplace_back();
         std::memset(&node, 0, sizeof node);
@@ -64,45 +66,57 @@ void ConsistYemLlist(const CSuperGridCtrl& grid, const Item* root, TreeFileLists
     });
 }
 
+CItemInfo* NewRowOfFileNode(const FILE_NODE& node, int tree)
+{
+    auto* info = new CItemInfo;
+    if (node.bFolder) {
+        info->SetItemText(CString(node.szName, int(strnlen(node.szName, sizeof node.szName))));
+        info->m_bLookup = node.bLookup;
+        std::memcpy(info->m_szLookupServer, node.szLookupServer, sizeof info->m_szLookupServer);
+        std::memcpy(info->m_byGroupId, node.byGroupId, 16);
+        std::memcpy(info->m_szAddress, node.szAddress, sizeof info->m_szAddress);
+        info->m_wKept = node.wKept;
+        info->m_bFolder = true;
+        info->SetImage(IMAGE_CLOSED);
+    } else {
+        PutData(info, node);
+        std::memcpy(info->m_szModel, node.szModel, sizeof info->m_szModel);
+        std::memcpy(info->m_szVersion2, node.szVersion2, sizeof info->m_szVersion2);
+        info->SetImage(IMAGE_NOT_SEEN);
+    }
+    info->m_dwRecordNo = node.dwNo;
+    info->m_nTreeNo = tree;
+    return info;
+}
+
+CItemInfo* NewRowOfYemNode(const FILE_YEM_NODE& node, int tree)
+{
+    auto* info = new CItemInfo;
+    info->SetItemText(CString(node.szName, int(strnlen(node.szName, sizeof node.szName))));
+    info->m_wKept = node.wKept;
+    info->m_bLookup = node.bLookup;
+    info->m_bYemFolder = node.bServerFolder;
+    info->m_bGroupFolder = node.bGroupFolder;
+    info->m_bFolder = true;
+    CutText(info->m_szLookupServer,
+        std::string(node.szServer, strnlen(node.szServer, sizeof node.szServer)).c_str());
+    std::memcpy(info->m_byGroupId, node.byGroup, 16);
+    std::memcpy(info->m_byGroupRest, node.byGroup + 16, 16);
+    info->m_dwRecordNo = node.dwNo;
+    info->m_nTreeNo = tree;
+    info->SetImage(IMAGE_CLOSED);
+    return info;
+}
+
 int CreateBranch(CSuperGridCtrl& grid, Item* root, const TreeFileLists& lists)
 {
-    std::unordered_map<uint32_t, Item*> byNumber;
-    int made = 0;
-    for (const FILE_NODE& node : lists.nodes) {
-        Item* parent = root;
-        if (node.dwParentNo) {
-            const auto it = byNumber.find(node.dwParentNo);
-            if (it == byNumber.end())
-                break;
-            parent = it->second;
-        }
-        auto* info = new CItemInfo;
-        if (node.bFolder) {
-            info->SetItemText(CString(node.szName, int(strnlen(node.szName, sizeof node.szName))));
-            info->m_bLookup = node.bLookup;
-            std::memcpy(info->m_szLookupServer, node.szLookupServer, sizeof info->m_szLookupServer);
-            std::memcpy(info->m_byGroupId, node.byGroupId, 16);
-            std::memcpy(info->m_szAddress, node.szAddress, sizeof info->m_szAddress);
-            info->m_dwRecordNo = node.dwNo;
-            info->m_wKept = node.wKept;
-            info->m_bFolder = true;
-            info->SetImage(IMAGE_CLOSED);
-        } else {
-            PutData(info, node);
-            std::memcpy(info->m_szModel, node.szModel, sizeof info->m_szModel);
-            std::memcpy(info->m_szVersion2, node.szVersion2, sizeof info->m_szVersion2);
-            info->SetImage(IMAGE_NOT_SEEN);
-        }
-        info->m_nTreeNo = grid.m_nTreeNo;
+    return BuildBranch(root, lists.nodes, [&](Item* parent, const FILE_NODE& node) -> Item* {
+        CItemInfo* info = NewRowOfFileNode(node, grid.m_nTreeNo);
         Item* item = grid.InsertItem(parent, info);
-        if (!item) {
+        if (!item)
             delete info;
-            continue;
-        }
-        byNumber.emplace(node.dwNo, item);
-        ++made;
-    }
-    return made;
+        return item;
+    });
 }
 
 } // namespace morrik
