@@ -20,10 +20,12 @@
 
 #include <cstdint>
 
+// The discovery record is the one the program's link code defines too.
+struct RES_DISCOVER_OVEL;
+
 namespace morrik
 {
 
-struct RES_DISCOVER_OVEL;
 struct ZPT_NODE;
 
 // The default ports of a device that reports none.
@@ -220,7 +222,21 @@ protected:
     std::string TreePath() const;
     // Refreshes a row from a discovery record (saved or unsaved).
     void ModifyNodeOfTreeCtrl(CTreeItem* row, const RES_DISCOVER_OVEL* rec, bool saved, bool unused);
-    void SaveIfChanged(bool changed);
+    // A device row from a discovery record under `parent`, in the file.
+    CTreeItem* InsertDevice(CTreeItem* parent, const CString& name, const RES_DISCOVER_OVEL* rec);
+    // The discovery fields, address and MAC texts, ports and sub-items of a
+    // row from a record.
+    void FillFromDiscovery(CItemInfo* info, const RES_DISCOVER_OVEL* rec) const;
+    // Sub-items 0 to 2: serial, address text, MAC text.
+    void ShowKey(CItemInfo* info) const;
+    // Removes every row below `row`.
+    void DeleteChildren(CTreeItem* row);
+    // The shown row takes its data's texts again.
+    void RefreshRow(CTreeItem* row);
+    void ModifyYem(CTreeItem* row, const ZPT_NODE* node);
+    CTreeItem* HowToInsertYemItem(CTreeItem* folder, const ZPT_NODE* node);
+    void ModifyYemNodeOfMyTreeCtrl(CTreeItem* saved, const CItemInfo& yem);
+    void ModifyYemNodeOfTreeCtrl(CTreeItem* row, const RES_DISCOVER_OVEL* rec);
     // The choices of a drop-down cell, null for any other cell.
     const CStringList* ComboChoices(int nRow, int nColumn) const;
 

@@ -1,6 +1,7 @@
 // The device tree's rows: folders and channels, searches, last cameras,
 // selection, the column and the drop-down list of a cell.
 #include "explorer/MySuperGrid.h"
+#include "explorer/TreeWalk.h"
 
 #include "explorer/GridCellEdit.h"
 #include "explorer/TreeFilePaths.h"
@@ -19,26 +20,6 @@ namespace
 {
 
 using Item = CSuperGridCtrl::CTreeItem;
-
-bool IsDeviceRow(const CItemInfo* info)
-{
-    return info && !info->m_bFolder && !info->m_nChannel;
-}
-
-// The first row of `root`'s subtree (pre-order, root excluded) that `match`
-// accepts.
-template <class Match> Item* FirstRow(Item* root, Match match)
-{
-    if (!root)
-        return nullptr;
-    for (Item* child : root->m_listChild) {
-        if (child->m_lpNodeInfo && match(*child->m_lpNodeInfo))
-            return child;
-        if (Item* found = FirstRow(child, match))
-            return found;
-    }
-    return nullptr;
-}
 
 CString MacText(const uint8_t mac[6])
 {
@@ -122,12 +103,7 @@ int CMySuperGrid::CountDevices(const Item* row) const
 
 void CMySuperGrid::RemoveChannelRows(Item* dvr)
 {
-    if (!dvr)
-        return;
-    while (!dvr->m_listChild.empty()) {
-        Item* child = dvr->m_listChild.back();
-        DeleteItem(child, GetCurIndex(child), FALSE);
-    }
+    DeleteChildren(dvr);
 }
 
 void CMySuperGrid::SetChannelIcons(Item* dvr, bool on)
@@ -193,14 +169,19 @@ void CMySuperGrid::DeleteCamNotRoot(UINT ip, int port)
         DeleteItem(row, GetCurIndex(row), FALSE);
 }
 
-void CMySuperGrid::DeleteRootMem(Item* root)
+void CMySuperGrid::DeleteChildren(Item* row)
 {
-    if (!root)
+    if (!row)
         return;
-    while (!root->m_listChild.empty()) {
-        Item* child = root->m_listChild.back();
+    while (!row->m_listChild.empty()) {
+        Item* child = row->m_listChild.back();
         DeleteItem(child, GetCurIndex(child), FALSE);
     }
+}
+
+void CMySuperGrid::DeleteRootMem(Item* root)
+{
+    DeleteChildren(root);
 }
 
 void CMySuperGrid::DeleteMem()

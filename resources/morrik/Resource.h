@@ -3,6 +3,7 @@
 #pragma once
 
 // Strings.
+#define IDS_TREE_CAMERA_EXISTS 62002
 #define IDS_TREE_NAME_USED 62005
 #define IDS_TREE_DVR_EXISTS 62006
 #define IDS_TREE_MY_CAMERA 62015

@@ -5,6 +5,7 @@
 std::span<const StringEntry> MorrikStrings()
 {
     static const StringEntry strings[] = {
+        { IDS_TREE_CAMERA_EXISTS, "そのカメラは既に存在します。もう一度登録しますか？" },
         { IDS_TREE_NAME_USED, "その名前は既に使われています。他の名前を使用して下さい。" },
         { IDS_TREE_DVR_EXISTS, "そのDVRは既に存在します。" },
         { IDS_TREE_MY_CAMERA, "マイカメラ" },

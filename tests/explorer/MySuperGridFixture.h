@@ -118,6 +118,20 @@ protected:
         grid.DeleteLlist();
         grid.RedrawTree();
     }
+    // A tree file with these devices and one server with group "GRP-A"
+    // (both at 127.0.0.1), and the tree filled from it.
+    void OpenWith(std::vector<FILE_NODE> nodes)
+    {
+        TreeFileLists lists;
+        lists.nodes = std::move(nodes);
+        lists.yemNodes = {
+            YemNode(1, 0, "Main server", true, "127.0.0.1"),
+            YemNode(2, 1, "GRP-A", false, "127.0.0.1"),
+        };
+        WriteFile(lists);
+        Open();
+        Fill();
+    }
     void WriteFile(const TreeFileLists& lists)
     {
         std::vector<uint8_t> bytes = BuildTreeFileBytes(NewTreeFileHeader(), lists, true);

@@ -59,21 +59,13 @@ TEST_F(MySuperGridTest, RootsFollowTheTreeNumberAndTheMyRootOnlyFlag)
 
 TEST_F(MySuperGridTest, TheFileBuildsBothBranchesAndTheRowsWriteItBack)
 {
-    TreeFileLists lists;
-    lists.nodes = {
+    OpenWith({
         FileNode(1, 0, "North site", true),
         FileNode(2, 1, "Gate", false, 1),
         FileNode(3, 1, "Inner", true),
         FileNode(4, 3, "Dock", false, 2),
         FileNode(5, 0, "Hall", false, 3),
-    };
-    lists.yemNodes = {
-        YemNode(1, 0, "Main server", true, "127.0.0.1"),
-        YemNode(2, 1, "GRP-A", false, "127.0.0.1"),
-    };
-    WriteFile(lists);
-    Open();
-    Fill();
+    });
 
     EXPECT_EQ((std::vector<std::string> { "North site", "Hall" }), Children(grid.m_pMyRoot));
     Item* site = Find("North site");
