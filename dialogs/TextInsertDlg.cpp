@@ -41,6 +41,30 @@ constexpr ControlPlace kPlaces[] = {
     { IDC_TEXT_LINES_SPIN, 155, 267, 16, 23 },
 };
 
+// The recorder pages' pane keeps all of it inside its 159-pixel group: the
+// switches, channel and device on the left, how a text is found on the right.
+constexpr ControlPlace kGroupPlaces[] = {
+    { IDC_TEXT_RECORDING, 14, 20, 150, 20 },
+    { IDC_TEXT_MONITORING, 14, 45, 150, 20 },
+    { IDC_TEXT_SYNC_LABEL, 14, 76, 90, 16 },
+    { IDC_TEXT_SYNC, 109, 72, 71, 20 },
+    { IDC_TEXT_DEVICE_LABEL, 14, 104, 90, 16 },
+    { IDC_TEXT_DEVICE, 109, 100, 140, 20 },
+    { IDC_TEXT_SEEK_HEADER, 14, 128, 150, 20 },
+    { IDC_TEXT_FIRST_HEADER_LABEL, 268, 20, 95, 16 },
+    { IDC_TEXT_FIRST_HEADER, 366, 16, 110, 23 },
+    { IDC_TEXT_SECOND_HEADER_LABEL, 268, 47, 95, 16 },
+    { IDC_TEXT_SECOND_HEADER, 366, 43, 110, 23 },
+    { IDC_TEXT_DELIMITER_LABEL, 268, 74, 95, 16 },
+    { IDC_TEXT_DELIMITER, 366, 70, 110, 23 },
+    { IDC_TEXT_TIMEOUT_LABEL, 268, 101, 95, 16 },
+    { IDC_TEXT_TIMEOUT, 366, 97, 92, 23 },
+    { IDC_TEXT_TIMEOUT_SPIN, 458, 97, 16, 23 },
+    { IDC_TEXT_LINES_LABEL, 268, 128, 95, 16 },
+    { IDC_TEXT_LINES, 366, 124, 54, 23 },
+    { IDC_TEXT_LINES_SPIN, 420, 124, 16, 23 },
+};
+
 void CopyText(char* field, size_t size, const CString& text)
 {
     std::memset(field, 0, size);
@@ -103,9 +127,12 @@ void CTextInsertDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CTextInsertDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    PlaceControls(this, kPlaces);
-    if (CWnd* group = GetDlgItem(IDC_TEXT_GROUP))
+    if (CWnd* group = GetDlgItem(IDC_TEXT_GROUP)) {
+        PlaceControls(this, kGroupPlaces);
         group->MoveWindow(0, 0, m_nKind == 1 ? 495 : 483, 159);
+    } else {
+        PlaceControls(this, kPlaces);
+    }
     for (int spin : { IDC_TEXT_TIMEOUT_SPIN, IDC_TEXT_LINES_SPIN }) {
         // The range as the pane writes it: upper 65535, lower 0, in 16-bit fields.
         SendDlgItemMessage(spin, UDM_SETRANGE, 0, MAKELONG(WORD(kMaxNumber), 0));

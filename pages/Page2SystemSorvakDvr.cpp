@@ -19,16 +19,6 @@ namespace
 constexpr int kTabId = 1699;
 constexpr UINT kTabTitles[] = { IDS_TIME, IDS_AUDIO, IDS_TAB_IN_OUTPUTS, IDS_TAB_TEXT, IDS_TAB_TIME_SYNC };
 
-// The delimiter is hexadecimal digits only.
-bool IsHexText(const char* text)
-{
-    for (const char* c = text; *c; ++c) {
-        if (!std::isxdigit(static_cast<unsigned char>(*c)))
-            return false;
-    }
-    return true;
-}
-
 // The worse of two write results: no answer above a refusal above done.
 void KeepWorse(ConfigResult* pResult, ConfigResult r)
 {
@@ -196,7 +186,7 @@ BOOL CPage2SystemSorvakDvr::ValidateSettings()
 {
     CString delimiter;
     m_pTextInsert->GetDlgItemText(IDC_TEXT_DELIMITER, delimiter);
-    if (!IsHexText(delimiter)) {
+    if (!IsHexDelimiter(delimiter)) {
         AfxMessageBox(IDS_HEX_VALUE);
         ShowTab(TAB_TEXT);
         m_pTextInsert->GetDlgItem(IDC_TEXT_DELIMITER)->SetFocus();

@@ -53,8 +53,8 @@ PagePolicy MakePolicy(SheetSlot slot)
     default:
         break;
     }
-    p.handlesPageModified
-        = slot == SLOT_DioDVR || slot == SLOT_SystemSorvakDvr || slot == SLOT_NetworkSorvakDvr;
+    p.handlesPageModified = slot == SLOT_DioDVR || slot == SLOT_SystemSorvakDvr
+        || slot == SLOT_NetworkSorvakDvr || slot == SLOT_DVRInput || slot == SLOT_DeviceDVR;
     switch (slot) {
     case SLOT_Schedule:
     case SLOT_Schedule2:

@@ -9,6 +9,7 @@
 #include "pages/Page12DioDVR.h"
 #include "pages/Page12DoutRZ4250XT.h"
 #include "pages/Page13Miscell.h"
+#include "pages/Page14DVRInput.h"
 #include "pages/Page15Ptz.h"
 #include "pages/Page16Event.h"
 #include "pages/Page17Log.h"
@@ -113,6 +114,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage11StreamServer;
     case SLOT_HddDvrSorvak:
         return new CPage10HddDvrSorvak;
+    case SLOT_DVRInput:
+        return new CPage14DVRInput;
     default:
         // Pages still to come.
         return nullptr;

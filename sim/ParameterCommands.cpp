@@ -75,8 +75,9 @@ void Seed(StoreState& state)
         // Recording on, monitoring on the first input, gain 5, channel i.
         state.params[{ kAudio, i }] = Body().U16(0).U16(i == 0 ? 0x0030 : 0x0020).U8(5).U8(uint8_t(i)).bytes;
     }
+    // Recording on: the flags are the high byte of the word.
     state.params[{ kText, 0 }] = Body()
-                                     .U16(0x0080)
+                                     .U16(0x8000)
                                      .U8(1)
                                      .U8(0xFF)
                                      .Text("TOTAL", 64)

@@ -5,6 +5,7 @@
 #include "platform/base/Services.h"
 #include "resources/setup/Resource.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace
@@ -38,7 +39,8 @@ std::vector<const char*> SerialDeviceNames::Table(int kind) const
     return table;
 }
 
-SerialNamesResult ParseSerialDeviceNames(const uint8_t* data, size_t size, SerialDeviceNames* pNames)
+SerialNamesResult ParseSerialDeviceNames(
+    const uint8_t* data, size_t size, SerialDeviceNames* pNames, bool namesAsSent)
 {
     SerialDeviceNames names;
     if (!data || size < 2)
@@ -59,7 +61,7 @@ SerialNamesResult ParseSerialDeviceNames(const uint8_t* data, size_t size, Seria
             std::memcpy(names.names[kind][count++], name, sizeof name);
     }
     // The device's first name of each kind means "nothing attached".
-    for (int kind = 0; kind < SERIAL_KIND_COUNT; ++kind) {
+    for (int kind = 0; kind < SERIAL_KIND_COUNT && !namesAsSent; ++kind) {
         if (names.count[kind] == 0)
             continue;
         CString text;
@@ -72,13 +74,13 @@ SerialNamesResult ParseSerialDeviceNames(const uint8_t* data, size_t size, Seria
 }
 
 SerialNamesResult ReadSerialDeviceNames(
-    CConfigSession& session, ConfigReply& reply, SerialDeviceNames* pNames)
+    CConfigSession& session, ConfigReply& reply, SerialDeviceNames* pNames, bool namesAsSent)
 {
     std::vector<uint8_t> data;
     if (ExchangeParameter(session, reply, PARAM_GROUP_SERIAL, PARAM_ITEM_DEVICE_NAMES, nullptr, 0, &data)
         != CONFIG_DONE)
         return SERIAL_NAMES_NOT_READ;
-    const SerialNamesResult result = ParseSerialDeviceNames(data.data(), data.size(), pNames);
+    const SerialNamesResult result = ParseSerialDeviceNames(data.data(), data.size(), pNames, namesAsSent);
     if (result == SERIAL_NAMES_INVALID)
         AfxMessageBox(IDS_RECEIVED_DATA_INVALID);
     return result;
@@ -180,9 +182,10 @@ bool DecodeTextSettings(const uint8_t* data, size_t size, tagTextInsertSetting* 
         return false;
     WireReader in(data, size);
     tagTextInsertSetting s {};
+    // The flag byte (byte 3) is the high byte of the word.
     const uint16_t flags = in.U16();
-    s.byReserved[2] = uint8_t(flags >> 8);
-    s.byFlags = uint8_t(flags);
+    s.byFlags = uint8_t(flags >> 8);
+    s.byReserved[2] = uint8_t(flags);
     s.byDevice = in.U8();
     s.bySyncChannel = in.U8();
     // A header may fill all its 64 bytes, without a terminator.
@@ -201,7 +204,7 @@ std::vector<uint8_t> EncodeTextSettings(const tagTextInsertSetting& s)
     std::vector<uint8_t> data(1 + TEXT_SETTINGS_SIZE);
     uint32_t at = 0;
     NetPutU8(data.data(), &at, 0); // the text source
-    NetPutU16(data.data(), &at, uint16_t((s.byReserved[2] << 8) | s.byFlags));
+    NetPutU16(data.data(), &at, uint16_t((s.byFlags << 8) | s.byReserved[2]));
     NetPutU8(data.data(), &at, s.byDevice);
     NetPutU8(data.data(), &at, s.bySyncChannel);
     NetPutBytes(data.data(), &at, s.szHeader1, sizeof s.szHeader1);
@@ -210,6 +213,15 @@ std::vector<uint8_t> EncodeTextSettings(const tagTextInsertSetting& s)
     NetPutU16(data.data(), &at, s.wTimeout);
     NetPutU16(data.data(), &at, s.wLines);
     return data;
+}
+
+bool IsHexDelimiter(const char* text)
+{
+    for (const char* c = text; c && *c; ++c) {
+        if (!std::isxdigit(static_cast<unsigned char>(*c)))
+            return false;
+    }
+    return true;
 }
 
 BOOL ReadTextSettings(CConfigSession& session, ConfigReply& reply, tagTextInsertSetting* pSetting)

@@ -61,11 +61,13 @@ enum SerialNamesResult {
 // device" and is shown as "None" ("Manual" for text devices); names beyond
 // 50 of a kind are dropped. An entry of another kind, or fewer entries than
 // announced, make the list invalid.
-SerialNamesResult ParseSerialDeviceNames(const uint8_t* data, size_t size, SerialDeviceNames* pNames);
+// With `namesAsSent` the first names stay as the device sent them.
+SerialNamesResult ParseSerialDeviceNames(
+    const uint8_t* data, size_t size, SerialDeviceNames* pNames, bool namesAsSent = false);
 // Reads and parses the lists; an invalid one is told with "The received
 // data is invalid.".
 SerialNamesResult ReadSerialDeviceNames(
-    CConfigSession& session, ConfigReply& reply, SerialDeviceNames* pNames);
+    CConfigSession& session, ConfigReply& reply, SerialDeviceNames* pNames, bool namesAsSent = false);
 
 // One port's settings on the wire: device, reserved word, interface, parity,
 // stop bits, data bits, baud index (9 bytes); a write puts the port in front
@@ -92,6 +94,9 @@ ConfigResult WriteAudioInputs(CConfigSession& session, ConfigReply& reply, int c
 constexpr size_t TEXT_SETTINGS_SIZE = 145;
 bool DecodeTextSettings(const uint8_t* data, size_t size, tagTextInsertSetting* pSetting);
 std::vector<uint8_t> EncodeTextSettings(const tagTextInsertSetting& setting);
+// The delimiter is typed as hexadecimal digits, in either case; an empty
+// one passes.
+bool IsHexDelimiter(const char* text);
 BOOL ReadTextSettings(CConfigSession& session, ConfigReply& reply, tagTextInsertSetting* pSetting);
 ConfigResult WriteTextSettings(
     CConfigSession& session, ConfigReply& reply, const tagTextInsertSetting& setting);

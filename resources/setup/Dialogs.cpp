@@ -57,7 +57,10 @@ std::span<const DialogTemplate> SetupDialogs()
                  // The motion detect dialog and the event page.
                  kMotionDetectDlgTemplates, kPage16EventTemplates,
                  // The PTZ page.
-                 kPage15PtzTemplates }) {
+                 kPage15PtzTemplates,
+                 // The recorder's alarm-source page, its panes and the device page.
+                 kPage14DVRInputTemplates, kSensorDlgTemplates, kMotionSetupDlgTemplates,
+                 kPage11DeviceDVRTemplates }) {
             all.insert(all.end(), templates.begin(), templates.end());
         }
         std::sort(all.begin(), all.end(),

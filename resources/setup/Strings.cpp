@@ -375,6 +375,14 @@ const StringEntry kStrings[] = {
         "The unknown character(.) is contained in the content name.\nPlease rename it again." },
     { IDS_RESOLUTION_FOR_ALL, "The resolution is applied to other contents. Continue?" },
     { IDS_MAX_CONNECTIONS_INVALID, "Please enter an interger between 1 and 50." },
+    // The recorder's device page.
+    { IDS_DEVICE_COLUMN, "Device" },
+    { IDS_INTERFACE_COLUMN, "Interface" },
+    { IDS_PARITY_COLUMN, "Parity" },
+    { IDS_STOP_COLUMN, "Stop" },
+    { IDS_DATA_COLUMN, "Data" },
+    { IDS_BAUD_COLUMN, "Baud rate" },
+    { IDS_SENSOR_INPUT, "Sensor Input" },
 };
 
 } // namespace

@@ -11,7 +11,8 @@ TEST(PagePolicy, PageMessagesAreAnsweredOnlyByTheirPages)
 {
     const std::set<SheetSlot> cancel = { SLOT_CamInfo, SLOT_System, SLOT_Network, SLOT_User, SLOT_ChannelDVR,
         SLOT_ScheduleZone, SLOT_ScheduleDVR, SLOT_Security, SLOT_HddDVR, SLOT_DeviceDVR, SLOT_DioDVR };
-    const std::set<SheetSlot> modified = { SLOT_DioDVR, SLOT_SystemSorvakDvr, SLOT_NetworkSorvakDvr };
+    const std::set<SheetSlot> modified
+        = { SLOT_DioDVR, SLOT_SystemSorvakDvr, SLOT_NetworkSorvakDvr, SLOT_DVRInput, SLOT_DeviceDVR };
     for (int s = 0; s < SLOT_FIRST_DIALOG; ++s) {
         const SheetSlot slot = static_cast<SheetSlot>(s);
         SCOPED_TRACE(SlotClassName(slot));

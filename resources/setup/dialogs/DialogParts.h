@@ -121,3 +121,9 @@ extern const std::span<const DialogTemplate> kPage6ProfilesTemplates;
 extern const std::span<const DialogTemplate> kSystemEventsDlgTemplates;
 extern const std::span<const DialogTemplate> kRemoteAccessDlgTemplates;
 extern const std::span<const DialogTemplate> kPeriodPanesTemplates;
+// The recorder's alarm-source page and its sensor and motion panes.
+extern const std::span<const DialogTemplate> kPage14DVRInputTemplates;
+extern const std::span<const DialogTemplate> kSensorDlgTemplates;
+extern const std::span<const DialogTemplate> kMotionSetupDlgTemplates;
+// The recorder's device page.
+extern const std::span<const DialogTemplate> kPage11DeviceDVRTemplates;
