@@ -10,7 +10,6 @@
 namespace
 {
 
-const char* const kBaudRates[] = { "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200" };
 const UINT kParities[] = { IDS_NONE, IDS_PARITY_EVEN, IDS_PARITY_ODD };
 
 constexpr ControlPlace kCombos[] = {
@@ -50,7 +49,7 @@ BOOL CSerialPortDlg::OnInitDialog()
 {
     CPagePane::OnInitDialog();
     PlaceControls(this, kCombos);
-    for (const char* rate : kBaudRates)
+    for (const char* rate : kSerialBaudRates)
         m_cbBaudRate.AddString(rate);
     m_cbDataBits.AddString("7");
     m_cbDataBits.AddString("8");
@@ -103,7 +102,7 @@ void CSerialPortDlg::ShowSettings()
     m_nParity = m_Setting.byParity < std::size(kParities) ? m_Setting.byParity : -1;
     m_cbStopBits.SetCurSel(m_Setting.byStopBits == 2 ? 1 : 0);
     m_cbDataBits.SetCurSel(m_Setting.byDataBits == 2 ? 1 : 0);
-    m_cbBaudRate.SetCurSel(m_Setting.wBaudIndex < std::size(kBaudRates) ? m_Setting.wBaudIndex : -1);
+    m_cbBaudRate.SetCurSel(m_Setting.wBaudIndex < std::size(kSerialBaudRates) ? m_Setting.wBaudIndex : -1);
     UpdateData(FALSE);
 }
 

@@ -10,6 +10,10 @@
 
 #include <cstdint>
 
+// The baud rates a serial port runs at, by the index the devices keep.
+inline const char* kSerialBaudRates[]
+    = { "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200" };
+
 // One serial port's settings, as the pane takes and gives them.
 struct tagSerialSetting {
     uint8_t byDevice; // index into the device names given to the pane

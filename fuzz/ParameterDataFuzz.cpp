@@ -1,6 +1,6 @@
 // The data of a recorder's generic parameter answer, read as each item the
 // program asks for: the serial-device names, one port's settings, the audio
-// inputs and the text insertion record. What is read is walked whole, so
+// inputs, the recorder's audio and the text insertion record. What is read is walked whole, so
 // that a count that runs past its data shows.
 #include "fuzz/TouchBytes.h"
 #include "pages/common/ParameterRequest.h"
@@ -23,6 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     uint8_t records[MAX_AUDIO_INPUTS * AUDIO_INPUT_SIZE];
     if (ParseAudioInputs(data, size, &inputs, records))
         Touch(records, size_t(inputs) * AUDIO_INPUT_SIZE);
+    tagAudioSetting audio {};
+    if (DecodeRecorderAudio(data, size, &audio))
+        Touch(&audio, sizeof audio);
     tagTextInsertSetting text {};
     if (DecodeTextSettings(data, size, &text)) {
         Touch(text.szHeader1, std::strlen(text.szHeader1));

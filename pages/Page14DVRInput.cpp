@@ -2,6 +2,7 @@
 
 #include "link/CameraBlocks.h"
 #include "pages/common/ParameterRequest.h"
+#include "pages/common/WriteEach.h"
 #include "platform/base/Services.h"
 
 #include <algorithm>
@@ -92,19 +93,13 @@ void CPage14DVRInput::ReadSettings()
 ConfigResult CPage14DVRInput::WriteMotion()
 {
     m_pMotionDlg->GetMotion(m_Motion);
-    ConfigResult worst = CONFIG_DONE;
     // All sixteen entries go, the empty ones of cameras the recorder lacks
     // too; a camera whose read failed keeps what the device has.
-    for (int camera = 0; camera < kCameras; ++camera) {
+    return WriteEach(kCameras, [this](int camera) {
         if (camera < m_nCameraCount && !m_bMotionRead[camera])
-            continue;
-        const ConfigResult result = WriteBlock(SET_MOTION, { uint8_t(camera), m_Motion[camera] });
-        if (result == CONFIG_NO_CONNECTION)
-            return result;
-        if (result != CONFIG_DONE)
-            worst = result;
-    }
-    return worst;
+            return CONFIG_DONE;
+        return WriteBlock(SET_MOTION, { uint8_t(camera), m_Motion[camera] });
+    });
 }
 
 ConfigResult CPage14DVRInput::WriteGroup(int group)
@@ -118,12 +113,7 @@ ConfigResult CPage14DVRInput::WriteGroup(int group)
         return WriteMotion();
     case GROUP_TEXT:
         m_pTextDlg->GetTextSettings(&m_Text);
-        // A delimiter that is no hexadecimal number skips only the text.
-        if (!IsHexDelimiter(m_Text.szDelimiter)) {
-            AfxMessageBox(IDS_HEX_VALUE);
-            return CONFIG_DONE;
-        }
-        return WriteTextSettings(m_ConfigSession, m_Reply, m_Text);
+        return WriteCheckedTextSettings(m_ConfigSession, m_Reply, m_Text);
     default:
         return CONFIG_DONE;
     }

@@ -5,6 +5,7 @@
 #include "pages/Page10Hdd.h"
 #include "pages/Page10HddDVR.h"
 #include "pages/Page10HddDvrSorvak.h"
+#include "pages/Page11DeviceDVR.h"
 #include "pages/Page11StreamServer.h"
 #include "pages/Page12DioDVR.h"
 #include "pages/Page12DoutRZ4250XT.h"
@@ -116,6 +117,8 @@ CConfigPage* CreateSheetPage(SheetSlot slot)
         return new CPage10HddDvrSorvak;
     case SLOT_DVRInput:
         return new CPage14DVRInput;
+    case SLOT_DeviceDVR:
+        return new CPage11DeviceDVR;
     default:
         // Pages still to come.
         return nullptr;

@@ -66,10 +66,13 @@ void Seed(StoreState& state)
     const uint8_t ports = SerialPorts(state);
     state.params[{ kSerial, kNameListKey }] = NameList(ports);
     for (uint8_t p = 0; p < ports; ++p) {
-        // The first port at 9600 8N1 with text insertion, the PTZ ports at 2400.
+        // The first port at 9600 8N1 with text insertion, the PTZ ports at
+        // 2400; the RS-232 ports are the first and third from model class 2
+        // on, the first two below it.
         const bool first = p == 0;
+        const bool rs232 = state.profile.recorderClass >= 2 ? p == 0 || p == 2 : p <= 1;
         state.params[{ kSerial, p }]
-            = Body().U8(first ? 1 : 0).U16(0).U8(first ? 0 : 1).U8(0).U8(0).U8(2).U16(first ? 3 : 1).bytes;
+            = Body().U8(first ? 1 : 0).U16(0).U8(rs232 ? 0 : 1).U8(0).U8(0).U8(2).U16(first ? 3 : 1).bytes;
     }
     for (uint16_t i = 0; i < kAudioInputs; ++i) {
         // Recording on, monitoring on the first input, gain 5, channel i.
@@ -119,24 +122,34 @@ void AnswerSerial(StoreState& state, uint16_t item, const Bytes& data, SimReply*
 }
 
 // The recorders' device page reads and writes the first input as flag word,
-// gain and channel; the other brand's system page reads all inputs at once
-// (no data) and writes them back with their count in front.
+// gain and channel (a record too short to answer is refused); the other brand's system page reads all inputs
+// at once (no data) and writes them back with their count in front.
 void AnswerAudio(StoreState& state, uint16_t item, const Bytes& data, SimReply* reply)
 {
     if (item == kRead && data.empty()) {
         Body all;
         all.U8(uint8_t(kAudioInputs));
-        for (uint16_t i = 0; i < kAudioInputs; ++i)
-            all.Raw(state.params[{ kAudio, i }].data(), kAudioInputSize);
+        for (uint16_t i = 0; i < kAudioInputs; ++i) {
+            Bytes input = state.params[{ kAudio, i }];
+            input.resize(kAudioInputSize);
+            all.Raw(input.data(), kAudioInputSize);
+        }
         return AnswerData(all.bytes, reply);
     }
+    // The flag word puts the record's flag byte (byte 3) high.
     if (item == kRead && data.size() == 1 && data[0] == 0) {
         const Bytes& first = state.params[{ kAudio, 0 }];
-        return AnswerData(Bytes(first.begin() + 2, first.end()), reply);
+        if (first.size() < kAudioInputSize)
+            return Refuse(reply);
+        return AnswerData(Bytes { first[3], first[2], first[4], first[5] }, reply);
     }
     if (item == kWrite && data.size() == 5 && data[0] == 0) {
         Bytes& first = state.params[{ kAudio, 0 }];
-        std::copy(data.begin() + 1, data.end(), first.begin() + 2);
+        first.resize(kAudioInputSize);
+        first[3] = data[1];
+        first[2] = data[2];
+        first[4] = data[3];
+        first[5] = data[4];
         return AnswerWritten(reply);
     }
     if (item == kWrite && !data.empty() && data[0] <= kAudioInputs

@@ -176,6 +176,50 @@ ConfigResult WriteAudioInputs(CConfigSession& session, ConfigReply& reply, int c
         session, reply, PARAM_GROUP_AUDIO, PARAM_ITEM_WRITE, data.data(), uint16_t(data.size()));
 }
 
+bool DecodeRecorderAudio(const uint8_t* data, size_t size, tagAudioSetting* pSetting)
+{
+    if (!data || size < RECORDER_AUDIO_SIZE)
+        return false;
+    WireReader in(data, size);
+    tagAudioSetting s {};
+    const uint16_t flags = in.U16();
+    s.byFlags = uint8_t(flags >> 8);
+    s.byReserved[2] = uint8_t(flags);
+    s.byGain = in.U8();
+    s.bySyncChannel = in.U8();
+    if (pSetting)
+        *pSetting = s;
+    return true;
+}
+
+std::vector<uint8_t> EncodeRecorderAudio(const tagAudioSetting& s)
+{
+    std::vector<uint8_t> data(1 + RECORDER_AUDIO_SIZE);
+    uint32_t at = 0;
+    NetPutU8(data.data(), &at, 0); // the audio input
+    NetPutU16(data.data(), &at, uint16_t((s.byFlags << 8) | s.byReserved[2]));
+    NetPutU8(data.data(), &at, s.byGain);
+    NetPutU8(data.data(), &at, s.bySyncChannel);
+    return data;
+}
+
+BOOL ReadRecorderAudio(CConfigSession& session, ConfigReply& reply, tagAudioSetting* pSetting)
+{
+    const uint8_t input = 0;
+    std::vector<uint8_t> data;
+    if (ExchangeParameter(session, reply, PARAM_GROUP_AUDIO, PARAM_ITEM_READ, &input, 1, &data)
+        != CONFIG_DONE)
+        return FALSE;
+    return DecodeRecorderAudio(data.data(), data.size(), pSetting);
+}
+
+ConfigResult WriteRecorderAudio(CConfigSession& session, ConfigReply& reply, const tagAudioSetting& setting)
+{
+    const std::vector<uint8_t> data = EncodeRecorderAudio(setting);
+    return ExchangeParameter(
+        session, reply, PARAM_GROUP_AUDIO, PARAM_ITEM_WRITE, data.data(), uint16_t(data.size()));
+}
+
 bool DecodeTextSettings(const uint8_t* data, size_t size, tagTextInsertSetting* pSetting)
 {
     if (!data || size < TEXT_SETTINGS_SIZE)
@@ -240,4 +284,14 @@ ConfigResult WriteTextSettings(
     const std::vector<uint8_t> data = EncodeTextSettings(setting);
     return ExchangeParameter(
         session, reply, PARAM_GROUP_TEXT, PARAM_ITEM_WRITE, data.data(), uint16_t(data.size()));
+}
+
+ConfigResult WriteCheckedTextSettings(
+    CConfigSession& session, ConfigReply& reply, const tagTextInsertSetting& setting)
+{
+    if (!IsHexDelimiter(setting.szDelimiter)) {
+        AfxMessageBox(IDS_HEX_VALUE);
+        return CONFIG_DONE;
+    }
+    return WriteTextSettings(session, reply, setting);
 }

@@ -88,6 +88,15 @@ bool ParseAudioInputs(const uint8_t* data, size_t size, int* pCount, uint8_t* re
 BOOL ReadAudioInputs(CConfigSession& session, ConfigReply& reply, int* pCount, uint8_t* records);
 ConfigResult WriteAudioInputs(CConfigSession& session, ConfigReply& reply, int count, const uint8_t* records);
 
+// The recorder's audio (group 4, input 0): the flag word, whose high byte is
+// the record's flag byte (byte 3), gain and synchronised channel (4 bytes);
+// a write puts the input in front.
+constexpr size_t RECORDER_AUDIO_SIZE = 4;
+bool DecodeRecorderAudio(const uint8_t* data, size_t size, tagAudioSetting* pSetting);
+std::vector<uint8_t> EncodeRecorderAudio(const tagAudioSetting& setting);
+BOOL ReadRecorderAudio(CConfigSession& session, ConfigReply& reply, tagAudioSetting* pSetting);
+ConfigResult WriteRecorderAudio(CConfigSession& session, ConfigReply& reply, const tagAudioSetting& setting);
+
 // The text insertion record on the wire (group 5): the flag word, device,
 // channel, two 64-byte headers, a 9-byte delimiter, time-out and lines
 // (145 bytes); a read names the text source (0), a write puts it in front.
@@ -99,4 +108,8 @@ std::vector<uint8_t> EncodeTextSettings(const tagTextInsertSetting& setting);
 bool IsHexDelimiter(const char* text);
 BOOL ReadTextSettings(CConfigSession& session, ConfigReply& reply, tagTextInsertSetting* pSetting);
 ConfigResult WriteTextSettings(
+    CConfigSession& session, ConfigReply& reply, const tagTextInsertSetting& setting);
+// The recorder pages' write of the text: a delimiter that is no hexadecimal
+// number is told ("Please enter a hexa value.") and skips only this group.
+ConfigResult WriteCheckedTextSettings(
     CConfigSession& session, ConfigReply& reply, const tagTextInsertSetting& setting);

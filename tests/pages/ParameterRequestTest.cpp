@@ -143,6 +143,25 @@ TEST(ParameterData, AudioInputsAreCheckedAgainstTheirCountAndCutToFour)
     EXPECT_EQ(count, 4);
 }
 
+// The flag byte of both records is the high byte of the word on the wire.
+TEST(ParameterData, TheRecorderAudioTravelsWithItsFlagsInTheHighByte)
+{
+    tagAudioSetting a {};
+    a.byFlags = 0x80 | 0x20;
+    a.byGain = 15;
+    a.bySyncChannel = SYNC_ALL;
+    const std::vector<uint8_t> wire = EncodeRecorderAudio(a);
+    EXPECT_EQ(wire, (std::vector<uint8_t> { 0, 0xA0, 0, 15, 0xFF })) << "input 0, flag word, gain, channel";
+    tagAudioSetting back {};
+    ASSERT_TRUE(DecodeRecorderAudio(wire.data() + 1, wire.size() - 1, &back));
+    EXPECT_EQ(std::memcmp(&back, &a, sizeof a), 0);
+    EXPECT_FALSE(DecodeRecorderAudio(wire.data() + 1, RECORDER_AUDIO_SIZE - 1, &back));
+
+    tagTextInsertSetting t {};
+    t.byFlags = TEXT_RECORDING;
+    EXPECT_EQ(EncodeTextSettings(t)[1], 0x80);
+}
+
 TEST(ParameterData, TheTextRecordTravelsBackAsItCame)
 {
     tagTextInsertSetting s {};
