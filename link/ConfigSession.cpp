@@ -35,9 +35,6 @@ constexpr uint16_t kStreamServer = 0x0D03;
 constexpr uint16_t kSetStreamServer = 0x0D04;
 constexpr uint16_t kStreamStatus = 0x0E05;
 constexpr uint16_t kStreamList = 0x0E07;
-constexpr int kLookupPort = 21;
-constexpr char kLookupUser[] = "zq";
-constexpr char kLookupPassword[] = "qv";
 
 struct StatusMessage {
     uint16_t status;
@@ -148,7 +145,7 @@ void CConfigSession::ResolveDeviceAddress(char address[24], BOOL lookupAllowed)
         char host[sizeof g_CurrentDevice.szLookupHost + 1];
         CopyFixedText(host, sizeof host, g_CurrentDevice.szLookupHost, sizeof g_CurrentDevice.szLookupHost);
         CFtpClient ftp;
-        if (!ftp.Connect(host, kLookupPort, kLookupUser, kLookupPassword))
+        if (!ftp.ConnectToRegServer(host))
             return;
         char name[sizeof g_CurrentDevice.szKey + 1], serial[sizeof g_CurrentDevice.szSerial + 1];
         CopyFixedText(name, sizeof name, g_CurrentDevice.szKey, sizeof g_CurrentDevice.szKey);

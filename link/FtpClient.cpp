@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace
@@ -179,6 +180,11 @@ bool CFtpClient::Connect(const char* host, int port, const char* user, const cha
     return ok;
 }
 
+bool CFtpClient::ConnectToRegServer(const char* host)
+{
+    return Connect(host, REGSERVER_FTP_PORT, REGSERVER_FTP_USER, REGSERVER_FTP_PASSWORD);
+}
+
 bool CFtpClient::SendCommand(const char* text)
 {
     int n = static_cast<int>(std::strlen(text));
@@ -285,6 +291,10 @@ int CFtpClient::RetrieveRecords(uint32_t protocol, const RegServerRecord& query,
     uint8_t replyKey = DecodeDirHeader(head, &answer);
     if (total)
         *total = answer.total;
+    if (m_bRefuseSurplus && answer.count > count) {
+        CloseData();
+        return -1;
+    }
     // Only as many as the caller has room for are kept; a bounded rest is
     // drained.
     uint32_t stored = 0;
@@ -320,4 +330,46 @@ char* CFtpClient::QueryDeviceAddress(uint32_t protocol, const char* mac, const c
     char address[sizeof found.szAddress + 1];
     CopyFixedText(address, sizeof address, found.szAddress, sizeof found.szAddress);
     return HeapCopy(address);
+}
+
+char* CFtpClient::LookUpDeviceAddress(
+    const char* host, uint32_t protocol, const char* mac, const char* key32, const char* key16)
+{
+    CFtpClient ftp;
+    if (!ftp.ConnectToRegServer(host))
+        return nullptr;
+    char* found = ftp.QueryDeviceAddress(protocol, mac, key32, key16);
+    ftp.Close();
+    // An empty answer is no answer.
+    if (found && !*found) {
+        std::free(found);
+        found = nullptr;
+    }
+    return found;
+}
+
+int CFtpClient::FetchAll(const char* host, uint32_t protocol, const RegServerRecord& query, uint32_t pageSize,
+    RecordTaker take, void* user, const std::atomic<int>* keepGoing)
+{
+    if (pageSize == 0 || !ConnectToRegServer(host))
+        return 0;
+    auto records = std::make_unique<RegServerRecord[]>(pageSize);
+    uint32_t start = 0;
+    int taken = 0;
+    while (!keepGoing || *keepGoing) {
+        uint32_t total = 0;
+        int n = RetrieveRecords(protocol, query, start, pageSize, records.get(), &total);
+        if (n <= 0)
+            return taken;
+        for (int i = 0; i < n; ++i) {
+            if (!take(user, records[i]))
+                return taken;
+            ++taken;
+        }
+        start += uint32_t(n);
+        // A server that delivers more than its total does not hold the caller.
+        if (start >= total)
+            return taken;
+    }
+    return taken;
 }

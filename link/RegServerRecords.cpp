@@ -138,6 +138,12 @@ uint32_t EncodeDirQueryBody(uint8_t* buf, const RegServerRecord& query)
     return flags;
 }
 
+void UpperCaseText(char* text, size_t width)
+{
+    for (size_t i = 0; i < width && text[i]; ++i)
+        text[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
+}
+
 void ParseDirectoryReply(ZPT_NODE* node)
 {
     char address[sizeof node->szAddress + 1];

@@ -4,8 +4,11 @@
 // is XORed with a one-byte key that travels in header byte 13.
 #pragma once
 
+#include "link/ByteOrder.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 struct REGSERVER_MSG_HEADER {
     int32_t marker1; // -1
@@ -84,6 +87,38 @@ void DecodeDirRecord(const uint8_t* buf, uint8_t key, RegServerRecord* record);
 // Writes the 596-byte query body of a record (unscrambled) and gives the
 // flag bits of the query fields that are not empty.
 uint32_t EncodeDirQueryBody(uint8_t* buf, const RegServerRecord& query);
+
+// Copies a record's texts into a node (Setup's ZPT_NODE or one of the same
+// text fields): name, model, the 256-byte text, the key text, MAC and
+// address text, each within its field.
+template <class Node> void CopyRecordToNode(Node* node, const RegServerRecord& record)
+{
+    static_assert(sizeof(node->szName) == sizeof(record.szName) && sizeof(node->szMac) == sizeof(record.szMac)
+        && sizeof(node->szAddress) == sizeof(record.szAddress)
+        && sizeof(node->szKey32) == sizeof(record.szKey32)
+        && sizeof(node->szText256) == sizeof(record.szText256)
+        && sizeof(node->szModel) == sizeof(record.szModel));
+    std::memcpy(node->szName, record.szName, sizeof(node->szName));
+    std::memcpy(node->szModel, record.szModel, sizeof(node->szModel));
+    std::memcpy(node->szText256, record.szText256, sizeof(node->szText256));
+    std::memcpy(node->szKey32, record.szKey32, sizeof(node->szKey32));
+    std::memcpy(node->szMac, record.szMac, sizeof(node->szMac));
+    std::memcpy(node->szAddress, record.szAddress, sizeof(node->szAddress));
+}
+
+// Upper-cases a text field in place, up to its terminator or its width.
+void UpperCaseText(char* text, size_t width);
+
+// A node of a downloaded record: the query's server text, the record's
+// texts and its MAC text upper-cased.
+template <class Node>
+void FillDownloadedNode(Node* node, const RegServerRecord& query, const RegServerRecord& record)
+{
+    CopyFixedText(
+        node->szServer, sizeof(node->szServer), query.szServerAddress, sizeof(query.szServerAddress));
+    CopyRecordToNode(node, record);
+    UpperCaseText(node->szMac, sizeof(node->szMac));
+}
 
 // Fills the node's address and MAC bytes from its texts (the MAC text is
 // lower-cased in place).

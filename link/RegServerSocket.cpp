@@ -264,21 +264,16 @@ void CRegServerSocket::OnHeader()
 void CRegServerSocket::OnRecord()
 {
     ++m_nPageReceived;
-    auto record = std::make_unique<RegServerRecord>();
-    DecodeDirRecord(m_buffer, m_byKey, record.get());
+    DecodeDirRecord(m_buffer, m_byKey, &m_record);
     bool pageDone = m_nPageReceived >= m_nPageCount;
     ConsumeUnit(pageDone ? kHeader : kRecord, pageDone ? 0 : 1);
 
     ZPT_NODE node;
     std::memset(&node, 0, sizeof(node));
-    CopyFixedText(
-        node.szServer, sizeof(node.szServer), m_strServerAddress.GetString(), sizeof(node.szServer));
-    std::memcpy(node.szName, record->szName, sizeof(node.szName));
-    std::memcpy(node.szModel, record->szModel, sizeof(node.szModel));
-    std::memcpy(node.szText256, record->szText256, sizeof(node.szText256));
-    std::memcpy(node.szKey32, record->szKey32, sizeof(node.szKey32));
-    std::memcpy(node.szMac, record->szMac, sizeof(node.szMac));
-    std::memcpy(node.szAddress, record->szAddress, sizeof(node.szAddress));
+    // Records nobody asked this socket for come from the server that sent them.
+    const CString& from = m_strServerAddress.IsEmpty() ? m_strFromAddress : m_strServerAddress;
+    CopyFixedText(node.szServer, sizeof(node.szServer), from.GetString(), sizeof(node.szServer));
+    CopyRecordToNode(&node, m_record);
     ParseDirectoryReply(&node);
     if (m_pTarget)
         m_pTarget->OnRegServerRecord(&node);
@@ -286,6 +281,10 @@ void CRegServerSocket::OnRecord()
     if (!pageDone)
         return;
     if (m_bMorePages) {
+        // Without a list asked for, the server sends its pages unasked:
+        // the next one is awaited, nothing is sent.
+        if (m_strServerAddress.IsEmpty())
+            return;
         CString server = m_strServerAddress, login = m_strLoginName;
         if (!SendListRequest(server, login))
             ResetAll(); // a failed request ends the listing

@@ -71,6 +71,7 @@ public:
     BYTE m_byKey;
     int m_nPendingRounds;
     int m_nPageReceived;
+    RegServerRecord m_record {}; // the record decoded last
     CRegServerRecordTarget* m_pTarget;
 
 private:

@@ -3,17 +3,12 @@
 #include "link/ByteOrder.h"
 #include "platform/msg/WndBase.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 namespace
 {
-
-constexpr int kFtpPort = 21;
-constexpr char kFtpUser[] = "zq";
-constexpr char kFtpPassword[] = "qv";
 
 void FreeNode(WPARAM node, LPARAM)
 {
@@ -124,26 +119,17 @@ void CThreadZpt::Fetch(const RegServerRecord& query)
     // The host text may fill its field without a terminator.
     char host[sizeof(query.szServerAddress) + 1];
     CopyFixedText(host, sizeof(host), query.szServerAddress, sizeof(query.szServerAddress));
-    if (!m_pFtpClient->Connect(host, kFtpPort, kFtpUser, kFtpPassword))
-        return;
-    auto records = std::make_unique<RegServerRecord[]>(RECORDS_PER_REQUEST);
-    uint32_t start = 0, got = 0;
-    while (m_bBusy) {
-        uint32_t total = 0;
-        int n = m_pFtpClient->RetrieveRecords(
-            query.dwProtocol, query, start, RECORDS_PER_REQUEST, records.get(), &total);
-        if (n <= 0)
-            return;
-        for (int i = 0; i < n; ++i) {
-            if (!PostNode(query, records[i]))
-                return;
-        }
-        got += uint32_t(n);
-        start += uint32_t(n);
-        // A server that delivers more than its total does not hold the thread.
-        if (got >= total)
-            return;
-    }
+    struct Post {
+        CThreadZpt* self;
+        const RegServerRecord& query;
+    } post { this, query };
+    m_pFtpClient->FetchAll(
+        host, query.dwProtocol, query, RECORDS_PER_REQUEST,
+        [](void* user, const RegServerRecord& record) {
+            auto* p = static_cast<Post*>(user);
+            return p->self->PostNode(p->query, record);
+        },
+        &post, &m_bBusy);
 }
 
 bool CThreadZpt::PostNode(const RegServerRecord& server, const RegServerRecord& record)
@@ -151,16 +137,7 @@ bool CThreadZpt::PostNode(const RegServerRecord& server, const RegServerRecord& 
     auto* node = static_cast<ZPT_NODE*>(std::calloc(1, sizeof(ZPT_NODE)));
     if (!node)
         return false;
-    CopyFixedText(
-        node->szServer, sizeof(node->szServer), server.szServerAddress, sizeof(server.szServerAddress));
-    std::memcpy(node->szName, record.szName, sizeof(node->szName));
-    std::memcpy(node->szModel, record.szModel, sizeof(node->szModel));
-    std::memcpy(node->szText256, record.szText256, sizeof(node->szText256));
-    std::memcpy(node->szKey32, record.szKey32, sizeof(node->szKey32));
-    std::memcpy(node->szAddress, record.szAddress, sizeof(node->szAddress));
-    std::memcpy(node->szMac, record.szMac, sizeof(node->szMac));
-    for (char& c : node->szMac)
-        c = char(std::toupper(static_cast<unsigned char>(c)));
+    FillDownloadedNode(node, server, record);
     CWndBase* owner = m_pOwner;
     HWND window = owner ? owner->GetSafeHwnd() : nullptr;
     // The node goes with the post: the owner frees it, and a node that

@@ -101,6 +101,12 @@ std::vector<std::string> FtpServer::QueriedMacs() const
     return m_macs;
 }
 
+std::vector<FtpServer::Page> FtpServer::QueriedPages() const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_pages;
+}
+
 void FtpServer::Serve(int fd)
 {
     if (greetingByteDelayMs > 0) {
@@ -169,6 +175,7 @@ bool FtpServer::Retrieve(int control, int dataListen, const std::string& argumen
     {
         std::lock_guard<std::mutex> guard(m_lock);
         m_macs.push_back(mac);
+        m_pages.push_back({ start, count, flags });
     }
 
     std::vector<RegisteredDevice> matches;

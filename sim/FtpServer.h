@@ -24,6 +24,12 @@ public:
     std::vector<std::string> Commands() const;
     // Queries received: the MAC text each asked for.
     std::vector<std::string> QueriedMacs() const;
+    // Queries received: the first record and the count each asked for, and
+    // the query fields it gave (header flags).
+    struct Page {
+        uint32_t start, count, flags;
+    };
+    std::vector<Page> QueriedPages() const;
 
     // Behaviour a test may change before Start.
     std::string greeting = "220-Registration server\r\n220 Ready\r\n";
@@ -48,6 +54,7 @@ private:
     std::vector<RegisteredDevice> m_devices;
     std::vector<std::string> m_commands;
     std::vector<std::string> m_macs;
+    std::vector<Page> m_pages;
 };
 
 } // namespace sim

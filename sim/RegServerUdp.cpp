@@ -200,13 +200,51 @@ void RegServerUdp::Serve()
                 continue;
         }
         replies = Answer(request);
-        for (const auto& datagram : replies) {
-            sendto(m_fd, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&from), len);
-            // A page is a burst of datagrams: pace it a little, as a server
-            // across a network would be, so a client's receive queue keeps up.
-            usleep(20);
-        }
+        SendTo(replies, from);
     }
+}
+
+bool RegServerUdp::SendTo(const std::vector<std::vector<uint8_t>>& datagrams, const sockaddr_in& to)
+{
+    bool sent = true;
+    for (const auto& datagram : datagrams) {
+        sent = sendto(m_fd, datagram.data(), datagram.size(), 0, reinterpret_cast<const sockaddr*>(&to),
+                   sizeof to)
+                == ssize_t(datagram.size())
+            && sent;
+        // A page is a burst of datagrams: pace it a little, as a server
+        // across a network would be, so a client's receive queue keeps up.
+        usleep(20);
+    }
+    return sent;
+}
+
+bool RegServerUdp::PushList(
+    const std::string& login, const std::string& address, uint16_t port, uint32_t pageSize)
+{
+    sockaddr_in to {};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    if (m_fd < 0 || pageSize == 0 || inet_pton(AF_INET, address.c_str(), &to.sin_addr) != 1)
+        return false;
+    uint32_t total = 0;
+    {
+        std::lock_guard lock(m_lock);
+        for (const RegisteredDevice& d : m_devices)
+            total += d.login == login;
+    }
+    // Pages as a list request would give them, one after the other.
+    RegServerRequest request;
+    request.kind = kKindQuery;
+    request.flags = kFlagName;
+    request.name = login;
+    request.count = pageSize;
+    bool sent = true;
+    for (uint32_t first = 0; first < total && sent; first += pageSize) {
+        request.sequence = first;
+        sent = SendTo(Answer(request), to);
+    }
+    return sent;
 }
 
 std::vector<std::vector<uint8_t>> RegServerUdp::Answer(const RegServerRequest& request)

@@ -7,6 +7,7 @@
 #include "sim/SimSocket.h"
 
 #include <mutex>
+#include <netinet/in.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -51,6 +52,13 @@ public:
 
     std::vector<RegServerRequest> Requests() const;
 
+    // Sends the device list of `login` unasked to address:port, page after
+    // page (`pageSize` records each, the header announcing the total and
+    // the page's first record), as to a client that asks for no pages. The
+    // split and key settings apply. False when a datagram cannot be sent.
+    bool PushList(
+        const std::string& login, const std::string& address, uint16_t port, uint32_t pageSize = 100);
+
     // The wire form of the server's messages (its own encoder).
     static std::vector<uint8_t> Header(uint8_t key, uint32_t total, uint32_t sequence, uint32_t count);
     static std::vector<uint8_t> Record(uint8_t key, const RegisteredDevice& device);
@@ -59,6 +67,7 @@ private:
     void Run();
     void Serve();
     std::vector<std::vector<uint8_t>> Answer(const RegServerRequest& request);
+    bool SendTo(const std::vector<std::vector<uint8_t>>& datagrams, const sockaddr_in& to);
 
     mutable std::mutex m_lock;
     std::vector<RegisteredDevice> m_devices;
