@@ -93,6 +93,13 @@ public:
     bool SetFile(const BYTE* mac, const BYTE* text, UINT ip);
     bool SetIp(int tree);
     bool SetYem(int tree);
+    // For a row whose address is looked up: asks the row's registration
+    // server for the device's current address by the row's MAC (as its
+    // "xx:xx:xx:xx:xx:xx" text, kept in the row) and serial; the row's
+    // address text and IPv4 and the record's address text take the answer.
+    // False, with the address unchanged, when the login fails or no address
+    // comes. `text` is not used.
+    bool GetAddress(BYTE* text);
 
     // Row text and sub-items.
     uint32_t m_lParam = 0; // a value copied with the row

@@ -204,10 +204,14 @@ int ReadTreeFileAndFindNoOfMacAndSerial(const std::string& path, const RowIdenti
     }));
 }
 
-int ReadTreeFileAndFindNoOfMacAndSerial(const std::string& path, const CAM_SERIAL_MAC_INFO& key)
+int ReadTreeFileAndFindNoOfMacAndSerial(
+    const std::string& path, const CAM_SERIAL_MAC_INFO& key, bool* fileRead)
 {
     TreeFileImage image;
-    if (!image.Open(path))
+    const bool read = image.Open(path);
+    if (fileRead)
+        *fileRead = read;
+    if (!read)
         return -1;
     return NumberOf(image, image.Find([&](const uint8_t* record) {
         return !IsFolderRecord(record) && CompareDVR(RecordItemType(record), key);

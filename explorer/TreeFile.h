@@ -81,9 +81,11 @@ private:
 
 // Record number (field 0) of the first record matching the row (folders take
 // part unless the row is a channel row), or of the first device record
-// matching the key; -1 when none or the file cannot be read.
+// matching the key; -1 when none or the file cannot be read (`fileRead`,
+// when given, tells which).
 int ReadTreeFileAndFindNoOfMacAndSerial(const std::string& path, const RowIdentity& row, bool channelRow);
-int ReadTreeFileAndFindNoOfMacAndSerial(const std::string& path, const CAM_SERIAL_MAC_INFO& key);
+int ReadTreeFileAndFindNoOfMacAndSerial(
+    const std::string& path, const CAM_SERIAL_MAC_INFO& key, bool* fileRead = nullptr);
 
 // Remembers a device as last camera i (0 to 2).
 bool SetLastCam(const std::string& path, int i, int32_t number, const char serial[24], const uint8_t mac[6]);

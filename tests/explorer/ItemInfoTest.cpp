@@ -2,15 +2,19 @@
 // against a file written by the tree-file writer.
 #include "explorer/ItemInfo.h"
 #include "explorer/TreeFile.h"
+#include "explorer/TreeFileNotices.h"
 #include "explorer/TreeFilePaths.h"
 #include "tests/explorer/ScratchFolder.h"
 
 #include "link/BitConverters.h"
 #include "platform/base/FileIo.h"
+#include "platform/base/TestServices.h"
+#include "sim/FtpServer.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <thread>
 
 namespace
 {
@@ -187,6 +191,69 @@ TEST_F(RowFileTest, PortsAddressesAndLookupPatchTheRecord)
 
     // Another tree has no file.
     EXPECT_FALSE(row.SetIp(0));
+}
+
+TEST_F(RowFileTest, TheAddressOfALookedUpRowComesFromItsRegistrationServerByMacText)
+{
+    sim::FtpServer server;
+    sim::RegisteredDevice device;
+    device.name = "G-1";
+    device.key32 = "SN-1";
+    device.mac = "00:1b:2c:3d:4e:5f";
+    device.address = "203.0.113.9";
+    server.AddDevice(device);
+    ASSERT_TRUE(server.Start("127.0.0.1", 21));
+    std::strcpy(row.m_szLookupServer, "127.0.0.1");
+
+    // Without the lookup flag nothing is asked.
+    EXPECT_FALSE(row.GetAddress(nullptr));
+    EXPECT_TRUE(server.Commands().empty());
+
+    row.m_bLookup = 1;
+    ASSERT_TRUE(row.GetAddress(nullptr));
+    ASSERT_EQ(1u, server.QueriedMacs().size());
+    EXPECT_EQ("00:1b:2c:3d:4e:5f", server.QueriedMacs()[0]); // the MAC as text, not as raw bytes
+    EXPECT_STREQ("00:1b:2c:3d:4e:5f", row.m_szMacText);
+    EXPECT_STREQ("203.0.113.9", row.m_szAddress);
+    EXPECT_EQ(0xCB007109u, row.m_dwIp); // first octet most significant
+    const auto record = Record();
+    EXPECT_EQ(0, std::memcmp(record.data() + 190, "203.0.113.9", 12));
+
+    // A device the server does not know, and no server: the address stays.
+    std::memcpy(row.m_szSerial, "SN-2", 5);
+    row.m_byMac[5] = 0x60;
+    EXPECT_FALSE(row.GetAddress(nullptr));
+    std::strcpy(row.m_szLookupServer, "127.0.0.2");
+    EXPECT_FALSE(row.GetAddress(nullptr));
+    EXPECT_STREQ("203.0.113.9", row.m_szAddress);
+    EXPECT_EQ(0xCB007109u, row.m_dwIp);
+}
+
+TEST_F(RowFileTest, TheUserHearsOfAMissingDeviceAndOfMemoryRunningOut)
+{
+    ScriptedMessageBoxPresenter boxes;
+    ScopedService<IMessageBoxPresenter> useBoxes { &boxes };
+    CAM_SERIAL_MAC_INFO key {};
+    std::memcpy(key.szSerial, "SN-1", 5);
+    EXPECT_EQ(1, ReadTreeFileAndFindNoOfMacAndSerialTelling(path, key));
+    EXPECT_TRUE(boxes.Boxes().empty());
+    std::memcpy(key.szSerial, "SN-9", 5);
+    EXPECT_EQ(-1, ReadTreeFileAndFindNoOfMacAndSerialTelling(path, key));
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    EXPECT_EQ(CString("File error! Item not found!"), boxes.Boxes()[0].text);
+    // No file: nothing was searched, nothing is said.
+    EXPECT_EQ(-1, ReadTreeFileAndFindNoOfMacAndSerialTelling(folder.Dir() + "/none.info", key));
+    EXPECT_EQ(1u, boxes.Boxes().size());
+
+    boxes.Clear();
+    TreeFileLists lists;
+    EXPECT_EQ(TreeFileStatus::Current, ReadTreeFileAndConsistLlistTelling(path, &lists));
+    EXPECT_EQ(1u, lists.nodes.size());
+    EXPECT_TRUE(boxes.Boxes().empty());
+    // The quit goes to the thread that ran out of memory: one of its own here.
+    std::thread([] { TellTreeFileRead(TreeFileStatus::OutOfMemory); }).join();
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    EXPECT_EQ(CString("The memory is full.\nCCamConfigView::ConsistLinkedList\n"), boxes.Boxes()[0].text);
 }
 
 } // namespace
