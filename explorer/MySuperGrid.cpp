@@ -4,6 +4,7 @@
 
 #include "explorer/MorrikResources.h"
 #include "explorer/TreeBranch.h"
+#include "explorer/TreeFileNotices.h"
 #include "explorer/TreeFilePaths.h"
 #include "resources/morrik/Resource.h"
 
@@ -126,7 +127,7 @@ void CMySuperGrid::ReadTreeFileAndConsistLlist()
     m_bFirstNode = true;
     const std::string path = TreePath();
     if (!path.empty())
-        morrik::ReadTreeFileAndConsistLlist(path, &m_lists);
+        ReadTreeFileAndConsistLlistTelling(path, &m_lists);
 }
 
 void CMySuperGrid::ConsistLlist()

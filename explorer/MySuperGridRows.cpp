@@ -4,6 +4,7 @@
 #include "explorer/TreeWalk.h"
 
 #include "explorer/GridCellEdit.h"
+#include "explorer/TreeFileNotices.h"
 #include "explorer/TreeFilePaths.h"
 #include "link/HostName.h"
 #include "platform/ui/DC.h"
@@ -222,7 +223,7 @@ bool CMySuperGrid::SetLastCam(int i, CAM_SERIAL_MAC_INFO* key)
         return false;
     const std::string path = TreePath();
     return morrik::SetLastCam(
-        path, i, ReadTreeFileAndFindNoOfMacAndSerial(path, *key), key->szSerial, key->byMac);
+        path, i, ReadTreeFileAndFindNoOfMacAndSerialTelling(path, *key), key->szSerial, key->byMac);
 }
 
 bool CMySuperGrid::GetCam(int, char*, char*, CItemInfo* row)
