@@ -18,6 +18,9 @@ namespace
 enum AgcChoice { AGC_ENABLE, AGC_DISABLE };
 
 // Recorders from model class 4 on have a taller page.
+// The camera set-up group and the height of a group's title line.
+constexpr int kSourceTop = 60, kGroupTitle = 18;
+
 bool TallLayout()
 {
     return g_nRecorderModel >= 4;
@@ -94,8 +97,8 @@ BOOL CPage5ChannelDVR::OnInitDialog()
         { IDC_CAMDVR_LIST, 23, 30, 59, tall ? 430 : 410 },
         { IDC_CAMDVR_INFO_GROUP, 99, 11, 422, groupHeight },
         { IDC_CAMDVR_ON, 117, 39, 56, 16 },
-        { IDC_CAMDVR_NAME_LABEL, 175, 39, 28, 16 },
-        { IDC_CAMDVR_NAME, 205, 34, 135, 23 },
+        { IDC_CAMDVR_NAME_LABEL, 175, 39, 40, 16 },
+        { IDC_CAMDVR_NAME, 218, 34, 135, 23 },
         { IDC_CAMDVR_BRIGHTNESS_LABEL, 125, row1 + 2, 75, 16 },
         { IDC_CAMDVR_BRIGHTNESS, 203, row1, 120, 20 },
         { IDC_CAMDVR_CONTRAST_LABEL, 335, row1 + 2, 60, 16 },
@@ -119,7 +122,7 @@ BOOL CPage5ChannelDVR::OnInitDialog()
 
     m_pCameraDlg = std::make_unique<CCameraDlg>(this);
     m_pCameraDlg->CreatePane(this);
-    m_pCameraDlg->MoveWindow(125, 73, 390, 102);
+    m_pCameraDlg->MoveWindow(125, kSourceTop + kGroupTitle, 388, 100);
     m_pCameraDlg->ShowWindow(SW_SHOW);
     m_pIpCameraDlg = std::make_unique<CIpCameraDlg>(this);
     m_pIpCameraDlg->CreatePane(this);
@@ -139,15 +142,20 @@ void CPage5ChannelDVR::ShowAnalogueLayout()
 {
     const bool tall = TallLayout();
     const int sourceHeight = tall ? 124 : 104;
-    const int videoTop = 60 + sourceHeight + 6;
+    // The live picture's group starts below the source group, its title
+    // clear of the picture.
+    const int videoTop = kSourceTop + sourceHeight + 2;
     const int viewerTop = tall ? 205 : 185;
     const ControlPlace places[] = {
-        { IDC_CAMDVR_SOURCE_GROUP, 116, 60, 404, sourceHeight },
+        { IDC_CAMDVR_SOURCE_GROUP, 116, kSourceTop, 404, sourceHeight },
         { IDC_CAMDVR_VIDEO_GROUP, 116, videoTop, 404, viewerTop + 190 - videoTop },
     };
     PlaceControls(this, places);
-    if (m_pCameraDlg)
+    if (m_pCameraDlg) {
+        // The pane fills the group below its title, inside its frame.
+        m_pCameraDlg->MoveWindow(125, kSourceTop + kGroupTitle, 388, sourceHeight - kGroupTitle - 4);
         m_pCameraDlg->ShowWindow(SW_SHOW);
+    }
     if (m_pIpCameraDlg)
         m_pIpCameraDlg->ShowWindow(SW_HIDE);
     for (int id : kAnalogueOnly)

@@ -242,4 +242,55 @@ TEST_F(ChannelDvrPage, TheLiveViewShowsTheShownCameraAndFollowsItsSwitch)
     EXPECT_EQ(viewer->GetSurface()->copy().pixel(20, 20), qRgb(0, 0, 0)) << "switched off: black";
 }
 
+// The analogue pane sits inside the camera set-up group, below its title,
+// with its PTZ group inside the pane; the live picture's group follows; the
+// "Name" label shows its whole text.
+TEST_F(ChannelDvrPage, ThePanesSitInsideTheirGroupsAndLabelsShowWhole)
+{
+    for (int recorderClass : { 2, 4 }) {
+        SCOPED_TRACE(recorderClass);
+        Start(recorderClass);
+        auto place = [this](CWnd* wnd) {
+            CRect rect;
+            wnd->GetWindowRect(&rect);
+            page->ScreenToClient(&rect);
+            return rect;
+        };
+        const CRect source = place(page->GetDlgItem(IDC_CAMDVR_SOURCE_GROUP));
+        const CRect pane = place(Page()->CameraPane());
+        const CRect ptz = place(Page()->CameraPane()->GetDlgItem(IDC_CAM_PTZ_GROUP));
+        const CRect video = place(page->GetDlgItem(IDC_CAMDVR_VIDEO_GROUP));
+        EXPECT_GE(pane.top, source.top + 16) << "below the group's title";
+        EXPECT_GT(pane.left, source.left);
+        EXPECT_LT(pane.right, source.right);
+        EXPECT_LT(pane.bottom, source.bottom);
+        EXPECT_LE(ptz.bottom, pane.bottom);
+        EXPECT_LE(ptz.right, pane.right);
+        EXPECT_LE(source.bottom, video.top);
+
+        // Each label as wide as its text and clear of the control it names.
+        struct Label {
+            CWnd* parent;
+            int id, next;
+            const char* text;
+        };
+        CWnd* camera = Page()->CameraPane();
+        const Label labels[] = {
+            { page, IDC_CAMDVR_NAME_LABEL, IDC_CAMDVR_NAME, "Name" },
+            { camera, IDC_CAM_PTZ_HOME_LABEL, IDC_CAM_PTZ_HOME, "PTZ Home" },
+            { camera, IDC_CAM_IDLE_LABEL, IDC_CAM_IDLE_TIME, "Idle Time" },
+        };
+        for (const Label& l : labels) {
+            CWnd* label = l.parent->GetDlgItem(l.id);
+            CDC dc;
+            dc.CreateCompatibleDC(nullptr);
+            dc.SelectObject(label->GetFont());
+            EXPECT_GE(place(label).Width(), dc.GetTextExtent(l.text).cx) << l.text;
+            EXPECT_LE(place(label).right, place(l.parent->GetDlgItem(l.next)).left) << l.text;
+        }
+        SavePicture(recorderClass == 4 ? "page5_channel_dvr_layout4.png" : "page5_channel_dvr_layout2.png");
+        Close();
+    }
+}
+
 } // namespace
