@@ -1,20 +1,15 @@
 // A discovery datagram as the discovery socket reads it: any bytes up to its
 // 1024-byte buffer, decoded by the reply codec into the device record.
+#include "fuzz/Datagram.h"
 #include "link/ConfigCodec.h"
 #include "link/DiscoveryRecord.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size > 1024)
-        size = 1024;
-    // The decoder must not read past the datagram: give it exactly its bytes.
-    std::unique_ptr<uint8_t[]> datagram(new uint8_t[size ? size : 1]);
-    if (size)
-        std::memcpy(datagram.get(), data, size);
+    std::unique_ptr<uint8_t[]> datagram = ReceivedDatagram(data, &size);
     auto reply = std::make_unique<ConfigReply>();
     uint32_t pos = 0;
     DecodeConfigReply(datagram.get(), size, &pos, reply.get(), nullptr);

@@ -1,7 +1,6 @@
 #include "link/DiscoveryRecord.h"
 
 #include "link/ByteOrder.h"
-#include "link/DeviceHelpers.h"
 
 #include <cstring>
 
@@ -42,14 +41,4 @@ bool MakeDiscoveryRecord(const ConfigReply& reply, uint32_t sourceAddress, RES_D
     if (withPort)
         std::memcpy(&record->port, body + kPortEx, 4);
     return true;
-}
-
-bool IsFirmwareTooNew(const char* version2)
-{
-    // The field may fill its 32 bytes without a terminator.
-    char text[33];
-    CopyFixedText(text, sizeof(text), version2, 32);
-    int major = 0;
-    ParseVersionText(text, &major, 1);
-    return major >= 3;
 }
