@@ -4,6 +4,7 @@
 #include "link/ConfigCodec.h"
 #include "link/CurrentDevice.h"
 #include "link/DeviceHelpers.h"
+#include "link/DiscoverySend.h"
 #include "link/HostName.h"
 #include "platform/base/Services.h"
 #include "resources/setup/Resource.h"
@@ -15,7 +16,6 @@ namespace
 {
 
 constexpr int kReceiveBuffer = 1024;
-constexpr int kReceiveQueue = 1 << 20;
 constexpr char kAuthFailed[] = "Authorization failed.";
 constexpr uint32_t kDiscoverLength = 4;
 constexpr uint32_t kChangeLength = 42;
@@ -23,15 +23,6 @@ constexpr uint32_t kChangeLength = 42;
 // Set while a refusal's message box is open: a box never opens inside
 // another, whichever adapter's socket the next reply reaches.
 bool g_bRefusalShown = false;
-
-SOCKADDR_IN DiscoveryAddress(uint32_t address)
-{
-    SOCKADDR_IN sa {};
-    sa.sin_family = AF_INET;
-    sa.sin_port = htons(DISCOVERY_PORT);
-    sa.sin_addr.s_addr = htonl(address);
-    return sa;
-}
 
 } // namespace
 
@@ -45,13 +36,7 @@ CMsgSocket::~CMsgSocket() = default;
 
 void CMsgSocket::Init(CDiscoveryOwner* pOwner)
 {
-    int broadcast = 1;
-    SetSockOpt(SO_BROADCAST, &broadcast, sizeof(broadcast), SOL_SOCKET);
-    // Every device of the network answers one broadcast at once: give the
-    // burst room, or the replies beyond the default queue are lost.
-    int room = kReceiveQueue;
-    SetSockOpt(SO_RCVBUF, &room, sizeof(room), SOL_SOCKET);
-    m_addrDest = DiscoveryAddress(INADDR_BROADCAST);
+    m_addrDest = InitDiscoverySocket(*this);
     m_pOwner = pOwner;
 }
 
@@ -60,16 +45,7 @@ BOOL CMsgSocket::SendRequest(ConfigRequest& request, const SOCKADDR_IN& dest)
     uint8_t buffer[64];
     uint32_t pos = 0;
     uint32_t size = EncodeConfigRequest(buffer, sizeof(buffer), &pos, &request, g_CurrentDevice.dwFamily, 0);
-    if (size == 0)
-        return FALSE;
-    int sent = SendTo(buffer, int(size), reinterpret_cast<const SOCKADDR*>(&dest), sizeof(dest));
-    if (sent == SOCKET_ERROR)
-        return FALSE;
-    if (sent == 0) {
-        Close();
-        return FALSE;
-    }
-    return TRUE;
+    return SendDiscoveryDatagram(*this, buffer, size, dest) ? TRUE : FALSE;
 }
 
 BOOL CMsgSocket::SendDiscovery(const SOCKADDR_IN& dest)

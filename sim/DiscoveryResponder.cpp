@@ -340,11 +340,17 @@ void DiscoveryResponder::ChangeAddress(Slot& slot, const std::vector<uint8_t>& d
     // The request is broadcast: only the device with that MAC takes it.
     if (std::memcmp(mac, slot.device.profile.mac, 6) != 0)
         return;
+    const DiscoveryDevice& d = slot.device;
+    const std::string admin = d.settings ? d.settings->AdminPassword() : d.profile.password;
     uint8_t wantUser[16], wantPassword[16];
     DigestField("admin", wantUser);
-    const DiscoveryDevice& d = slot.device;
-    DigestField(d.settings ? d.settings->AdminPassword() : d.profile.password, wantPassword);
+    DigestField(admin, wantPassword);
     bool granted = std::memcmp(user, wantUser, 16) == 0 && std::memcmp(password, wantPassword, 16) == 0;
+    // The explorer library sends the two fields as they are, not digested.
+    uint8_t plainUser[16] = { 'a', 'd', 'm', 'i', 'n' }, plainPassword[16] = {};
+    std::memcpy(plainPassword, admin.data(), std::min<size_t>(admin.size(), 16));
+    granted
+        = granted || (std::memcmp(user, plainUser, 16) == 0 && std::memcmp(password, plainPassword, 16) == 0);
     uint16_t status = slot.device.changeStatus >= 0 ? uint16_t(slot.device.changeStatus)
         : granted                                   ? 0
                                                     : kRefused;

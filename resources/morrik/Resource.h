@@ -29,6 +29,8 @@
 // The explorer dialogs.
 #define IDS_EXPLORE_FOLDER_SELECTED 62008
 #define IDS_EXPLORE_BAD_BACKUP 62028
+// Discovery and the port query.
+#define IDS_CONNECTION_CLOSED 62014
 
 // Controls of the tree-grid: its in-place editors.
 #define IDC_GRID_LABEL_EDIT 4659

@@ -32,6 +32,8 @@ std::span<const StringEntry> MorrikStrings()
         // The explorer dialogs.
         { IDS_EXPLORE_FOLDER_SELECTED, "フォルダは選択されています。" },
         { IDS_EXPLORE_BAD_BACKUP, "ファイル%sは無効なバックアップファイルです。\n\t開けませんでした。" },
+        // Discovery and the port query.
+        { IDS_CONNECTION_CLOSED, "接続を閉じました。" },
     };
     return strings;
 }

@@ -8,6 +8,7 @@
 #include "platform/base/TestServices.h"
 #include "platform/msg/WndBase.h"
 #include "sim/DiscoveryResponder.h"
+#include "tests/link/DiscoveryDevices.h"
 
 #include <gtest/gtest.h>
 
@@ -51,23 +52,6 @@ public:
     BOOL pending = TRUE;
 };
 
-sim::DiscoveryDevice MakeDevice(uint32_t address, uint16_t form = 0x1111)
-{
-    sim::DiscoveryDevice d;
-    d.profile = sim::MakeProfile(4);
-    d.profile.address = address;
-    d.profile.mac[5] = uint8_t(address);
-    d.profile.configPort = 9000 + (address & 0xFF);
-    d.profile.serial = "SN" + std::to_string(address & 0xFF);
-    d.replyCommand = form;
-    return d;
-}
-
-std::string Text(const char* field, size_t width)
-{
-    return std::string(field, strnlen(field, width));
-}
-
 class DiscoveryTest : public ::testing::Test
 {
 protected:
@@ -76,8 +60,8 @@ protected:
         network.broadcastTargets = { kLoopbackBroadcast };
         g_CurrentDevice = SELECTED_DEVICE();
         for (uint32_t host = 2; host <= 5; ++host)
-            responder.AddDevice(MakeDevice(0x7F000000 | host, host % 2 ? 0x1101 : 0x1111));
-        sentinel = responder.AddDevice(MakeDevice(kSentinel));
+            responder.AddDevice(MakeDiscoveryDevice(0x7F000000 | host, host % 2 ? 0x1101 : 0x1111));
+        sentinel = responder.AddDevice(MakeDiscoveryDevice(kSentinel));
     }
     void StartAll()
     {
@@ -86,21 +70,13 @@ protected:
         socket.Init(&owner);
     }
     bool WaitFor(const std::function<bool()>& done) { return PumpMessagesUntil(done, 10000); }
-    // Asks one device, then the sentinel device: once the sentinel's reply
-    // is in, whatever the first device sent has been handled before it.
     bool Answered(uint32_t address)
     {
         owner.records.clear();
-        size_t before = responder.RepliesSent();
-        if (!socket.ReqUniQuestMsg(FormatIpAddress(address).c_str()))
-            return false;
-        // The device has answered (or chosen not to) once its log shows the request.
-        EXPECT_TRUE(
-            WaitFor([&] { return !responder.Log().empty() && responder.Log().back().to == address; }));
-        (void)before;
-        EXPECT_TRUE(socket.ReqUniQuestMsg(FormatIpAddress(kSentinel).c_str()));
-        EXPECT_TRUE(WaitFor([&] { return owner.Has(kSentinel); }));
-        return owner.Has(address);
+        return AnsweredBeforeSentinel(
+            responder, address, kSentinel,
+            [&](const std::string& to) { return socket.ReqUniQuestMsg(to.c_str()) != FALSE; },
+            [&](uint32_t a) { return owner.Has(a); });
     }
 
     FixedNetworkEnvironment network;
@@ -122,10 +98,10 @@ TEST_F(DiscoveryTest, ABroadcastFindsEveryDeviceWithItsAddressAndPortOfEitherRep
         SCOPED_TRACE(host);
         const RES_DISCOVER_OVEL* r = owner.Find(0x7F000000 | host);
         ASSERT_NE(r, nullptr);
-        EXPECT_EQ(Text(r->model, 16), "PT-D16");
-        EXPECT_EQ(Text(r->serial, 24), "SN" + std::to_string(host));
-        EXPECT_EQ(Text(r->version2, 32), "1.7.22");
-        EXPECT_EQ(Text(r->title, 32), "Shop recorder");
+        EXPECT_EQ(FieldText(r->model, 16), "PT-D16");
+        EXPECT_EQ(FieldText(r->serial, 24), "SN" + std::to_string(host));
+        EXPECT_EQ(FieldText(r->version2, 32), "1.7.22");
+        EXPECT_EQ(FieldText(r->title, 32), "Shop recorder");
         EXPECT_EQ(r->mac[5], host);
         // 0x1111 carries the configuration port; 0x1101 has none.
         EXPECT_EQ(r->port, host % 2 ? 0u : 9000 + host);
@@ -186,8 +162,8 @@ TEST_F(DiscoveryTest, AShortReplyReadsItsMissingFieldsAsZero)
     ASSERT_TRUE(Answered(0x7F000002));
     const RES_DISCOVER_OVEL* r = owner.Find(0x7F000002);
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(Text(r->model, 16), "PT-D16");
-    EXPECT_EQ(Text(r->serial, 24), "SN"); // 2 of its 24 bytes came
+    EXPECT_EQ(FieldText(r->model, 16), "PT-D16");
+    EXPECT_EQ(FieldText(r->serial, 24), "SN"); // 2 of its 24 bytes came
     EXPECT_EQ(r->port, 0u);
     const uint8_t zero[6] = {};
     EXPECT_EQ(std::memcmp(r->mac, zero, 6), 0);
