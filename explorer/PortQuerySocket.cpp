@@ -3,6 +3,7 @@
 #include "explorer/MorrikResources.h"
 #include "link/ByteOrder.h"
 #include "platform/base/Services.h"
+#include "platform/base/Time.h"
 #include "resources/morrik/Resource.h"
 
 #include <cstring>
@@ -141,7 +142,7 @@ int CPortQuerySocket::ReceiveReply(uint8_t* buffer, int capacity)
 
 BOOL CPortQuerySocket::OnMessagePending()
 {
-    time_t now = Service<IClock>().Now();
+    const time_t now = CTime::GetCurrentTime().GetTime();
     if (m_nCalls++ == 0)
         m_tStart = now;
     if (m_nCalls >= m_nCallLimit || now - m_tStart > m_nSecondsLimit)
