@@ -446,6 +446,7 @@ void CSuperGridCtrl::SelectNode(CTreeItem* pItem)
         SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         return;
     }
+    CWaitCursor wait;
     // Every collapsed ancestor is opened, from the root down.
     std::vector<CTreeItem*> up;
     for (CTreeItem* p = pItem->m_pParent; p; p = p->m_pParent)

@@ -26,6 +26,17 @@ namespace morrik
 constexpr UINT_PTR TIMER_DRAG = 1;
 constexpr UINT_PTR TIMER_SLOW_CLICK = 20;
 
+// The registration-server row a click selected last, which the tree's
+// server and group commands act on.
+struct YEM_SELECTION {
+    BOOL bSelected = FALSE; // the row clicked last lies under the registration-server root
+    BOOL bFolder = FALSE;
+    char szServer[64] = {}; // its server text
+    BOOL bGroup = FALSE; // folders: a group id rather than a server
+    uint8_t bySettings[16] = {}; // folders: the group settings
+    uint8_t byMac[6] = {}; // devices
+};
+
 class MORRIK_EXPORT CSuperGridCtrl : public CListCtrl
 {
 public:
@@ -159,6 +170,8 @@ public:
     int m_cyImage = 16;
     BYTE m_bChangePending = 0; // set by InsertItem, for the owner's redraw
 
+    YEM_SELECTION m_yemSelection;
+
     int m_nDragItem = -1;
     int m_nDropItem = -1;
     int m_bIsDragging = 0;
@@ -169,6 +182,8 @@ protected:
     void OnRButtonDown(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnTimer(UINT_PTR nIDEvent);
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDblclk(NMHDR* pNMHDR, LRESULT* pResult);
     void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
@@ -188,6 +203,7 @@ protected:
     BOOL NameRefused(CTreeItem* pParent, CItemInfo* lpInfo);
     CTreeItem* ChildWithText(const CTreeItem* pParent, const CString& text, const CTreeItem* except) const;
     void ClickRow(CTreeItem* pItem, int nRow, CPoint point);
+    void RememberYemSelection(const CTreeItem* pItem);
     void EndDrag();
     void OnDragTimer();
     BOOL MoveRow(CTreeItem* pSource, CTreeItem* pTarget);

@@ -328,6 +328,7 @@ BOOL CSuperGridCtrl::MoveRow(CTreeItem* pSource, CTreeItem* pTarget)
     CTreeItem* sourceRoot = GetRootItem(pSource);
     CTreeItem* targetRoot = GetRootItem(pTarget);
     CItemInfo* info = pSource->m_lpNodeInfo;
+    CWaitCursor wait;
     SetRedraw(FALSE);
     if (info->m_bFolder) {
         auto close = [](auto& self, CTreeItem* node) -> void {

@@ -32,6 +32,8 @@ ON_WM_LBUTTONUP()
 ON_WM_RBUTTONDOWN()
 ON_WM_MOUSEMOVE()
 ON_WM_TIMER()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
 int CSuperGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -127,6 +129,8 @@ void CSuperGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     m_CurSubItem = std::max(0, ht.iSubItem);
     ListLButtonDown(nFlags, point);
     ClickRow(node, ht.iItem, point);
+    if (m_nTreeNo <= 2)
+        RememberYemSelection(node);
     if (node == m_pPrevClicked) {
         if (!m_bDragStarting && !m_bEditing && !m_bIsDragging) {
             CTreeItem* root = GetRootItem(node);
@@ -198,6 +202,40 @@ void CSuperGridCtrl::ClickRow(CTreeItem* pItem, int nRow, CPoint point)
     GetItemRect(nRow, &label, LVIR_LABEL);
     const bool onIcon = point.x >= icon.left && point.x < label.left;
     SendToParent(WM_TREE_ITEM_CLICK, WPARAM(record), onIcon ? 1 : 0);
+}
+
+void CSuperGridCtrl::RememberYemSelection(const CTreeItem* pItem)
+{
+    m_yemSelection = YEM_SELECTION {};
+    if (!m_pYemRoot || GetRootItem(const_cast<CTreeItem*>(pItem)) != m_pYemRoot)
+        return;
+    const CItemInfo* info = pItem->m_lpNodeInfo;
+    m_yemSelection.bSelected = TRUE;
+    m_yemSelection.bFolder = info->m_bFolder;
+    std::memcpy(m_yemSelection.szServer, info->m_szLookupServer, sizeof m_yemSelection.szServer);
+    m_yemSelection.szServer[sizeof m_yemSelection.szServer - 1] = 0;
+    if (info->m_bFolder) {
+        m_yemSelection.bGroup = info->m_bGroupFolder;
+        std::memcpy(m_yemSelection.bySettings, info->m_byGroupId, sizeof m_yemSelection.bySettings);
+    } else {
+        std::memcpy(m_yemSelection.byMac, info->m_byMac, sizeof m_yemSelection.byMac);
+    }
+}
+
+// Scrolling by the bars brings the focus to the grid, so that the keys go
+// on where the user is looking.
+void CSuperGridCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (GetFocus() != this)
+        SetFocus();
+    CListCtrl::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CSuperGridCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (GetFocus() != this)
+        SetFocus();
+    CListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 
 void CSuperGridCtrl::OnTimer(UINT_PTR nIDEvent)

@@ -146,9 +146,24 @@ void CSuperGridCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     }
     dc->SelectObject(oldPen);
 
+    // The state image (state bits 12-15 hold its index + 1) after the
+    // row's image, when it fits the first column; the label follows it.
+    int labelLeft = left + (node->m_nIndent + 1) * m_cxImage + 2;
+    const int state = int((GetItemState(nItem, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) - 1;
+    IMAGEINFO stateInfo {};
+    if (CImageList* states = GetImageList(LVSIL_STATE);
+        states && state >= 0 && states->GetImageInfo(state, &stateInfo)) {
+        const int width = stateInfo.rcImage.right - stateInfo.rcImage.left;
+        const int height = stateInfo.rcImage.bottom - stateInfo.rcImage.top;
+        if (labelLeft + width <= left + firstWidth) {
+            states->Draw(
+                dc, state, CPoint(labelLeft, row.top + (row.Height() - height) / 2), ILD_TRANSPARENT);
+            labelLeft += width;
+        }
+    }
+
     // The label.
-    CRect label(std::min(left + (node->m_nIndent + 1) * m_cxImage + 2, left + firstWidth), row.top,
-        left + firstWidth, row.bottom);
+    CRect label(std::min(labelLeft, left + firstWidth), row.top, left + firstWidth, row.bottom);
     dc->FillSolidRect(
         &label, info->GetItemClr() != COLORREF(-1) ? info->GetItemClr() : GetSysColor(COLOR_WINDOW));
     if (selected && m_CurSubItem == 0) {

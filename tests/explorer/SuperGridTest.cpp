@@ -12,9 +12,12 @@
 #include "platform/base/FileIo.h"
 #include "platform/base/Services.h"
 #include "platform/base/TestServices.h"
+#include "platform/ui/DC.h"
+#include "platform/ui/ImageList.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
@@ -58,6 +61,10 @@ public:
             received.push_back(r);
             return 0;
         }
+        // The cursor while the grid changes its rows.
+        if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == LVN_ITEMCHANGED)
+            cursors.push_back(
+                QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor);
         return CWnd::WindowProc(message, wParam, lParam);
     }
     std::vector<Received> Take(UINT message)
@@ -69,6 +76,7 @@ public:
         return found;
     }
     std::vector<Received> received;
+    std::vector<Qt::CursorShape> cursors;
 };
 
 CItemInfo* Folder(const char* name)
@@ -587,6 +595,116 @@ TEST_F(SuperGridTest, ATreeFileShownAndSavedAgain)
     EXPECT_STREQ("CH01", again.nodes[1].szName);
     EXPECT_EQ(3u, again.nodes[2].dwNo); // Gate
     EXPECT_EQ(6u, again.nodes[3].dwNo); // after Gate's two channels
+}
+
+TEST_F(SuperGridTest, AClickUnderTheRegistrationServerRootIsRemembered)
+{
+    auto* server = Folder("Server");
+    server->m_bYemFolder = 1;
+    std::strcpy(server->m_szLookupServer, "192.168.7.1");
+    Item* serverRow = grid.InsertItem(grid.m_pYemRoot, server, TRUE);
+    auto* group = Folder("shop");
+    group->m_bGroupFolder = 1;
+    std::strcpy(group->m_szLookupServer, "192.168.7.1");
+    std::memcpy(group->m_byGroupId, "shop\0\0\0\0\x01\0\0\0\x02\0\0\0", 16);
+    Item* groupRow = grid.InsertItem(serverRow, group, TRUE);
+    auto* device = Device("Kiosk", 0x42);
+    std::strcpy(device->m_szLookupServer, "192.168.7.1");
+    Item* deviceRow = grid.InsertItem(groupRow, device, FALSE);
+    grid.Expand(serverRow, grid.GetCurIndex(serverRow));
+    grid.Expand(groupRow, grid.GetCurIndex(groupRow));
+
+    Click(LabelPoint(groupRow));
+    const YEM_SELECTION& s = grid.m_yemSelection;
+    EXPECT_TRUE(s.bSelected);
+    EXPECT_TRUE(s.bFolder);
+    EXPECT_TRUE(s.bGroup);
+    EXPECT_STREQ("192.168.7.1", s.szServer);
+    EXPECT_EQ(0, std::memcmp(s.bySettings, group->m_byGroupId, 16));
+
+    Click(LabelPoint(deviceRow));
+    EXPECT_TRUE(s.bSelected);
+    EXPECT_FALSE(s.bFolder);
+    EXPECT_EQ(0x42, s.byMac[5]);
+    EXPECT_EQ(0, s.bySettings[0]); // a device has no settings
+
+    Click(LabelPoint(serverRow));
+    EXPECT_TRUE(s.bFolder);
+    EXPECT_FALSE(s.bGroup);
+
+    // A row elsewhere: no registration-server row is selected any more.
+    Click(LabelPoint(yard));
+    EXPECT_FALSE(s.bSelected);
+    EXPECT_EQ(0, s.szServer[0]);
+
+    // Only the trees with a registration-server root remember.
+    grid.m_nTreeNo = 3;
+    Click(LabelPoint(groupRow));
+    EXPECT_FALSE(s.bSelected);
+}
+
+TEST_F(SuperGridTest, SelectingAHiddenRowShowsTheWaitCursorWhileItOpensItsFolders)
+{
+    grid.Collapse(site);
+    frame.cursors.clear();
+    grid.SelectNode(gate);
+    EXPECT_EQ(grid.GetCurIndex(gate), grid.GetSelectedItem());
+    ASSERT_FALSE(frame.cursors.empty());
+    for (Qt::CursorShape shape : frame.cursors)
+        EXPECT_EQ(Qt::WaitCursor, shape);
+    EXPECT_EQ(nullptr, QApplication::overrideCursor()); // and gone after
+}
+
+TEST_F(SuperGridTest, ScrollingTakesTheFocus)
+{
+    for (int i = 0; i < 40; ++i)
+        grid.InsertItem(
+            grid.m_pLocalRoot, Device(("10.0.1." + std::to_string(i)).c_str(), uint8_t(100 + i)), TRUE);
+    CEdit other;
+    ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20), &frame, 77));
+    other.SetFocus();
+    ASSERT_EQ(&other, CWnd::GetFocus());
+    const int top = grid.GetTopIndex();
+    grid.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(&grid, CWnd::GetFocus());
+    EXPECT_EQ(top + 1, grid.GetTopIndex());
+    other.SetFocus();
+    grid.SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(&grid, CWnd::GetFocus());
+    other.DestroyWindow();
+}
+
+TEST_F(SuperGridTest, AStateImageIsDrawnAfterTheRowImage)
+{
+    // Two 16 x 16 state images, red and blue.
+    CDC strip;
+    CBitmap bitmap;
+    strip.CreateCompatibleDC(nullptr);
+    bitmap.CreateCompatibleBitmap(&strip, 32, 16);
+    CBitmap* old = strip.SelectObject(&bitmap);
+    strip.FillSolidRect(0, 0, 16, 16, RGB(255, 0, 0));
+    strip.FillSolidRect(16, 0, 16, 16, RGB(0, 0, 255));
+    strip.SelectObject(old);
+    CImageList states;
+    ASSERT_TRUE(states.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
+    ASSERT_EQ(0, states.Add(&bitmap, RGB(255, 255, 255)));
+    grid.SetImageList(&states, LVSIL_STATE);
+    Item* hall = Find("Hall");
+    const int row = grid.GetCurIndex(hall);
+    grid.SetItemState(row, INDEXTOSTATEIMAGEMASK(2), LVIS_STATEIMAGEMASK);
+
+    const QImage image = grid.GetWidget()->grab().toImage();
+    CRect rect;
+    grid.GetItemRect(row, &rect, LVIR_BOUNDS);
+    const int x = rect.left + (hall->m_nIndent + 1) * grid.m_cxImage + 2 + 8;
+    const int y = (rect.top + rect.bottom) / 2;
+    EXPECT_EQ(qRgb(0, 0, 255), image.pixel(x, y) & 0xFFFFFF | 0xFF000000);
+    // A row without state bits has none there.
+    CRect other;
+    grid.GetItemRect(grid.GetCurIndex(yard), &other, LVIR_BOUNDS);
+    EXPECT_NE(qRgb(0, 0, 255), image.pixel(x, (other.top + other.bottom) / 2) | 0xFF000000);
+    SavePicture("morrik_grid_state_image.png");
+    grid.SetImageList(nullptr, LVSIL_STATE);
 }
 
 TEST(FitText, TheLongestPrefixThatFitsWithDots)
