@@ -117,8 +117,13 @@ public:
     void SelectDeviceOrChannel(CTreeItem* dvr, int ch);
     bool HasSiblingNamed(const CTreeItem* row, const char* text) const;
 
-    // Deleting (the context-menu commands) and freeing.
+    // Deleting (the context-menu commands) and freeing: the selected row, or
+    // the device of a selected channel, after the user agreed.
     void OnDelete(bool folder);
+    // A registration server (by name; listed by its address) and a group id
+    // under it, each once; the file is rewritten.
+    CTreeItem* HowToInsertYemFolder(CTreeItem* pParent, const CString& server);
+    CTreeItem* HowToInsertYemIdFolder(CTreeItem* server, const CString& groupId);
     void DeleteYem();
     void DeleteYemItem(CTreeItem* folder);
     void DeleteMem();
@@ -217,6 +222,21 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // The context menus and their commands.
+    void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnPopupInsert();
+    void OnPopupDelete();
+    void OnPopupDeleteOvel();
+    void OnPopupInsertOvel();
+    void OnPopupInsertYem();
+    void OnPopupDeleteYem();
+    void OnPopupInsertYemGroupId();
+    void OnPopupDeleteYemGroupId();
+    void OnPopupRenameOvel();
+    void OnPopupChangeIP();
+    void OnPopupRename();
+    // A delete whose removed rows are reported to the owner.
+    void ReportedDelete(bool folder);
 
     // The tree file of the grid's tree ("" for a tree without one).
     std::string TreePath() const;

@@ -418,16 +418,21 @@ void CSuperGridCtrl::DeleteItem(CTreeItem* pItem, int nItem, BOOL bSelect)
     SetRedraw(TRUE);
 }
 
-void CSuperGridCtrl::Delete(CTreeItem* pItem)
+void CSuperGridCtrl::NotifyDeleted(const CTreeItem* pItem)
 {
-    if (!pItem || !pItem->m_pParent)
-        return;
-    CItemInfo* info = pItem->m_lpNodeInfo;
+    const CItemInfo* info = GetItemInfo(pItem);
     if (m_bDeleteNotify && info && !info->m_bFolder && !info->m_nChannel) {
         CItemInfo copy;
         copy.CopyObjects(info);
         SendToParent(WM_TREE_DELETE_ITEM, 0, LPARAM(&copy));
     }
+}
+
+void CSuperGridCtrl::Delete(CTreeItem* pItem)
+{
+    if (!pItem || !pItem->m_pParent)
+        return;
+    NotifyDeleted(pItem);
     const int row = GetCurIndex(pItem);
     if (row >= 0) {
         DeleteItems(row, 1 + HideBranches(pItem));

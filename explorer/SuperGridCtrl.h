@@ -82,6 +82,9 @@ public:
     using CListCtrl::DeleteItem;
     // Deletes a node below the roots without list work.
     void Delete(CTreeItem* pItem);
+    // While deletions are reported: tells the parent of a device row about
+    // to go (WM_TREE_DELETE_ITEM with a copy of its data).
+    void NotifyDeleted(const CTreeItem* pItem);
     void SelectNode(CTreeItem* pItem);
     // -1 when hidden.
     int GetCurIndex(const CTreeItem* pItem) const;

@@ -35,6 +35,15 @@ public:
     {
         if (message >= WM_TREE_SAVE && message <= 0x478) {
             received.push_back(message);
+            // The row data some messages carry: the edit and address
+            // copies are the receiver's to free.
+            if (message == WM_TREE_RENAME_CHANNEL && wParam)
+                texts.push_back(reinterpret_cast<const CItemInfo*>(wParam)->GetItemText());
+            if ((message == WM_TREE_EDIT_ITEM || message == WM_TREE_CHANGE_IP) && lParam) {
+                auto* copy = reinterpret_cast<CItemInfo*>(lParam);
+                texts.push_back(copy->GetItemText());
+                delete copy;
+            }
             return 0;
         }
         return CWnd::WindowProc(message, wParam, lParam);
@@ -47,6 +56,7 @@ public:
         return n;
     }
     std::vector<UINT> received;
+    std::vector<CString> texts; // of the row data received, in order
 };
 
 // A device or folder record as a tree file holds it.
