@@ -10,7 +10,11 @@ namespace morrik
 HINSTANCE MorrikModule()
 {
     static const ResourceTables tables {
-        .moduleName = "Morrik", .dialogs = MorrikDialogs(), .strings = MorrikStrings(), .menus = MorrikMenus()
+        .moduleName = "Morrik",
+        .dialogs = MorrikDialogs(),
+        .strings = MorrikStrings(),
+        .menus = MorrikMenus(),
+        .bitmaps = MorrikBitmaps(),
     };
     static HINSTANCE module = RegisterResourceModule(&tables);
     return module;

@@ -6,6 +6,7 @@
 #include "explorer/TreeBranch.h"
 #include "explorer/TreeFileNotices.h"
 #include "explorer/TreeFilePaths.h"
+#include "platform/ui/ResourceModule.h"
 #include "resources/morrik/Resource.h"
 
 #include <cstring>
@@ -40,6 +41,15 @@ int CMySuperGrid::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CSuperGridCtrl::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_bFirstInsert = true;
+    // The rows' icons come from the library's own bitmaps, whatever the
+    // host's resources are.
+    CResourceScope scope(MorrikModule());
+    if (m_image.Create(IDB_TREE_ICONS, 16, 1, RGB(0, 255, 255)))
+        SetImageList(&m_image, LVSIL_SMALL);
+    if (m_stateImage.Create(IDB_TREE_STATES, 16, 1, RGB(0, 255, 255)))
+        SetImageList(&m_stateImage, LVSIL_STATE);
+    SetImageSizes(CSize(16, 16), CSize(16, 16));
+    m_cxImage = m_cyImage = 16;
     return 0;
 }
 

@@ -138,6 +138,13 @@ public:
     CItemInfo* SearchItemOfMac(const BYTE* mac) const;
     CItemInfo* SearchItemOfSerialNum(const BYTE* serial) const;
     CItemInfo* SearchItemOfIp(int ip, int port) const;
+    // The first row (display order from the first root) with this text
+    // whose sub-items hold each of `subItems` (case-insensitive).
+    CTreeItem* Search(const CString& text, const CStringList& subItems = {}) const;
+    // The first row of `pItem`'s subtree, itself included, with this text.
+    CTreeItem* SearchEx(CTreeItem* pItem, const CString& text) const;
+    // Asks whether to sort every level or only the roots, and sorts.
+    void SortData();
     // The row of a CItemInfo, null when it is no row of this grid.
     CTreeItem* FindTreeItem(const CItemInfo* info) const;
 

@@ -7,6 +7,7 @@
 #include "explorer/TreeFileNotices.h"
 #include "explorer/TreeFilePaths.h"
 #include "link/HostName.h"
+#include "platform/base/Services.h"
 #include "platform/ui/DC.h"
 #include "resources/morrik/Resource.h"
 
@@ -302,13 +303,7 @@ BOOL CMySuperGrid::OpenFolderOfCam(Item* pItem)
 
 Item* CMySuperGrid::SearchTreeItem(const CString& text) const
 {
-    for (Item* root : GetRoots()) {
-        if (root->m_lpNodeInfo && root->m_lpNodeInfo->GetItemText() == text)
-            return root;
-        if (Item* found = FirstRow(root, [&](const CItemInfo& info) { return info.GetItemText() == text; }))
-            return found;
-    }
-    return nullptr;
+    return Search(text);
 }
 
 CItemInfo* CMySuperGrid::SearchItemOfMac(const BYTE* mac) const
@@ -333,6 +328,45 @@ CItemInfo* CMySuperGrid::SearchItemOfIp(int ip, int port) const
         return !info.m_bFolder && info.m_dwIp == uint32_t(ip) && info.m_dwConfigPort == uint32_t(port);
     });
     return found ? found->m_lpNodeInfo : nullptr;
+}
+
+Item* CMySuperGrid::Search(const CString& text, const CStringList& subItems) const
+{
+    auto matches = [&](const CItemInfo& info) {
+        if (info.GetItemText() != text)
+            return false;
+        for (const CString& wanted : subItems) {
+            bool held = false;
+            for (int k = 0; k < info.GetItemCount() && !held; ++k)
+                held = info.GetSubItem(k).CompareNoCase(wanted) == 0;
+            if (!held)
+                return false;
+        }
+        return true;
+    };
+    for (Item* root : GetRoots()) {
+        if (root->m_lpNodeInfo && matches(*root->m_lpNodeInfo))
+            return root;
+        if (Item* found = FirstRow(root, matches))
+            return found;
+    }
+    return nullptr;
+}
+
+Item* CMySuperGrid::SearchEx(Item* pItem, const CString& text) const
+{
+    if (!pItem)
+        return nullptr;
+    if (pItem->m_lpNodeInfo && pItem->m_lpNodeInfo->GetItemText() == text)
+        return pItem;
+    return FirstRow(pItem, [&](const CItemInfo& info) { return info.GetItemText() == text; });
+}
+
+void CMySuperGrid::SortData()
+{
+    const int answer
+        = AfxMessageBox("Sort roots and all children(Yes)\nor just sort the rootitems(No)", MB_YESNO);
+    SortRoots(answer == IDYES);
 }
 
 Item* CMySuperGrid::FindTreeItem(const CItemInfo* info) const
@@ -437,6 +471,7 @@ void CMySuperGrid::ShowList(int item, int column, const CStringList* list)
         delete combo;
         return;
     }
+    combo->SetHorizontalExtent(UINT(CalcHorzExtent(combo, list)));
     combo->SelectString(-1, column == 0 ? info->GetItemText() : info->GetSubItem(column - 1));
     combo->ShowDropDown();
 }

@@ -138,6 +138,16 @@ bool ComboProc(QComboBox* combo, CWnd* wnd, UINT message, WPARAM wParam, LPARAM 
             combo->hidePopup();
         *result = TRUE;
         return true;
+    case CB_SETHORIZONTALEXTENT:
+        // The list is at least as wide as its widest entry needs.
+        combo->setProperty("horizontalExtent", qulonglong(wParam));
+        if (combo->view())
+            combo->view()->setMinimumWidth(int(std::min<WPARAM>(wParam, 0x7FFF)));
+        *result = 0;
+        return true;
+    case CB_GETHORIZONTALEXTENT:
+        *result = LRESULT(combo->property("horizontalExtent").toULongLong());
+        return true;
     case CB_GETDROPPEDSTATE:
         *result = combo->view() && combo->view()->isVisible();
         return true;

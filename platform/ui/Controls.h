@@ -145,6 +145,9 @@ public:
     DWORD_PTR GetItemData(int nIndex) const { return DWORD_PTR(Send(CB_GETITEMDATA, WPARAM(nIndex))); }
     BOOL LimitText(int nMaxChars) { return BOOL(SendMessage(CB_LIMITTEXT, WPARAM(nMaxChars))); }
     void ShowDropDown(BOOL bShowIt = TRUE) { SendMessage(CB_SHOWDROPDOWN, WPARAM(bShowIt)); }
+    // The width in pixels the drop-down list offers its entries.
+    void SetHorizontalExtent(UINT nExtent) { SendMessage(CB_SETHORIZONTALEXTENT, WPARAM(nExtent)); }
+    UINT GetHorizontalExtent() const { return UINT(Send(CB_GETHORIZONTALEXTENT)); }
 
 private:
     static LPARAM Text(LPCTSTR s) { return reinterpret_cast<LPARAM>(s ? s : ""); }

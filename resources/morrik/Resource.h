@@ -83,3 +83,8 @@
 #define IDC_SEL2_TREE0 2010
 #define IDC_SEL2_TREE1 2011
 #define IDC_SEL2_TREE2 2012
+
+// Bitmaps of the device tree: its rows' icons and their state icons, 16 x 16
+// each, cyan transparent.
+#define IDB_TREE_ICONS 108
+#define IDB_TREE_STATES 109

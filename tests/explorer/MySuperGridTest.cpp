@@ -2,6 +2,7 @@
 // read from the tree file, and the file written back from the rows.
 #include "tests/explorer/MySuperGridFixture.h"
 
+#include "platform/ui/ImageList.h"
 #include "resources/morrik/Resource.h"
 
 namespace morrik_test
@@ -47,6 +48,10 @@ TEST_F(MySuperGridTest, RootsFollowTheTreeNumberAndTheMyRootOnlyFlag)
         EXPECT_EQ(1, tree.GetColumnCount());
         EXPECT_EQ(370, tree.GetColumnWidth(0));
         EXPECT_EQ(0, tree.GetSelectedItem());
+        // The icons of the rows and their states, from the library's bitmaps.
+        ASSERT_NE(nullptr, tree.GetImageList(LVSIL_SMALL));
+        EXPECT_EQ(12, tree.GetImageList(LVSIL_SMALL)->GetImageCount());
+        ASSERT_NE(nullptr, tree.GetImageList(LVSIL_STATE));
         tree.DestroyWindow();
     }
     // The DVR tree's file was created with a bare header; trees 0 and 1
