@@ -21,6 +21,7 @@ declare -A floor=(
   [dialogs]=4
   [devtree]=5 [pages]=5
   [app]=6
+  [examples]=7
 )
 # Folders of tests and tools may include any folder.
 free_folders=" tests bench fuzz scripts cmake build "

@@ -48,6 +48,12 @@ public:
     UINT Choose(HMENU, UINT, int, int, HWND) override { return 0; }
 };
 
+class HeadlessFileChooser : public IFileChooser
+{
+public:
+    bool ChooseOpen(HWND, const CString&, CString&) override { return false; }
+};
+
 class SystemClock : public IClock
 {
 public:
@@ -187,6 +193,10 @@ template <> PLATFORM_API IPopupMenuChooser& Service<IPopupMenuChooser>()
 {
     return Current<IPopupMenuChooser, HeadlessMenuChooser>();
 }
+template <> PLATFORM_API IFileChooser& Service<IFileChooser>()
+{
+    return Current<IFileChooser, HeadlessFileChooser>();
+}
 template <> PLATFORM_API IClock& Service<IClock>()
 {
     return Current<IClock, SystemClock>();
@@ -212,6 +222,7 @@ template <> PLATFORM_API ILocale& Service<ILocale>()
 PLATFORM_SERVICE_INSTALL(IMessageBoxPresenter)
 PLATFORM_SERVICE_INSTALL(IModalDialogRunner)
 PLATFORM_SERVICE_INSTALL(IPopupMenuChooser)
+PLATFORM_SERVICE_INSTALL(IFileChooser)
 PLATFORM_SERVICE_INSTALL(IClock)
 PLATFORM_SERVICE_INSTALL(INetworkEnvironment)
 PLATFORM_SERVICE_INSTALL(IProcessControl)

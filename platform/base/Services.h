@@ -83,6 +83,15 @@ public:
     virtual UINT Choose(HMENU menu, UINT flags, int x, int y, HWND owner) = 0;
 };
 
+class PLATFORM_API IFileChooser
+{
+public:
+    virtual ~IFileChooser() = default;
+    // Asks for a file to open. The filter has the form "Name (*.a;*.b)|*.a;*.b||".
+    // True with the chosen path; false when the user cancelled.
+    virtual bool ChooseOpen(HWND owner, const CString& filter, CString& path) = 0;
+};
+
 class PLATFORM_API IClock
 {
 public:
@@ -147,6 +156,7 @@ template <class I> PLATFORM_API I* InstallService(I* impl);
 PLATFORM_DECLARE_SERVICE(IMessageBoxPresenter)
 PLATFORM_DECLARE_SERVICE(IModalDialogRunner)
 PLATFORM_DECLARE_SERVICE(IPopupMenuChooser)
+PLATFORM_DECLARE_SERVICE(IFileChooser)
 PLATFORM_DECLARE_SERVICE(IClock)
 PLATFORM_DECLARE_SERVICE(INetworkEnvironment)
 PLATFORM_DECLARE_SERVICE(IProcessControl)

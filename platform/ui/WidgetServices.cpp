@@ -4,6 +4,7 @@
 #include "platform/ui/MenuInternal.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -132,6 +133,32 @@ public:
     }
 };
 
+// "Name (*.a;*.b)|*.a;*.b||" as Qt writes it: "Name (*.a *.b)", one a line.
+QString QtFilter(const CString& filter)
+{
+    const QStringList parts = QString::fromUtf8(filter.GetString()).split('|');
+    QStringList names;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        if (!parts[i].isEmpty())
+            names << QString(parts[i]).replace(';', ' ');
+    return names.join(";;");
+}
+
+class WidgetFileChooser : public IFileChooser
+{
+public:
+    bool ChooseOpen(HWND owner, const CString& filter, CString& path) override
+    {
+        CWnd* parent = CWnd::FromHandle(owner);
+        const QString chosen = QFileDialog::getOpenFileName(
+            parent ? parent->GetWidget() : nullptr, QString(), QString(), QtFilter(filter));
+        if (chosen.isEmpty())
+            return false;
+        path = chosen.toUtf8().constData();
+        return true;
+    }
+};
+
 } // namespace
 
 void InstallWidgetServices()
@@ -139,7 +166,9 @@ void InstallWidgetServices()
     static WidgetModalRunner runner;
     static WidgetMessageBoxPresenter boxes;
     static WidgetPopupMenuChooser menus;
+    static WidgetFileChooser files;
     InstallService<IModalDialogRunner>(&runner);
     InstallService<IMessageBoxPresenter>(&boxes);
     InstallService<IPopupMenuChooser>(&menus);
+    InstallService<IFileChooser>(&files);
 }
