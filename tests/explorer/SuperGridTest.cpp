@@ -698,7 +698,7 @@ TEST_F(SuperGridTest, AStateImageIsDrawnAfterTheRowImage)
     grid.GetItemRect(row, &rect, LVIR_BOUNDS);
     const int x = rect.left + (hall->m_nIndent + 1) * grid.m_cxImage + 2 + 8;
     const int y = (rect.top + rect.bottom) / 2;
-    EXPECT_EQ(qRgb(0, 0, 255), image.pixel(x, y) & 0xFFFFFF | 0xFF000000);
+    EXPECT_EQ(qRgb(0, 0, 255), (image.pixel(x, y) & 0xFFFFFF) | 0xFF000000);
     // A row without state bits has none there.
     CRect other;
     grid.GetItemRect(grid.GetCurIndex(yard), &other, LVIR_BOUNDS);
