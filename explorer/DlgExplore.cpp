@@ -409,14 +409,7 @@ bool CDlgExplore::ModifyDVR(CItemInfo* treeItem, CItemInfo* edited, bool copyAll
         static const BYTE admin[16] = "admin";
         row->SetPasswd(0, admin, edited->m_login.byPassword);
     }
-    row->m_bLookup = edited->m_bLookup;
-    std::memcpy(row->m_szAddress, edited->m_szAddress, sizeof row->m_szAddress);
-    row->m_dwIp = edited->m_dwIp;
-    std::memcpy(row->m_szLookupServer, edited->m_szLookupServer, sizeof row->m_szLookupServer);
-    std::memcpy(row->m_byGroupId, edited->m_byGroupId, sizeof row->m_byGroupId);
-    row->m_dwConfigPort = edited->m_dwConfigPort;
-    row->m_dwService1Port = edited->m_dwService1Port;
-    row->m_dwService2Port = edited->m_dwService2Port;
+    CopyWhereabouts(*row, *edited);
     m_pGrid->SendMessage(WM_TREE_SAVE, 0, 0);
     m_pGrid->Invalidate();
     return true;

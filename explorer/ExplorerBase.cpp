@@ -337,6 +337,18 @@ void CExplorerBase::AddDvrNoRes()
     }
 }
 
+void CExplorerBase::CopyWhereabouts(CItemInfo& row, const CItemInfo& edited)
+{
+    row.m_bLookup = edited.m_bLookup;
+    std::memcpy(row.m_szAddress, edited.m_szAddress, sizeof row.m_szAddress);
+    row.m_dwIp = edited.m_dwIp;
+    std::memcpy(row.m_szLookupServer, edited.m_szLookupServer, sizeof row.m_szLookupServer);
+    std::memcpy(row.m_byGroupId, edited.m_byGroupId, sizeof row.m_byGroupId);
+    row.m_dwConfigPort = edited.m_dwConfigPort;
+    row.m_dwService1Port = edited.m_dwService1Port;
+    row.m_dwService2Port = edited.m_dwService2Port;
+}
+
 CItemInfo* CExplorerBase::FindItem(CItemInfo* item)
 {
     CMySuperGrid* grid = CurrentGrid();

@@ -139,6 +139,8 @@ protected:
     // The row data a new row of the tree takes from the buffer it was added
     // from; what the explorer pane does after (its "My DVR" list).
     virtual void OnDvrAdded(CItemInfo* row) { (void)row; }
+    // An edit's lookup flag, address, server, group and ports into the tree's row.
+    static void CopyWhereabouts(CItemInfo& row, const CItemInfo& edited);
     // Period of the add-wait timer.
     virtual UINT AddWaitPeriod() const { return 3000; }
     // The account pair of the mode: 0 login, 1 and 2 the service lists.

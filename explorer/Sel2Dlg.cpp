@@ -379,14 +379,7 @@ void CSel2Dlg::ModifyDVR(CItemInfo* treeItem, CItemInfo* edited, bool copy)
     const ACCOUNT_ENTRY& pair = edited->m_service1[0];
     for (int kind = 0; kind < 3; ++kind)
         row->SetPasswd(kind, reinterpret_cast<const BYTE*>(pair.szUser), pair.byPassword);
-    row->m_bLookup = edited->m_bLookup;
-    std::memcpy(row->m_szAddress, edited->m_szAddress, sizeof row->m_szAddress);
-    row->m_dwIp = edited->m_dwIp;
-    std::memcpy(row->m_szLookupServer, edited->m_szLookupServer, sizeof row->m_szLookupServer);
-    std::memcpy(row->m_byGroupId, edited->m_byGroupId, sizeof row->m_byGroupId);
-    row->m_dwConfigPort = edited->m_dwConfigPort;
-    row->m_dwService1Port = edited->m_dwService1Port;
-    row->m_dwService2Port = edited->m_dwService2Port;
+    CopyWhereabouts(*row, *edited);
     CWaitCursor wait;
     SetCapture();
     grid->SendMessage(WM_TREE_SAVE, 0, 0);
