@@ -3,14 +3,21 @@
 // on the adapters it is given, says on its output what the pane tells it,
 // and can take a picture of itself and end by itself.
 //
+// With --camera-explorer it runs the modal camera explorer instead: its
+// add command opens the add-camera dialog, which probes the address typed
+// and adds the camera; the device chosen at OK is written on the output.
+//
 //   explorer_host [--adapter ADDRESS]... [--broadcast-target ADDRESS]
-//                 [--picture FILE] [--seconds N]
+//                 [--camera-explorer] [--picture FILE] [--seconds N]
 //
 // Beside simulated devices on loopback:
 //   devsim --address 127.0.0.2 --family 4 &
 //   explorer_host --adapter 127.0.0.1 --broadcast-target 127.255.255.255
 #include "explorer/DlgExplore.h"
 #include "explorer/MySuperGrid.h"
+#include "explorer/NewOvel.h"
+#include "explorer/Sel2Dlg.h"
+#include "explorer/TreeMessages.h"
 #include "platform/base/Settings.h"
 #include "platform/base/TestServices.h"
 #include "platform/ui/WinApp.h"
@@ -35,11 +42,13 @@ struct HostOptions {
     std::vector<uint32_t> broadcastTargets;
     std::string picture;
     int seconds = 0;
+    bool cameraExplorer = false;
 };
 
 HostOptions g_options;
 
 constexpr UINT_PTR kEndTimer = 1;
+constexpr UINT WM_HOST_RUN_CAMERA_EXPLORER = WM_APP + 1;
 
 // The host's main window: the pane fills it.
 class CHostFrame : public CWnd
@@ -51,14 +60,24 @@ public:
     {
         switch (message) {
         case WM_CREATE:
+            if (g_options.seconds > 0)
+                SetTimer(kEndTimer, UINT(g_options.seconds) * 1000);
+            if (g_options.cameraExplorer) {
+                PostMessage(WM_HOST_RUN_CAMERA_EXPLORER);
+                return 0;
+            }
             // The pane: a child of this window, with its own tree and
             // discovery; placed over the whole client area.
             m_pExplore = new morrik::CDlgExplore(this);
             m_pExplore->Create(this);
             m_pExplore->MoveWindow2(0, 0, 320, 440);
             m_pExplore->ShowWindow(SW_SHOW);
-            if (g_options.seconds > 0)
-                SetTimer(kEndTimer, UINT(g_options.seconds) * 1000);
+            return 0;
+        case WM_HOST_RUN_CAMERA_EXPLORER:
+            RunCameraExplorer();
+            return 0;
+        case morrik::WM_TREE_INSERT_DEVICE:
+            AddCamera();
             return 0;
         case WM_TIMER:
             if (wParam == kEndTimer) {
@@ -90,19 +109,70 @@ private:
             std::printf("%s %s %s\n", what, item->GetItemText().GetString(), item->m_szAddress);
         std::fflush(stdout);
     }
+    // The camera explorer, modal; what the user chose at OK goes to the
+    // output, and the program ends with it.
+    void RunCameraExplorer()
+    {
+        morrik::CSel2Dlg explorer(this);
+        m_pCameraExplorer = &explorer;
+        const INT_PTR result = explorer.DoModal();
+        m_pCameraExplorer = nullptr;
+        if (result == IDOK) {
+            morrik::CItemInfo chosen;
+            explorer.GetSelectedCam(&chosen);
+            Say("chosen", &chosen);
+        }
+        PostQuitMessage(0);
+    }
+    // The camera explorer's add command: the camera the user finds (or
+    // types) joins the camera explorer's tree.
+    void AddCamera()
+    {
+        if (!m_pCameraExplorer)
+            return;
+        morrik::CNewOvel dialog(this);
+        dialog.m_pOwner = m_pCameraExplorer;
+        if (dialog.DoModal() != IDOK)
+            return;
+        const RES_DISCOVER_OVEL& found = dialog.m_resDiscover;
+        // The record's address has its first octet most significant.
+        const in_addr packed { htonl(found.ipAddress) };
+        char address[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &packed, address, sizeof address);
+        morrik::CItemInfo camera;
+        camera.SetItemText(address);
+        camera.m_dwIp = found.ipAddress;
+        std::snprintf(camera.m_szAddress, sizeof camera.m_szAddress, "%s", address);
+        camera.m_dwConfigPort = found.port;
+        m_pCameraExplorer->AddDVR(&camera);
+        std::printf("add camera %s\n", address);
+        std::fflush(stdout);
+    }
     // Lists the rows, keeps a picture and quits.
     void End()
     {
-        morrik::CMySuperGrid* grid = m_pExplore->CurrentGrid();
-        for (int row = 0; row < grid->GetItemCount(); ++row)
+        CWnd* shown = this;
+        morrik::CMySuperGrid* grid = nullptr;
+        if (m_pCameraExplorer) {
+            shown = m_pCameraExplorer;
+            grid = m_pCameraExplorer->CurrentGrid();
+        } else if (m_pExplore) {
+            grid = m_pExplore->CurrentGrid();
+        }
+        for (int row = 0; grid && row < grid->GetItemCount(); ++row)
             std::printf("row %s\n", grid->GetItemText(row, 0).GetString());
         std::fflush(stdout);
-        if (!g_options.picture.empty() && !GetWidget()->grab().toImage().save(g_options.picture.c_str()))
+        if (!g_options.picture.empty()
+            && !shown->GetWidget()->grab().toImage().save(g_options.picture.c_str()))
             std::fprintf(stderr, "explorer_host: cannot write %s\n", g_options.picture.c_str());
-        PostQuitMessage(0);
+        if (m_pCameraExplorer)
+            m_pCameraExplorer->EndDialog(IDCANCEL); // the program ends when it returns
+        else
+            PostQuitMessage(0);
     }
 
     morrik::CDlgExplore* m_pExplore = nullptr;
+    morrik::CSel2Dlg* m_pCameraExplorer = nullptr; // while it runs
 };
 
 class CHostApp : public CWinApp
@@ -150,6 +220,9 @@ bool ParseOptions(int argc, char** argv)
             g_options.picture = value;
         } else if (arg == "--seconds" && value) {
             g_options.seconds = std::atoi(value);
+        } else if (arg == "--camera-explorer") {
+            g_options.cameraExplorer = true;
+            continue;
         } else if (arg.rfind("-platform", 0) == 0 || arg.rfind("--", 0) != 0) {
             continue; // Qt's own options
         } else {
@@ -166,8 +239,8 @@ int main(int argc, char** argv)
 {
     if (!ParseOptions(argc, argv)) {
         std::fprintf(stderr,
-            "usage: explorer_host [--adapter ADDRESS]... [--broadcast-target ADDRESS] [--picture FILE] "
-            "[--seconds N]\n");
+            "usage: explorer_host [--adapter ADDRESS]... [--broadcast-target ADDRESS] [--camera-explorer] "
+            "[--picture FILE] [--seconds N]\n");
         return 2;
     }
     // Discovery runs on the adapters given, or on the machine's own.

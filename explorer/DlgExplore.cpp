@@ -375,6 +375,20 @@ void CDlgExplore::OnDvrAdded(CItemInfo*)
     ResetMyDVR();
 }
 
+bool CDlgExplore::GetAddress(tagDVrNetInfo* info)
+{
+    if (!info)
+        return false;
+    // The host's texts need not end inside their fields.
+    char server[sizeof info->szServer + 1] = {};
+    std::memcpy(server, info->szServer, sizeof info->szServer);
+    char serial[sizeof info->szSerial + 1] = {};
+    std::memcpy(serial, info->szSerial, sizeof info->szSerial);
+    char mac[sizeof info->szMacText + 1] = {};
+    std::memcpy(mac, info->szMacText, sizeof info->szMacText);
+    return GetAddress(server, nullptr, serial, mac, info->szAddress, sizeof info->szAddress);
+}
+
 bool CDlgExplore::ModifyDVR(CItemInfo* treeItem, CItemInfo* edited, bool copyAll)
 {
     if (!treeItem || !edited)

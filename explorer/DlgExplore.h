@@ -9,6 +9,7 @@
 // operations below, then destroys the window and deletes the object.
 #pragma once
 
+#include "explorer/DvrNetInfo.h"
 #include "explorer/ExplorerBase.h"
 
 #include <vector>
@@ -47,6 +48,10 @@ public:
     CMySuperGrid* CurrentGrid() override { return m_pGrid; }
 
     bool ModifyDVR(CItemInfo* treeItem, CItemInfo* edited, bool copyAll);
+    using CExplorerBase::GetAddress;
+    // The device's current address from its registration server into its
+    // address text; false (text unchanged) when the server gives none.
+    bool GetAddress(tagDVrNetInfo* info);
     void DeleteItem(CItemInfo* item);
     // The selected device into `item` (its DVR for a channel row), or the
     // backup file the host chose.

@@ -2,6 +2,7 @@
 
 #include "explorer/ModelRules.h"
 #include "explorer/MorrikResources.h"
+#include "explorer/NewOvel.h"
 #include "explorer/TreeMessages.h"
 #include "link/DeviceHelpers.h"
 #include "platform/ui/FileDialog.h"
@@ -299,6 +300,9 @@ int CSel2Dlg::FilterModel(const char* model) const
 
 void CSel2Dlg::ResDiscoverProc(const RES_DISCOVER_OVEL* record)
 {
+    // The probed camera answers the add-camera dialog, whatever tree is open.
+    if (m_pNewOvel && m_dwProbeAddress && record->ipAddress == m_dwProbeAddress)
+        m_pNewOvel->ResUniQuestMsg(record);
     if (FilterModel(record->model) != m_nTreeNo)
         return;
     CMySuperGrid* grid = CurrentGrid();

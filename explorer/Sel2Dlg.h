@@ -18,6 +18,8 @@ namespace morrik
 
 constexpr int SEL2_TREE_COUNT = 3;
 
+class CNewOvel;
+
 class MORRIK_EXPORT CSel2Dlg : public CExplorerBase
 {
 public:
@@ -53,8 +55,10 @@ public:
     void OnOK() override;
     void OnCancel() override;
 
-    // Written by the add-camera dialog while it probes an address.
+    // Written by the add-camera dialog while it probes an address: the
+    // answer from that address goes to that dialog.
     DWORD m_dwProbeAddress = 0;
+    CNewOvel* m_pNewOvel = nullptr;
     CItemInfo* m_pSelected = nullptr; // the device chosen at OK
     CString m_strBackupExt;
 

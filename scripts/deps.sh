@@ -3,7 +3,7 @@
 # Sourced by run.sh, test.sh, bench.sh and fuzz.sh.
 suite_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libxvidcore-dev fonts-dejavu-core
+  qt6-base-dev libxvidcore-dev fonts-dejavu-core fonts-ipafont-gothic
   libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format

@@ -4,6 +4,7 @@
 // through its dialogs, what it tells the host in each mode, and its end
 // while a download runs.
 #include "explorer/DlgExplore.h"
+#include "explorer/DvrNetInfo.h"
 #include "explorer/MySuperGrid.h"
 #include "explorer/TreeMessages.h"
 #include "resources/morrik/Resource.h"
@@ -342,6 +343,32 @@ TEST_F(DlgExploreTest, AnAddedDeviceOfARegistrationServerIsLookedUpByItsMacText)
     // The MAC goes to the server as the text it keeps, never as raw bytes.
     ASSERT_TRUE(Pump([&] { return !m_ftp.QueriedMacs().empty(); }));
     EXPECT_EQ(m_ftp.QueriedMacs().front(), "00:1b:9e:00:00:03");
+}
+
+TEST_F(DlgExploreTest, AHostsNetworkRecordTakesTheAddressTheServerHolds)
+{
+    sim::RegisteredDevice registered = sim::MakeRegisteredDevice("group-a", 3);
+    registered.address = "198.51.100.23";
+    registered.key32 = "DVR16E0500102-SHOP-FRONT"; // all 24 characters of the field
+    m_ftp.passiveHost = "127.0.0.5";
+    m_ftp.AddDevice(registered);
+    ASSERT_TRUE(m_ftp.Start("127.0.0.5", 21));
+    WriteTree(TreeFileLists {});
+    Open(true);
+    // The host's fields are full to their ends; the serial has no end.
+    tagDVrNetInfo info;
+    std::memset(&info, 'x', sizeof info);
+    std::memcpy(info.szSerial, registered.key32.c_str(), sizeof info.szSerial);
+    std::snprintf(info.szMacText, sizeof info.szMacText, "%s", registered.mac.c_str());
+    std::snprintf(info.szServer, sizeof info.szServer, "127.0.0.5");
+    ASSERT_TRUE(m_pane->GetAddress(&info));
+    EXPECT_STREQ(info.szAddress, "198.51.100.23");
+    EXPECT_EQ(m_ftp.QueriedMacs().back(), registered.mac);
+
+    // A device the server does not know leaves the address as it was.
+    std::snprintf(info.szMacText, sizeof info.szMacText, "00:00:00:00:00:01");
+    EXPECT_FALSE(m_pane->GetAddress(&info));
+    EXPECT_STREQ(info.szAddress, "198.51.100.23");
 }
 
 TEST_F(DlgExploreTest, PortsAskedOfTheDevice)

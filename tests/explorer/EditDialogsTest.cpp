@@ -5,6 +5,7 @@
 #include "explorer/InsertYem.h"
 #include "explorer/InsertYemGroupId.h"
 #include "explorer/NewFolderDlg.h"
+#include "explorer/NewOvel.h"
 #include "resources/morrik/Resource.h"
 
 #include "platform/base/TestServices.h"
@@ -242,6 +243,26 @@ TEST_F(EditDialogs, RegistrationServerAsksOnlyForTheServer)
     EXPECT_EQ(dlg.m_strYem, "zpt.example");
     EXPECT_EQ(dlg.m_strId, "user");
     EXPECT_EQ(dlg.m_strPassword, "");
+}
+
+// What the camera address enables; the search itself runs against the
+// simulator with the camera explorer.
+TEST_F(EditDialogs, AddCameraSearchesOnlyANonZeroAddress)
+{
+    ScriptedDialogRunner runner([](CDialog* dlg) {
+        EXPECT_EQ(Caption(dlg), "カメラの追加");
+        EXPECT_FALSE(Enabled(dlg, IDC_NEW_OVEL_SEARCH));
+        EXPECT_FALSE(Enabled(dlg, IDOK));
+        for (const char* address : { "0.0.0.0", "0.0.0.1", "0.0.0.0", "10.1.2.3" }) {
+            dlg->SetDlgItemText(IDC_NEW_OVEL_ADDRESS, address);
+            EXPECT_EQ(Enabled(dlg, IDC_NEW_OVEL_SEARCH), std::strcmp(address, "0.0.0.0") != 0) << address;
+            EXPECT_FALSE(Enabled(dlg, IDOK)) << address;
+        }
+        dlg->SendDlgItemMessage(IDCANCEL, BM_CLICK);
+    });
+    ScopedService<IModalDialogRunner> use(&runner);
+    CNewOvel dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
 
 TEST_F(EditDialogs, FolderNameTakesAtMost23CharactersAndStartsWithThePreset)

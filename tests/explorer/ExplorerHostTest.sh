@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The example host beside a simulated DVR on loopback: its explorer pane
-# lists the DVR that discovery found, and a picture of it is kept.
+# The example host beside a simulated DVR on loopback: its explorer pane,
+# and then its camera explorer, list the DVR that discovery found, and a
+# picture of each is kept.
 # Usage: ExplorerHostTest.sh BIN_DIR PICTURE_DIR
 set -u
 # In a network namespace of its own, so that the simulated DVR answers no
@@ -22,15 +23,22 @@ trap cleanup EXIT
 "$bin/devsim" --address 127.0.0.2 --family 4 --password admin >"$home/devsim.log" 2>&1 &
 sim=$!
 mkdir -p "$pictures"
-picture="$pictures/explorer_host.png"
-rm -f "$picture"
-# The pane repeats its first discovery four times in its first seconds, so a
-# simulator that binds a moment later is still found.
-out=$(XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" QT_QPA_PLATFORM=offscreen \
-  "$bin/explorer_host" --adapter 127.0.0.1 --broadcast-target 127.255.255.255 --picture "$picture" --seconds 3)
-status=$?
-echo "$out"
-[ "$status" -eq 0 ] || { echo "explorer_host ended with $status"; exit 1; }
-grep -qx "row 127.0.0.2" <<<"$out" || { echo "the simulated DVR is not in the tree"; exit 1; }
-[ -s "$picture" ] || { echo "no picture at $picture"; exit 1; }
-echo "picture: $picture"
+# run_host PICTURE [OPTION]...
+run_host() {
+  local picture=$1 out status
+  shift
+  rm -f "$picture"
+  # The explorers repeat their first discovery in their first seconds, so
+  # a simulator that binds a moment later is still found.
+  out=$(XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" QT_QPA_PLATFORM=offscreen \
+    "$bin/explorer_host" --adapter 127.0.0.1 --broadcast-target 127.255.255.255 --picture "$picture" \
+    --seconds 3 "$@")
+  status=$?
+  echo "$out"
+  [ "$status" -eq 0 ] || { echo "explorer_host $* ended with $status"; return 1; }
+  grep -qx "row 127.0.0.2" <<<"$out" || { echo "explorer_host $*: the simulated DVR is not in the tree"; return 1; }
+  [ -s "$picture" ] || { echo "no picture at $picture"; return 1; }
+  echo "picture: $picture"
+}
+run_host "$pictures/explorer_host.png" || exit 1
+run_host "$pictures/explorer_host_camera_explorer.png" --camera-explorer || exit 1
