@@ -55,7 +55,8 @@ int CMySuperGrid::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 std::string CMySuperGrid::TreePath() const
 {
-    return TreeFilePath(m_nTreeNo);
+    // Sample rows have no file.
+    return m_bSampleTree ? std::string() : TreeFilePath(m_nTreeNo);
 }
 
 // --- Building the tree -------------------------------------------------------

@@ -148,6 +148,18 @@ public:
     // The row of a CItemInfo, null when it is no row of this grid.
     CTreeItem* FindTreeItem(const CItemInfo* info) const;
 
+    // --- Sample rows ----------------------------------------------------------
+    // A demonstration of the grid for a host: the tree is replaced by
+    // "New data" with a few items and sub-items. From then on the grid
+    // neither writes its tree file nor takes what the network reports, so
+    // the saved tree is never overwritten by the samples.
+    void _DeleteAll();
+    // Row `nItem`'s sub-items become "Dynamic", "updates", "not always".
+    void DynamicUpdateSomeItems(int nItem);
+    // Row `nItem` shows the next of the grid's icons.
+    void SetNewImage(int nItem);
+    bool IsSampleTree() const { return m_bSampleTree; }
+
     // --- Selection and drawing ----------------------------------------------
     void SetBar(CTreeItem* pItem);
     void SetBar();
@@ -272,6 +284,7 @@ protected:
     bool m_bFirstNode = true;
     bool m_bFirstInsert = true; // the first InsertToNotRoot never redraws
     bool m_bLastSaveOk = true;
+    bool m_bSampleTree = false; // the rows are _DeleteAll's samples
 
     DECLARE_MESSAGE_MAP()
 };

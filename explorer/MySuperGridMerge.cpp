@@ -347,7 +347,7 @@ void CMySuperGrid::ModifyNodeOfTreeCtrl(Item* row, const RES_DISCOVER_OVEL* rec,
 
 void CMySuperGrid::ResDiscoverProc(const RES_DISCOVER_OVEL* rec)
 {
-    if (!rec)
+    if (!rec || m_bSampleTree)
         return;
     m_bChangePending = 1;
     Item* saved = SearchMacOfMyTreeCtrl(rec);
@@ -516,7 +516,7 @@ void CMySuperGrid::ModifyYemNodeOfMyTreeCtrl(Item* saved, const CItemInfo& yem)
 
 void CMySuperGrid::RetYemMsg(const ZPT_NODE* node)
 {
-    if (!node || m_bYemQuery)
+    if (!node || m_bYemQuery || m_bSampleTree)
         return;
     Item* folder = SearchYemParent(node);
     if (!folder)
@@ -582,7 +582,7 @@ void CMySuperGrid::ModifyYemNodeOfTreeCtrl(Item* row, const RES_DISCOVER_OVEL* r
 
 void CMySuperGrid::SetYemItem(const RES_DISCOVER_OVEL* rec)
 {
-    if (!rec)
+    if (!rec || m_bSampleTree)
         return;
     if (Item* saved = SearchMacOfMyTreeCtrl(rec)) {
         ModifyYemNodeOfTreeCtrl(saved, rec);

@@ -1,8 +1,11 @@
 // The device tree's rows as its owner dialogs use them: channels of a
-// recorder, searches, the last camera, and the drop-down list of a cell.
+// recorder, searches, the last camera, the drop-down list of a cell, and
+// the sample rows.
 #include "tests/explorer/MySuperGridFixture.h"
 
+#include "explorer/DiscoverRecord.h"
 #include "explorer/GridCellEdit.h"
+#include "explorer/ZptNode.h"
 #include "platform/ui/DC.h"
 #include "resources/morrik/Resource.h"
 
@@ -111,6 +114,39 @@ TEST_F(RowsTest, SortingAsksHowFar)
     ASSERT_EQ(2u, boxes.Boxes().size());
     EXPECT_EQ(
         CString("Sort roots and all children(Yes)\nor just sort the rootitems(No)"), boxes.Boxes()[0].text);
+}
+
+TEST_F(RowsTest, SampleRowsReplaceTheTreeButNeverItsFile)
+{
+    grid._DeleteAll();
+    EXPECT_EQ((std::vector<std::string> { "New data", "Item 0", "Item 1", "Item 2" }), Rows());
+    const int row = grid.GetCurIndex(Find("Item 1"));
+    CItemInfo* item = Find("Item 1")->m_lpNodeInfo;
+    EXPECT_EQ(CString("subItem 3 of Item 1"), item->GetSubItem(2));
+
+    grid.DynamicUpdateSomeItems(row);
+    EXPECT_EQ(CString("Dynamic"), item->GetSubItem(0));
+    EXPECT_EQ(CString("not always"), item->GetSubItem(2));
+    const int image = item->GetImage();
+    grid.SetNewImage(row);
+    EXPECT_NE(image, item->GetImage());
+    SavePicture("morrik_device_tree_samples.png");
+
+    // A device seen on the network, a registered one and a save request
+    // change neither the sample rows nor the saved tree.
+    RES_DISCOVER_OVEL seen {};
+    std::snprintf(seen.model, sizeof seen.model, "QARN-1604");
+    seen.ipAddress = 0xC0A80009;
+    seen.mac[5] = 9;
+    grid.ResDiscoverProc(&seen);
+    ZPT_NODE registered {};
+    std::snprintf(registered.szModel, sizeof registered.szModel, "QARN-0802");
+    grid.RetYemMsg(&registered);
+    grid.SendMessage(WM_TREE_SAVE, 0, 0);
+    EXPECT_EQ(4, grid.GetItemCount());
+    const TreeFileLists saved = ReadFile();
+    ASSERT_EQ(5u, saved.nodes.size());
+    EXPECT_STREQ("Site", saved.nodes[0].szName);
 }
 
 TEST_F(RowsTest, TheLastCameraIsSelectedInsideItsFolders)
