@@ -85,6 +85,14 @@ protected:
         m_pane.reset();
     }
 
+    // The registration server's FTP role at 127.0.0.5, knowing `device`.
+    void StartRegistrationServer(const sim::RegisteredDevice& device)
+    {
+        m_ftp.passiveHost = "127.0.0.5";
+        m_ftp.AddDevice(device);
+        ASSERT_TRUE(m_ftp.Start("127.0.0.5", 21));
+    }
+
     std::unique_ptr<CDlgExplore> m_pane;
     CMySuperGrid* m_grid = nullptr;
     sim::FtpServer m_ftp;
@@ -104,9 +112,7 @@ TEST_F(DlgExploreTest, DiscoveryAndTheRegistrationServerMergeIntoOneTree)
     // The server lists a group's devices by the name they registered with.
     sim::RegisteredDevice registered = sim::MakeRegisteredDevice("group-a", 7);
     registered.name = "group-a";
-    m_ftp.passiveHost = "127.0.0.5";
-    m_ftp.AddDevice(registered);
-    ASSERT_TRUE(m_ftp.Start("127.0.0.5", 21));
+    ASSERT_NO_FATAL_FAILURE(StartRegistrationServer(registered));
 
     TreeFileLists lists;
     lists.nodes.push_back(SavedDvr(1, "Shop", 0x7F000009, kShopMac, "DVRSN2"));
@@ -326,9 +332,7 @@ TEST_F(DlgExploreTest, ThePaneEndsWhileADownloadHangs)
 TEST_F(DlgExploreTest, AnAddedDeviceOfARegistrationServerIsLookedUpByItsMacText)
 {
     sim::RegisteredDevice registered = sim::MakeRegisteredDevice("group-a", 3);
-    m_ftp.passiveHost = "127.0.0.5";
-    m_ftp.AddDevice(registered);
-    ASSERT_TRUE(m_ftp.Start("127.0.0.5", 21));
+    ASSERT_NO_FATAL_FAILURE(StartRegistrationServer(registered));
     WriteTree(TreeFileLists {});
     Open(true);
     CItemInfo item;
@@ -350,9 +354,7 @@ TEST_F(DlgExploreTest, AHostsNetworkRecordTakesTheAddressTheServerHolds)
     sim::RegisteredDevice registered = sim::MakeRegisteredDevice("group-a", 3);
     registered.address = "198.51.100.23";
     registered.key32 = "DVR16E0500102-SHOP-FRONT"; // all 24 characters of the field
-    m_ftp.passiveHost = "127.0.0.5";
-    m_ftp.AddDevice(registered);
-    ASSERT_TRUE(m_ftp.Start("127.0.0.5", 21));
+    ASSERT_NO_FATAL_FAILURE(StartRegistrationServer(registered));
     WriteTree(TreeFileLists {});
     Open(true);
     // The host's fields are full to their ends; the serial has no end.
