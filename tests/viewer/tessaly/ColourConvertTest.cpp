@@ -100,6 +100,38 @@ TEST_P(ConverterTest, EveryFormatMatchesTheScalarArithmeticExactly)
 // wide body), eight, then one at a time.
 INSTANTIATE_TEST_SUITE_P(Widths, ConverterTest, testing::Values(1, 7, 30, 176, 180, 352, 720));
 
+TEST(ConverterCombinations, EveryYCbCrTripleMatchesTheScalarArithmetic)
+{
+    // For each Cr, a picture 512 pixels wide whose chroma row holds every
+    // Cb and whose 64 row pairs give each chroma sample every Y: all 2^24
+    // triples, through the vector bodies the processor has.
+    constexpr int kWidth = 512, kRows = 128;
+    std::vector<uint8_t> y(size_t(kWidth) * kRows), cb(kWidth / 2), cr(kWidth / 2);
+    for (int i = 0; i < kWidth / 2; ++i)
+        cb[size_t(i)] = uint8_t(i);
+    for (int row = 0; row < kRows; ++row) {
+        for (int x = 0; x < kWidth; ++x)
+            y[size_t(row) * kWidth + x] = uint8_t((row / 2) * 4 + (row % 2) * 2 + x % 2);
+    }
+    for (const Format& format : kFormats) {
+        std::vector<uint8_t> out(size_t(kWidth) * kRows * size_t(format.bytes));
+        std::vector<uint8_t> want(size_t(kWidth) * size_t(format.bytes));
+        for (int v = 0; v < 256; ++v) {
+            std::fill(cr.begin(), cr.end(), uint8_t(v));
+            // A chroma stride of 0: every row pair reads the same samples.
+            format.convert(
+                y.data(), kWidth, cb.data(), cr.data(), 0, out.data(), kWidth, kRows, kWidth * format.bytes);
+            for (int row = 0; row < kRows; ++row) {
+                for (int x = 0; x < kWidth; ++x)
+                    format.reference(
+                        YCbCrToRgb(y[size_t(row) * kWidth + x], x / 2, v), &want[size_t(x) * format.bytes]);
+                ASSERT_EQ(0, std::memcmp(want.data(), &out[size_t(row) * want.size()], want.size()))
+                    << format.name << ": Cr " << v << ", row " << row;
+            }
+        }
+    }
+}
+
 TEST(ColourArithmetic, KnownColours)
 {
     // Video-range black, white and the primaries of BT.601.
