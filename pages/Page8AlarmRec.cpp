@@ -88,7 +88,7 @@ int PresetOf(const CString& text)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CPage8AlarmRec, CConfigPage)
+BEGIN_MESSAGE_MAP(CPage8AlarmRec, CRecordingPage)
 ON_LBN_SELCHANGE(IDC_REC_CAMERA_LIST, OnCameraChanged)
 ON_CBN_SELCHANGE(IDC_REC_ALARM_TYPE, OnAlarmTypeChosen)
 ON_CBN_SELCHANGE(IDC_REC_ALARM_SPEED, OnAlarmSpeedOrQualityChosen)
@@ -102,7 +102,7 @@ ON_NOTIFY(GVN_ENDLABELEDIT, IDC_AREC_GRID, OnGridEndEdit)
 END_MESSAGE_MAP()
 
 CPage8AlarmRec::CPage8AlarmRec()
-    : CConfigPage(IDD_PAGE8_ALARM_REC, SLOT_AlarmRec)
+    : CRecordingPage(IDD_PAGE8_ALARM_REC, SLOT_AlarmRec)
 {
     // One group per camera: each is written when it holds a change.
     DeclareGroups(kMaxRecorderCameras);
@@ -110,7 +110,7 @@ CPage8AlarmRec::CPage8AlarmRec()
 
 BOOL CPage8AlarmRec::OnInitDialog()
 {
-    CConfigPage::OnInitDialog();
+    CRecordingPage::OnInitDialog();
     PlaceControls(this, kPlaces);
     GetDlgItem(IDC_REC_SETUP)->ShowWindow(SW_HIDE);
     m_Grid.Create(CRect(114, 70, 114 + 400, 70 + 44), this, IDC_AREC_GRID, WS_CHILD | WS_BORDER | WS_TABSTOP);
@@ -162,23 +162,16 @@ void CPage8AlarmRec::ReadSettings()
     m_Cameras.Clear();
     m_nCurrent = -1;
     m_bListed = FALSE;
-    auto* list = static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST));
-    list->ResetContent();
-    CFG_CAMERA_COUNTS counts;
-    if (!ReadBlock(GET_CAMERA_COUNTS, &counts))
+    CameraList()->ResetContent();
+    if (!ReadCameraCounts() || !ReadRecordingOptions())
         return;
-    m_Counts = CountsOf(counts);
-    CFG_NAME_LISTS lists;
-    if (!ReadBlock(GET_RECORDING_OPTIONS, &lists))
-        return;
-    m_Options = DecodeRecordingOptions(lists);
     // The alarm types start after "No Save", which alarm recording lacks.
     std::vector<CString> types(
         m_Options.types.begin() + (m_Options.types.empty() ? 0 : 1), m_Options.types.end());
     FillCombo(m_AlarmType.Type(), types);
     FillCombo(m_AlarmType.Speed(), m_Options.speeds);
     FillCombo(m_AlarmType.Quality(), m_Options.qualities);
-    FillRecordingCameraList(list, m_Counts, TRUE);
+    FillRecordingCameraList(CameraList(), m_Counts, TRUE);
     m_bListed = TRUE;
     for (int camera = 0; camera < m_Counts.Total(); ++camera)
         Load(m_Cameras.Insert(camera, !m_Counts.IsNetwork(camera)));
@@ -187,7 +180,7 @@ void CPage8AlarmRec::ReadSettings()
 void CPage8AlarmRec::ShowSettings()
 {
     m_bGlobalEdited = FALSE;
-    static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST))->SetCurSel(m_bListed ? 0 : -1);
+    CameraList()->SetCurSel(m_bListed ? 0 : -1);
     ShowSelection();
 }
 
@@ -281,7 +274,7 @@ void CPage8AlarmRec::MarkEdited()
 
 void CPage8AlarmRec::OnCameraChanged()
 {
-    const int entry = static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST))->GetCurSel();
+    const int entry = CameraList()->GetCurSel();
     if (!m_bListed || entry < 0)
         return;
     m_nCurrent = entry - 1;

@@ -7,8 +7,8 @@
 
 #include "controls/GridCtrl.h"
 #include "link/RecordingBlocks.h"
-#include "pages/ConfigPage.h"
 #include "pages/common/RecordingCameras.h"
+#include "pages/common/RecordingPage.h"
 #include "pages/common/RecordingPresets.h"
 
 struct AlarmRecording {
@@ -17,7 +17,7 @@ struct AlarmRecording {
     bool presetsRead;
 };
 
-class CPage8AlarmRec : public CConfigPage
+class CPage8AlarmRec : public CRecordingPage
 {
 public:
     // Grid columns: the row titles, four sensor slots, four motion slots,
@@ -28,8 +28,6 @@ public:
 
     BOOL OnInitDialog() override;
 
-    RecordingCameraCounts m_Counts;
-    RecordingOptions m_Options;
     CRecordingCameras<AlarmRecording> m_Cameras;
     CGridCtrl m_Grid;
     int m_nCurrent = -1; // -1: "Global" or none

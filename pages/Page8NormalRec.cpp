@@ -31,7 +31,7 @@ const ControlPlace kRows[] = {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CPage8NormalRec, CConfigPage)
+BEGIN_MESSAGE_MAP(CPage8NormalRec, CRecordingPage)
 ON_LBN_SELCHANGE(IDC_REC_CAMERA_LIST, OnCameraChanged)
 ON_NOTIFY(TCN_SELCHANGE, IDC_PERIOD_TAB, OnTabChange)
 ON_CBN_SELCHANGE(IDC_REC_TYPE, OnTypeChosen)
@@ -43,7 +43,7 @@ ON_BN_CLICKED(IDC_REC_EVENT_OFF, OnEventOff)
 END_MESSAGE_MAP()
 
 CPage8NormalRec::CPage8NormalRec()
-    : CConfigPage(IDD_PAGE8_NORMAL_REC, SLOT_NormalRec)
+    : CRecordingPage(IDD_PAGE8_NORMAL_REC, SLOT_NormalRec)
 {
     // One group per camera: each is written when it holds a change.
     DeclareGroups(kMaxRecorderCameras);
@@ -51,7 +51,7 @@ CPage8NormalRec::CPage8NormalRec()
 
 BOOL CPage8NormalRec::OnInitDialog()
 {
-    CConfigPage::OnInitDialog();
+    CRecordingPage::OnInitDialog();
     PlaceControls(this, kFrame);
     GetDlgItem(IDC_REC_SETUP)->ShowWindow(SW_HIDE);
     m_Normal.Attach(this);
@@ -73,18 +73,11 @@ void CPage8NormalRec::ReadSettings()
     m_Cameras.Clear();
     m_nCurrent = -1;
     m_bListed = FALSE;
-    auto* list = static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST));
-    list->ResetContent();
-    CFG_CAMERA_COUNTS counts;
-    if (!ReadBlock(GET_CAMERA_COUNTS, &counts))
+    CameraList()->ResetContent();
+    if (!ReadCameraCounts() || !ReadRecordingOptions())
         return;
-    m_Counts = CountsOf(counts);
-    CFG_NAME_LISTS lists;
-    if (!ReadBlock(GET_RECORDING_OPTIONS, &lists))
-        return;
-    m_Options = DecodeRecordingOptions(lists);
     m_Normal.FillLists(m_Options, TRUE);
-    FillRecordingCameraList(list, m_Counts, TRUE);
+    FillRecordingCameraList(CameraList(), m_Counts, TRUE);
     m_bListed = TRUE;
     for (int camera = 0; camera < m_Counts.Total(); ++camera)
         Load(m_Cameras.Insert(camera, !m_Counts.IsNetwork(camera)));
@@ -95,7 +88,7 @@ void CPage8NormalRec::ShowSettings()
 {
     m_bGlobal = TRUE;
     m_bGlobalEdited = FALSE;
-    static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST))->SetCurSel(m_bListed ? 0 : -1);
+    CameraList()->SetCurSel(m_bListed ? 0 : -1);
     m_Periods.Reset();
     ShowSelection();
 }
@@ -148,7 +141,7 @@ void CPage8NormalRec::MarkEdited()
 
 void CPage8NormalRec::OnCameraChanged()
 {
-    auto* list = static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST));
+    auto* list = CameraList();
     const int entry = list->GetCurSel();
     if (!m_bListed || entry < 0)
         return;

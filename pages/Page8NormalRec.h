@@ -5,20 +5,18 @@
 #pragma once
 
 #include "link/RecordingBlocks.h"
-#include "pages/ConfigPage.h"
 #include "pages/common/NormalRecording.h"
 #include "pages/common/PeriodTabs.h"
 #include "pages/common/RecordingCameras.h"
+#include "pages/common/RecordingPage.h"
 
-class CPage8NormalRec : public CConfigPage
+class CPage8NormalRec : public CRecordingPage
 {
 public:
     CPage8NormalRec();
 
     BOOL OnInitDialog() override;
 
-    RecordingCameraCounts m_Counts;
-    RecordingOptions m_Options;
     CRecordingCameras<CFG_NORMAL_RECORDING> m_Cameras;
     CPeriodTabs m_Periods;
     int m_nCurrent = -1; // the camera shown or last shown; -1 none

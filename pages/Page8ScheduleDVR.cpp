@@ -97,7 +97,7 @@ uint32_t TriggerMaskBit(int column)
     return 1u << (30 - column);
 }
 
-BEGIN_MESSAGE_MAP(CPage8ScheduleDVR, CConfigPage)
+BEGIN_MESSAGE_MAP(CPage8ScheduleDVR, CRecordingPage)
 ON_LBN_SELCHANGE(IDC_REC_CAMERA_LIST, OnCameraChanged)
 ON_NOTIFY(TCN_SELCHANGE, IDC_PERIOD_TAB, OnTabChange)
 ON_CBN_SELCHANGE(IDC_REC_TYPE, OnTypeChosen)
@@ -120,7 +120,7 @@ ON_BN_CLICKED(IDC_REC_SETUP, OnMotionSetup)
 END_MESSAGE_MAP()
 
 CPage8ScheduleDVR::CPage8ScheduleDVR()
-    : CConfigPage(IDD_PAGE8_SCHEDULE_DVR, SLOT_ScheduleDVR)
+    : CRecordingPage(IDD_PAGE8_SCHEDULE_DVR, SLOT_ScheduleDVR)
 {
     // One group per camera: each is written when it holds a change.
     DeclareGroups(kMaxRecorderCameras);
@@ -133,7 +133,7 @@ bool CPage8ScheduleDVR::IsSixteenChannel() const
 
 BOOL CPage8ScheduleDVR::OnInitDialog()
 {
-    CConfigPage::OnInitDialog();
+    CRecordingPage::OnInitDialog();
     m_nModelClass = g_nRecorderModel;
     CreateCheckMarkImages(m_ImageList);
     m_Grid.Create(CRect(0, 0, 400, 50), this, IDC_REC_TRIGGER_GRID, WS_CHILD | WS_BORDER | WS_TABSTOP);
@@ -196,17 +196,12 @@ void CPage8ScheduleDVR::ReadSettings()
 {
     m_Cameras.Clear();
     m_nCurrent = -1;
-    auto* list = static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST));
-    list->ResetContent();
-    CFG_CAMERA_COUNTS counts;
-    if (!ReadBlock(GET_CAMERA_COUNTS, &counts))
+    CameraList()->ResetContent();
+    if (!ReadCameraCounts())
         return;
-    m_Counts = CountsOf(counts);
-    FillRecordingCameraList(list, m_Counts, FALSE);
-    CFG_NAME_LISTS lists;
-    if (!ReadBlock(GET_RECORDING_OPTIONS, &lists) || m_Counts.Total() == 0)
+    FillRecordingCameraList(CameraList(), m_Counts, FALSE);
+    if (!ReadRecordingOptions() || m_Counts.Total() == 0)
         return;
-    m_Options = DecodeRecordingOptions(lists);
     m_Normal.FillLists(m_Options, FALSE);
     FillCombo(m_AlarmType.Speed(), m_Options.speeds);
     FillCombo(m_AlarmType.Quality(), m_Options.qualities);
@@ -217,7 +212,7 @@ void CPage8ScheduleDVR::ReadSettings()
 void CPage8ScheduleDVR::ShowSettings()
 {
     m_Periods.Reset();
-    static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST))->SetCurSel(m_nCurrent >= 0 ? 0 : -1);
+    CameraList()->SetCurSel(m_nCurrent >= 0 ? 0 : -1);
     ShowCamera();
 }
 
@@ -307,7 +302,7 @@ void CPage8ScheduleDVR::MarkEdited(Node* node)
 
 void CPage8ScheduleDVR::OnCameraChanged()
 {
-    auto* list = static_cast<CListBox*>(GetDlgItem(IDC_REC_CAMERA_LIST));
+    auto* list = CameraList();
     const int camera = list->GetCurSel();
     if (camera < 0 || camera == m_nCurrent || m_nCurrent < 0)
         return;

@@ -7,10 +7,10 @@
 
 #include "controls/GridCtrl.h"
 #include "link/RecordingBlocks.h"
-#include "pages/ConfigPage.h"
 #include "pages/common/NormalRecording.h"
 #include "pages/common/PeriodTabs.h"
 #include "pages/common/RecordingCameras.h"
+#include "pages/common/RecordingPage.h"
 #include "platform/ui/ImageList.h"
 
 struct DvrCameraRecording {
@@ -22,15 +22,13 @@ struct DvrCameraRecording {
 // "S1" to "S16", "Text".
 uint32_t TriggerMaskBit(int column);
 
-class CPage8ScheduleDVR : public CConfigPage
+class CPage8ScheduleDVR : public CRecordingPage
 {
 public:
     CPage8ScheduleDVR();
 
     BOOL OnInitDialog() override;
 
-    RecordingCameraCounts m_Counts;
-    RecordingOptions m_Options;
     CRecordingCameras<DvrCameraRecording> m_Cameras;
     CPeriodTabs m_Periods;
     CGridCtrl m_Grid;
