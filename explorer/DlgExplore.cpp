@@ -96,7 +96,7 @@ int CDlgExplore::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 BOOL CDlgExplore::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CExplorerBase::OnInitDialog();
     m_nTreeNo = 2;
     OpenTree();
     ExecuteTree();

@@ -10,6 +10,7 @@
 #include "explorer/TreeMessages.h"
 #include "link/DeviceHelpers.h"
 #include "platform/ui/ResourceModule.h"
+#include "resources/morrik/Resource.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,7 @@ namespace morrik
 
 BEGIN_MESSAGE_MAP(CExplorerBase, CDialog)
 ON_WM_DESTROY()
+ON_WM_QUERYDRAGICON()
 ON_MESSAGE(WM_RES_DISCOVER, OnResDiscover)
 ON_MESSAGE(WM_REGSERVER_RECORD, OnRegServerRecord)
 END_MESSAGE_MAP()
@@ -29,6 +31,16 @@ CExplorerBase::CExplorerBase(UINT nIDTemplate, CWnd* pParent)
     , m_pParent(pParent)
 {
     OpenRegistry();
+    // From the library's own module, whatever module the host uses.
+    m_hIcon = ::LoadIcon(MorrikModule(), IDR_EXPLORE_ICON);
+}
+
+BOOL CExplorerBase::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    return TRUE;
 }
 
 CExplorerBase::~CExplorerBase()

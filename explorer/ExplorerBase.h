@@ -122,6 +122,7 @@ public:
     bool m_bBackup = false;
     CString m_strBackupPath;
     CString m_strBackupTitle;
+    HICON m_hIcon = nullptr; // the library's icon, the dialog's big and small icon
 
     int m_nSocketCount = 0;
     CMsgSocket* m_pMsgSocket[MAX_ADAPTERS] = {};
@@ -131,6 +132,9 @@ public:
     CThreadZpt* m_pThreadZpt = nullptr;
 
 protected:
+    // Both dialogs show the library's icon.
+    BOOL OnInitDialog() override;
+    HICON OnQueryDragIcon() { return m_hIcon; }
     void OnDestroy();
     LRESULT OnResDiscover(WPARAM wParam, LPARAM lParam);
     LRESULT OnRegServerRecord(WPARAM wParam, LPARAM lParam);

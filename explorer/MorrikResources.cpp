@@ -15,6 +15,7 @@ HINSTANCE MorrikModule()
         .strings = MorrikStrings(),
         .menus = MorrikMenus(),
         .bitmaps = MorrikBitmaps(),
+        .icons = MorrikIcons(),
     };
     static HINSTANCE module = RegisterResourceModule(&tables);
     return module;

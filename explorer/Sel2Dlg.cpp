@@ -5,6 +5,7 @@
 #include "explorer/NewOvel.h"
 #include "explorer/TreeMessages.h"
 #include "link/DeviceHelpers.h"
+#include "platform/ui/DocView.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/ResourceModule.h"
 #include "platform/ui/WindowStyles.h"
@@ -20,6 +21,7 @@ BEGIN_MESSAGE_MAP(CSel2Dlg, CExplorerBase)
 ON_WM_CREATE()
 ON_WM_TIMER()
 ON_WM_SIZE()
+ON_WM_PAINT()
 ON_BN_CLICKED(IDC_SEL2_BACKUP, OnBtnOpenBackupFile)
 ON_BN_CLICKED(IDC_SEL2_TREE0, OnBtnTree)
 ON_BN_CLICKED(IDC_SEL2_TREE1, OnBtnTree2)
@@ -93,7 +95,7 @@ int CSel2Dlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 BOOL CSel2Dlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CExplorerBase::OnInitDialog();
     // The tree buttons: the template's, hidden and disabled there, become
     // the bars of the trees.
     for (int tree = 0; tree < SEL2_TREE_COUNT; ++tree) {
@@ -114,6 +116,22 @@ BOOL CSel2Dlg::OnInitDialog()
     m_pTreeButton[0]->ShowWindow(SW_HIDE);
     m_pTreeButton[1]->ShowWindow(SW_HIDE);
     return TRUE;
+}
+
+void CSel2Dlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    // Minimised: the icon, centred in the client area over its background.
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(HandleOf(&dc)));
+    RECT client {};
+    GetClientRect(&client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
 }
 
 void CSel2Dlg::OnSize(UINT nType, int cx, int cy)

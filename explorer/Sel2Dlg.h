@@ -66,6 +66,8 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnTimer(UINT_PTR nIDEvent);
     void OnSize(UINT nType, int cx, int cy);
+    // A minimised dialog draws its icon.
+    void OnPaint();
     void OnBtnOpenBackupFile();
     void OnBtnTree() { JobTree(0); }
     void OnBtnTree2() { JobTree(1); }

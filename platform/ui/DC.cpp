@@ -1,6 +1,7 @@
 #include "platform/ui/DC.h"
 
 #include "platform/ui/GdiInternal.h"
+#include "platform/ui/IconInternal.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -373,6 +374,18 @@ BOOL CDC::RoundRect(int left, int top, int right, int bottom, int width, int hei
         p.drawImage(outer.topLeft(), before);
     }
     p.end();
+    return TRUE;
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON icon)
+{
+    if (!m_state->target || !icon)
+        return FALSE;
+    QPainter p;
+    m_state->Begin(p);
+    p.drawImage(x, y, icon->large);
+    p.end();
+    m_state->Changed(QRect(QPoint(x, y), icon->large.size()));
     return TRUE;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/ui/GdiObject.h"
+#include "platform/ui/Icon.h"
 #include "platform/ui/UiExport.h"
 
 #include <memory>
@@ -94,6 +95,10 @@ public:
     // refusal.
     int StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth, int srcHeight,
         const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
+
+    // The icon's large picture with its top left at (x, y); what its
+    // transparent parts cover stays as it is.
+    BOOL DrawIcon(int x, int y, HICON icon);
 
     // Every later drawing stays inside the region's rectangle (a copy of it
     // is kept); null draws everywhere again. Gives the kind of the region.

@@ -1,5 +1,6 @@
 #include "platform/ui/DocView.h"
 
+#include "platform/ui/ResourceModule.h"
 #include "platform/ui/WinApp.h"
 
 #include <QGuiApplication>
@@ -20,6 +21,8 @@ int GetSystemMetrics(int index)
         return g_screenCy;
     if (index == SM_CXVSCROLL || index == SM_CYHSCROLL)
         return 16; // the scroll bars' thickness
+    if (index == SM_CXICON || index == SM_CYICON)
+        return kIconSize;
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return 0;
@@ -80,7 +83,7 @@ CFrameWnd::~CFrameWnd()
         AfxGetApp()->m_pMainWnd = nullptr;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     m_pCreateContext = pContext;
     const BOOL created = CreateEx(0, "FrameWnd", "", dwDefaultStyle, 0, 0, 800, 600,
@@ -89,6 +92,11 @@ BOOL CFrameWnd::LoadFrame(UINT, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateC
     if (!created)
         return FALSE;
     ApplyMinTrackSize();
+    // The frame's resource id names its icon too.
+    if (HICON icon = ::LoadIcon(AfxGetResourceHandle(), nIDResource)) {
+        SetIcon(icon, TRUE);
+        SetIcon(icon, FALSE);
+    }
     return TRUE;
 }
 

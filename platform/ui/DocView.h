@@ -93,7 +93,8 @@ public:
     CFrameWnd();
     ~CFrameWnd() override;
 
-    // Creates the frame as a top-level window with the views of the context.
+    // Creates the frame as a top-level window with the views of the context;
+    // icon `nIDResource` of the resource module, when there is one, is its icon.
     virtual BOOL LoadFrame(
         UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext);
     // Creates the client area: by default one view of the context's class.
@@ -124,5 +125,7 @@ constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
 constexpr int SM_CXVSCROLL = 2;
 constexpr int SM_CYHSCROLL = 3;
+constexpr int SM_CXICON = 11;
+constexpr int SM_CYICON = 12;
 PLATFORM_UI_API int GetSystemMetrics(int index);
 PLATFORM_UI_API void SetScreenSizeOverride(int cx, int cy);

@@ -51,6 +51,14 @@ struct BitmapEntry {
     std::span<const uint8_t> bytes;
 };
 
+// An icon as the bytes of image files (PNG or BMP): its large picture
+// (32 x 32) and, when it has one, its small picture (16 x 16).
+struct IconEntry {
+    uint32_t id;
+    std::span<const uint8_t> large;
+    std::span<const uint8_t> small = {};
+};
+
 // A resource of the module's own type ("MYTIME_ZONE"), as raw bytes.
 struct RawEntry {
     const char* type;
@@ -65,6 +73,7 @@ struct ResourceTables {
     std::span<const MenuTemplate> menus = {};
     std::span<const BitmapEntry> bitmaps = {};
     std::span<const RawEntry> raw = {};
+    std::span<const IconEntry> icons = {};
 };
 
 // A language pack exports this function (extern "C") and gives its tables.

@@ -127,6 +127,11 @@ const BitmapEntry* FindBitmapResource(HINSTANCE module, UINT id)
     return Lookup<BitmapEntry>(module, [id](const ResourceTables& t) { return ById(t.bitmaps, id); });
 }
 
+const IconEntry* FindIconResource(HINSTANCE module, UINT id)
+{
+    return Lookup<IconEntry>(module, [id](const ResourceTables& t) { return ById(t.icons, id); });
+}
+
 const RawEntry* FindRawResource(HINSTANCE module, const char* type, UINT id)
 {
     return Lookup<RawEntry>(module, [type, id](const ResourceTables& t) -> const RawEntry* {

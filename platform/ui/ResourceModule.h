@@ -32,6 +32,7 @@ PLATFORM_UI_API const DialogTemplate* FindDialogResource(HINSTANCE module, UINT 
 PLATFORM_UI_API const char* FindStringResource(HINSTANCE module, UINT id);
 PLATFORM_UI_API const MenuTemplate* FindMenuResource(HINSTANCE module, UINT id);
 PLATFORM_UI_API const BitmapEntry* FindBitmapResource(HINSTANCE module, UINT id);
+PLATFORM_UI_API const IconEntry* FindIconResource(HINSTANCE module, UINT id);
 PLATFORM_UI_API const RawEntry* FindRawResource(HINSTANCE module, const char* type, UINT id);
 
 // Copies string `id` of `module` into `buffer` (at most size-1 characters

@@ -2,8 +2,11 @@
 #include "platform/ui/ControlsInternal.h"
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/IconInternal.h"
+#include "platform/ui/ResourceModule.h"
 
 #include <QLabel>
+#include <QPixmap>
 
 namespace
 {
@@ -47,11 +50,27 @@ Qt::Alignment StaticAlignment(DWORD style)
     }
 }
 
+// An icon static shows the icon its text names ("#128") from the resource
+// module at the icon's own size, whatever its rectangle says.
+void ShowNamedIcon(QLabel* label, const QString& name)
+{
+    bool numeric = false;
+    const uint id = name.startsWith(u'#') ? name.mid(1).toUInt(&numeric) : 0;
+    HICON icon = numeric ? LoadIcon(AfxGetResourceHandle(), id) : nullptr;
+    if (!icon)
+        return;
+    label->setPixmap(QPixmap::fromImage(icon->large));
+    label->setFixedSize(icon->large.size());
+}
+
 } // namespace
 
 QWidget* CreateStaticWidget(const QString& text, DWORD style, QWidget* parent, CWnd* wnd)
 {
-    auto* label = new StaticWidget((style & SS_TYPEMASK) == SS_ICON ? QString() : text, parent, wnd);
+    const bool icon = (style & SS_TYPEMASK) == SS_ICON;
+    auto* label = new StaticWidget(icon ? QString() : text, parent, wnd);
+    if (icon)
+        ShowNamedIcon(label, text);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap((style & SS_TYPEMASK) <= SS_RIGHT);
     return label;

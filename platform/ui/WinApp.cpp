@@ -106,6 +106,11 @@ void CWinApp::OnFileNew()
         m_templates.front()->OpenDocumentFile(nullptr);
 }
 
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return ::LoadIcon(AfxGetResourceHandle(), nIDResource);
+}
+
 CWinApp* AfxGetApp()
 {
     return g_app;

@@ -64,6 +64,8 @@ public:
     void SetRegistryKey(LPCTSTR lpszRegistryKey) { m_strRegistryKey = lpszRegistryKey; }
     void LoadStdProfileSettings(UINT nMaxMRU = 4) { m_nMaxMRU = nMaxMRU; }
     BOOL Enable3dControls() { return TRUE; }
+    // Icon `nIDResource` of the resource module.
+    HICON LoadIcon(UINT nIDResource) const;
     void AfxEnableControlContainer() { }
 
     CWnd* m_pMainWnd = nullptr;

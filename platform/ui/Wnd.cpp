@@ -4,11 +4,13 @@
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/GdiInternal.h"
+#include "platform/ui/IconInternal.h"
 
 #include <QApplication>
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace
@@ -510,6 +512,19 @@ void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 CFont* CWnd::GetFont() const
 {
     return m_pFont;
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    HICON previous = std::exchange(m_hWndIcons[bBigIcon ? 1 : 0], hIcon);
+    if (m_pWidget)
+        m_pWidget->setWindowIcon(ToQIcon(m_hWndIcons[1], m_hWndIcons[0]));
+    return previous;
+}
+
+HICON CWnd::GetIcon(BOOL bBigIcon) const
+{
+    return m_hWndIcons[bBigIcon ? 1 : 0];
 }
 
 void CWnd::Invalidate(BOOL bErase)

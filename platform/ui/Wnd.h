@@ -100,6 +100,10 @@ public:
     int GetWindowTextLength() const;
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
+    // The window's big or small icon; gives the one it had before. A window
+    // shows its icons in its title bar.
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    HICON GetIcon(BOOL bBigIcon) const;
 
     CWnd* SetFocus();
     static CWnd* GetFocus();
@@ -210,6 +214,7 @@ private:
     DWORD m_dwExStyle = 0;
     CWnd* m_pOwner = nullptr;
     CFont* m_pFont = nullptr;
+    HICON m_hWndIcons[2] = {}; // small, big
     const MSG* m_pCurrentMsg = nullptr;
 };
 
@@ -300,6 +305,13 @@ public:
 #define ON_WM_PAINT()                                                                                        \
     {                                                                                                        \
         WM_PAINT, 0, 0, 0, PLATFORM_THUNK(PLATFORM_THIS->OnPaint(); return true;)                            \
+    }                                                                                                        \
+    ,
+// The icon a minimised window shows while it is dragged.
+#define ON_WM_QUERYDRAGICON()                                                                                \
+    {                                                                                                        \
+        WM_QUERYDRAGICON, 0, 0, 0,                                                                           \
+            PLATFORM_THUNK(*r = reinterpret_cast<LRESULT>(PLATFORM_THIS->OnQueryDragIcon()); return true;)   \
     }                                                                                                        \
     ,
 #define ON_WM_ERASEBKGND()                                                                                   \

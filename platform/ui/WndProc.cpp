@@ -56,7 +56,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(m_pFont ? m_pFont->m_hObject : nullptr);
-    case WM_ERASEBKGND: {
+    case WM_ERASEBKGND:
+    case WM_ICONERASEBKGND: {
         auto* surface = dynamic_cast<SurfaceWidget*>(m_pWidget);
         CDC* dc = CDCFromHandle(reinterpret_cast<HDC>(wParam));
         if (!surface || !dc)

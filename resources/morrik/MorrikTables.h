@@ -9,3 +9,4 @@ std::span<const StringEntry> MorrikStrings();
 std::span<const DialogTemplate> MorrikDialogs();
 std::span<const MenuTemplate> MorrikMenus();
 std::span<const BitmapEntry> MorrikBitmaps();
+std::span<const IconEntry> MorrikIcons();

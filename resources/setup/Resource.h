@@ -20,8 +20,11 @@
 #define IDD_NORMAL_PORT_ASSIGN 374
 #define IDD_PORT_ASSIGN 375
 
-// The document template of the main frame (no resource of its own).
+// The document template of the main frame; the program's icon.
 #define IDR_MAINFRAME 128
+
+// Icons besides the program's: the dial-up progress.
+#define IDI_DIALUP 132
 
 // Menus: the device tree's context menus, "Popup" with "Cam" texts (146) or
 // "DVR" texts and the dial-up submenu (164), and the registration-server

@@ -9,6 +9,7 @@ HINSTANCE SetupResourceModule()
         .menus = SetupMenus(),
         .bitmaps = SetupBitmaps(),
         .raw = SetupRawResources(),
+        .icons = SetupIcons(),
     };
     static HINSTANCE module = RegisterResourceModule(&tables);
     return module;

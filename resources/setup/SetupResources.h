@@ -10,5 +10,6 @@ HINSTANCE SetupResourceModule();
 std::span<const StringEntry> SetupStrings();
 std::span<const DialogTemplate> SetupDialogs();
 std::span<const BitmapEntry> SetupBitmaps();
+std::span<const IconEntry> SetupIcons();
 std::span<const MenuTemplate> SetupMenus();
 std::span<const RawEntry> SetupRawResources();

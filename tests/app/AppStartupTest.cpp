@@ -10,7 +10,12 @@
 #include "devtree/TreeFileUpgrade.h"
 #include "pages/common/TimeZones.h"
 #include "platform/ui/DocView.h"
+#include "platform/ui/ResourceModule.h"
+#include "resources/setup/Resource.h"
 #include "tests/devtree/TreeFileFixtures.h"
+#include "tests/platform/ShownIcon.h"
+
+#include <QIcon>
 
 #include <cstdio>
 #include <filesystem>
@@ -45,6 +50,14 @@ TEST_F(AppShellTest, TheMainWindowIsCentredAndTitled)
     CString title;
     main->GetWindowText(title);
     EXPECT_EQ(title, CString("Pellmoor Tarnwick"));
+    // The program's icon is the window's, big and small.
+    HICON icon = main->GetIcon(TRUE);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon, ::LoadIcon(AfxGetInstanceHandle(), IDR_MAINFRAME));
+    EXPECT_EQ(main->GetIcon(FALSE), icon);
+    const QList<QSize> sizes = main->GetWidget()->windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(kIconSize, kIconSize)));
+    EXPECT_TRUE(sizes.contains(QSize(kSmallIconSize, kSmallIconSize)));
     // The time-zone tables are loaded from the program's resources.
     EXPECT_STREQ(g_TimeZones[73].text, "(GMT+13:00) Nuku'alofa");
     EXPECT_EQ(g_TimeZoneOffsets[32].offset, 46800);
@@ -174,11 +187,17 @@ TEST_F(AppShellTest, TheVersionButtonOpensAbout)
     dynamic_cast<CMainFrame*>(AfxGetMainWnd())->m_wndSplitter.GetWindowRect(&splitterRect);
     EXPECT_LE(barRect.bottom, splitterRect.top);
     const LPARAM centre = At((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    QImage icon;
+    m_dialogs.script = [&](CDialog* about) {
+        icon = ShownIcon(about);
+        about->EndDialog(IDOK);
+    };
     bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, centre);
     bar->SendMessage(WM_LBUTTONUP, 0, centre);
     PumpWaitingMessages();
     ASSERT_EQ(m_dialogs.captions.size(), 1u);
     EXPECT_EQ(m_dialogs.captions[0], CString("About Pellmoor Tarnwick"));
+    EXPECT_TRUE(IsWholeIcon(icon));
 
     // Another id does nothing.
     AfxGetMainWnd()->SendMessage(WM_CAPTION_BUTTON, 2, 0);

@@ -4,6 +4,7 @@
 #include "platform/base/TestServices.h"
 #include "resources/setup/SetupResources.h"
 #include "tests/pages/SetupTestResources.h"
+#include "tests/platform/ShownIcon.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,8 @@ public:
     }
     void Note(CDialog* pDialog)
     {
+        if (icon.isNull())
+            icon = ShownIcon(pDialog);
         CString text;
         pDialog->GetDlgItemText(IDC_DIALUP_STATUS, text);
         const std::string s = static_cast<LPCTSTR>(text);
@@ -44,6 +47,7 @@ public:
             texts.push_back(s);
     }
     std::vector<std::string> texts;
+    QImage icon; // what the dialog's icon static shows
     std::string cancelOn;
     bool cancelled = false;
 };
@@ -90,6 +94,7 @@ TEST_F(DialUpProgressTest, ShowsEachStepAndEndsConnected)
     EXPECT_EQ(dialUp.Dials()[0].password, "secret");
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(dialUp.OpenConnections(), 1u);
+    EXPECT_TRUE(IsWholeIcon(runner.icon));
 }
 
 TEST_F(DialUpProgressTest, CancelWaitsForTheDiallerAndHangsUp)

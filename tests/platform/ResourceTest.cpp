@@ -1,9 +1,17 @@
+#include "resources/setup/Resource.h"
+#include "platform/ui/DC.h"
 #include "platform/ui/GdiInternal.h"
+#include "platform/ui/IconInternal.h"
 #include "platform/ui/LanguagePack.h"
 #include "platform/ui/ResourceModule.h"
 #include "resources/setup/SetupResources.h"
 
+#include <QBuffer>
+#include <QByteArray>
+
 #include <gtest/gtest.h>
+
+#include <vector>
 
 extern const uint8_t test_fixture_icons_bmp[];
 extern const size_t test_fixture_icons_bmp_size;
@@ -112,6 +120,69 @@ TEST_F(Resources, BitmapsComeFromTheirModule)
     DeleteObject(bitmap);
     EXPECT_EQ(LoadBitmap(RegisterResourceModule(&bad), 9147), nullptr);
     EXPECT_EQ(LoadBitmap(m_setup, 9147), nullptr);
+}
+
+// A PNG of `side` x `side` pixels: the left half transparent, the right half red.
+std::vector<uint8_t> HalfRedPng(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < side; ++y)
+        for (int x = side / 2; x < side; ++x)
+            image.setPixel(x, y, qRgba(255, 0, 0, 255));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+TEST_F(Resources, IconsComeFromTheirModuleInTwoSizes)
+{
+    // The program's icon: both pictures, one shared handle however often it loads.
+    HICON program = LoadIcon(m_setup, IDR_MAINFRAME);
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(program->large.size(), QSize(kIconSize, kIconSize));
+    EXPECT_EQ(program->small.size(), QSize(kSmallIconSize, kSmallIconSize));
+    EXPECT_EQ(LoadIcon(m_setup, IDR_MAINFRAME), program);
+    EXPECT_NE(LoadIcon(m_setup, IDI_DIALUP), nullptr);
+    EXPECT_EQ(LoadIcon(m_setup, 9128), nullptr);
+
+    // Another size is scaled to the icon's; without a small picture the
+    // large one serves reduced; a library's icon is not the program's.
+    static const std::vector<uint8_t> png = HalfRedPng(64);
+    static const IconEntry icons[] = { { IDR_MAINFRAME, png } };
+    static const ResourceTables library { .moduleName = "IconLibrary", .icons = icons };
+    HINSTANCE module = RegisterResourceModule(&library, m_setup);
+    HICON own = LoadIcon(module, IDR_MAINFRAME);
+    ASSERT_NE(own, nullptr);
+    EXPECT_NE(own, program);
+    EXPECT_EQ(own->large.size(), QSize(kIconSize, kIconSize));
+    EXPECT_EQ(own->small.size(), QSize(kSmallIconSize, kSmallIconSize));
+    EXPECT_EQ(qAlpha(own->small.pixel(2, 8)), 0);
+    EXPECT_EQ(own->small.pixel(13, 8), qRgba(255, 0, 0, 255));
+    // What the library lacks comes from the module it falls back to.
+    EXPECT_EQ(LoadIcon(module, IDI_DIALUP), LoadIcon(m_setup, IDI_DIALUP));
+
+    // Bytes that are no image give no icon.
+    const uint8_t junk[] = { 0x89, 'P', 'N', 'G', 0 };
+    static const IconEntry broken[] = { { 9128, junk } };
+    static const ResourceTables bad { .moduleName = "BrokenIcons", .icons = broken };
+    EXPECT_EQ(LoadIcon(RegisterResourceModule(&bad), 9128), nullptr);
+
+    // Drawn, the transparent half leaves what lies under it.
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 40, 40));
+    dc.SelectObject(&bitmap);
+    dc.FillSolidRect(0, 0, 40, 40, RGB(0, 0, 255));
+    EXPECT_TRUE(dc.DrawIcon(4, 4, own));
+    EXPECT_FALSE(dc.DrawIcon(4, 4, nullptr));
+    const QImage& drawn = *dc.GetTargetImage();
+    EXPECT_EQ(FromQRgb(drawn.pixel(6, 10)), RGB(0, 0, 255));
+    EXPECT_EQ(FromQRgb(drawn.pixel(30, 10)), RGB(255, 0, 0));
+    EXPECT_EQ(FromQRgb(drawn.pixel(37, 10)), RGB(0, 0, 255)) << "the icon ends at its side";
 }
 
 } // namespace

@@ -52,8 +52,8 @@ TEST(ResourceIds, TheHeaderNamesEveryIdTheCodeUses)
         std::regex(R"((constexpr\s.*|#define\s+)\b(IDD|IDC|IDS|IDB|IDR|IDP|IDI|IDM|ID)_\w+\s*(=|\d))"));
     EXPECT_TRUE(definitions.empty()) << "resource ids defined outside resources/setup/Resource.h:\n"
                                      << Describe(definitions);
-    auto bare = FindInProgramSources(
-        std::regex(R"(\b(LoadString|AfxMessageBox|LoadResourceString|LoadBitmap|LoadMenu|CDialog)\(\s*\d)"));
+    auto bare = FindInProgramSources(std::regex(
+        R"(\b(LoadString|AfxMessageBox|LoadResourceString|LoadBitmap|LoadIcon|LoadMenu|CDialog)\(\s*\d)"));
     EXPECT_TRUE(bare.empty()) << "resources loaded by number:\n" << Describe(bare);
 }
 
@@ -63,14 +63,16 @@ TEST(ResourceIds, EveryNamedResourceExists)
     auto dialogs = IdsOf(SetupDialogs());
     auto bitmaps = IdsOf(SetupBitmaps());
     auto menus = IdsOf(SetupMenus());
+    auto icons = IdsOf(SetupIcons());
     std::string missing;
     for (const auto& id : NamesOfResourceHeader()) {
         std::string kind = KindOf(id.name);
         bool exists = kind == "IDD" ? dialogs.count(id.number)
             : kind == "IDS"         ? strings.count(id.number)
             : kind == "IDB"         ? bitmaps.count(id.number)
-            // The frame's document template id names no resource here.
-            : kind == "IDR" ? menus.count(id.number) || id.name == "IDR_MAINFRAME"
+            : kind == "IDI"         ? icons.count(id.number)
+            // The frame's document template id names the program's icon.
+            : kind == "IDR" ? menus.count(id.number) || (id.name == "IDR_MAINFRAME" && icons.count(id.number))
                             : true;
         if (!exists)
             missing += id.name + " (" + std::to_string(id.number) + ")\n";
@@ -116,7 +118,8 @@ TEST(ResourceIds, NoIdHasTwoEntriesInATable)
         return out;
     };
     std::string found = twice(IdsOf(SetupStrings()), "string") + twice(IdsOf(SetupDialogs()), "dialog")
-        + twice(IdsOf(SetupBitmaps()), "bitmap") + twice(IdsOf(SetupMenus()), "menu");
+        + twice(IdsOf(SetupBitmaps()), "bitmap") + twice(IdsOf(SetupMenus()), "menu")
+        + twice(IdsOf(SetupIcons()), "icon");
     // Within one dialog a control id addresses one control.
     for (const auto& dialog : SetupDialogs()) {
         std::multiset<unsigned> controls;
