@@ -1,4 +1,5 @@
 #include "resources/setup/Resource.h"
+#include "platform/ui/Controls.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/GdiInternal.h"
 #include "platform/ui/IconInternal.h"
@@ -8,6 +9,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -183,6 +185,30 @@ TEST_F(Resources, IconsComeFromTheirModuleInTwoSizes)
     EXPECT_EQ(FromQRgb(drawn.pixel(6, 10)), RGB(0, 0, 255));
     EXPECT_EQ(FromQRgb(drawn.pixel(30, 10)), RGB(255, 0, 0));
     EXPECT_EQ(FromQRgb(drawn.pixel(37, 10)), RGB(0, 0, 255)) << "the icon ends at its side";
+}
+
+TEST_F(Resources, AnIconStaticShowsOnlyAnIconItsTextNames)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
+    const struct {
+        const char* text;
+        bool shows;
+    } cases[] = { { "#128", true }, { "#132", true }, { "#9128", false }, { "128", false }, { "#12x", false },
+        { "#", false }, { "", false } };
+    for (const auto& c : cases) {
+        CStatic icon;
+        const RECT rect { 10, 10, 70, 50 };
+        ASSERT_TRUE(icon.Create(c.text, WS_CHILD | WS_VISIBLE | SS_ICON, rect, &parent, 1));
+        const auto* label = qobject_cast<const QLabel*>(icon.GetWidget());
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(!label->pixmap().isNull(), c.shows) << c.text;
+        // The icon takes its own size; without one the rectangle stays.
+        EXPECT_EQ(label->size(), c.shows ? QSize(kIconSize, kIconSize) : QSize(60, 40)) << c.text;
+        EXPECT_TRUE(label->text().isEmpty()) << c.text;
+        icon.DestroyWindow();
+    }
+    parent.DestroyWindow();
 }
 
 } // namespace
