@@ -14,6 +14,7 @@
 #include "resources/setup/Resource.h"
 #include "tests/devtree/TreeFileFixtures.h"
 #include "tests/platform/ShownIcon.h"
+#include "tests/platform/TextsFit.h"
 
 #include <QIcon>
 
@@ -190,6 +191,8 @@ TEST_F(AppShellTest, TheVersionButtonOpensAbout)
     QImage icon;
     m_dialogs.script = [&](CDialog* about) {
         icon = ShownIcon(about);
+        // The version line shows whole.
+        ExpectTextsFit(about, *FindDialogResource(AfxGetResourceHandle(), IDD_ABOUTBOX));
         about->EndDialog(IDOK);
     };
     bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, centre);

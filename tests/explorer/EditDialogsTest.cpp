@@ -9,8 +9,11 @@
 #include "resources/morrik/Resource.h"
 
 #include "platform/base/TestServices.h"
+#include "platform/ui/DC.h"
 #include "platform/ui/ResourceModule.h"
+#include "platform/ui/WindowStyles.h"
 #include "tests/platform/ScriptedDialogRunner.h"
+#include "tests/platform/TextsFit.h"
 
 #include <gtest/gtest.h>
 
@@ -281,6 +284,26 @@ TEST_F(EditDialogs, FolderNameTakesAtMost23CharactersAndStartsWithThePreset)
     dlg.m_strText = "CH01";
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_strText, CString(std::string(23, 'n').c_str()));
+}
+
+// The library's texts are Japanese and wider than the Latin ones: every
+// label and button of its dialogs shows its whole text.
+TEST_F(EditDialogs, EveryTextFitsItsControl)
+{
+    const UINT templates[] = { IDD_ABOUTBOX, IDD_SEL2_DIALOG, IDD_NEW_FOLDER, IDD_NEW_OVEL, IDD_INSERT_YEM,
+        IDD_INSERT_YEM_GROUP_ID, IDD_DVR_EDIT };
+    for (UINT id : templates) {
+        ScriptedDialogRunner runner([&](CDialog* dlg) {
+            const DialogTemplate* tmpl = FindDialogResource(FindResourceModule("Morrik"), id);
+            ASSERT_NE(tmpl, nullptr) << id;
+            ExpectTextsFit(dlg, *tmpl);
+            dlg->EndDialog(IDCANCEL);
+        });
+        ScopedService<IModalDialogRunner> use(&runner);
+        CMorrikDialog dlg(id);
+        dlg.DoModal();
+        EXPECT_EQ(runner.runs, 1) << id;
+    }
 }
 
 TEST_F(EditDialogs, DialogsComeFromTheLibraryWhateverTheHostUses)

@@ -61,8 +61,7 @@ const DialogControl kInsertYemGroupId[] = {
 const DialogControl kAbout[] = {
     { IDC_STATIC, WC_STATIC, "#128", kMorrikChild | SS_ICON, 11, 17, 20, 20 },
     { IDC_STATIC, WC_STATIC, "Sel2 ?? 1.0", kMorrikChild, 40, 10, 119, 8 },
-    { IDC_STATIC, WC_STATIC, "Device explorer for networked cameras and DVRs.", kMorrikChild, 40, 25, 130,
-        8 },
+    { IDC_STATIC, WC_STATIC, "Finds cameras and DVRs.", kMorrikChild, 40, 25, 130, 8 },
     { IDOK, WC_BUTTON, "??", kMorrikButton | WS_GROUP | BS_DEFPUSHBUTTON, 178, 7, 50, 14 },
 };
 

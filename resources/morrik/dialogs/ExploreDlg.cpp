@@ -10,7 +10,7 @@ const DialogControl kSel2[] = {
     { IDC_SEL2_TREE0, WC_BUTTON, "TOR592", WS_CHILD | WS_DISABLED, 7, 7, 178, 12 },
     { IDC_SEL2_TREE1, WC_BUTTON, "K386", WS_CHILD | WS_DISABLED, 7, 19, 178, 12 },
     { IDC_SEL2_TREE2, WC_BUTTON, "DVR", WS_CHILD | WS_DISABLED, 7, 31, 178, 12 },
-    { IDC_SEL2_BACKUP, WC_BUTTON, "バックアップファイルを開く...", kMorrikButton, 7, 240, 100, 14 },
+    { IDC_SEL2_BACKUP, WC_BUTTON, "バックアップファイルを開く...", kMorrikButton, 7, 240, 120, 14 },
     { IDC_SEL2_REFRESH, WC_BUTTON, "更新", WS_CHILD | WS_TABSTOP | WS_DISABLED, 7, 258, 50, 14 },
     { IDOK, WC_BUTTON, "OK", kMorrikButton | BS_DEFPUSHBUTTON, 81, 258, 50, 14 },
     { IDCANCEL, WC_BUTTON, "キャンセル", kMorrikButton, 135, 258, 50, 14 },

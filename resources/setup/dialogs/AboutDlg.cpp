@@ -6,7 +6,7 @@ namespace
 
 const DialogControl kAbout[] = {
     { IDC_STATIC, WC_STATIC, "#128", WS_CHILD | WS_VISIBLE | SS_ICON, 11, 17, 20, 20 },
-    { IDC_STATIC, WC_STATIC, "Pellmoor Tarnwick Version 1.3.6.0", WS_CHILD | WS_VISIBLE, 40, 10, 119, 8 },
+    { IDC_STATIC, WC_STATIC, "Pellmoor Tarnwick Version 1.3.6.0", WS_CHILD | WS_VISIBLE, 40, 10, 134, 8 },
     { IDOK, WC_BUTTON, "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 178, 7, 50,
         14 },
 };

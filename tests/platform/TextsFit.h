@@ -1,0 +1,35 @@
+// Whether an open dialog shows the whole text of each of its labels and
+// buttons, measured in the dialog's font against the places its template
+// gives them.
+#pragma once
+
+#include "platform/ui/DC.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ResourceData.h"
+#include "platform/ui/ResourceModule.h"
+#include "platform/ui/WindowStyles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+inline void ExpectTextsFit(CDialog* dlg, const DialogTemplate& tmpl)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    dc.SelectObject(dlg->GetFont());
+    for (const DialogControl& c : tmpl.controls) {
+        const bool button = std::strcmp(c.className, WC_BUTTON) == 0;
+        // Shown texts of labels and push buttons; "#n" names an icon.
+        if (!(c.style & WS_VISIBLE) || !*c.text || *c.text == '#'
+            || !(button ? (c.style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON
+                        : std::strcmp(c.className, WC_STATIC) == 0))
+            continue;
+        RECT place {};
+        MapDialogUnits(c.x, c.y, c.cx, c.cy, &place);
+        // A push button keeps a few pixels of frame on each side.
+        const int frame = button ? 8 : 0;
+        EXPECT_LE(dc.GetTextExtent(c.text).cx + frame, place.right - place.left)
+            << "dialog " << tmpl.id << ": " << c.text;
+    }
+}
