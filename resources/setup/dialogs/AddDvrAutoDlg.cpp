@@ -17,7 +17,7 @@ const DialogControl kAddDvrAuto[] = {
     { IDC_STATIC, WC_BUTTON, "Access", kChild | BS_GROUPBOX, 7, 156, 250, 44 },
     { IDC_ACCESS_ETHERNET, WC_BUTTON, "Ethernet", kButton | WS_GROUP | BS_AUTORADIOBUTTON, 14, 168, 50, 10 },
     { IDC_ACCESS_DIAL, WC_BUTTON, "Dial", kChild | BS_AUTORADIOBUTTON, 70, 168, 50, 10 },
-    { IDC_STATIC, WC_STATIC, "Phone Number", kChild, 14, 184, 50, 8 },
+    { IDC_STATIC, WC_STATIC, "Phone Number", kChild, 14, 184, 56, 8 },
     { IDC_AUTO_PHONE, WC_EDIT, "", kEdit | WS_GROUP | WS_DISABLED, 70, 182, 120, 14 },
     { IDOK, WC_BUTTON, "OK", kOk, 152, 206, 50, 14 },
     { IDCANCEL, WC_BUTTON, "Cancel", kButton, 207, 206, 50, 14 },

@@ -5,7 +5,7 @@ namespace
 {
 
 const DialogControl kAddDvr[] = {
-    { IDC_STATIC, WC_STATIC, "DVR Address", kChild, 7, 9, 45, 8 },
+    { IDC_STATIC, WC_STATIC, "DVR Address", kChild, 7, 9, 48, 8 },
     { IDC_DVR_ADDRESS, WC_EDIT, "", kEdit, 55, 7, 120, 14 },
     { IDC_START_PROBE, WC_BUTTON, "Start Probe", kButton, 180, 7, 55, 14 },
     { IDC_PROBE_STATUS, WC_EDIT, "", kChild | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 7, 26, 228,

@@ -5,7 +5,7 @@ namespace
 {
 
 const DialogControl kAddRegServer[] = {
-    { IDC_STATIC, WC_STATIC, "Registration Server", kChild, 7, 9, 70, 8 },
+    { IDC_STATIC, WC_STATIC, "Registration Server", kChild, 7, 9, 72, 8 },
     { IDC_REG_SERVER, WC_EDIT, "", kEdit, 80, 7, 117, 14 },
     { IDC_STATIC, WC_STATIC, "ID", WS_CHILD | WS_DISABLED, 7, 27, 70, 8 },
     { IDC_REG_ID, WC_EDIT, "", WS_CHILD | WS_DISABLED | WS_BORDER | ES_AUTOHSCROLL, 80, 25, 117, 14 },

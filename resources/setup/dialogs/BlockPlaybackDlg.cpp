@@ -5,7 +5,7 @@ namespace
 {
 
 const DialogControl kBlockPlayback[] = {
-    { IDC_BLOCK_PLAYBACK_LABEL, WC_STATIC, "Block Playback(days)", kChild, 0, 4, 68, 8 },
+    { IDC_BLOCK_PLAYBACK_LABEL, WC_STATIC, "Block Playback(days)", kChild, 0, 4, 80, 8 },
     { IDC_BLOCK_PLAYBACK, WC_COMBOBOX, "", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 89, 3, 95,
         100 },
 };

@@ -35,7 +35,7 @@ const DialogControl kContent[] = {
     { IDC_CONTENT_INTRA_PERIOD_LABEL, WC_STATIC, "Intra Period", kChild, 20, 101, 53, 9 },
     { IDC_CONTENT_INTRA_PERIOD, WC_EDIT, "", kNumber, 80, 101, 37, 13 },
     { IDC_CONTENT_INTRA_PERIOD_SPIN, UPDOWN_CLASS, "", kUpDown, 117, 101, 10, 13 },
-    { IDC_CONTENT_SCENE_THRESHOLD_LABEL, WC_STATIC, "Scene Threshold", kChild, 143, 101, 53, 9 },
+    { IDC_CONTENT_SCENE_THRESHOLD_LABEL, WC_STATIC, "Scene Threshold", kChild, 143, 101, 62, 9 },
     { IDC_CONTENT_SCENE_THRESHOLD, WC_EDIT, "", kNumber, 207, 101, 37, 13 },
     { IDC_CONTENT_SCENE_THRESHOLD_SPIN, UPDOWN_CLASS, "", kUpDown, 244, 101, 10, 13 },
     { IDC_CONTENT_AUDIO_GROUP, WC_BUTTON, "Audio", kGroupBox, 10, 98, 263, 34 },

@@ -14,7 +14,7 @@ const DialogControl kEmail[] = {
     { IDC_EMAIL_RECIPIENT, WC_EDIT, "", kEdit, 74, 15, 200, 12 },
     { IDC_STATIC, WC_STATIC, "SMTP Address", kChild, 2, 34, 70, 8 },
     { IDC_EMAIL_SMTP, WC_EDIT, "", kEdit, 74, 32, 200, 12 },
-    { IDC_STATIC, WC_STATIC, "Image Attatchment", kChild, 2, 52, 70, 8 },
+    { IDC_STATIC, WC_STATIC, "Image Attatchment", kChild, 2, 52, 72, 8 },
     { IDC_EMAIL_IMAGES, WC_EDIT, "", kEdit | ES_NUMBER, 74, 50, 25, 12 },
     { IDC_NET_REG_SPIN, UPDOWN_CLASS, "", kChild, 99, 50, 10, 12 },
     { IDC_EMAIL_PSTN, WC_BUTTON, "PSTN Dial Out", kCheck, 2, 73, 80, 10 },

@@ -19,7 +19,7 @@ const DialogControl kIpSettings[] = {
     { IDC_NET_ADDRESS, WC_IPADDRESS, "", kIp, 79, 38, 116, 12 },
     { IDC_NET_MASK_LABEL, WC_STATIC, "Network Mask", kChild, 4, 54, 63, 8 },
     { IDC_NET_MASK, WC_IPADDRESS, "", kIp, 79, 52, 116, 12 },
-    { IDC_NET_GATEWAY_LABEL, WC_STATIC, "Gateway Address", kChild, 4, 69, 63, 8 },
+    { IDC_NET_GATEWAY_LABEL, WC_STATIC, "Gateway Address", kChild, 4, 69, 66, 8 },
     { IDC_NET_GATEWAY, WC_IPADDRESS, "", kIp, 79, 67, 116, 12 },
     { IDC_NET_DNS1_LABEL, WC_STATIC, "DNS#1", kChild, 4, 88, 63, 8 },
     { IDC_NET_DNS1, WC_IPADDRESS, "", kIp, 79, 86, 116, 12 },

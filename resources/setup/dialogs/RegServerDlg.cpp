@@ -7,11 +7,11 @@ namespace
 {
 
 const DialogControl kRegServer[] = {
-    { IDC_NET_REG_INTERVAL_LABEL, WC_STATIC, "Registration Interval", kChild, 3, 6, 68, 8 },
+    { IDC_NET_REG_INTERVAL_LABEL, WC_STATIC, "Registration Interval", kChild, 3, 6, 75, 8 },
     { IDC_NET_REG_INTERVAL, WC_EDIT, "", kEdit | ES_NUMBER, 78, 3, 30, 14 },
     { IDC_NET_REG_SPIN, UPDOWN_CLASS, "", kChild, 107, 3, 11, 14 },
     { IDC_NET_REG_SEC, WC_STATIC, "(sec)", kChild, 122, 6, 30, 8 },
-    { IDC_NET_REG_SERVER_LABEL, WC_STATIC, "Registration Server", kChild, 3, 25, 68, 8 },
+    { IDC_NET_REG_SERVER_LABEL, WC_STATIC, "Registration Server", kChild, 3, 25, 75, 8 },
     { IDC_NET_REG_SERVER, WC_EDIT, "", kEdit, 78, 23, 116, 12 },
     { IDC_NET_GROUP_ID_LABEL, WC_STATIC, "Group ID", kChild, 3, 44, 68, 8 },
     { IDC_NET_GROUP_ID, WC_EDIT, "", kEdit, 78, 41, 116, 12 },
