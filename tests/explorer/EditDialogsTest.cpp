@@ -290,20 +290,9 @@ TEST_F(EditDialogs, FolderNameTakesAtMost23CharactersAndStartsWithThePreset)
 // label and button of its dialogs shows its whole text.
 TEST_F(EditDialogs, EveryTextFitsItsControl)
 {
-    const UINT templates[] = { IDD_ABOUTBOX, IDD_SEL2_DIALOG, IDD_NEW_FOLDER, IDD_NEW_OVEL, IDD_INSERT_YEM,
-        IDD_INSERT_YEM_GROUP_ID, IDD_DVR_EDIT };
-    for (UINT id : templates) {
-        ScriptedDialogRunner runner([&](CDialog* dlg) {
-            const DialogTemplate* tmpl = FindDialogResource(FindResourceModule("Morrik"), id);
-            ASSERT_NE(tmpl, nullptr) << id;
-            ExpectTextsFit(dlg, *tmpl);
-            dlg->EndDialog(IDCANCEL);
-        });
-        ScopedService<IModalDialogRunner> use(&runner);
-        CMorrikDialog dlg(id);
-        dlg.DoModal();
-        EXPECT_EQ(runner.runs, 1) << id;
-    }
+    ExpectDialogTextsFit<CMorrikDialog>([] { return FindResourceModule("Morrik"); },
+        { IDD_ABOUTBOX, IDD_SEL2_DIALOG, IDD_NEW_FOLDER, IDD_NEW_OVEL, IDD_INSERT_YEM,
+            IDD_INSERT_YEM_GROUP_ID, IDD_DVR_EDIT });
 }
 
 TEST_F(EditDialogs, DialogsComeFromTheLibraryWhateverTheHostUses)
