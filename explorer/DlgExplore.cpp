@@ -34,11 +34,8 @@ END_MESSAGE_MAP()
 namespace
 {
 
-// Rounds of timer 400 over the life of the process: the first discovery
-// of a process is followed by four quick rounds, every later one by one.
+// Rounds of timer 400 over the life of the process.
 int g_nExploreRounds = 0;
-
-constexpr int kFirstRounds = 3;
 
 } // namespace
 
@@ -129,13 +126,7 @@ void CDlgExplore::ExecuteTree()
 {
     UdpSocket();
     YemSocket();
-    m_pGrid->SetRedraw(FALSE);
-    m_pGrid->ReadTreeFileAndConsistLlist();
-    m_pGrid->CreateTreeCtrl();
-    m_pGrid->DeleteLlist();
-    m_pGrid->OpenLastCam(m_nMode);
-    m_pGrid->SetRedraw(TRUE);
-    m_pGrid->RedrawTree();
+    LoadTree(m_pGrid);
     ResetMyDVR();
     SendUdpMsg();
     m_pGrid->m_bDiscovering = true;
@@ -214,24 +205,14 @@ void CDlgExplore::OnTimer(UINT_PTR nIDEvent)
         KillTimer(TIMER_REDRAW);
         break;
     case TIMER_SEARCH_END:
-        m_pGrid->m_bDiscovering = false;
-        KillTimer(TIMER_SEARCH_END);
-        KillTimer(TIMER_REDRAW);
-        SetTimer(TIMER_REDRAW, 1000);
+        OnSearchEnd(m_pGrid);
         break;
     case TIMER_FIRST_SEARCH_END:
         m_pGrid->m_bDiscovering = false;
         KillTimer(TIMER_FIRST_SEARCH_END);
         break;
     case TIMER_FIRST_ROUNDS:
-        m_pGrid->RedrawTree();
-        ReqDiscoveryMsg();
-        if (g_nExploreRounds == kFirstRounds) {
-            KillTimer(TIMER_FIRST_ROUNDS);
-            SetTimer(TIMER_REDRAW, 1000);
-        } else {
-            ++g_nExploreRounds;
-        }
+        OnFirstRound(m_pGrid, g_nExploreRounds);
         break;
     default:
         CDialog::OnTimer(nIDEvent);

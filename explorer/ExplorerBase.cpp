@@ -299,6 +299,39 @@ void CExplorerBase::ResUniQuestMsg(const RES_DISCOVER_OVEL* record, int index)
         OnAddWaitTimer();
 }
 
+void CExplorerBase::LoadTree(CMySuperGrid* grid)
+{
+    grid->SetRedraw(FALSE);
+    grid->ReadTreeFileAndConsistLlist();
+    grid->CreateTreeCtrl();
+    grid->DeleteLlist();
+    grid->OpenLastCam(m_nMode);
+    grid->SetRedraw(TRUE);
+    grid->RedrawTree();
+}
+
+void CExplorerBase::OnSearchEnd(CMySuperGrid* grid)
+{
+    grid->m_bDiscovering = false;
+    KillTimer(TIMER_SEARCH_END);
+    SetTimer(TIMER_REDRAW, 1000);
+}
+
+void CExplorerBase::OnFirstRound(CMySuperGrid* grid, int& rounds)
+{
+    // The first discovery of a process is followed by four quick rounds,
+    // every later one by one.
+    constexpr int kFirstRounds = 3;
+    grid->RedrawTree();
+    ReqDiscoveryMsg();
+    if (rounds == kFirstRounds) {
+        KillTimer(TIMER_FIRST_ROUNDS);
+        SetTimer(TIMER_REDRAW, 1000);
+    } else {
+        ++rounds;
+    }
+}
+
 void CExplorerBase::OnAddWaitTimer()
 {
     KillTimer(TIMER_ADD_WAIT);

@@ -140,6 +140,14 @@ protected:
     LRESULT OnRegServerRecord(WPARAM wParam, LPARAM lParam);
     // The add-wait timer: adds what did not answer.
     void OnAddWaitTimer();
+    // The grid's rows from its tree file and the mode's last camera opened,
+    // with its drawing held until they stand.
+    void LoadTree(CMySuperGrid* grid);
+    // The search timer: the search is over; the grid is drawn a second later.
+    void OnSearchEnd(CMySuperGrid* grid);
+    // The first-rounds timer: one more quick discovery round; `rounds`
+    // counts them over the life of the process.
+    void OnFirstRound(CMySuperGrid* grid, int& rounds);
     // The row data a new row of the tree takes from the buffer it was added
     // from; what the explorer pane does after (its "My DVR" list).
     virtual void OnDvrAdded(CItemInfo* row) { (void)row; }

@@ -39,7 +39,6 @@ namespace
 // counted apart.
 int g_nSel2Rounds = 0;
 
-constexpr int kFirstRounds = 3;
 constexpr UINT kRediscoverPeriod = 30000;
 constexpr int kBar = 18;
 const char* const kTreeCaptions[SEL2_TREE_COUNT] = { "TOR592", "K386", "DVR" };
@@ -188,15 +187,8 @@ void CSel2Dlg::ExecuteTree()
 {
     UdpSocket();
     YemSocket();
-    for (CMySuperGrid* grid : m_pGrid) {
-        grid->SetRedraw(FALSE);
-        grid->ReadTreeFileAndConsistLlist();
-        grid->CreateTreeCtrl();
-        grid->DeleteLlist();
-        grid->OpenLastCam(m_nMode);
-        grid->SetRedraw(TRUE);
-        grid->RedrawTree();
-    }
+    for (CMySuperGrid* grid : m_pGrid)
+        LoadTree(grid);
     SendUdpMsg();
     for (CMySuperGrid* grid : m_pGrid) {
         grid->m_bDiscovering = true;
@@ -285,10 +277,7 @@ void CSel2Dlg::OnTimer(UINT_PTR nIDEvent)
         grid->RedrawTree();
         break;
     case TIMER_SEARCH_END:
-        grid->m_bDiscovering = false;
-        KillTimer(TIMER_SEARCH_END);
-        KillTimer(TIMER_REDRAW);
-        SetTimer(TIMER_REDRAW, 1000);
+        OnSearchEnd(grid);
         break;
     case TIMER_FIRST_SEARCH_END:
         for (CMySuperGrid* each : m_pGrid)
@@ -296,15 +285,7 @@ void CSel2Dlg::OnTimer(UINT_PTR nIDEvent)
         KillTimer(TIMER_FIRST_SEARCH_END);
         break;
     case TIMER_FIRST_ROUNDS:
-        grid->RedrawTree();
-        ReqDiscoveryMsg();
-        if (g_nSel2Rounds == kFirstRounds) {
-            KillTimer(TIMER_FIRST_ROUNDS);
-            KillTimer(TIMER_REDRAW);
-            SetTimer(TIMER_REDRAW, 1000);
-        } else {
-            ++g_nSel2Rounds;
-        }
+        OnFirstRound(grid, g_nSel2Rounds);
         break;
     default:
         CDialog::OnTimer(nIDEvent);
