@@ -51,16 +51,6 @@ FILE_YEM_NODE YemFolder(uint32_t no, uint32_t parent, const char* name, const ch
     return node;
 }
 
-Item* Child(Item* parent, const char* text)
-{
-    if (!parent)
-        return nullptr;
-    for (Item* child : parent->m_listChild)
-        if (child->m_lpNodeInfo->GetItemText() == text)
-            return child;
-    return nullptr;
-}
-
 class DlgExploreTest : public ExplorerFixture
 {
 protected:

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "explorer/ItemInfo.h"
+#include "explorer/SuperGridCtrl.h"
 #include "explorer/TreeFile.h"
 #include "tests/explorer/ScratchFolder.h"
 
@@ -62,6 +63,17 @@ public:
     }
     std::vector<Notice> notices;
 };
+
+// The child row of `parent` with this text, or null.
+inline morrik::CSuperGridCtrl::CTreeItem* Child(morrik::CSuperGridCtrl::CTreeItem* parent, const char* text)
+{
+    if (!parent)
+        return nullptr;
+    for (morrik::CSuperGridCtrl::CTreeItem* child : parent->m_listChild)
+        if (child->m_lpNodeInfo->GetItemText() == text)
+            return child;
+    return nullptr;
+}
 
 // A simulated DVR of the family at a loopback address.
 inline sim::DiscoveryDevice SimDvr(uint32_t address, const char* model, uint16_t port)

@@ -16,16 +16,6 @@ using namespace morrik;
 using namespace explorer_test;
 using Item = CSuperGridCtrl::CTreeItem;
 
-Item* Child(Item* parent, const char* text)
-{
-    if (!parent)
-        return nullptr;
-    for (Item* child : parent->m_listChild)
-        if (child->m_lpNodeInfo->GetItemText() == text)
-            return child;
-    return nullptr;
-}
-
 class Sel2DlgTest : public ExplorerFixture
 {
 protected:
